@@ -1,0 +1,39 @@
+// The game's one random generator: Rnd() in [0, 1), seeded once; tests can script the next draws.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <initializer_list>
+#include <random>
+
+namespace rq {
+
+class Random {
+public:
+    explicit Random(std::uint64_t seed = 1) { Seed(seed); }
+
+    void Seed(std::uint64_t seed);
+
+    // A uniform draw in [0, 1); a scripted value is used first when one is queued.
+    double Rnd();
+
+    // Int(Rnd × n): 0 .. n − 1.
+    int Below(int n) { return static_cast<int>(Rnd() * n); }
+    // A choice among n: Int(Rnd × n) + 1, so 1 .. n.
+    int ChooseAmong(int n) { return Below(n) + 1; }
+    // An event of probability 1/n: Int(Rnd × n) = 0.
+    bool OneIn(int n) { return Below(n) == 0; }
+
+    // Queue values that the next draws return, in order, before the generator takes over again.
+    void Script(std::initializer_list<double> values);
+    std::size_t ScriptedLeft() const { return script_.size(); }
+
+private:
+    std::mt19937_64 engine_;
+    std::deque<double> script_;
+};
+
+// A seed taken from the clock, for a run without --seed.
+std::uint64_t SeedFromClock();
+
+}  // namespace rq

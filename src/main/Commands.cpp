@@ -1,0 +1,43 @@
+// --dump-world and --simulate: build the world from a seed and report on it, no window.
+#include "main/Commands.h"
+
+#include <fstream>
+#include <memory>
+
+#include "main/WorldJson.h"
+#include "main/WorldStartup.h"
+
+namespace rq {
+
+bool IsWorldCommand(const CommandLine& line) { return line.DumpWorldFile.has_value() || line.SimulateDays.has_value(); }
+
+int RunWorldCommand(const CommandLine& line, std::uint64_t seed, std::ostream& out, std::ostream& err) {
+    // The world and the sprite table are large: keep them off the stack.
+    auto world = std::make_unique<World>();
+    auto sprites = std::make_unique<SpriteEngine>();
+    StartWorld(*world, *sprites, seed);
+
+    if (line.DumpWorldFile) {
+        const std::string& file = *line.DumpWorldFile;
+        if (file == "-") {
+            WriteWorldJson(*world, seed, out);
+            out.flush();
+            return out ? 0 : 1;
+        }
+        std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+        if (!stream) {
+            err << "railquest: cannot write '" << file << "'\n";
+            return 1;
+        }
+        WriteWorldJson(*world, seed, stream);
+        stream.close();
+        if (!stream) {
+            err << "railquest: cannot write '" << file << "'\n";
+            return 1;
+        }
+        return 0;
+    }
+    return 0;
+}
+
+}  // namespace rq

@@ -1,0 +1,38 @@
+// The City record: a city of the rail network with its citizens and the trains leaving it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace rq {
+
+inline constexpr int kNumCities = 200;        // cities 1..200; entry 0 is never a city
+inline constexpr int kNumCitizens = 3000;     // citizens 1..3000
+inline constexpr std::int16_t kPlayer = 3001; // the player rides the trains as citizen 3001
+inline constexpr int kMaxCitizensInCity = 25;
+inline constexpr int kSlots = 5;              // train slots (links) 1..5
+inline constexpr int kTravelMinutes = 180;
+inline constexpr int kStageMinutes = 10;
+inline constexpr int kStages = kTravelMinutes / kStageMinutes;  // 18
+inline constexpr int kSeats = 26;
+inline constexpr std::int16_t kFuzzed = -1;  // a citizen's crystal count when fuzzed
+
+struct City {
+    std::string Name;
+    std::int16_t Size = 0;     // 2..5
+    std::int16_t Scenery = 0;  // bits 1 mountains, 2 low town, 4 downtown
+    bool IsCapital = false;
+    std::int16_t NumCitizens = 0;
+    std::array<std::int16_t, kMaxCitizensInCity + 1> Citizens{};  // places 1..NumCitizens, packed
+    std::array<std::int16_t, kSlots + 1> TrainDest{};
+    std::array<std::int16_t, kSlots + 1> TrainType{};  // 1 = marked link
+    std::int16_t MapX = 0;
+    std::int16_t MapY = 0;
+    // Riders[slot][stage][seat]: the train that left stage×10 minutes ago; each stage packed from seat 1.
+    std::array<std::array<std::array<std::int16_t, kSeats + 1>, kStages + 1>, kSlots + 1> Riders{};
+    // Waiting[slot][seat]: riders queued for the next departure, packed from seat 1.
+    std::array<std::array<std::int16_t, kSeats + 1>, kSlots + 1> Waiting{};
+};
+
+}  // namespace rq
