@@ -1,0 +1,47 @@
+// The game clock's text and the timetable window of the moment.
+#include "world/Clock.h"
+
+#include <cstdio>
+
+#include "base/Rounding.h"
+
+namespace rq {
+
+std::string FormatClockTime(World& w, std::int16_t mode) {
+    int s = Int(w.GameTime / 3);
+    // The rollover lives here, as in the game: the clock is shown at least once a game second, so the
+    // day turns within a second of midnight.
+    if (s >= 86400) {
+        s = 0;
+        w.GameTime = 0;
+        ++w.DayNum;
+    }
+    const int h = s / 3600;
+    const int m = (s / 60) % 60;
+    const int sec = s % 60;
+    const char* half = h < 12 ? "AM" : "PM";
+    int shown = h;
+    if (h == 0) {
+        shown = 12;
+    } else if (h > 12) {
+        shown = h - 12;
+    }
+    char text[32];
+    if (mode == 0) {
+        std::snprintf(text, sizeof text, "%d:%02d:%02d %s", shown, m, sec, half);
+    } else if (mode == 1) {
+        std::snprintf(text, sizeof text, "%d:%02d %s", shown, m, half);
+    } else {
+        return {};
+    }
+    return text;
+}
+
+std::int16_t CurrentTrainSlot(const World& w) {
+    const int minutes = Int(w.GameTime / 3 / 60);
+    // Mod keeps the sign and Int rounds down, so just before the first tick (minute −1) this gives
+    // Int(−1 / 2) + 1 = 0, as the game has it.
+    return static_cast<std::int16_t>(Int(Mod(minutes, 10) / 2.0) + 1);
+}
+
+}  // namespace rq

@@ -1,0 +1,22 @@
+// The game clock: the time of day as the status bar and the ticket window show it, and the train slot of the moment.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "world/World.h"
+
+namespace rq {
+
+inline constexpr double kUnitsPerMinute = 180;          // GameTime counts thirds of a second
+inline constexpr double kUnitsPerDay = 3 * 60 * 60 * 24;  // 259200
+
+// The time of day: mode 0 "1:05:09 PM", mode 1 "1:05 PM", any other mode "". Also rolls the day over:
+// once GameTime reaches midnight it becomes 0 (the part beyond midnight is dropped) and DayNum rises.
+std::string FormatClockTime(World& w, std::int16_t mode);
+
+// The slot (1..5) whose trains are served in the present two-minute window of every ten game minutes.
+// Before the first tick of a game (GameTime −1) it is 0.
+std::int16_t CurrentTrainSlot(const World& w);
+
+}  // namespace rq
