@@ -1,0 +1,26 @@
+// The settings file railquest.ini: section "Railquest", key "JoyStick" ("Y" joystick, else keyboard).
+#pragma once
+
+#include <string>
+
+#include "main/Game.h"
+
+namespace rq {
+
+// Reads a key of an INI file the way the Windows profile functions do: the value after '=', with
+// surrounding blanks removed; `fallback` when the file, the section or the key is missing.
+std::string GetProfileString(const std::string& path, const std::string& section, const std::string& key,
+                             const std::string& fallback);
+
+// Sets a key of an INI file, keeping every other line; creates the file, section or key when missing.
+// Returns false when the file cannot be written.
+bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value);
+
+// True when the settings file asks for joystick mode: "JoyStick" is exactly "Y" (case-sensitive).
+bool ReadJoystickSetting(const std::string& path);
+
+// Writes the current control mode: "N" in keyboard mode, "Y" in joystick mode.
+bool SaveSettings(const Shell& shell, const std::string& path);
+
+}  // namespace rq

@@ -1,0 +1,17 @@
+// The game loop's pacing: a measured-time accumulator.
+#include "main/TickPacer.h"
+
+#include <algorithm>
+
+namespace rq {
+
+int TickPacer::TicksDue(std::int64_t nowNanoseconds) {
+    owed_ += std::max<std::int64_t>(0, nowNanoseconds - last_);
+    last_ = nowNanoseconds;
+    const auto due = static_cast<int>(std::min<std::int64_t>(owed_ / kTickNanoseconds, kMaxTicksPerWake));
+    owed_ -= due * kTickNanoseconds;
+    owed_ = std::min(owed_, kTickNanoseconds - 1);
+    return due;
+}
+
+}  // namespace rq

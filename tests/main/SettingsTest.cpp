@@ -1,0 +1,109 @@
+// The settings file: the control mode read and written, other content kept, bad files survived.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "main/Settings.h"
+
+namespace rq {
+namespace {
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("railquest-settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        path = (dir / "railquest.ini").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    void Write(const std::string& text) const { std::ofstream(path, std::ios::binary) << text; }
+    std::string Read() const {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    std::filesystem::path dir;
+    std::string path;
+};
+
+TEST_F(SettingsTest, OnlyAnUpperCaseYAsksForTheJoystick) {
+    EXPECT_FALSE(ReadJoystickSetting(path));  // no file: keyboard mode
+    Write("[Railquest]\nJoyStick=Y\n");
+    EXPECT_TRUE(ReadJoystickSetting(path));
+    Write("[Railquest]\nJoyStick=y\n");
+    EXPECT_FALSE(ReadJoystickSetting(path));
+    Write("[Railquest]\nJoyStick=N\n");
+    EXPECT_FALSE(ReadJoystickSetting(path));
+    Write("[Railquest]\nJoyStick=Yes\n");
+    EXPECT_FALSE(ReadJoystickSetting(path));
+    Write("[Other]\nJoyStick=Y\n");
+    EXPECT_FALSE(ReadJoystickSetting(path));
+}
+
+TEST_F(SettingsTest, SectionAndKeyNamesIgnoreCaseAndBlanksAroundTheValue) {
+    Write("; comment\r\n[railquest]\r\n  joystick =  Y  \r\n");
+    EXPECT_TRUE(ReadJoystickSetting(path));
+}
+
+TEST_F(SettingsTest, SavingWritesTheModeAndReadsBack) {
+    Shell shell;
+    shell.JoystickMode = true;
+    ASSERT_TRUE(SaveSettings(shell, path));
+    EXPECT_EQ(Read(), "[Railquest]\nJoyStick=Y\n");
+    EXPECT_TRUE(ReadJoystickSetting(path));
+    shell.JoystickMode = false;
+    ASSERT_TRUE(SaveSettings(shell, path));
+    EXPECT_EQ(Read(), "[Railquest]\nJoyStick=N\n");
+    EXPECT_FALSE(ReadJoystickSetting(path));
+}
+
+TEST_F(SettingsTest, SavingKeepsOtherSectionsAndKeys) {
+    Write("[Window]\nX=10\n\n[Railquest]\nVolume=3\nJoyStick=Y\n\n[Last]\nA=1\n");
+    Shell shell;
+    ASSERT_TRUE(SaveSettings(shell, path));
+    EXPECT_EQ(Read(), "[Window]\nX=10\n\n[Railquest]\nVolume=3\nJoyStick=N\n\n[Last]\nA=1\n");
+    Write("[Window]\nX=10\n\n[Railquest]\nVolume=3\n\n[Last]\nA=1\n");
+    ASSERT_TRUE(SaveSettings(shell, path));
+    EXPECT_EQ(Read(), "[Window]\nX=10\n\n[Railquest]\nVolume=3\nJoyStick=N\n\n[Last]\nA=1\n");
+    EXPECT_EQ(GetProfileString(path, "Window", "X", ""), "10");
+}
+
+TEST_F(SettingsTest, SavingCreatesTheFolder) {
+    const std::string nested = (dir / "a" / "b" / "railquest.ini").string();
+    ASSERT_TRUE(SaveSettings(Shell{}, nested));
+    EXPECT_EQ(GetProfileString(nested, "Railquest", "JoyStick", "?"), "N");
+}
+
+TEST_F(SettingsTest, AGarbageFileReadsAsKeyboardModeAndIsMendedBySaving) {
+    std::string junk(3000, '\0');
+    for (std::size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>((i * 37) % 256);
+    Write(junk);
+    EXPECT_FALSE(ReadJoystickSetting(path));
+    Shell shell;
+    shell.JoystickMode = true;
+    ASSERT_TRUE(SaveSettings(shell, path));
+    EXPECT_TRUE(ReadJoystickSetting(path));
+}
+
+TEST_F(SettingsTest, AnOversizedFileIsNotReadAndIsReplacedBySaving) {
+    Write("[Railquest]\nJoyStick=Y\n" + std::string(200000, 'x'));
+    EXPECT_FALSE(ReadJoystickSetting(path));
+    ASSERT_TRUE(SaveSettings(Shell{}, path));
+    EXPECT_EQ(Read(), "[Railquest]\nJoyStick=N\n");
+}
+
+TEST_F(SettingsTest, AnUnwritableLocationReportsFailure) {
+    std::filesystem::create_directories(dir / "blocked");
+    // A folder where the file should be cannot be replaced by a file.
+    EXPECT_FALSE(SaveSettings(Shell{}, (dir / "blocked").string()));
+}
+
+}  // namespace
+}  // namespace rq

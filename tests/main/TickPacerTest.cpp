@@ -1,0 +1,49 @@
+// The game loop's pacing: 64 ticks a second from measured time, no bursts, nothing owed after a hold.
+#include <gtest/gtest.h>
+
+#include "main/TickPacer.h"
+
+namespace rq {
+namespace {
+
+constexpr std::int64_t kTick = TickPacer::kTickNanoseconds;
+
+TEST(TickPacer, SixtyFourTicksInASecondOfRegularWakes) {
+    TickPacer pacer;
+    pacer.Restart(0);
+    int ticks = 0;
+    for (std::int64_t t = 1'000'000; t <= 1'000'000'000; t += 1'000'000) {  // a wake every millisecond
+        ticks += pacer.TicksDue(t);
+    }
+    EXPECT_EQ(ticks, 64);
+}
+
+TEST(TickPacer, LateWakesCatchUpAtMostTwoTicks) {
+    TickPacer pacer;
+    pacer.Restart(0);
+    EXPECT_EQ(pacer.TicksDue(kTick - 1), 0);
+    EXPECT_EQ(pacer.TicksDue(kTick), 1);
+    EXPECT_EQ(pacer.TicksDue(kTick * 3), 2);
+    EXPECT_EQ(pacer.TicksDue(kTick * 50), 2);   // a long stall is not paid back in a burst
+    EXPECT_EQ(pacer.TicksDue(kTick * 50), 0);   // and nothing of it is still owed
+    EXPECT_EQ(pacer.TicksDue(kTick * 51), 1);
+}
+
+TEST(TickPacer, RestartForgetsTheTimeTheGameWasHeld) {
+    TickPacer pacer;
+    pacer.Restart(0);
+    EXPECT_EQ(pacer.TicksDue(kTick / 2), 0);
+    pacer.Restart(kTick * 1000);  // after a pause of many seconds
+    EXPECT_EQ(pacer.TicksDue(kTick * 1000 + kTick / 2), 0);
+    EXPECT_EQ(pacer.TicksDue(kTick * 1001), 1);
+}
+
+TEST(TickPacer, AClockThatGoesBackwardsGivesNoTicks) {
+    TickPacer pacer;
+    pacer.Restart(kTick * 10);
+    EXPECT_EQ(pacer.TicksDue(kTick * 5), 0);
+    EXPECT_EQ(pacer.TicksDue(kTick * 6), 1);
+}
+
+}  // namespace
+}  // namespace rq
