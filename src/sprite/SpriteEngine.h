@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "sprite/Sprite.h"
@@ -9,9 +10,51 @@
 
 namespace rq {
 
+// One scene rectangle: the track strip (entry 1) or a wall (entries 2..).
+struct SceneRect {
+    std::int16_t Left = 0;
+    std::int16_t Top = 0;
+    std::int16_t Width = 0;
+    std::int16_t Height = 0;
+};
+
+// Size of the back buffer the game makes at start-up: the 1280 × 1131 scene plus a spare pixel each way.
+inline constexpr int kBackBufferWidth = 1282;
+inline constexpr int kBackBufferHeight = 1133;
+// One view of the scene, the part copied to the game view each tick.
+inline constexpr int kViewWidth = 640;
+inline constexpr int kViewHeight = 377;
+// The block of the scene background repainted by each compose.
+inline constexpr int kBackgroundWidth = 1281;
+inline constexpr int kBackgroundHeight = 1132;
+// The street's peach colour &HC0E0FF, as 0x00RRGGBB.
+inline constexpr std::uint32_t kBackgroundColour = 0x00FFE0C0u;
+inline constexpr std::uint32_t kWallColour = 0x00000000u;
+
 struct SpriteEngine {
     std::array<Sprite, kSpriteSlots> gSprites{};
     std::vector<SpriteFrame> gFrames;  // frames 0..N−1 plus one all-zero entry
+
+    // The surfaces of the engine; a surface that does not exist has Width = Height = 0.
+    Surface Back;   // the whole city scene, composed each tick
+    Surface Sheet;  // railquest.bmp
+    Surface Mask;   // masks.bmp, the same layout as Sheet
+
+    // Plain pictures the window shows or copies from (loaded by iSprLoadBMP).
+    Surface Track;   // tracks.bmp: one track tile
+    Surface Tracks;  // the 640-pixel track strip tiled from Track (SprBuildTrackStrip)
+    Surface Map;     // usa.bmp
+
+    // Colours of the compose's plain picture sources.
+    std::uint32_t BackgroundColour = kBackgroundColour;
+    std::uint32_t WallColour = kWallColour;
+
+    // Scene rectangles, indexed from 1 (entry 0 unused): 1 is the track strip, 2.. are walls.
+    std::vector<SceneRect> gSceneRects;
+
+    // The view on screen: column 0..1, row 0..2; (1, 0) is the station.
+    std::int16_t ViewCol = 1;
+    std::int16_t ViewRow = 0;
 
     Sprite& operator[](int slot) { return gSprites.at(static_cast<std::size_t>(slot)); }
     const Sprite& operator[](int slot) const { return gSprites.at(static_cast<std::size_t>(slot)); }

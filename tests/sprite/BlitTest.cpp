@@ -1,0 +1,140 @@
+// Block copies: the four raster operations pixel by pixel, and clipping at every edge of both surfaces.
+#include <gtest/gtest.h>
+
+#include "sprite/Blit.h"
+
+namespace rq {
+namespace {
+
+// A surface whose pixel (x, y) holds a value that names its place: 0x00YYXX + base.
+Surface Numbered(int w, int h, std::uint32_t base = 0x010000u) {
+    Surface s(w, h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            s.At(x, y) = base + static_cast<std::uint32_t>(y * 256 + x);
+        }
+    }
+    return s;
+}
+
+TEST(Blit, EachRasterOperationCombinesSourceAndDestinationAsGdiDoes) {
+    const std::uint32_t d0 = 0x00F0F00Fu;
+    const std::uint32_t s0 = 0x00FF0F33u;
+    struct Case {
+        RasterOp op;
+        std::uint32_t expected;
+    };
+    for (const Case& c : {Case{RasterOp::Copy, s0}, Case{RasterOp::And, d0 & s0}, Case{RasterOp::Invert, d0 ^ s0},
+                          Case{RasterOp::Erase, s0 & ~d0}}) {
+        Surface dst(3, 2, d0);
+        Surface src(3, 2, s0);
+        Blit(dst, 1, 0, 1, 2, src, 0, 0, c.op);
+        EXPECT_EQ(dst.At(1, 0), c.expected);
+        EXPECT_EQ(dst.At(1, 1), c.expected);
+        EXPECT_EQ(dst.At(0, 0), d0) << "pixels outside the block stay";
+        EXPECT_EQ(dst.At(2, 1), d0);
+    }
+}
+
+TEST(Blit, MaskThenImageDrawsASpriteOverItsBackground) {
+    // A 2 × 2 sprite: top-left pixel transparent (mask white, image black), the rest covered.
+    Surface mask(2, 2, 0);
+    mask.At(0, 0) = 0x00FFFFFFu;
+    Surface image(2, 2, 0x00123456u);
+    image.At(0, 0) = 0;
+    Surface back(4, 4, 0x00C0E0FFu);
+    Blit(back, 1, 1, 2, 2, mask, 0, 0, RasterOp::And);
+    Blit(back, 1, 1, 2, 2, image, 0, 0, RasterOp::Invert);
+    EXPECT_EQ(back.At(1, 1), 0x00C0E0FFu) << "background shows through";
+    EXPECT_EQ(back.At(2, 1), 0x00123456u);
+    EXPECT_EQ(back.At(1, 2), 0x00123456u);
+    EXPECT_EQ(back.At(2, 2), 0x00123456u);
+    EXPECT_EQ(back.At(0, 0), 0x00C0E0FFu);
+    EXPECT_EQ(back.At(3, 3), 0x00C0E0FFu);
+}
+
+TEST(Blit, EraseOfASurfaceOntoItselfClearsItToBlack) {
+    Surface s = Numbered(5, 4);
+    Blit(s, 0, 0, 5, 4, s, 0, 0, RasterOp::Erase);
+    for (std::uint32_t p : s.Pixels) {
+        EXPECT_EQ(p, 0u);
+    }
+}
+
+TEST(Blit, ClipsAtTheRightAndBottomEdgesOfTheDestination) {
+    Surface dst(6, 5, 0);
+    const Surface src = Numbered(4, 4);
+    Blit(dst, 4, 3, 4, 4, src, 0, 0, RasterOp::Copy);
+    EXPECT_EQ(dst.At(4, 3), src.At(0, 0));
+    EXPECT_EQ(dst.At(5, 4), src.At(1, 1));
+    EXPECT_EQ(dst.At(3, 3), 0u);
+    EXPECT_EQ(dst.At(4, 2), 0u);
+}
+
+TEST(Blit, ClipsAtTheLeftAndTopEdgesKeepingTheRestInPlace) {
+    Surface dst(6, 5, 0);
+    const Surface src = Numbered(4, 4);
+    Blit(dst, -3, -2, 4, 4, src, 0, 0, RasterOp::Copy);
+    // Only source column 3 and rows 2..3 land, at (0, 0) and (0, 1).
+    EXPECT_EQ(dst.At(0, 0), src.At(3, 2));
+    EXPECT_EQ(dst.At(0, 1), src.At(3, 3));
+    EXPECT_EQ(dst.At(1, 0), 0u);
+    EXPECT_EQ(dst.At(0, 2), 0u);
+}
+
+TEST(Blit, ClipsToTheSourceSurfaceToo) {
+    Surface dst(8, 8, 7);
+    const Surface src = Numbered(3, 3);
+    // The block asks for source columns 1..4 and rows -1..2: only 1..2 × 0..2 exist.
+    Blit(dst, 2, 2, 4, 4, src, 1, -1, RasterOp::Copy);
+    EXPECT_EQ(dst.At(2, 2), 7u) << "row -1 of the source does not exist";
+    EXPECT_EQ(dst.At(2, 3), src.At(1, 0));
+    EXPECT_EQ(dst.At(3, 5), src.At(2, 2));
+    EXPECT_EQ(dst.At(4, 3), 7u) << "column 3 of the source does not exist";
+    EXPECT_EQ(dst.At(2, 6), 7u);
+}
+
+TEST(Blit, ABlockEntirelyOutsideOrEmptyDrawsNothing) {
+    const Surface src = Numbered(4, 4);
+    Surface dst(5, 5, 9);
+    const Surface before = dst;
+    Blit(dst, 1280, 0, 4, 4, src, 0, 0, RasterOp::Copy);
+    Blit(dst, -4, 0, 4, 4, src, 0, 0, RasterOp::Copy);
+    Blit(dst, 0, 5, 4, 4, src, 0, 0, RasterOp::Copy);
+    Blit(dst, 0, -4, 4, 4, src, 0, 0, RasterOp::Copy);
+    Blit(dst, 0, 0, 0, 4, src, 0, 0, RasterOp::Copy);
+    Blit(dst, 0, 0, 4, -1, src, 0, 0, RasterOp::Copy);
+    Blit(dst, 0, 0, 4, 4, src, 4, 0, RasterOp::Copy);
+    Blit(dst, 0, 0, 4, 4, Surface{}, 0, 0, RasterOp::Copy);
+    Blit(dst, 0, 0, 2'000'000'000, 2'000'000'000, src, -2'000'000'000, 0, RasterOp::Copy);
+    EXPECT_EQ(dst.Pixels, before.Pixels);
+    Surface none;
+    Blit(none, 0, 0, 4, 4, src, 0, 0, RasterOp::Copy);
+    EXPECT_FALSE(none.Exists());
+}
+
+TEST(Blit, OverlappingCopiesWithinOneSurfaceMoveTheOriginalPixels) {
+    Surface s = Numbered(6, 6);
+    const Surface original = s;
+    Blit(s, 1, 1, 4, 4, s, 0, 0, RasterOp::Copy);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(s.At(x + 1, y + 1), original.At(x, y));
+        }
+    }
+    Surface t = Numbered(6, 6);
+    Blit(t, 0, 0, 4, 4, t, 1, 1, RasterOp::Invert);
+    EXPECT_EQ(t.At(1, 1), original.At(1, 1) ^ original.At(2, 2));
+}
+
+TEST(FillRect, FillsOnlyTheClippedBlock) {
+    Surface s(4, 3, 0);
+    FillRect(s, -2, 1, 4, 9, 0x00ABCDEFu);
+    EXPECT_EQ(s.At(0, 1), 0x00ABCDEFu);
+    EXPECT_EQ(s.At(1, 2), 0x00ABCDEFu);
+    EXPECT_EQ(s.At(2, 1), 0u);
+    EXPECT_EQ(s.At(0, 0), 0u);
+}
+
+}  // namespace
+}  // namespace rq
