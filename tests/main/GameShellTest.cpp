@@ -1,0 +1,102 @@
+// Pause, the game-active test and "Skip To Next Train" with its conditions and arithmetic.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "main/GameShell.h"
+
+namespace rq {
+namespace {
+
+class GameShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // A player on the station's street in city 7, nothing else about.
+        game->world.CurCity = 7;
+        game->sprites.ViewCol = 1;
+        game->sprites.ViewRow = 0;
+        game->sprites[kPlayerSlot].Shown = true;
+        game->world.GameTime = 100;
+    }
+    std::unique_ptr<Game> game = std::make_unique<Game>();
+};
+
+TEST(IsGameActive, PauseAnotherWindowOrMinimizingHoldTheGame) {
+    Shell shell;
+    EXPECT_TRUE(IsGameActive(shell, {}));
+    shell.Paused = true;
+    EXPECT_FALSE(IsGameActive(shell, {}));
+    shell.Paused = false;
+    EXPECT_FALSE(IsGameActive(shell, {.Active = false, .Minimized = false}));
+    EXPECT_FALSE(IsGameActive(shell, {.Active = true, .Minimized = true}));
+}
+
+TEST(IsGameActive, TheOneTickBehindTheSplashAlwaysRuns) {
+    Shell shell;
+    shell.SplashUp = true;
+    shell.StartupStage = 1;
+    shell.Paused = true;
+    EXPECT_TRUE(IsGameActive(shell, {.Active = false, .Minimized = true}));
+    shell.StartupStage = 2;
+    EXPECT_FALSE(IsGameActive(shell, {.Active = false, .Minimized = false}));
+}
+
+TEST(Pause, TogglesBackAndForth) {
+    Shell shell;
+    mnuPause_Click(shell);
+    EXPECT_TRUE(shell.Paused);
+    mnuPause_Click(shell);
+    EXPECT_FALSE(shell.Paused);
+}
+
+TEST_F(GameShellTest, SkipLandsOneUnitBeforeTheNextTrainWindow) {
+    EXPECT_TRUE(mnuSkipToTrain_Click(*game));
+    EXPECT_EQ(game->world.GameTime, 359);
+    game->world.GameTime = 360;  // a window has just begun: skip the whole of it
+    EXPECT_TRUE(mnuSkipToTrain_Click(*game));
+    EXPECT_EQ(game->world.GameTime, 719);
+    game->world.GameTime = 1799.4;  // rounded to 1799 for the arithmetic
+    EXPECT_TRUE(mnuSkipToTrain_Click(*game));
+    EXPECT_DOUBLE_EQ(game->world.GameTime, 1799.4 + 360 - 359 - 1);
+}
+
+TEST_F(GameShellTest, SkipDoesNothingWhileAFuzzyIsOnScreen) {
+    Sprite& actor = game->sprites[kFirstActorSlot + 3];
+    actor.Shown = true;
+    actor.CitizenNo = 55;
+    game->world.crystals(55) = kFuzzed;
+    EXPECT_FALSE(NoFuzzyInScene(*game));
+    EXPECT_FALSE(mnuSkipToTrain_Click(*game));
+    EXPECT_EQ(game->world.GameTime, 100);
+    game->world.crystals(55) = 0;  // a citizen with nothing is no fuzzy
+    EXPECT_TRUE(NoFuzzyInScene(*game));
+    EXPECT_TRUE(mnuSkipToTrain_Click(*game));
+}
+
+TEST_F(GameShellTest, AHiddenFuzzyActorDoesNotCount) {
+    Sprite& actor = game->sprites[kLastActorSlot];
+    actor.CitizenNo = 9;
+    game->world.crystals(9) = kFuzzed;
+    EXPECT_TRUE(NoFuzzyInScene(*game));
+}
+
+TEST_F(GameShellTest, SkipDoesNothingWithATrainInOffTheStationOrWithoutThePlayer) {
+    const auto expectRefused = [this](auto change, auto undo) {
+        change();
+        EXPECT_FALSE(mnuSkipToTrain_Click(*game));
+        EXPECT_EQ(game->world.GameTime, 100);
+        undo();
+    };
+    expectRefused([this] { game->sprites[kTrainSlot].Shown = true; }, [this] { game->sprites[kTrainSlot].Shown = false; });
+    expectRefused([this] { game->sprites[kMarkedTrainSlot].Shown = true; },
+                  [this] { game->sprites[kMarkedTrainSlot].Shown = false; });
+    expectRefused([this] { game->sprites.ViewCol = 0; }, [this] { game->sprites.ViewCol = 1; });
+    expectRefused([this] { game->sprites.ViewRow = 1; }, [this] { game->sprites.ViewRow = 0; });
+    expectRefused([this] { game->world.CurCity = 0; }, [this] { game->world.CurCity = 7; });
+    expectRefused([this] { game->sprites[kPlayerSlot].Shown = false; },
+                  [this] { game->sprites[kPlayerSlot].Shown = true; });
+    EXPECT_TRUE(mnuSkipToTrain_Click(*game));
+}
+
+}  // namespace
+}  // namespace rq
