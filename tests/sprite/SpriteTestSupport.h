@@ -1,7 +1,13 @@
 // Small sprite engines for the tests: a back buffer, a frame table and sprites made by hand.
 #pragma once
 
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include "base/MessagePort.h"
+#include "sprite/PictureLoader.h"
 
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteEngine.h"
@@ -35,5 +41,30 @@ inline void Make(SpriteEngine& e, int slot, int first, int last, bool animating,
     iSprCreateSprite(e, SpriteDef{static_cast<std::int16_t>(slot), static_cast<std::int16_t>(first),
                                   static_cast<std::int16_t>(last), animating, static_cast<std::int16_t>(delay)});
 }
+
+// Records the message boxes the engine shows.
+class RecordingMessages : public MessagePort {
+public:
+    void ShowMessage(const std::string& text) override { Shown.push_back(text); }
+    bool AskYesNo(const std::string&) override { return true; }
+    std::vector<std::string> Shown;
+};
+
+// Hands out pictures by path; any other path is "File not found".
+class FakePictures : public PictureLoader {
+public:
+    bool Load(const std::string& path, Surface& out, std::string& error) override {
+        Asked.push_back(path);
+        const auto it = Pictures.find(path);
+        if (it == Pictures.end()) {
+            error = "File not found: " + path;
+            return false;
+        }
+        out = it->second;
+        return true;
+    }
+    std::map<std::string, Surface> Pictures;
+    std::vector<std::string> Asked;
+};
 
 }  // namespace rq::test

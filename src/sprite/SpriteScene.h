@@ -1,0 +1,32 @@
+// Composing the city scene in the back buffer, erasing the sprites and presenting one view.
+#pragma once
+
+#include <cstdint>
+
+#include "sprite/SpriteEngine.h"
+
+namespace rq {
+
+// The sky colour for a clock value t (thirds of a second since midnight), as 0x00RRGGBB: no red,
+// equal green and blue following a sine over the day (black at midnight, cyan at noon).
+std::uint32_t GetSkyColor(double t);
+
+// Redraws the whole back buffer: the peach street, the track strip (gSceneRects 1), black walls
+// (gSceneRects 2..), in the station view the black band and the sky band, then every shown sprite
+// in slot order, each masked over what lies below and with the background under it saved first.
+// gameTime gives the sky colour. Does nothing without a back buffer.
+void SprComposeScene(SpriteEngine& e, double gameTime);
+
+// Puts back the saved background under every shown sprite, highest slot first so that
+// overlapping sprites are undone in the right order.
+void SprEraseAll(SpriteEngine& e);
+
+// Copies 640 × 377 pixels of the back buffer from (srcX, srcY) to (0, 0) of view. A view surface
+// that does not exist yet is made 640 × 377.
+void SprPresent(const SpriteEngine& e, Surface& view, int srcX, int srcY);
+
+// Tiles the track picture (Track, from tracks.bmp) into the 640-pixel track strip (Tracks) that the
+// compose copies onto gSceneRects 1: Int(640 / tile width) + 1 tiles, the last one clipped.
+void SprBuildTrackStrip(SpriteEngine& e);
+
+}  // namespace rq

@@ -1,0 +1,311 @@
+// Composing the scene, erasing, presenting, the sky colour, the slot table and shutdown.
+#include <gtest/gtest.h>
+
+#include "sprite/Blit.h"
+#include "sprite/CreateSprites.h"
+#include "sprite/SpriteScene.h"
+#include "sprite/SpriteTestSupport.h"
+
+namespace rq {
+namespace {
+
+using test::Make;
+using test::MakeEngine;
+
+constexpr std::uint32_t kPeach = 0x00FFE0C0u;
+
+// An engine whose sheets hold a recognisable sprite: frame f's pixels are colour 0x0000F0 + f,
+// except its top-left pixel, which is transparent (mask white, sheet black).
+std::unique_ptr<SpriteEngine> MakeDrawingEngine() {
+    auto e = MakeEngine();
+    e->Sheet = Surface(900, 40, 0);
+    e->Mask = Surface(900, 40, 0x00FFFFFFu);
+    for (std::size_t f = 0; f + 1 < e->gFrames.size(); ++f) {
+        const SpriteFrame& fr = e->gFrames[f];
+        FillRect(e->Sheet, fr.SrcX, fr.SrcY, fr.Width, fr.Height, 0x0000F0u + static_cast<std::uint32_t>(f));
+        FillRect(e->Mask, fr.SrcX, fr.SrcY, fr.Width, fr.Height, 0);
+        e->Sheet.At(fr.SrcX, fr.SrcY) = 0;
+        e->Mask.At(fr.SrcX, fr.SrcY) = 0x00FFFFFFu;
+    }
+    e->Track = Surface(7, 10, 0x00404040u);
+    e->Track.At(0, 0) = 0x00AAAAAAu;
+    SprBuildTrackStrip(*e);
+    e->gSceneRects = {SceneRect{}, SceneRect{640, 184, 640, 10}, SceneRect{1275, 0, 10, 1131},
+                      SceneRect{0, 372, 853, 10}};
+    return e;
+}
+
+TEST(GetSkyColor, FollowsTheDayFromBlackToCyanAndBack) {
+    EXPECT_EQ(GetSkyColor(0), 0x00000000u);
+    EXPECT_EQ(GetSkyColor(6 * 3600 * 3), 0x00008080u) << "06:00: 127.5 rounds to the even 128";
+    EXPECT_EQ(GetSkyColor(12 * 3600 * 3), 0x0000FFFFu);
+    EXPECT_EQ(GetSkyColor(18 * 3600 * 3), 0x00007F7Fu) << "18:00: a hair under 127.5";
+    EXPECT_EQ(GetSkyColor(-1), 0x00000000u) << "one unit before midnight is still midnight's minute";
+    // The minute is rounded: 89 units past 06:00 are still 06:00, 90 (half a minute) round to even.
+    EXPECT_EQ(GetSkyColor(6 * 3600 * 3 + 89), 0x00008080u);
+    EXPECT_EQ(GetSkyColor(6 * 3600 * 3 + 90), 0x00008080u);
+    EXPECT_NE(GetSkyColor(6 * 3600 * 3 + 271), 0x00008080u);
+}
+
+TEST(SprComposeScene, DrawsStreetTrackWallsAndTheStationSky) {
+    auto e = MakeDrawingEngine();
+    Make(*e, 106, 26, 26, false, 0);  // 20 × 30: the sky band is 30 high
+    SprComposeScene(*e, 12 * 3600 * 3);
+    EXPECT_EQ(e->Back.At(10, 10), kPeach);
+    EXPECT_EQ(e->Back.At(1280, 1131), kPeach) << "the background block is 1281 × 1132";
+    EXPECT_EQ(e->Back.At(1281, 1132), 0u) << "the spare pixel stays black";
+    EXPECT_EQ(e->Back.At(640, 184), 0x00AAAAAAu) << "track tile starts at the strip's left";
+    EXPECT_EQ(e->Back.At(647, 184), 0x00AAAAAAu) << "and repeats every tile width";
+    EXPECT_EQ(e->Back.At(641, 193), 0x00404040u);
+    EXPECT_EQ(e->Back.At(641, 194), kPeach);
+    EXPECT_EQ(e->Back.At(1276, 600), 0u) << "wall";
+    EXPECT_EQ(e->Back.At(100, 372), 0u);
+    EXPECT_EQ(e->Back.At(853, 372), kPeach) << "the door in the wall";
+    EXPECT_EQ(e->Back.At(700, 0), 0x0000FFFFu) << "noon sky";
+    EXPECT_EQ(e->Back.At(700, 29), 0x0000FFFFu);
+    EXPECT_EQ(e->Back.At(700, 30), 0u) << "black band below the sky";
+    EXPECT_EQ(e->Back.At(700, 183), 0u);
+    EXPECT_EQ(e->Back.At(639, 100), kPeach) << "the band is the station view's only";
+}
+
+TEST(SprComposeScene, OtherViewsGetNoSky) {
+    auto e = MakeDrawingEngine();
+    Make(*e, 106, 26, 26, false, 0);
+    e->ViewRow = 1;
+    SprComposeScene(*e, 12 * 3600 * 3);
+    EXPECT_EQ(e->Back.At(700, 0), kPeach);
+    EXPECT_EQ(e->Back.At(700, 100), kPeach);
+}
+
+TEST(SprComposeScene, DrawsShownSpritesMaskedInSlotOrder) {
+    auto e = MakeDrawingEngine();
+    Make(*e, 1, 12, 17, false, 1);     // 10 × 10, frame 12
+    Make(*e, 110, 8, 11, true, 3);     // 20 × 30, frame 8
+    Make(*e, 111, 8, 11, true, 3);
+    SprShowAt(*e, 1, 100, 500);
+    SprShowAt(*e, 110, 95, 495);  // over the crystal
+    SprComposeScene(*e, 0);
+    EXPECT_EQ(e->Back.At(95, 495), kPeach) << "the transparent corner shows the street";
+    EXPECT_EQ(e->Back.At(96, 495), 0x0000F8u);
+    EXPECT_EQ(e->Back.At(100, 500), 0x0000F8u) << "the higher slot is drawn over the crystal";
+    EXPECT_EQ(e->Back.At(114, 524), 0x0000F8u);
+    EXPECT_EQ(e->Back.At(115, 525), kPeach) << "the actor ends at 95 + 20";
+    EXPECT_EQ(e->Back.At(95, 494), kPeach);
+    EXPECT_EQ((*e)[110].Save.At(6, 6), 0x0000F0u + 12) << "the save-under holds the crystal under it";
+    EXPECT_EQ((*e)[110].Save.At(0, 0), kPeach);
+    EXPECT_EQ((*e)[1].Save.At(3, 3), kPeach);
+}
+
+TEST(SprComposeScene, AFrameChangeDrawsTheNewFrameAtTheSpritesOwnSize) {
+    auto e = MakeDrawingEngine();
+    Make(*e, 110, 8, 11, true, 3);
+    SprShowAt(*e, 110, 300, 600);
+    (*e)[110].SrcX = e->gFrames[18].SrcX;  // the 40 × 40 frame, drawn at 20 × 30
+    SprComposeScene(*e, 0);
+    EXPECT_EQ(e->Back.At(301, 601), 0x0000F0u + 18);
+    EXPECT_EQ(e->Back.At(319, 629), 0x0000F0u + 18);
+    EXPECT_EQ(e->Back.At(320, 601), kPeach);
+    EXPECT_EQ(e->Back.At(301, 630), kPeach);
+}
+
+TEST(SprEraseAll, PutsBackTheSceneUnderOverlappingSprites) {
+    auto e = MakeDrawingEngine();
+    Make(*e, 1, 12, 17, false, 1);
+    Make(*e, 110, 8, 11, true, 3);
+    Make(*e, 111, 8, 11, true, 3);
+    SprShowAt(*e, 1, 100, 500);
+    SprShowAt(*e, 110, 95, 495);
+    SprShowAt(*e, 111, 105, 505);
+    SprComposeScene(*e, 0);
+    SprEraseAll(*e);
+    Surface clean(kBackBufferWidth, kBackBufferHeight, 0);
+    FillRect(clean, 0, 0, kBackgroundWidth, kBackgroundHeight, kPeach);
+    for (int y = 480; y < 560; ++y) {
+        for (int x = 80; x < 140; ++x) {
+            ASSERT_EQ(e->Back.At(x, y), clean.At(x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST(SprComposeScene, AHiddenSpriteLeavesNoTrace) {
+    auto e = MakeDrawingEngine();
+    Make(*e, 110, 8, 11, true, 3);
+    SprShowAt(*e, 110, 200, 600);
+    SprComposeScene(*e, 0);
+    EXPECT_EQ(e->Back.At(205, 605), 0x0000F8u);
+    SprHide(*e, 110);
+    SprComposeScene(*e, 0);
+    EXPECT_EQ(e->Back.At(205, 605), kPeach);
+}
+
+TEST(SprComposeScene, ATrainEntersPastTheRightEdgeAndLeavesPastTheLeft) {
+    auto e = MakeDrawingEngine();
+    Make(*e, 101, 18, 18, false, 0);  // 40 × 40
+    SprShowAt(*e, 101, 1280, 144);    // two columns of it lie on the back buffer
+    SprComposeScene(*e, 0);
+    EXPECT_EQ(e->Back.At(1281, 150), 0x0000F0u + 18);
+    SprEraseAll(*e);
+    EXPECT_EQ(e->Back.At(1281, 150), 0u) << "the black band below the station sky comes back";
+    SprMoveBy(*e, 101, -1300, 0);     // x −20: the right half is still on screen
+    SprComposeScene(*e, 0);
+    EXPECT_EQ(e->Back.At(0, 150), 0x0000F0u + 18);
+    EXPECT_EQ(e->Back.At(19, 183), 0x0000F0u + 18);
+    EXPECT_EQ(e->Back.At(20, 150), kPeach);
+    SprEraseAll(*e);
+    EXPECT_EQ(e->Back.At(0, 150), kPeach);
+    SprMoveBy(*e, 101, -100, 0);  // wholly off the scene
+    SprComposeScene(*e, 0);
+    SprEraseAll(*e);
+    EXPECT_EQ(e->Back.At(0, 150), kPeach);
+}
+
+TEST(SprComposeScene, WithoutBackBufferNothingHappens) {
+    SpriteEngine e;
+    SprComposeScene(e, 0);
+    SprEraseAll(e);
+    Surface view;
+    SprPresent(e, view, 0, 0);
+    EXPECT_FALSE(e.Back.Exists());
+    EXPECT_FALSE(view.Exists());
+}
+
+TEST(SprPresent, CopiesOneViewFromTheGivenOffset) {
+    auto e = MakeDrawingEngine();
+    e->Back.At(640, 377) = 0x00010203u;
+    e->Back.At(1279, 753) = 0x00040506u;
+    e->Back.At(1280, 754) = 0x00070809u;
+    Surface view;
+    SprPresent(*e, view, 640, 377);
+    ASSERT_EQ(view.Width, 640);
+    ASSERT_EQ(view.Height, 377);
+    EXPECT_EQ(view.At(0, 0), 0x00010203u);
+    EXPECT_EQ(view.At(639, 376), 0x00040506u);
+}
+
+TEST(SprBuildTrackStrip, TilesTheTrackAcrossSixHundredFortyPixels) {
+    SpriteEngine e;
+    e.Track = Surface(30, 10, 0x00202020u);
+    e.Track.At(29, 9) = 0x00FF0000u;
+    SprBuildTrackStrip(e);
+    ASSERT_EQ(e.Tracks.Width, 640);
+    ASSERT_EQ(e.Tracks.Height, 10);
+    EXPECT_EQ(e.Tracks.At(29, 9), 0x00FF0000u);
+    EXPECT_EQ(e.Tracks.At(629, 9), 0x00FF0000u);
+    EXPECT_EQ(e.Tracks.At(639, 9), 0x00202020u) << "the last tile runs past the edge and is clipped";
+}
+
+TEST(iSprCreateSprite, TakesSizeAndSourceFromTheFirstFrame) {
+    auto e = MakeEngine();
+    (*e)[110].VX = 7;
+    (*e)[110].CitizenNo = 1234;
+    (*e)[110].Blocked = true;
+    ASSERT_TRUE(iSprCreateSprite(*e, SpriteDef{110, 8, 11, true, 3}));
+    const Sprite& s = (*e)[110];
+    EXPECT_TRUE(s.Created);
+    EXPECT_FALSE(s.Shown);
+    EXPECT_EQ(s.Width, 20);
+    EXPECT_EQ(s.Height, 30);
+    EXPECT_EQ(s.SrcX, 240);
+    EXPECT_EQ(s.Frame, 8);
+    EXPECT_EQ(s.DelayCount, 3);
+    EXPECT_EQ(s.Save.Width, 20);
+    EXPECT_EQ(s.VX, 7) << "velocity, citizen and Blocked keep what they held";
+    EXPECT_EQ(s.CitizenNo, 1234);
+    EXPECT_TRUE(s.Blocked);
+}
+
+TEST(iSprCreateSprite, RefusesASecondCreationAndSlotsWithoutBackBufferOrFrame) {
+    auto e = MakeEngine();
+    ASSERT_TRUE(iSprCreateSprite(*e, SpriteDef{5, 12, 17, false, 1}));
+    SprShowAt(*e, 5, 40, 50);
+    EXPECT_FALSE(iSprCreateSprite(*e, SpriteDef{5, 18, 18, false, 0}));
+    EXPECT_EQ((*e)[5].Width, 10) << "the slot is unchanged";
+    EXPECT_TRUE((*e)[5].Shown);
+    EXPECT_EQ((*e)[5].X, 40);
+    EXPECT_FALSE(iSprCreateSprite(*e, SpriteDef{6, 40, 40, false, 0})) << "no frame 40";
+    EXPECT_FALSE(iSprCreateSprite(*e, SpriteDef{0, 1, 1, false, 0})) << "slot 0 is never created";
+    EXPECT_FALSE(iSprCreateSprite(*e, SpriteDef{135, 1, 1, false, 0}));
+    SpriteEngine bare;
+    bare.gFrames = e->gFrames;
+    EXPECT_FALSE(iSprCreateSprite(bare, SpriteDef{5, 12, 17, false, 1}));
+}
+
+TEST(iSprCreateBackBuffer, MakesABlackSurfaceOnce) {
+    SpriteEngine e;
+    ASSERT_TRUE(iSprCreateBackBuffer(e, kBackBufferWidth, kBackBufferHeight));
+    EXPECT_EQ(e.Back.Width, 1282);
+    EXPECT_EQ(e.Back.Height, 1133);
+    EXPECT_EQ(e.Back.At(1281, 1132), 0u);
+    e.Back.At(0, 0) = 5;
+    EXPECT_FALSE(iSprCreateBackBuffer(e, 10, 10));
+    EXPECT_EQ(e.Back.Width, 1282);
+    EXPECT_EQ(e.Back.At(0, 0), 5u);
+}
+
+TEST(CreateSprites, MakesEverySlotOfTheStreetWithItsFramesAndDelays) {
+    auto e = MakeEngine();
+    ASSERT_TRUE(CreateSprites(*e));
+    EXPECT_FALSE((*e)[0].Created);
+    struct Row {
+        int first, last, from, to, delay;
+        bool animating;
+    };
+    for (const Row& r : {Row{109, 109, 0, 3, 3, true}, Row{110, 134, 8, 11, 3, true}, Row{1, 100, 12, 17, 1, false},
+                         Row{103, 103, 18, 18, 0, false}, Row{104, 104, 19, 19, 0, false},
+                         Row{105, 105, 22, 25, 1, true}, Row{101, 101, 20, 20, 0, false},
+                         Row{102, 102, 21, 21, 0, false}, Row{106, 106, 26, 26, 0, false},
+                         Row{107, 107, 27, 27, 0, false}, Row{108, 108, 28, 28, 0, false}}) {
+        for (int slot = r.first; slot <= r.last; ++slot) {
+            const Sprite& s = (*e)[slot];
+            EXPECT_TRUE(s.Created) << slot;
+            EXPECT_FALSE(s.Shown) << slot;
+            EXPECT_EQ(s.FirstFrame, r.from) << slot;
+            EXPECT_EQ(s.LastFrame, r.to) << slot;
+            EXPECT_EQ(s.Frame, r.from) << slot;
+            EXPECT_EQ(s.FrameDelay, r.delay) << slot;
+            EXPECT_EQ(s.Animating, r.animating) << slot;
+        }
+    }
+    EXPECT_EQ((*e)[109].X, 960);
+    EXPECT_EQ((*e)[109].Y, 188);
+    EXPECT_FALSE(CreateSprites(*e)) << "the slots exist already";
+}
+
+TEST(CreateSprites, FailsWhenAFrameIsMissingButMakesTheRest) {
+    auto e = MakeEngine();
+    e->gFrames.resize(20);  // frames 0..19: no trains, bomb or scenery
+    EXPECT_FALSE(CreateSprites(*e));
+    EXPECT_TRUE((*e)[104].Created);
+    EXPECT_FALSE((*e)[101].Created);
+    EXPECT_FALSE((*e)[108].Created);
+}
+
+TEST(SprShutdown, ReleasesEverySlotBothSheetsAndTheBackBuffer) {
+    auto e = MakeDrawingEngine();
+    ASSERT_TRUE(CreateSprites(*e));
+    SprShowAt(*e, 109, 10, 10);
+    SprShowAt(*e, 50, 100, 10);
+    SprShutdown(*e);
+    for (const Sprite& s : e->gSprites) {
+        EXPECT_FALSE(s.Created);
+        EXPECT_FALSE(s.Shown);
+        EXPECT_FALSE(s.Save.Exists());
+        EXPECT_EQ(s.Save.Pixels.capacity(), 0u);
+    }
+    EXPECT_FALSE(e->Back.Exists());
+    EXPECT_FALSE(e->Sheet.Exists());
+    EXPECT_FALSE(e->Mask.Exists());
+    EXPECT_EQ(e->Back.Pixels.capacity(), 0u);
+    // Everything is gone: drawing does nothing, and the engine can be set up again.
+    SprComposeScene(*e, 0);
+    SprShowAt(*e, 109, 5, 5);
+    EXPECT_FALSE((*e)[109].Shown);
+    EXPECT_TRUE(iSprCreateBackBuffer(*e, 100, 100));
+    EXPECT_TRUE(iSprCreateSprite(*e, SpriteDef{109, 0, 3, true, 3}));
+    SprShutdown(*e);
+    SprShutdown(*e);
+    EXPECT_FALSE(e->Back.Exists());
+}
+
+}  // namespace
+}  // namespace rq
