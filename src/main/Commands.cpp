@@ -4,6 +4,7 @@
 #include <fstream>
 #include <memory>
 
+#include "main/Simulate.h"
 #include "main/WorldJson.h"
 #include "main/WorldStartup.h"
 
@@ -36,6 +37,11 @@ int RunWorldCommand(const CommandLine& line, std::uint64_t seed, std::ostream& o
             return 1;
         }
         return 0;
+    }
+    if (line.SimulateDays) {
+        RunSimulation(*world, *sprites, *line.SimulateDays, out);
+        out.flush();
+        return out ? 0 : 1;
     }
     return 0;
 }

@@ -9,6 +9,14 @@
 
 namespace rq {
 
+// The status bar's crystal count. Fuzzing the player must refresh it at once; the window implements
+// this, tests count the calls, and a world without a window leaves the pointer empty.
+class CrystalDisplayPort {
+public:
+    virtual ~CrystalDisplayPort() = default;
+    virtual void UpdateCrystalDisplay() = 0;
+};
+
 struct World {
     std::array<City, kNumCities + 1> Cities{};
     // Crystals per citizen 0..3001: 0 or more = crystals carried, −1 = fuzzed; 3001 is the player.
@@ -17,7 +25,11 @@ struct World {
     std::int16_t FuzzbombCity = 0;  // 0 once the fuzzbomb is destroyed
     double GameTime = 0;            // thirds of a second since midnight
     std::int32_t DayNum = 1;
+    std::int16_t TransitDest = 0;  // where the player's journey ends; 0 when not travelling
+    bool StopTransit = false;      // a quit or a new game ends the journey at its next step
+    std::int32_t LostRiders = 0;   // riders dropped because the onward queue was full, since start-up
     Random Rng;
+    CrystalDisplayPort* CrystalDisplay = nullptr;
 
     City& city(int c) { return Cities.at(static_cast<std::size_t>(c)); }
     const City& city(int c) const { return Cities.at(static_cast<std::size_t>(c)); }

@@ -1,0 +1,126 @@
+// Looks, step-off directions and spot clearing for the actors of the street.
+#include "world/Actors.h"
+
+#include <array>
+#include <cmath>
+
+#include "base/Rounding.h"
+#include "sprite/SpriteDraw.h"
+
+namespace rq {
+
+namespace {
+
+std::int16_t DividedByRoot2(int v) { return static_cast<std::int16_t>(CInt(v / std::sqrt(2.0))); }
+
+void TakeFrameFromSheet(SpriteEngine& spr, Sprite& s) {
+    const SpriteFrame f = FrameAt(spr, s.Frame);
+    s.SrcX = f.SrcX;
+    s.SrcY = f.SrcY;
+}
+
+bool FrameIn(const Sprite& s, int first, int last) { return s.Frame >= first && s.Frame <= last; }
+
+using Pushed = std::array<bool, kSpriteSlots>;
+
+void PushChain(World& w, SpriteEngine& spr, int slot, std::int16_t dx, std::int16_t dy, Pushed& pushed) {
+    spr[slot].Blocked = true;
+    const int last = kPlayerSlot + w.city(w.CurCity).NumCitizens;
+    for (int j = kPlayerSlot; j <= last; ++j) {
+        Sprite& other = spr[j];
+        other.Blocked = true;
+        // The game's own chain can push two actors onto each other for ever; here a sprite that has
+        // moved once in this chain (or started it) is left where it is.
+        if (!pushed[static_cast<std::size_t>(j)] && iSprCollide(spr, slot, j)) {
+            pushed[static_cast<std::size_t>(j)] = true;
+            other.Blocked = false;
+            SprMoveBy(spr, j, dx, dy);
+            PushChain(w, spr, j, 0, static_cast<std::int16_t>(other.Height + 3), pushed);
+        }
+        other.Blocked = false;
+    }
+    spr[slot].Blocked = false;
+}
+
+}  // namespace
+
+void SetRandomFrame(World& w, SpriteEngine& spr, int slot, std::int16_t first, std::int16_t last) {
+    Sprite& s = spr[slot];
+    s.Frame = static_cast<std::int16_t>(w.Rng.Below(last - first + 1) + first);
+    TakeFrameFromSheet(spr, s);
+}
+
+void MakeCitizenActor(SpriteEngine& spr, const EffectPlayer& fx, int slot) {
+    Sprite& s = spr[slot];
+    if (FrameIn(s, kFuzzyFirstFrame, kFuzzyFirstFrame + kLookFrames - 1)) {
+        const std::int16_t first = slot == kPlayerSlot ? kPlayerFirstFrame : kCitizenFirstFrame;
+        s.FirstFrame = first;
+        s.LastFrame = static_cast<std::int16_t>(first + kLookFrames - 1);
+        s.Frame = static_cast<std::int16_t>(s.Frame - kFuzzyFirstFrame + first);
+    }
+    TakeFrameFromSheet(spr, s);
+    fx.PlayEffect(kMakeCitizen);
+}
+
+void MakeFuzzyActor(World& w, SpriteEngine& spr, const EffectPlayer& fx, int slot) {
+    Sprite& s = spr[slot];
+    s.FirstFrame = kFuzzyFirstFrame;
+    s.LastFrame = static_cast<std::int16_t>(kFuzzyFirstFrame + kLookFrames - 1);
+    s.FrameDelay = 3;
+    if (FrameIn(s, kCitizenFirstFrame, kCitizenFirstFrame + kLookFrames - 1)) {
+        s.Frame = static_cast<std::int16_t>(s.Frame - kLookFrames);
+        w.crystals(s.CitizenNo) = kFuzzed;
+    } else if (FrameIn(s, kPlayerFirstFrame, kPlayerFirstFrame + kLookFrames - 1)) {
+        s.Frame = static_cast<std::int16_t>(s.Frame + kLookFrames);
+        w.crystals(kPlayer) = kFuzzed;
+        Sprite& player = spr[kPlayerSlot];
+        player.Animating = true;
+        // A fuzzed player wanders like any fuzzy: any of the eight directions, never standing.
+        int vx = 0;
+        int vy = 0;
+        while (vx == 0 && vy == 0) {
+            vx = (w.Rng.Below(3) - 1) * 8;
+            vy = (w.Rng.Below(3) - 1) * 8;
+        }
+        if (vx != 0 && vy != 0) {
+            vx = DividedByRoot2(vx);
+            vy = DividedByRoot2(vy);
+        }
+        player.VX = static_cast<std::int16_t>(vx);
+        player.VY = static_cast<std::int16_t>(vy);
+        if (w.CrystalDisplay != nullptr) {
+            w.CrystalDisplay->UpdateCrystalDisplay();
+        }
+    }
+    TakeFrameFromSheet(spr, s);
+    fx.PlayEffect(kMakeFuzzy);
+}
+
+void SetRandomDownwardVelocity(World& w, SpriteEngine& spr, int slot, std::int16_t speed) {
+    Sprite& s = spr[slot];
+    switch (w.Rng.Below(3)) {
+        case 0:
+            s.VY = DividedByRoot2(speed);
+            s.VX = DividedByRoot2(-speed);
+            break;
+        case 1:
+            s.VY = speed;
+            s.VX = 0;
+            break;
+        default:
+            s.VY = DividedByRoot2(speed);
+            s.VX = DividedByRoot2(speed);
+            break;
+    }
+}
+
+void PushOverlappingActors(World& w, SpriteEngine& spr, int slot, std::int16_t dx, std::int16_t dy) {
+    if (SlotPtr(spr, slot) == nullptr) {
+        return;
+    }
+    Pushed pushed{};
+    pushed[static_cast<std::size_t>(slot)] = true;
+    PushChain(w, spr, slot, dx, dy, pushed);
+}
+
+}  // namespace rq

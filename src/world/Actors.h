@@ -1,0 +1,33 @@
+// The street's actors as the world changes them: their looks, a random step-off direction, and
+// clearing a spot by pushing overlapping actors aside. Arrivals use them, and so does the city scene.
+#pragma once
+
+#include <cstdint>
+
+#include "base/SoundPort.h"
+#include "sprite/SpriteEngine.h"
+#include "world/World.h"
+
+namespace rq {
+
+// Frame := a random frame of first..last, with its place on the sheet, so actors do not animate in step.
+void SetRandomFrame(World& w, SpriteEngine& spr, int slot, std::int16_t first, std::int16_t last);
+
+// Gives an actor (or the player) its citizen (or own) look back, keeping the animation phase, and
+// plays "makectzn.wav". Crystal counts are the caller's business.
+void MakeCitizenActor(SpriteEngine& spr, const EffectPlayer& fx, int slot);
+
+// Gives an actor (or the player) the fuzzy look and fuzzes the citizen it shows; a fuzzed player
+// walks off in a random direction and the status bar's count is refreshed. Plays "makefzzy.wav".
+void MakeFuzzyActor(World& w, SpriteEngine& spr, const EffectPlayer& fx, int slot);
+
+// Starts an actor walking down the scene: down-left, straight down or down-right at random.
+void SetRandomDownwardVelocity(World& w, SpriteEngine& spr, int slot, std::int16_t speed);
+
+// Moves every actor (the player and the current city's citizens) that overlaps `slot` by (dx, dy),
+// and then, in turn, whatever each moved actor lands on down by that actor's height plus 3.
+// The chain is bounded: within one call every sprite moves at most once, and `slot` itself, whose
+// spot is being cleared, never moves.
+void PushOverlappingActors(World& w, SpriteEngine& spr, int slot, std::int16_t dx, std::int16_t dy);
+
+}  // namespace rq

@@ -1,0 +1,197 @@
+// The hand-over of a train's last stage to its destination, and the fuzz it carries.
+#include "world/Arrivals.h"
+
+#include "base/Rounding.h"
+#include "sprite/SpriteDraw.h"
+#include "world/Actors.h"
+#include "world/CityTable.h"
+#include "world/Trains.h"
+
+namespace rq {
+
+namespace {
+
+inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+constexpr int kPlatformCentre = 960;
+constexpr int kSeatsThatGetOff = 3;
+
+// The platform's edge: one pixel below the track strip (scene rectangle 1).
+std::int16_t PlatformY(const SpriteEngine& spr) {
+    if (spr.gSceneRects.size() < 2) {
+        return 1;  // no scene built: the top of the scene
+    }
+    const SceneRect& track = spr.gSceneRects[1];
+    return static_cast<std::int16_t>(track.Top + track.Height + 1);
+}
+
+void PlayerStepsOff(World& w, SpriteEngine& spr, const EffectPlayer& fx) {
+    Sprite& player = spr[kPlayerSlot];
+    if (player.Shown) {
+        return;
+    }
+    SprShowAt(spr, kPlayerSlot, static_cast<std::int16_t>(CInt(kPlatformCentre - player.Width / 2.0)), PlatformY(spr));
+    if (w.crystals(kPlayer) == kFuzzed) {
+        MakeFuzzyActor(w, spr, fx, kPlayerSlot);
+        SetRandomDownwardVelocity(w, spr, kPlayerSlot, 8);
+    }
+    PushOverlappingActors(w, spr, kPlayerSlot, 0, static_cast<std::int16_t>(player.Height + 3));
+}
+
+// The actors of the newcomers are the hidden ones with a citizen; they line up on the platform,
+// alternately left and right of its centre, and walk down into the street.
+void NewcomersStepOff(World& w, SpriteEngine& spr, const EffectPlayer& fx) {
+    int n = 0;
+    const int last = kPlayerSlot + w.city(w.CurCity).NumCitizens;
+    for (int a = kFirstActorSlot; a <= last; ++a) {
+        Sprite& actor = spr[a];
+        if (actor.CitizenNo == 0 || actor.Shown) {
+            continue;
+        }
+        ++n;
+        const double w2 = actor.Width / 2.0;
+        const double offset = actor.Width * 1.2 * n / 2;
+        const double x = n % 2 == 1 ? kPlatformCentre - w2 - offset : kPlatformCentre - w2 + offset;
+        SprShowAt(spr, a, static_cast<std::int16_t>(CInt(x)), PlatformY(spr));
+        SetRandomFrame(w, spr, a, kCitizenFirstFrame, kCitizenFirstFrame + kLookFrames - 1);
+        if (w.crystals(actor.CitizenNo) == kFuzzed) {
+            MakeFuzzyActor(w, spr, fx, a);
+        } else {
+            // The slot may last have shown a fuzzy: without the citizen's frame range the clean
+            // newcomer would wrap into the fuzzy look on its first animation step.
+            actor.FirstFrame = kCitizenFirstFrame;
+            actor.LastFrame = static_cast<std::int16_t>(kCitizenFirstFrame + kLookFrames - 1);
+        }
+        SetRandomDownwardVelocity(w, spr, a, 7);
+        PushOverlappingActors(w, spr, a, 0, static_cast<std::int16_t>(actor.Height + 3));
+    }
+}
+
+}  // namespace
+
+DescriptionWords DescribeWords(const World& w, std::int16_t d) {
+    if (d == w.FuzzbombCity) {
+        return {false, false};
+    }
+    const City& city = w.city(d);
+    if (city.NumCitizens == 0) {
+        return {true, true};  // "0 Crystals"
+    }
+    std::int16_t sum = 0;  // 16-bit, as CityDescription sums
+    bool anyClean = false;
+    for (int p = 1; p <= city.NumCitizens; ++p) {
+        const std::int16_t n = w.crystals(city.Citizens[At(p)]);
+        if (n >= 0) {
+            anyClean = true;
+            sum = static_cast<std::int16_t>(sum + n);
+        }
+    }
+    if (!anyClean) {
+        return {false, false};  // "Fuzzed City"
+    }
+    return {true, sum != 1};
+}
+
+void QueueOnward(World& w, std::int16_t c, std::int16_t s, int k) {
+    const std::int16_t d = w.city(c).TrainDest[At(s)];
+    const std::int16_t rider = RiderAt(w, c, s, kStages, k);
+    auto& queue = w.city(d).Waiting[At(s)];
+    for (int q = 1; q <= kSeats; ++q) {
+        if (queue[At(q)] == 0) {
+            queue[At(q)] = rider;
+            return;
+        }
+    }
+    ++w.LostRiders;  // the next advance clears stage 18 and the rider with it
+}
+
+void FuzzyArrives(World& w, std::int16_t f, std::int16_t d, std::int16_t s) {
+    const int attacks = w.Rng.Below(5) + 4;
+    for (int i = 0; i < attacks; ++i) {
+        const City& city = w.city(d);
+        const int p = w.Rng.ChooseAmong(city.NumCitizens);
+        const std::int16_t v = city.Citizens[At(p)];
+        std::int16_t& crystals = w.crystals(v);
+        if (crystals >= 1) {
+            crystals = static_cast<std::int16_t>(crystals / 2);
+        } else if (crystals == 0) {
+            crystals = kFuzzed;
+            // "1 Crystal" does not match: a city down to its last crystal stops the chain.
+            if (DescribeWords(w, d).PluralCrystals) {
+                FuzzyArrives(w, v, d, s);
+            }
+        }
+    }
+    const City& city = w.city(d);
+    for (int p = 1; p <= city.NumCitizens; ++p) {
+        if (w.crystals(city.Citizens[At(p)]) > 0) {
+            w.crystals(f) = 0;
+            return;
+        }
+    }
+}
+
+void ProcessArrivals(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t c, std::int16_t s) {
+    const std::int16_t d = w.city(c).TrainDest[At(s)];
+    if (d == 0) {
+        return;  // a slot without a link carries no train
+    }
+    fx.SceneBuilding = true;
+    const auto& stage = w.city(c).Riders[At(s)][At(kStages)];
+    // Seat k, reading past the last seat as an empty one.
+    auto rider = [&stage](int k) { return k <= kSeats ? stage[At(k)] : std::int16_t{0}; };
+    const bool toPlayersCity = d == w.CurCity;
+
+    bool cleanTrain = true;
+    if (toPlayersCity) {
+        for (int k = 1; rider(k) != 0; ++k) {
+            if (w.crystals(rider(k)) == kFuzzed) {
+                cleanTrain = false;
+                break;
+            }
+        }
+    }
+
+    bool newcomers = false;
+    for (int k = 1;; ++k) {
+        const std::int16_t r = rider(k);
+        if (r == 0) {
+            newcomers = k > 1 && toPlayersCity;
+            break;
+        }
+        // While the player sits in seat 1 nobody gets off; seats 4..26 never do.
+        bool staysAboard = rider(1) == kPlayer || k > kSeatsThatGetOff;
+        // A fuzzy riding into the player's city keeps its clean fellow riders aboard.
+        if (!staysAboard && w.crystals(r) != kFuzzed && !cleanTrain) {
+            staysAboard = true;
+        }
+        if (staysAboard) {
+            if (r != kPlayer) {
+                QueueOnward(w, c, s, k);
+            } else {
+                PlayerStepsOff(w, spr, fx);
+            }
+            continue;
+        }
+        const bool crystalCity = DescribeWords(w, d).CrystalWord;  // read before the rider joins
+        if (!AddCitizenToCity(w, spr, r, d)) {
+            QueueOnward(w, c, s, k);  // the city is full
+            continue;
+        }
+        if (!toPlayersCity) {
+            if (w.crystals(r) != kFuzzed) {
+                if (!crystalCity) {
+                    w.crystals(r) = kFuzzed;  // a fuzzed city or the fuzzbomb city
+                }
+            } else if (crystalCity) {
+                FuzzyArrives(w, r, d, s);
+            }
+        }
+    }
+    if (newcomers) {
+        NewcomersStepOff(w, spr, fx);
+    }
+    fx.SceneBuilding = false;
+}
+
+}  // namespace rq
