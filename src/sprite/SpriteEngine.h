@@ -31,6 +31,32 @@ inline constexpr int kBackgroundHeight = 1132;
 inline constexpr std::uint32_t kBackgroundColour = 0x00FFE0C0u;
 inline constexpr std::uint32_t kWallColour = 0x00000000u;
 
+// A block of back-buffer pixels, right and bottom exclusive.
+struct PixelRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+};
+
+// What the last compose painted under the sprites (street, track, walls, station bands) and which
+// pixels have been drawn over since, so that the next compose repaints only those. Repainting the
+// whole 1281 × 1132 street every tick would cost as much as all the rest of the drawing together.
+struct GroundCache {
+    bool Valid = false;
+    std::vector<SceneRect> Rects;
+    bool Station = false;
+    int SkyHeight = 0;
+    std::uint32_t SkyColour = 0;
+    std::uint32_t BackgroundColour = 0;
+    std::uint32_t WallColour = 0;
+    const void* TracksPixels = nullptr;
+    int TracksWidth = 0;
+    int TracksHeight = 0;
+    std::vector<PixelRect> Dirty;  // drawn over by sprites or written by SprEraseAll since
+    std::array<PixelRect, kSpriteSlots> DrawnAt{};  // where each slot was drawn by the last compose
+};
+
 struct SpriteEngine {
     std::array<Sprite, kSpriteSlots> gSprites{};
     std::vector<SpriteFrame> gFrames;  // frames 0..N−1 plus one all-zero entry
@@ -55,6 +81,11 @@ struct SpriteEngine {
     // The view on screen: column 0..1, row 0..2; (1, 0) is the station.
     std::int16_t ViewCol = 1;
     std::int16_t ViewRow = 0;
+
+    // The back buffer is written only by the engine's own operations; code that draws into Back
+    // or changes a picture source in place sets Ground.Valid = false so the next compose repaints
+    // everything.
+    GroundCache Ground;
 
     Sprite& operator[](int slot) { return gSprites.at(static_cast<std::size_t>(slot)); }
     const Sprite& operator[](int slot) const { return gSprites.at(static_cast<std::size_t>(slot)); }

@@ -1,6 +1,7 @@
 // Composing the city scene in the back buffer, erasing the sprites and presenting one view.
 #include "sprite/SpriteScene.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/Rounding.h"
@@ -10,6 +11,68 @@ namespace rq {
 namespace {
 
 SceneRect RectAt(const SpriteEngine& e, std::size_t i) { return i < e.gSceneRects.size() ? e.gSceneRects[i] : SceneRect{}; }
+
+PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
+    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+}
+
+bool Empty(const PixelRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+
+PixelRect Block(int x, int y, int w, int h) {
+    return {x, y, x + std::max(w, 0), y + std::max(h, 0)};
+}
+
+// A plain-coloured block, only within clip.
+void FillClipped(Surface& back, const PixelRect& block, const PixelRect& clip, std::uint32_t colour) {
+    const PixelRect r = Intersect(block, clip);
+    if (!Empty(r)) {
+        FillRect(back, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, colour);
+    }
+}
+
+// What lies under the sprites: the street, the track strip, the walls and in the station view the
+// black band and the sky band, painted in the game's order but only within clip.
+void PaintGround(SpriteEngine& e, const PixelRect& clip, std::uint32_t sky) {
+    FillClipped(e.Back, Block(0, 0, kBackgroundWidth, kBackgroundHeight), clip, e.BackgroundColour);
+
+    const SceneRect track = RectAt(e, 1);
+    const PixelRect t = Intersect(Block(track.Left, track.Top, track.Width, track.Height), clip);
+    if (!Empty(t)) {
+        Blit(e.Back, t.Left, t.Top, t.Right - t.Left, t.Bottom - t.Top, e.Tracks, t.Left - track.Left,
+             t.Top - track.Top, RasterOp::Copy);
+    }
+    for (std::size_t i = 2; i < e.gSceneRects.size(); ++i) {
+        const SceneRect& r = e.gSceneRects[i];
+        FillClipped(e.Back, Block(r.Left, r.Top, r.Width, r.Height), clip, e.WallColour);
+    }
+    if (e.Ground.Station) {
+        const int s = e.Ground.SkyHeight;
+        FillClipped(e.Back, Block(kViewWidth, s, kViewWidth, track.Top - s), clip, 0);
+        FillClipped(e.Back, Block(kViewWidth, 0, kViewWidth, s), clip, sky);
+    }
+}
+
+bool SameRects(const std::vector<SceneRect>& a, const std::vector<SceneRect>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const SceneRect& p, const SceneRect& q) {
+        return p.Left == q.Left && p.Top == q.Top && p.Width == q.Width && p.Height == q.Height;
+    });
+}
+
+bool Same(const PixelRect& a, const PixelRect& b) {
+    return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
+}
+
+// The part of a block that lies on the back buffer.
+PixelRect OnBack(const SpriteEngine& e, int x, int y, int w, int h) {
+    return Intersect(Block(x, y, w, h), Block(0, 0, e.Back.Width, e.Back.Height));
+}
+
+void MarkDirty(SpriteEngine& e, const PixelRect& r) {
+    // Stacked layers (the three skyline pieces) share one block; repaint it once.
+    if (!Empty(r) && (e.Ground.Dirty.empty() || !Same(e.Ground.Dirty.back(), r))) {
+        e.Ground.Dirty.push_back(r);
+    }
+}
 
 }  // namespace
 
@@ -26,31 +89,50 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
     if (!e.Back.Exists()) {
         return;
     }
-    FillRect(e.Back, 0, 0, kBackgroundWidth, kBackgroundHeight, e.BackgroundColour);
-
-    const SceneRect track = RectAt(e, 1);
-    Blit(e.Back, track.Left, track.Top, track.Width, track.Height, e.Tracks, 0, 0, RasterOp::Copy);
-
-    for (std::size_t i = 2; i < e.gSceneRects.size(); ++i) {
-        const SceneRect& r = e.gSceneRects[i];
-        FillRect(e.Back, r.Left, r.Top, r.Width, r.Height, e.WallColour);
-    }
-
     // The station view gets a sky above the skyline layers and night-black below them down to
     // the track; the sky band is as high as the first skyline layer.
-    if (e.ViewCol == 1 && e.ViewRow == 0) {
-        const int sky = e[kFirstScenerySlot].Height;
-        FillRect(e.Back, kViewWidth, sky, kViewWidth, track.Top - sky, 0);
-        FillRect(e.Back, kViewWidth, 0, kViewWidth, sky, GetSkyColor(gameTime));
-    }
+    const bool station = e.ViewCol == 1 && e.ViewRow == 0;
+    const int skyHeight = e[kFirstScenerySlot].Height;
+    const std::uint32_t sky = station ? GetSkyColor(gameTime) : 0;
 
-    for (Sprite& s : e.gSprites) {
+    GroundCache& g = e.Ground;
+    const bool same = g.Valid && g.Station == station && g.SkyHeight == skyHeight &&
+                      g.BackgroundColour == e.BackgroundColour && g.WallColour == e.WallColour &&
+                      g.TracksPixels == e.Tracks.Pixels.data() && g.TracksWidth == e.Tracks.Width &&
+                      g.TracksHeight == e.Tracks.Height && SameRects(g.Rects, e.gSceneRects);
+    g.Station = station;
+    g.SkyHeight = skyHeight;
+    if (same) {
+        if (station && sky != g.SkyColour) {
+            MarkDirty(e, OnBack(e, kViewWidth, 0, kViewWidth, skyHeight));
+        }
+        for (const PixelRect& r : g.Dirty) {
+            PaintGround(e, r, sky);
+        }
+    } else {
+        g.Rects = e.gSceneRects;
+        g.BackgroundColour = e.BackgroundColour;
+        g.WallColour = e.WallColour;
+        g.TracksPixels = e.Tracks.Pixels.data();
+        g.TracksWidth = e.Tracks.Width;
+        g.TracksHeight = e.Tracks.Height;
+        PaintGround(e, Block(0, 0, e.Back.Width, e.Back.Height), sky);
+        g.Valid = true;
+    }
+    g.SkyColour = sky;
+    g.Dirty.clear();
+
+    for (std::size_t slot = 0; slot < e.gSprites.size(); ++slot) {
+        Sprite& s = e.gSprites[slot];
+        g.DrawnAt[slot] = PixelRect{};
         if (!s.Shown) {
             continue;
         }
         Blit(s.Save, 0, 0, s.Width, s.Height, e.Back, s.X, s.Y, RasterOp::Copy);
         Blit(e.Back, s.X, s.Y, s.Width, s.Height, e.Mask, s.SrcX, s.SrcY, RasterOp::And);
         Blit(e.Back, s.X, s.Y, s.Width, s.Height, e.Sheet, s.SrcX, s.SrcY, RasterOp::Invert);
+        g.DrawnAt[slot] = OnBack(e, s.X, s.Y, s.Width, s.Height);
+        MarkDirty(e, g.DrawnAt[slot]);
     }
 }
 
@@ -58,9 +140,17 @@ void SprEraseAll(SpriteEngine& e) {
     if (!e.Back.Exists()) {
         return;
     }
-    for (auto it = e.gSprites.rbegin(); it != e.gSprites.rend(); ++it) {
-        if (it->Shown) {
-            Blit(e.Back, it->X, it->Y, it->Width, it->Height, it->Save, 0, 0, RasterOp::Copy);
+    // Usually each sprite is put back where it was drawn; one moved since is marked dirty at its
+    // new place so the next compose cleans it.
+    for (std::size_t slot = e.gSprites.size(); slot-- > 0;) {
+        const Sprite& s = e.gSprites[slot];
+        if (!s.Shown) {
+            continue;
+        }
+        Blit(e.Back, s.X, s.Y, s.Width, s.Height, s.Save, 0, 0, RasterOp::Copy);
+        const PixelRect here = OnBack(e, s.X, s.Y, s.Width, s.Height);
+        if (!Same(here, e.Ground.DrawnAt[slot])) {
+            MarkDirty(e, here);
         }
     }
 }
@@ -76,6 +166,7 @@ void SprPresent(const SpriteEngine& e, Surface& view, int srcX, int srcY) {
 }
 
 void SprBuildTrackStrip(SpriteEngine& e) {
+    e.Ground.Valid = false;
     if (!e.Track.Exists()) {
         e.Tracks.Release();
         return;

@@ -11,6 +11,7 @@ bool iSprCreateBackBuffer(SpriteEngine& e, int width, int height) {
         return false;
     }
     e.Back = Surface(width, height);
+    e.Ground = GroundCache{};
     // The game clears its fresh surface with an erase of itself onto itself; the result is black.
     Blit(e.Back, 0, 0, width, height, e.Back, 0, 0, RasterOp::Erase);
     return true;
@@ -60,6 +61,7 @@ void SprShutdown(SpriteEngine& e) {
     e.Sheet.Release();
     e.Mask.Release();
     e.Back.Release();
+    e.Ground = GroundCache{};
 }
 
 }  // namespace rq

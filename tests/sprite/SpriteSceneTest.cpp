@@ -1,6 +1,7 @@
 // Composing the scene, erasing, presenting, the sky colour, the slot table and shutdown.
 #include <gtest/gtest.h>
 
+#include "base/Random.h"
 #include "sprite/Blit.h"
 #include "sprite/CreateSprites.h"
 #include "sprite/SpriteScene.h"
@@ -157,6 +158,75 @@ TEST(SprComposeScene, ATrainEntersPastTheRightEdgeAndLeavesPastTheLeft) {
     SprComposeScene(*e, 0);
     SprEraseAll(*e);
     EXPECT_EQ(e->Back.At(0, 150), kPeach);
+}
+
+// The compose repaints only what was drawn over since the last compose; whatever the scene code
+// does in between, the result must be the same as repainting everything.
+TEST(SprComposeScene, RepaintingOnlyTheDrawnOverPartsMatchesAFullRepaint) {
+    auto fast = MakeDrawingEngine();
+    auto full = MakeDrawingEngine();
+    for (auto* e : {fast.get(), full.get()}) {
+        ASSERT_TRUE(CreateSprites(*e));
+    }
+    Random rng(20240611);
+    for (int i = 0; i < 60; ++i) {
+        const int slot = rng.Below(134) + 1;
+        const auto x = static_cast<std::int16_t>(rng.Below(1300));
+        const auto y = static_cast<std::int16_t>(rng.Below(1150));
+        SprShowAt(*fast, slot, x, y);
+        SprShowAt(*full, slot, x, y);
+    }
+    double time = 0;
+    for (int step = 0; step < 1000; ++step) {
+        const int op = rng.Below(10);
+        const int slot = rng.Below(136) - 1;  // includes impossible slots
+        const auto x = static_cast<std::int16_t>(rng.Below(1400) - 60);
+        const auto y = static_cast<std::int16_t>(rng.Below(1250) - 60);
+        const int view = rng.Below(6);
+        const int layout = rng.Below(3);
+        for (auto* e : {fast.get(), full.get()}) {
+            switch (op) {
+                case 0:
+                case 1:
+                    SprShowAt(*e, slot, x, y);
+                    break;
+                case 2:
+                    SprHide(*e, slot);
+                    break;
+                case 3:
+                    SprMoveBy(*e, slot, static_cast<std::int16_t>(x / 4), static_cast<std::int16_t>(y / 4));
+                    break;
+                case 4:
+                    SprEraseAll(*e);
+                    break;
+                case 5:
+                    e->ViewCol = static_cast<std::int16_t>(view % 2);
+                    e->ViewRow = static_cast<std::int16_t>(view / 2);
+                    break;
+                case 6:
+                    if (layout == 0) {
+                        e->gSceneRects.push_back(SceneRect{0, 749, 853, 10});
+                    } else if (layout == 1 && e->gSceneRects.size() > 2) {
+                        e->gSceneRects.pop_back();
+                    }
+                    break;
+                default:
+                    SprAnimate(*e);
+                    break;
+            }
+        }
+        if (op >= 6) {
+            time += rng.Below(2000);
+            SprComposeScene(*fast, time);
+            full->Ground.Valid = false;
+            SprComposeScene(*full, time);
+            ASSERT_EQ(fast->Back.Pixels, full->Back.Pixels) << "step " << step;
+        }
+        if (op == 9) {
+            SprEraseAll(*fast);
+            SprEraseAll(*full);
+        }
+    }
 }
 
 TEST(SprComposeScene, WithoutBackBufferNothingHappens) {
