@@ -27,6 +27,7 @@ JourneyStepReport Journey::Step(World& w, SpriteEngine& spr, EffectPlayer& fx) {
     const int step = next_++;
     const std::int16_t slot = CurrentTrainSlot(w);
     report.Step = step;
+    report.Slot = slot;
     report.Pass = JourneyWorldStep(w, spr, fx, step, slot);
     if (step == kJourneySteps) {
         w.CurCity = w.TransitDest;

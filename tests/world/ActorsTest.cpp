@@ -1,0 +1,241 @@
+// The actor helpers: looks and their sounds, random frames and step-off walks, and clearing a spot
+// by pushing overlapping actors down, with its chain bounded.
+#include <gtest/gtest.h>
+
+#include "WorldTestKit.h"
+#include "world/Actors.h"
+
+namespace rq {
+namespace {
+
+using testkit::kActorHeight;
+using testkit::TestWorld;
+
+double Draw(int i, int n) { return (i + 0.5) / n; }
+
+class ActorsTest : public ::testing::Test, protected TestWorld {
+protected:
+    ActorsTest() {
+        BuildStreet();
+        W().CurCity = 1;
+    }
+    // City 1 gets n citizens whose actors are slots 110.. (hidden until shown by a test).
+    void Citizens(int n) {
+        for (int i = 0; i < n; ++i) {
+            const std::int16_t c = AddCitizens(1, {4})[0];
+            Spr()[kFirstActorSlot + i].CitizenNo = c;
+        }
+    }
+};
+
+TEST_F(ActorsTest, SetRandomFrameTakesTheFramesPlaceOnTheSheet) {
+    W().Rng.Script({Draw(2, 4)});
+    SetRandomFrame(W(), Spr(), 110, 8, 11);
+    EXPECT_EQ(Spr()[110].Frame, 10);
+    EXPECT_EQ(Spr()[110].SrcX, 300);
+    EXPECT_EQ(Spr()[110].SrcY, 20);
+}
+
+TEST_F(ActorsTest, MakeCitizenActorKeepsTheAnimationPhase) {
+    Spr()[110].Frame = 6;
+    Spr()[110].FirstFrame = 4;
+    Spr()[110].LastFrame = 7;
+    MakeCitizenActor(Spr(), fx, 110);
+    EXPECT_EQ(Spr()[110].Frame, 10);
+    EXPECT_EQ(Spr()[110].FirstFrame, 8);
+    EXPECT_EQ(Spr()[110].LastFrame, 11);
+    EXPECT_EQ(Spr()[110].SrcX, 300);
+
+    Spr()[kPlayerSlot].Frame = 5;
+    MakeCitizenActor(Spr(), fx, kPlayerSlot);
+    EXPECT_EQ(Spr()[kPlayerSlot].Frame, 1);
+    EXPECT_EQ(Spr()[kPlayerSlot].FirstFrame, 0);
+    EXPECT_EQ(Spr()[kPlayerSlot].LastFrame, 3);
+    EXPECT_EQ(sound.played, (std::vector<std::string>{"makectzn.wav", "makectzn.wav"}));
+}
+
+TEST_F(ActorsTest, MakeCitizenActorOnACitizenLookOnlyRefreshesAndPlays) {
+    Spr()[111].Frame = 9;
+    Spr()[111].SrcX = 0;
+    MakeCitizenActor(Spr(), fx, 111);
+    EXPECT_EQ(Spr()[111].Frame, 9);
+    EXPECT_EQ(Spr()[111].SrcX, 270);
+    EXPECT_EQ(sound.played.size(), 1u);
+}
+
+TEST_F(ActorsTest, MakeFuzzyActorFuzzesTheCitizenItShows) {
+    Citizens(1);
+    Spr()[110].Frame = 9;
+    MakeFuzzyActor(W(), Spr(), fx, 110);
+    EXPECT_EQ(Spr()[110].Frame, 5);
+    EXPECT_EQ(Spr()[110].FirstFrame, 4);
+    EXPECT_EQ(Spr()[110].LastFrame, 7);
+    EXPECT_EQ(Spr()[110].FrameDelay, 3);
+    EXPECT_EQ(W().crystals(Spr()[110].CitizenNo), kFuzzed);
+    EXPECT_EQ(sound.played, (std::vector<std::string>{"makefzzy.wav"}));
+}
+
+TEST_F(ActorsTest, AFuzzedPlayerWandersOffAndTheCountIsRefreshed) {
+    testkit::CountingDisplay display;
+    W().CrystalDisplay = &display;
+    W().crystals(kPlayer) = 12;
+    Spr()[kPlayerSlot].Frame = 3;
+    Spr()[kPlayerSlot].Animating = false;
+    // (0, 0) is drawn again; then left and straight: (−8, 0).
+    W().Rng.Script({Draw(1, 3), Draw(1, 3), Draw(0, 3), Draw(1, 3)});
+    MakeFuzzyActor(W(), Spr(), fx, kPlayerSlot);
+    const Sprite& p = Spr()[kPlayerSlot];
+    EXPECT_EQ(p.Frame, 7);
+    EXPECT_EQ(W().crystals(kPlayer), kFuzzed);
+    EXPECT_TRUE(p.Animating);
+    EXPECT_EQ(p.VX, -8);
+    EXPECT_EQ(p.VY, 0);
+    EXPECT_EQ(display.updates, 1);
+
+    // A diagonal walk is 8 / √2 rounded: 6.
+    Spr()[kPlayerSlot].Frame = 0;
+    W().Rng.Script({Draw(2, 3), Draw(0, 3)});
+    MakeFuzzyActor(W(), Spr(), fx, kPlayerSlot);
+    EXPECT_EQ(p.VX, 6);
+    EXPECT_EQ(p.VY, -6);
+}
+
+TEST_F(ActorsTest, AnActorAlreadyFuzzyOnlyGetsItsRangeAndTheSound) {
+    Citizens(1);
+    Spr()[110].Frame = 6;
+    Spr()[110].FrameDelay = 1;
+    MakeFuzzyActor(W(), Spr(), fx, 110);
+    EXPECT_EQ(Spr()[110].Frame, 6);
+    EXPECT_EQ(Spr()[110].FrameDelay, 3);
+    EXPECT_EQ(W().crystals(Spr()[110].CitizenNo), 4);  // not touched
+    EXPECT_EQ(sound.played.size(), 1u);
+}
+
+TEST_F(ActorsTest, LookChangesAreSilentWhileTheSceneIsBuilt) {
+    Citizens(1);
+    fx.SceneBuilding = true;
+    Spr()[110].Frame = 8;
+    MakeFuzzyActor(W(), Spr(), fx, 110);
+    MakeCitizenActor(Spr(), fx, 110);
+    EXPECT_TRUE(sound.played.empty());
+    EXPECT_EQ(Spr()[110].Frame, 8);
+}
+
+TEST_F(ActorsTest, SetRandomDownwardVelocityHasThreeDirections) {
+    const struct {
+        int draw;
+        std::int16_t speed, vx, vy;
+    } cases[] = {{0, 7, -5, 5}, {1, 7, 0, 7}, {2, 7, 5, 5}, {0, 8, -6, 6}, {1, 8, 0, 8}, {2, 8, 6, 6}};
+    for (const auto& c : cases) {
+        W().Rng.Script({Draw(c.draw, 3)});
+        SetRandomDownwardVelocity(W(), Spr(), 110, c.speed);
+        EXPECT_EQ(Spr()[110].VX, c.vx) << c.draw << " " << c.speed;
+        EXPECT_EQ(Spr()[110].VY, c.vy) << c.draw << " " << c.speed;
+    }
+}
+
+TEST_F(ActorsTest, PushingWithNobodyInTheWayMovesNothing) {
+    Citizens(2);
+    SprShowAt(Spr(), kPlayerSlot, 950, 195);
+    SprShowAt(Spr(), 110, 400, 600);
+    SprShowAt(Spr(), 111, 1000, 195);  // 10 pixels right of the player
+    PushOverlappingActors(W(), Spr(), kPlayerSlot, 0, kActorHeight + 3);
+    EXPECT_EQ(Spr()[110].Y, 600);
+    EXPECT_EQ(Spr()[111].Y, 195);
+    EXPECT_EQ(Spr()[kPlayerSlot].Y, 195);
+}
+
+TEST_F(ActorsTest, PushingMovesWhatOverlapsAndWhatThatLandsOn) {
+    Citizens(3);
+    SprShowAt(Spr(), kPlayerSlot, 950, 195);
+    SprShowAt(Spr(), 112, 960, 230);  // overlaps the player
+    SprShowAt(Spr(), 110, 965, 280);  // stands where 112 will land
+    SprShowAt(Spr(), 111, 300, 280);  // out of the way
+    Spr()[110].Blocked = true;        // marks left from before are cleared
+    PushOverlappingActors(W(), Spr(), kPlayerSlot, 0, kActorHeight + 3);
+    EXPECT_EQ(Spr()[112].Y, 273);
+    EXPECT_EQ(Spr()[110].Y, 323);
+    EXPECT_EQ(Spr()[111].Y, 280);
+    EXPECT_EQ(Spr()[kPlayerSlot].Y, 195);
+    for (int slot = kPlayerSlot; slot <= 112; ++slot) {
+        EXPECT_FALSE(Spr()[slot].Blocked);
+    }
+}
+
+TEST_F(ActorsTest, ThePushTakesTheFirstMoveFromItsArguments) {
+    Citizens(1);
+    SprShowAt(Spr(), kPlayerSlot, 950, 195);
+    SprShowAt(Spr(), 110, 955, 200);
+    PushOverlappingActors(W(), Spr(), kPlayerSlot, 30, -5);
+    EXPECT_EQ(Spr()[110].X, 985);
+    EXPECT_EQ(Spr()[110].Y, 195);
+}
+
+// The game's own chain, unbounded, to show that the case below really runs away there.
+int UnboundedPushDepth(World& w, SpriteEngine& spr, int slot, std::int16_t dx, std::int16_t dy, int depth) {
+    if (depth > 100) {
+        return depth;
+    }
+    int deepest = depth;
+    spr[slot].Blocked = true;
+    for (int j = kPlayerSlot; j <= kPlayerSlot + w.city(w.CurCity).NumCitizens; ++j) {
+        spr[j].Blocked = true;
+        if (iSprCollide(spr, slot, j)) {
+            spr[j].Blocked = false;
+            SprMoveBy(spr, j, dx, dy);
+            deepest = std::max(deepest, UnboundedPushDepth(w, spr, j, 0, static_cast<std::int16_t>(spr[j].Height + 3), depth + 1));
+            if (deepest > 100) {
+                return deepest;
+            }
+        }
+        spr[j].Blocked = false;
+    }
+    spr[slot].Blocked = false;
+    return deepest;
+}
+
+// Two overlapping actors where the lower-numbered one walks up: once pushed down, its next step
+// reaches the other again, which pushes it back, and so on.
+void SetUpRunaway(TestWorld& t) {
+    SprShowAt(t.Spr(), 110, 900, 110);
+    t.Spr()[110].VY = -15;
+    SprShowAt(t.Spr(), 111, 900, 100);
+}
+
+TEST_F(ActorsTest, TheChainEndsWhereTheGamesOwnWouldRunAway) {
+    Citizens(2);
+    {
+        TestWorld other;
+        other.BuildStreet();
+        other.W().CurCity = 1;
+        other.AddCitizens(1, {4, 4});
+        SetUpRunaway(other);
+        EXPECT_GT(UnboundedPushDepth(other.W(), other.Spr(), 111, 0, kActorHeight + 3, 0), 100);
+    }
+    SetUpRunaway(*this);
+    PushOverlappingActors(W(), Spr(), 111, 0, kActorHeight + 3);
+    // 110 moved once; 111, whose spot was being cleared, did not move at all.
+    EXPECT_EQ(Spr()[110].Y, 110 + kActorHeight + 3);
+    EXPECT_EQ(Spr()[111].Y, 100);
+    EXPECT_FALSE(Spr()[110].Blocked);
+    EXPECT_FALSE(Spr()[111].Blocked);
+}
+
+TEST_F(ActorsTest, InAFullStreetEveryActorMovesAtMostOnce) {
+    Citizens(25);
+    // Everybody stacked on the same spot, walking up into each other.
+    for (int slot = kFirstActorSlot; slot <= kLastActorSlot; ++slot) {
+        SprShowAt(Spr(), slot, 900, 300);
+        Spr()[slot].VY = -20;
+    }
+    SprShowAt(Spr(), kPlayerSlot, 900, 300);
+    PushOverlappingActors(W(), Spr(), kPlayerSlot, 0, kActorHeight + 3);
+    for (int slot = kFirstActorSlot; slot <= kLastActorSlot; ++slot) {
+        const int y = Spr()[slot].Y;
+        EXPECT_TRUE(y == 300 || y == 300 + kActorHeight + 3) << slot << " at " << y;
+        EXPECT_FALSE(Spr()[slot].Blocked);
+    }
+}
+
+}  // namespace
+}  // namespace rq

@@ -1,0 +1,372 @@
+// Arrivals: riders stepping off into clean, fuzzed, full and fuzzbomb cities, the onward queue,
+// the fuzz a fuzzy brings, and the platform of the player's city with its newcomers and the player.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "WorldTestKit.h"
+#include "world/Arrivals.h"
+#include "world/CityDescription.h"
+#include "world/Journey.h"
+#include "world/Trains.h"
+
+namespace rq {
+namespace {
+
+using testkit::kActorHeight;
+using testkit::kActorWidth;
+using testkit::TestWorld;
+using V = std::vector<std::int16_t>;
+
+double Draw(int i, int n) { return (i + 0.5) / n; }
+// A draw left over at the end of a script shows that no extra draw was made.
+constexpr double kSentinel = 0.999;
+
+// Route (1, 2) runs from city 1 to city 2.
+class ArrivalsTest : public ::testing::Test, protected TestWorld {
+protected:
+    ArrivalsTest() { Link(1, 2, 2); }
+    void Arrive() { ProcessArrivals(W(), Spr(), fx, 1, 2); }
+};
+
+TEST_F(ArrivalsTest, CleanRidersJoinACleanCityAsTheyAre) {
+    const V home = AddCitizens(2, {4, 4});
+    const V riders = NewRiders({3, 0});
+    Seat(1, 2, kStages, riders);
+    Arrive();
+    EXPECT_EQ(CitizensOf(2), (V{home[0], home[1], riders[0], riders[1]}));
+    EXPECT_EQ(W().crystals(riders[0]), 3);
+    EXPECT_EQ(W().crystals(riders[1]), 0);
+    EXPECT_TRUE(Queue(2, 2).empty());
+    EXPECT_FALSE(fx.SceneBuilding);
+}
+
+TEST_F(ArrivalsTest, ACleanRiderIsFuzzedInAFuzzedCity) {
+    AddCitizens(2, {-1, -1});
+    const V riders = NewRiders({4, -1});
+    Seat(1, 2, kStages, riders);
+    Arrive();
+    EXPECT_EQ(W().crystals(riders[0]), kFuzzed);
+    EXPECT_EQ(W().crystals(riders[1]), kFuzzed);
+    EXPECT_EQ(W().city(2).NumCitizens, 4);
+    EXPECT_EQ(CityDescription(W(), 2), "Fuzzed City");
+}
+
+TEST_F(ArrivalsTest, ACleanRiderIsFuzzedInTheFuzzbombCity) {
+    AddCitizens(2, {4, 4});
+    W().FuzzbombCity = 2;
+    const V riders = NewRiders({4});
+    Seat(1, 2, kStages, riders);
+    Arrive();
+    EXPECT_EQ(W().crystals(riders[0]), kFuzzed);
+    EXPECT_EQ(W().city(2).NumCitizens, 3);
+}
+
+TEST_F(ArrivalsTest, TheCitysDescriptionIsReadBeforeTheRiderJoins) {
+    // A clean rider with crystals arriving in an all-fuzzed city would make it read "4 Crystals"
+    // once it had joined; the rule looks at the city as it was.
+    AddCitizens(2, {-1});
+    const V riders = NewRiders({4});
+    Seat(1, 2, kStages, riders);
+    Arrive();
+    EXPECT_EQ(W().crystals(riders[0]), kFuzzed);
+}
+
+TEST_F(ArrivalsTest, AFullCitySendsTheRiderOnward) {
+    AddCitizens(2, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4});
+    const V riders = NewRiders({4, -1});
+    Seat(1, 2, kStages, riders);
+    Arrive();
+    EXPECT_EQ(W().city(2).NumCitizens, kMaxCitizensInCity);
+    EXPECT_EQ(Queue(2, 2), riders);  // d's own train of the same slot number
+    EXPECT_EQ(W().LostRiders, 0);
+}
+
+TEST_F(ArrivalsTest, SeatsFourAndBeyondTravelOnInSeatOrder) {
+    AddCitizens(2, {4});
+    const V riders = NewRiders({1, 2, 3, 4, 5, 6});
+    Seat(1, 2, kStages, riders);
+    Arrive();
+    EXPECT_EQ(CitizensOf(2).size(), 4u);
+    EXPECT_EQ(Queue(2, 2), (V{riders[3], riders[4], riders[5]}));
+    // Their queue places become their seats on the next train: the first of them gets off next time.
+    Link(2, 2, 3);
+    W().Rng.Script({Draw(0, 20)});  // the departure table: nobody from city 2 at random
+    DepartTrain(W(), 2, 2);
+    EXPECT_EQ(Stage(2, 2, 1), (V{riders[3], riders[4], riders[5]}));
+}
+
+TEST_F(ArrivalsTest, AFullOnwardQueueLosesTheRider) {
+    AddCitizens(2, {4});
+    for (int q = 1; q <= kSeats - 1; ++q) {
+        WaitingAt(W(), 2, 2, q) = NewRiders({4})[0];
+    }
+    const V riders = NewRiders({1, 2, 3, 4, 5});
+    Seat(1, 2, kStages, riders);
+    Arrive();
+    EXPECT_EQ(Queue(2, 2).back(), riders[3]);  // the 26th place
+    EXPECT_EQ(W().LostRiders, 1);              // riders[4] found no place
+    AdvanceRiders(W(), 1, 2);
+    EXPECT_TRUE(Stage(1, 2, kStages).empty());
+}
+
+TEST_F(ArrivalsTest, AnEmptyTrainChangesNothingAndLeavesSoundOn) {
+    AddCitizens(2, {4});
+    Arrive();
+    EXPECT_EQ(W().city(2).NumCitizens, 1);
+    EXPECT_FALSE(fx.SceneBuilding);
+}
+
+TEST_F(ArrivalsTest, WhileThePlayerSitsInSeatOneNobodyGetsOff) {
+    AddCitizens(2, {4});
+    const V riders = NewRiders({4, 4});
+    Seat(1, 2, kStages, {kPlayer, riders[0], riders[1]});
+    W().CurCity = 5;  // the player's train reaches another city: its riders all travel on
+    Arrive();
+    EXPECT_EQ(W().city(2).NumCitizens, 1);
+    EXPECT_EQ(Queue(2, 2), riders);  // the player is never queued
+}
+
+TEST_F(ArrivalsTest, AFuzzyRiderHalvesACleanCitysCrystalsAndIsCured) {
+    const V home = AddCitizens(2, {9, 4});
+    const V riders = NewRiders({-1});
+    Seat(1, 2, kStages, riders);
+    // 4 attacks (draw 0 of 5); the city now lists home[0], home[1], the fuzzy: hit 1, 1, 2, 3.
+    W().Rng.Script({Draw(0, 5), Draw(0, 3), Draw(0, 3), Draw(1, 3), Draw(2, 3)});
+    Arrive();
+    EXPECT_EQ(W().crystals(home[0]), 2);  // 9 → 4 → 2
+    EXPECT_EQ(W().crystals(home[1]), 2);
+    EXPECT_EQ(W().crystals(riders[0]), 0);  // cured: somebody still holds crystals
+    EXPECT_EQ(W().Rng.ScriptedLeft(), 0u);
+}
+
+TEST_F(ArrivalsTest, AFuzzyArrivingInAFuzzedCityAttacksNobody) {
+    AddCitizens(2, {-1});
+    const V riders = NewRiders({-1});
+    Seat(1, 2, kStages, riders);
+    W().Rng.Script({0.99});
+    Arrive();
+    EXPECT_EQ(W().crystals(riders[0]), kFuzzed);
+    EXPECT_EQ(W().Rng.ScriptedLeft(), 1u);
+}
+
+TEST_F(ArrivalsTest, ChainReactionFuzzesACityWithoutCrystals) {
+    const V home = AddCitizens(2, {0, 0, 0});
+    const V riders = NewRiders({-1});
+    Seat(1, 2, kStages, riders);
+    // The city lists home[0..2] and then the fuzzy, at places 1..4. Each fuzzed citizen attacks in
+    // turn at once, while the city still reads "0 Crystals".
+    W().Rng.Script({
+        Draw(0, 5), Draw(0, 4),                          // the fuzzy: 4 attacks; place 1 is fuzzed
+        Draw(0, 5), Draw(1, 4),                          //   place 1: 4 attacks; place 2 is fuzzed
+        Draw(0, 5), Draw(2, 4),                          //     place 2: 4 attacks; place 3 is fuzzed, the
+        Draw(3, 4), Draw(0, 4), Draw(1, 4),              //     city reads "Fuzzed City": no more chain
+        Draw(3, 4), Draw(3, 4), Draw(3, 4),              //   place 1's other attacks
+        Draw(0, 4), Draw(1, 4), Draw(2, 4),              // the fuzzy's other attacks
+        kSentinel,
+    });
+    Arrive();
+    for (const std::int16_t c : home) {
+        EXPECT_EQ(W().crystals(c), kFuzzed);
+    }
+    EXPECT_EQ(W().crystals(riders[0]), kFuzzed);  // nobody holds a crystal: not cured
+    EXPECT_EQ(CityDescription(W(), 2), "Fuzzed City");
+    EXPECT_EQ(W().Rng.ScriptedLeft(), 1u);
+}
+
+TEST_F(ArrivalsTest, OneCrystalLeftStopsTheChain) {
+    const V town = AddCitizens(2, {0, 0, 1});
+    const V fuzzy = AddCitizens(2, {-1});
+    // 4 attacks: places 1 and 2 are fuzzed, but the town reads "1 Crystal", which is not plural,
+    // so neither attacks in turn; then the fuzzy hits itself twice.
+    W().Rng.Script({Draw(0, 5), Draw(0, 4), Draw(1, 4), Draw(3, 4), Draw(3, 4), kSentinel});
+    FuzzyArrives(W(), fuzzy[0], 2, 2);
+    EXPECT_EQ(W().crystals(town[0]), kFuzzed);
+    EXPECT_EQ(W().crystals(town[1]), kFuzzed);
+    EXPECT_EQ(W().crystals(town[2]), 1);
+    EXPECT_EQ(W().crystals(fuzzy[0]), 0);  // cured by the crystal that is left
+    EXPECT_EQ(W().Rng.ScriptedLeft(), 1u);
+}
+
+TEST_F(ArrivalsTest, DescriptionWordsAgreeWithTheDescription) {
+    W().FuzzbombCity = 7;
+    Random pick(99);
+    for (std::int16_t c = 1; c <= 20; ++c) {
+        const int n = pick.Below(6);
+        for (int i = 0; i < n; ++i) {
+            AddCitizens(c, {static_cast<std::int16_t>(pick.Below(4) - 1)});
+        }
+        const std::string desc = CityDescription(W(), c);
+        const DescriptionWords words = DescribeWords(W(), c);
+        EXPECT_EQ(words.CrystalWord, desc.find("Crystal") != std::string::npos) << desc;
+        EXPECT_EQ(words.PluralCrystals, desc.find("Crystals") != std::string::npos) << desc;
+    }
+}
+
+// The player's city: the street is built, its actors stand away from the platform.
+class PlatformTest : public ArrivalsTest {
+protected:
+    PlatformTest() {
+        BuildStreet();
+        W().CurCity = 2;
+        home = AddCitizens(2, {4, 4});
+        for (int p = 0; p < 2; ++p) {
+            const int slot = kFirstActorSlot + p;
+            Spr()[slot].CitizenNo = home[static_cast<std::size_t>(p)];
+            SprShowAt(Spr(), slot, static_cast<std::int16_t>(700 + 100 * p), 600);
+        }
+    }
+    V home;
+    static constexpr std::int16_t kPlatformY = 184 + 10 + 1;
+};
+
+TEST_F(PlatformTest, NewcomersLineUpLeftAndRightOfThePlatformCentre) {
+    const V riders = NewRiders({4, 4, 4});
+    Seat(1, 2, kStages, riders);
+    // Per newcomer: the frame (8..11), then the walk (0 down-left, 1 down, 2 down-right).
+    W().Rng.Script({Draw(0, 4), Draw(1, 3), Draw(3, 4), Draw(0, 3), Draw(2, 4), Draw(2, 3)});
+    Arrive();
+    EXPECT_EQ(CitizensOf(2), (V{home[0], home[1], riders[0], riders[1], riders[2]}));
+    const Sprite& a = Spr()[112];
+    const Sprite& b = Spr()[113];
+    const Sprite& c = Spr()[114];
+    EXPECT_EQ(a.CitizenNo, riders[0]);
+    // 960 − 10 ∓ 20 × 1.2 × n / 2: 938, 974, 914.
+    EXPECT_TRUE(a.Shown && b.Shown && c.Shown);
+    EXPECT_EQ(a.X, 938);
+    EXPECT_EQ(b.X, 974);
+    EXPECT_EQ(c.X, 914);
+    EXPECT_EQ(a.Y, kPlatformY);
+    EXPECT_EQ(a.Frame, 8);
+    EXPECT_EQ(a.VX, 0);
+    EXPECT_EQ(a.VY, 7);
+    EXPECT_EQ(b.Frame, 11);
+    EXPECT_EQ(b.VX, -5);
+    EXPECT_EQ(b.VY, 5);
+    EXPECT_EQ(c.Frame, 10);
+    EXPECT_EQ(c.VX, 5);
+    EXPECT_EQ(c.VY, 5);
+    // The actors already in the street stay where they were.
+    EXPECT_EQ(Spr()[110].Y, 600);
+    EXPECT_EQ(Spr()[111].X, 800);
+    EXPECT_FALSE(fx.SceneBuilding);
+    EXPECT_EQ(W().Rng.ScriptedLeft(), 0u);
+}
+
+TEST_F(PlatformTest, ACleanNewcomerInASlotThatShowedAFuzzyGetsTheCitizenLook) {
+    Spr()[112].FirstFrame = 4;
+    Spr()[112].LastFrame = 7;
+    Seat(1, 2, kStages, NewRiders({4}));
+    Arrive();
+    EXPECT_EQ(Spr()[112].FirstFrame, 8);
+    EXPECT_EQ(Spr()[112].LastFrame, 11);
+}
+
+TEST_F(PlatformTest, AFuzzyAboardKeepsTheCleanRidersOnTheTrain) {
+    const V riders = NewRiders({4, -1, 4, -1, -1});
+    Seat(1, 2, kStages, riders);
+    Arrive();
+    // Only the fuzzy of seats 1..3 gets off; the fuzzies of seats 4 and 5 travel on as well.
+    EXPECT_EQ(CitizensOf(2), (V{home[0], home[1], riders[1]}));
+    EXPECT_EQ(Queue(2, 2), (V{riders[0], riders[2], riders[3], riders[4]}));
+    // The fuzzy newcomer has the fuzzy look, without a sound: arrivals are silent.
+    const Sprite& newcomer = Spr()[112];
+    EXPECT_TRUE(newcomer.Shown);
+    EXPECT_EQ(newcomer.CitizenNo, riders[1]);
+    EXPECT_EQ(newcomer.FirstFrame, 4);
+    EXPECT_EQ(newcomer.LastFrame, 7);
+    EXPECT_GE(newcomer.Frame, 4);
+    EXPECT_LE(newcomer.Frame, 7);
+    EXPECT_EQ(W().crystals(riders[1]), kFuzzed);
+    EXPECT_FALSE(Spr()[113].Shown);
+    // In the player's city the fuzz is the street's business: nobody was attacked here.
+    EXPECT_EQ(W().crystals(home[0]), 4);
+    EXPECT_EQ(W().crystals(home[1]), 4);
+    EXPECT_TRUE(sound.played.empty());
+}
+
+TEST_F(PlatformTest, ThePlayerStepsOntoThePlatformAndClearsItsSpot) {
+    // A citizen stands where the player will appear; another stands just below that one.
+    SprShowAt(Spr(), 110, 955, kPlatformY + 10);
+    SprShowAt(Spr(), 111, 955, kPlatformY + 10 + kActorHeight + 20);
+    const V riders = NewRiders({4});
+    Seat(1, 2, kStages, {kPlayer, riders[0]});
+    Arrive();
+    const Sprite& player = Spr()[kPlayerSlot];
+    EXPECT_TRUE(player.Shown);
+    EXPECT_EQ(player.X, 960 - kActorWidth / 2);
+    EXPECT_EQ(player.Y, kPlatformY);
+    EXPECT_EQ(player.VX, 0);  // a clean player stands until steered
+    EXPECT_EQ(Spr()[110].Y, kPlatformY + 10 + kActorHeight + 3);
+    EXPECT_EQ(Spr()[111].Y, kPlatformY + 10 + kActorHeight + 20 + kActorHeight + 3);
+    EXPECT_EQ(Queue(2, 2), riders);  // nobody gets off the player's own train
+    for (int slot = kPlayerSlot; slot <= kLastActorSlot; ++slot) {
+        EXPECT_FALSE(Spr()[slot].Blocked) << slot;
+    }
+}
+
+TEST_F(PlatformTest, AFuzzedPlayerArrivesAsAFuzzyAndWalksOff) {
+    testkit::CountingDisplay display;
+    W().CrystalDisplay = &display;
+    W().crystals(kPlayer) = kFuzzed;
+    Spr()[kPlayerSlot].Frame = 2;
+    Seat(1, 2, kStages, {kPlayer});
+    // The fuzzy look's random walk (rejected 0,0 first, then right and up) and then the step-off.
+    W().Rng.Script({Draw(1, 3), Draw(1, 3), Draw(2, 3), Draw(0, 3), Draw(1, 3)});
+    Arrive();
+    const Sprite& player = Spr()[kPlayerSlot];
+    EXPECT_TRUE(player.Shown);
+    EXPECT_EQ(player.Frame, 6);
+    EXPECT_EQ(player.FirstFrame, 4);
+    EXPECT_EQ(player.VX, 0);  // SetRandomDownwardVelocity(8) wins: straight down
+    EXPECT_EQ(player.VY, 8);
+    EXPECT_EQ(display.updates, 1);
+    EXPECT_EQ(W().Rng.ScriptedLeft(), 0u);
+}
+
+TEST_F(PlatformTest, AShownPlayerIsLeftWhereItIs) {
+    SprShowAt(Spr(), kPlayerSlot, 700, 900);
+    Seat(1, 2, kStages, {kPlayer});
+    Arrive();
+    EXPECT_EQ(Spr()[kPlayerSlot].X, 700);
+    EXPECT_EQ(Spr()[kPlayerSlot].Y, 900);
+}
+
+// One whole stop of the network on a ring 1 → 2 → 3 → 1 (slot 2), with the player in city 3:
+// arrivals everywhere, advances everywhere, then departures everywhere but the player's city.
+TEST_F(ArrivalsTest, AWholeStopOnASmallRing) {
+    Link(2, 2, 3);
+    Link(3, 2, 1);
+    const V c1 = AddCitizens(1, {4, 4, 4, 4, 4, 4});
+    AddCitizens(2, {-1, -1});
+    AddCitizens(3, {4, 4, 4, 4, 4, 4});
+    W().CurCity = 3;
+    const V toTwo = NewRiders({4, 4, 4, 4});  // seats 1..3 get off in fuzzed city 2, seat 4 travels on
+    const V toThree = NewRiders({4});
+    const V midway = NewRiders({4});
+    Seat(1, 2, kStages, toTwo);
+    Seat(2, 2, kStages, toThree);
+    Seat(3, 2, 5, midway);
+    // Draws: the newcomer in the player's city gets a frame and a walk; then city 1's departure
+    // sends one (draw 19, 6 citizens to a size-3 city) and picks its first; city 2 sends none.
+    W().Rng.Script({Draw(0, 4), Draw(1, 3), Draw(19, 20), Draw(0, 6), Draw(0, 20), kSentinel});
+    ArrivalPass(W(), Spr(), fx, 2);
+    DeparturePass(W(), 2);
+
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(W().crystals(toTwo[static_cast<std::size_t>(i)]), kFuzzed);
+    EXPECT_EQ(W().city(2).NumCitizens, 5);
+    EXPECT_EQ(W().crystals(toTwo[3]), 4);
+    // City 2 departed with the onward rider in seat 1; city 1 with its random citizen.
+    EXPECT_EQ(Stage(2, 2, 1), (V{toTwo[3]}));
+    EXPECT_EQ(Stage(1, 2, 1), (V{c1[0]}));
+    // The player's city joined the newcomer but did not depart.
+    EXPECT_EQ(CitizensOf(3).back(), toThree[0]);
+    EXPECT_TRUE(Stage(3, 2, 1).empty());
+    EXPECT_EQ(Stage(3, 2, 6), midway);
+    for (std::int16_t c = 1; c <= 3; ++c) EXPECT_TRUE(Stage(c, 2, kStages).empty());
+    EXPECT_EQ(W().Rng.ScriptedLeft(), 1u);
+    EXPECT_EQ(W().city(3).NumCitizens, 7);
+}
+
+}  // namespace
+}  // namespace rq

@@ -1,0 +1,181 @@
+// A journey's world half: the waits, aligning the clock, 180 steps with the network's passes from
+// step 3 on, the hand-over of the destination, StopTransit, and a journey across midnight.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "WorldTestKit.h"
+#include "world/Arrivals.h"
+#include "world/Journey.h"
+#include "world/Trains.h"
+
+namespace rq {
+namespace {
+
+using testkit::TestWorld;
+using V = std::vector<std::int16_t>;
+
+TEST(JourneyWait, SlowAtBothEndsAndZeroInTheMiddle) {
+    EXPECT_EQ(JourneyWaitMs(1), 127);
+    EXPECT_EQ(JourneyWaitMs(180), 127);
+    EXPECT_EQ(JourneyWaitMs(2), 124);
+    EXPECT_EQ(JourneyWaitMs(90), 0);
+    EXPECT_EQ(JourneyWaitMs(91), 0);
+    int total = 0;
+    for (int step = 1; step <= kJourneySteps; ++step) {
+        EXPECT_EQ(JourneyWaitMs(step), JourneyWaitMs(kJourneySteps + 1 - step)) << step;
+        if (step > 1 && step <= 90) {
+            EXPECT_LE(JourneyWaitMs(step), JourneyWaitMs(step - 1)) << step;
+        }
+        total += JourneyWaitMs(step);
+    }
+    EXPECT_NEAR(total, 7900, 100);  // about 7.9 seconds a journey
+}
+
+// A ring 1 → 2 → 3 → 1 on every slot; the player rides from city 1 to city 2.
+class JourneyTest : public ::testing::Test, protected TestWorld {
+protected:
+    JourneyTest() {
+        for (std::int16_t s = 1; s <= kSlots; ++s) {
+            Link(1, s, 2);
+            Link(2, s, 3);
+            Link(3, s, 1);
+        }
+        for (std::int16_t c = 1; c <= 3; ++c) {
+            AddCitizens(c, {4, 4, 4, 4, 4, 4, 4, 4});
+        }
+        W().CurCity = 0;
+        W().TransitDest = 2;
+    }
+    Journey journey;
+};
+
+TEST_F(JourneyTest, BeginAlignsTheClockDownToAWholeMinute) {
+    W().GameTime = 1000;
+    W().StopTransit = true;
+    journey.Begin(W());
+    EXPECT_DOUBLE_EQ(W().GameTime, 900);
+    EXPECT_FALSE(W().StopTransit);
+    W().GameTime = 900;
+    journey.Begin(W());
+    EXPECT_DOUBLE_EQ(W().GameTime, 900);
+    W().GameTime = 1079.75;  // rounds to 1080, already whole
+    journey.Begin(W());
+    EXPECT_DOUBLE_EQ(W().GameTime, 1079.75);
+    W().GameTime = 1079.25;  // rounds to 1079: down by single units until it rounds to 900
+    journey.Begin(W());
+    EXPECT_DOUBLE_EQ(W().GameTime, 900.25);
+}
+
+TEST_F(JourneyTest, AWholeJourneyFromThousandResumesTheCityAt33300) {
+    W().GameTime = 1000;
+    journey.Begin(W());
+    std::map<WorldPass, int> passes;
+    std::vector<JourneyStepReport> reports;
+    while (!journey.Done()) {
+        reports.push_back(journey.Step(W(), Spr(), fx));
+        passes[reports.back().Pass]++;
+        EXPECT_EQ(W().CurCity, reports.back().Step == kJourneySteps ? 2 : 0);
+    }
+    ASSERT_EQ(reports.size(), 180u);
+    EXPECT_EQ(reports[0].Pass, WorldPass::None);
+    EXPECT_EQ(reports[1].Pass, WorldPass::None);
+    EXPECT_EQ(reports[2].Pass, WorldPass::Arrivals);
+    EXPECT_EQ(reports[3].Pass, WorldPass::Departures);
+    EXPECT_EQ(passes[WorldPass::Arrivals], 89);
+    EXPECT_EQ(passes[WorldPass::Departures], 89);
+    EXPECT_EQ(reports[0].ClockText, "12:06 AM");  // 900 is 12:05; each step shows the minute after it
+    EXPECT_EQ(reports[0].DayText, "Day 1");
+    EXPECT_EQ(reports[0].WaitMs, 127);
+    EXPECT_EQ(reports[0].Slot, 3);  // minute 5: the third window
+    EXPECT_EQ(reports.back().Status, JourneyStatus::Arrived);
+    EXPECT_EQ(reports.back().ClockText, "3:05 AM");
+    EXPECT_EQ(W().CurCity, 2);
+    EXPECT_EQ(W().TransitDest, 0);
+    EXPECT_DOUBLE_EQ(W().GameTime, 900 + 180 * 180);
+    Journey::Finish(W());
+    EXPECT_DOUBLE_EQ(W().GameTime + 1, 33300);  // the next city tick adds the unit back
+    // A finished journey does nothing more.
+    const JourneyStepReport after = journey.Step(W(), Spr(), fx);
+    EXPECT_EQ(after.Step, 0);
+    EXPECT_DOUBLE_EQ(W().GameTime, 33299);
+}
+
+TEST_F(JourneyTest, EachSlotAdvancesOncePerWindowWithAWorldStep) {
+    W().GameTime = 0;
+    const V rider = NewRiders({4});
+    Seat(1, 4, 1, rider);
+    journey.Begin(W());
+    int slot4Advances = 0;
+    while (!journey.Done()) {
+        const JourneyStepReport r = journey.Step(W(), Spr(), fx);
+        slot4Advances += r.Pass == WorldPass::Arrivals && r.Slot == 4 ? 1 : 0;
+    }
+    EXPECT_EQ(slot4Advances, 18);  // minutes 6..7 of each of the 18 ten-minute cycles
+    // Seventeen of them moved the rider to stage 18; the eighteenth handed it over to city 2.
+    EXPECT_EQ(CitizensOf(2).back(), rider[0]);
+}
+
+// The player leaves city 1 in seat 1 of the slot-1 train that has just gone (minute 0): the journey
+// brings the player to stage 18, and the next arrival pass in city 2 shows the player there.
+TEST_F(JourneyTest, ThePlayerReachesStage18AndStepsOffAtTheNextArrival) {
+    BuildStreet();
+    W().GameTime = 100;
+    Seat(1, 1, 1, {kPlayer});
+    journey.Begin(W());
+    EXPECT_EQ(RunWholeJourney(W(), Spr(), fx, journey), JourneyStatus::Arrived);
+    EXPECT_EQ(RiderAt(W(), 1, 1, kStages, 1), kPlayer);
+    EXPECT_FALSE(Spr()[kPlayerSlot].Shown);
+    ProcessArrivals(W(), Spr(), fx, 1, 1);
+    EXPECT_TRUE(Spr()[kPlayerSlot].Shown);
+}
+
+TEST_F(JourneyTest, EveryStepPlaysItsTick) {
+    W().GameTime = 0;
+    journey.Begin(W());
+    RunWholeJourney(W(), Spr(), fx, journey);
+    EXPECT_EQ(sound.played.size(), 180u);
+    EXPECT_EQ(sound.played.front(), "tick.wav");
+}
+
+TEST_F(JourneyTest, StopTransitEndsTheJourneyAtItsNextStep) {
+    W().GameTime = 1000;
+    journey.Begin(W());
+    for (int i = 0; i < 50; ++i) {
+        journey.Step(W(), Spr(), fx);
+    }
+    const double time = W().GameTime;
+    const auto before = std::make_unique<World>(W());
+    W().StopTransit = true;
+    const JourneyStepReport r = journey.Step(W(), Spr(), fx);
+    EXPECT_EQ(r.Status, JourneyStatus::Stopped);
+    EXPECT_EQ(r.Step, 0);
+    EXPECT_EQ(journey.NextStep(), 51);
+    EXPECT_DOUBLE_EQ(W().GameTime, time);
+    EXPECT_EQ(W().CurCity, 0);
+    EXPECT_EQ(W().TransitDest, 2);
+    EXPECT_EQ(W().city(1).Riders, before->city(1).Riders);
+    EXPECT_EQ(journey.Step(W(), Spr(), fx).Status, JourneyStatus::Stopped);
+    // The synchronous run honours it too.
+    EXPECT_EQ(RunWholeJourney(W(), Spr(), fx, journey), JourneyStatus::Stopped);
+}
+
+TEST_F(JourneyTest, AJourneyAcrossMidnightShowsTheNextDayFromTheFirstStepAfterIt) {
+    W().GameTime = 259200 - 90 * 180;  // 10:30 PM
+    W().DayNum = 3;
+    journey.Begin(W());
+    std::vector<JourneyStepReport> reports;
+    while (!journey.Done()) {
+        reports.push_back(journey.Step(W(), Spr(), fx));
+    }
+    EXPECT_EQ(reports[88].DayText, "Day 3");
+    EXPECT_EQ(reports[88].ClockText, "11:59 PM");
+    EXPECT_EQ(reports[89].DayText, "Day 4");
+    EXPECT_EQ(reports[89].ClockText, "12:00 AM");
+    EXPECT_EQ(reports.back().ClockText, "1:30 AM");
+    EXPECT_DOUBLE_EQ(W().GameTime, 90 * 180);
+    EXPECT_EQ(W().DayNum, 4);
+}
+
+}  // namespace
+}  // namespace rq
