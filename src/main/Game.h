@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/SoundPort.h"
+#include "main/PanelState.h"
 #include "sprite/SpriteEngine.h"
 #include "world/World.h"
 
@@ -29,6 +30,7 @@ struct Game {
     SpriteEngine sprites;
     EffectPlayer effects;
     Shell shell;
+    Panels panels;  // the main window's panels: layout, history, map, ticket rows
 };
 
 }  // namespace rq
