@@ -1,0 +1,121 @@
+// Meetings with the ticket office, the capitol and the fuzzbomb.
+#include "scene/SceneObjects.h"
+
+#include <cstdlib>
+
+#include "sprite/SpriteDraw.h"
+#include "world/Actors.h"
+
+namespace rq {
+
+namespace {
+
+// The box an actor will take after its next move; a Blocked actor stays where it is.
+struct NextBox {
+    int Left, Top, Right, Bottom;
+};
+
+NextBox NextBoxOf(const Sprite& s) {
+    const int left = s.X + (s.Blocked ? 0 : s.VX);
+    const int top = s.Y + (s.Blocked ? 0 : s.VY);
+    return {left, top, left + s.Width, top + s.Height};
+}
+
+bool Spans(int from, int to, int edge) { return from <= edge && edge <= to; }
+
+std::int16_t Magnitude(std::int16_t v) { return static_cast<std::int16_t>(std::abs(v)); }
+
+// Reflects the actor's velocity off the object's box with the wall bounce's edge tests.
+// Returns which edges the actor's next box spans.
+struct EdgesSpanned {
+    bool Bottom = false;
+    bool Right = false;
+};
+
+EdgesSpanned Reflect(Sprite& actor, const Sprite& object) {
+    const NextBox a = NextBoxOf(actor);
+    const int left = object.X;
+    const int top = object.Y;
+    const int right = object.X + object.Width;
+    const int bottom = object.Y + object.Height;
+    EdgesSpanned spanned;
+    const bool overlapsHorizontally = a.Right >= left && a.Left <= right;
+    const bool overlapsVertically = a.Bottom >= top && a.Top <= bottom;
+    if (overlapsHorizontally) {
+        if (Spans(a.Top, a.Bottom, bottom)) {
+            actor.VY = Magnitude(actor.VY);
+            spanned.Bottom = true;
+        } else if (Spans(a.Top, a.Bottom, top)) {
+            actor.VY = static_cast<std::int16_t>(-Magnitude(actor.VY));
+        }
+    }
+    if (overlapsVertically) {
+        if (Spans(a.Left, a.Right, right)) {
+            actor.VX = Magnitude(actor.VX);
+            spanned.Right = true;
+        } else if (Spans(a.Left, a.Right, left)) {
+            actor.VX = static_cast<std::int16_t>(-Magnitude(actor.VX));
+        }
+    }
+    return spanned;
+}
+
+void StopPlayerInside(SpriteEngine& spr) {
+    SprHide(spr, kPlayerSlot);
+    spr[kPlayerSlot].VX = 0;
+    spr[kPlayerSlot].VY = 0;
+}
+
+}  // namespace
+
+std::int16_t TouchSceneObjects(SceneContext& ctx, int slot) {
+    SpriteEngine& spr = ctx.spr;
+    if (!spr[slot].Shown) {
+        return 0;
+    }
+    std::int16_t touched = 0;
+    for (const std::int16_t object : {kTicketOfficeSlot, kCapitolSlot, kFuzzbombSlot}) {
+        if (iSprCollide(spr, slot, object)) {
+            touched = object;
+            break;
+        }
+    }
+    if (touched == 0) {
+        return 0;
+    }
+    const EdgesSpanned spanned = Reflect(spr[slot], spr[touched]);
+    const bool cleanPlayer = slot == kPlayerSlot && ctx.w.crystals(kPlayer) >= 0;
+    if (touched == kTicketOfficeSlot) {
+        // The ticket office's door is on its bottom edge.
+        if (spanned.Bottom && cleanPlayer) {
+            StopPlayerInside(spr);
+            ctx.port.ShowTicketWindow();
+        }
+    } else if (touched == kCapitolSlot) {
+        // The capitol's entrance is on its right side.
+        if (spanned.Right && cleanPlayer) {
+            StopPlayerInside(spr);
+            ctx.port.OpenMapFromCapitol();
+        }
+    } else if (slot == kPlayerSlot && ctx.w.crystals(kPlayer) == 100) {
+        DestroyFuzzbomb(ctx);
+    } else if (ctx.w.crystals(spr[slot].CitizenNo) >= 0) {
+        MakeFuzzyActor(ctx.w, spr, ctx.fx, slot);
+    }
+    return touched;
+}
+
+void DestroyFuzzbomb(SceneContext& ctx) {
+    ctx.fx.PlayEffect(kWinGame);
+    ctx.w.FuzzbombCity = 0;
+    SprHide(ctx.spr, kFuzzbombSlot);
+    for (int citizen = 1; citizen <= kNumCitizens; ++citizen) {
+        ctx.w.crystals(citizen) = 0;  // the player's own count stays as it is
+    }
+    const int last = kPlayerSlot + (ctx.w.CurCity > 0 ? ctx.w.city(ctx.w.CurCity).NumCitizens : 0);
+    for (int slot = kFirstActorSlot; slot <= last; ++slot) {
+        MakeCitizenActor(ctx.spr, ctx.fx, slot);
+    }
+}
+
+}  // namespace rq
