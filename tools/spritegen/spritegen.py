@@ -825,49 +825,57 @@ BOMB_SIZE = 64
 def fuzzbomb_frame(k):
     c = Canvas(BOMB_SIZE, BOMB_SIZE)
     pulse = [0.0, 1.0, 2.0, 1.0][k]
-    rng = random.Random(77 + k)
+    rng = random.Random(77)
     cx, cy = 32, 36
-    r = 19 + pulse * 0.6
-    # The toxic aura of spikes, longer on the strong beat.
-    for i in range(40):
-        a = 2 * math.pi * i / 40 + (k % 2) * 0.06
-        length = 4 + pulse * 1.5 + rng.uniform(0, 2)
-        for step in range(int(length)):
+    r = 18 + pulse * 0.7
+    # A toxic aura of bristles that swells and shrinks with the pulse; the tips glow.
+    for i in range(44):
+        a = 2 * math.pi * i / 44
+        length = 4 + pulse * 1.6 + rng.uniform(0, 2.5)
+        for step in range(int(length) + 1):
             x = cx + math.cos(a) * (r + step)
             y = cy + math.sin(a) * (r + step)
-            c.set(int(x), int(y), TOXIC_DARK if step < length - 2 else TOXIC)
+            c.set(int(round(x)), int(round(y)), TOXIC if step >= length - 2 else TOXIC_DARK)
+    # Sparks of poison floating around on the strong beats.
+    for i in range(int(pulse) * 4):
+        a = rng.uniform(0, 2 * math.pi)
+        d = r + 7 + pulse * 2 + rng.uniform(0, 3)
+        c.set(int(cx + math.cos(a) * d), int(cy + math.sin(a) * d), TOXIC)
     c.ellipse(cx, cy, r, r, BOMB, lambda nx, ny: lit(BOMB_LIGHT, BOMB, BOMB_SHADE, nx, ny))
-    # A shine on the upper left.
-    c.ellipse(cx - r * 0.45, cy - r * 0.45, 3, 2, (170, 130, 190))
+    c.ellipse(cx - r * 0.45, cy - r * 0.5, 3.5, 2.2, (176, 136, 196))
+    c.set(int(cx - r * 0.45) - 1, int(cy - r * 0.5), (220, 200, 230))
     # Glowing cracks that widen with the pulse.
-    cracks = [[(cx - 10, cy + 2), (cx - 4, cy - 2), (cx + 1, cy + 4), (cx + 8, cy - 1), (cx + 13, cy + 5)],
-              [(cx - 6, cy + 10), (cx, cy + 8), (cx + 5, cy + 13)],
-              [(cx + 2, cy - 10), (cx + 6, cy - 6), (cx + 11, cy - 9)]]
+    cracks = [[(cx - 12, cy + 3), (cx - 6, cy - 0), (cx - 1, cy + 5), (cx + 5, cy + 1), (cx + 13, cy + 6)],
+              [(cx - 7, cy + 12), (cx - 1, cy + 9), (cx + 4, cy + 14)],
+              [(cx + 7, cy - 12), (cx + 10, cy - 7), (cx + 14, cy - 9)]]
     for crack in cracks:
         for (x0, y0), (x1, y1) in zip(crack, crack[1:]):
-            c.line(int(x0), int(y0), int(x1), int(y1), TOXIC)
-            if pulse >= 1:
+            c.line(int(x0), int(y0), int(x1), int(y1), TOXIC if pulse >= 1 else TOXIC_DARK)
+            if pulse >= 2:
                 c.line(int(x0), int(y0) + 1, int(x1), int(y1) + 1, TOXIC_DARK)
-    # Menacing eyes.
-    for ex in (cx - 7, cx + 6):
-        c.polygon([(ex - 4, cy - 8), (ex + 4, cy - 6), (ex + 3, cy - 3), (ex - 3, cy - 4)],
+    # Slanted, glowing eyes.
+    for ex, slope in ((cx - 7, 1), (cx + 7, -1)):
+        c.polygon([(ex - 5, cy - 9 - 2 * slope), (ex + 5, cy - 9 + 2 * slope), (ex + 4, cy - 4), (ex - 4, cy - 4)],
                   TOXIC if pulse >= 1 else TOXIC_DARK)
-        c.set(ex, cy - 5, PUPIL)
-    # Fuse cap and a burning fuse.
-    c.rect(cx - 4, int(cy - r - 4), 9, 5, (90, 80, 96))
-    c.hline(cx - 4, cx + 4, int(cy - r - 4), (140, 130, 150))
-    fx, fy = cx + 1, int(cy - r - 5)
-    for i in range(7):
+        c.rect(ex - 1, cy - 7, 2, 2, PUPIL)
+    # Fuse cap and a burning fuse whose flame flickers.
+    top = int(cy - r)
+    c.rect(cx - 5, top - 5, 11, 6, (90, 80, 96))
+    c.hline(cx - 5, cx + 5, top - 5, (150, 140, 160))
+    c.vline(cx + 5, top - 4, top, (64, 56, 70))
+    fx, fy = cx + 1, top - 6
+    for i in range(8):
         c.set(fx + i // 2, fy - i, FUSE)
-    sx, sy = fx + 3, fy - 8
-    flame = [FLAME_CORE, FLAME, EMBER]
-    for i, (dx, dy) in enumerate([(0, 0), (1, -1), (-1, -1), (0, -2), (2, 0), (-2, 1), (1, -3), (-1, -3)]):
-        if i < 4 + k:
-            c.set(sx + dx, sy + dy, flame[min(i // 3, 2)])
-    for i in range(2 + k % 3):
+        c.set(fx + i // 2 + 1, fy - i, (90, 70, 50))
+    sx, sy = fx + 4, fy - 9
+    size = [1.6, 2.4, 3.0, 2.0][k]
+    c.ellipse(sx, sy, size + 0.8, size + 1.4, EMBER)
+    c.ellipse(sx, sy + 0.5, size, size, FLAME)
+    c.ellipse(sx, sy + 0.8, size * 0.5, size * 0.5, FLAME_CORE)
+    for i in range(3 + k):
         a = rng.uniform(0, 2 * math.pi)
-        c.set(int(sx + math.cos(a) * 4), int(sy + math.sin(a) * 4), FLAME_CORE)
-    c.outline(diagonal=False)
+        c.set(int(sx + math.cos(a) * (size + 3)), int(sy + math.sin(a) * (size + 3)), FLAME_CORE)
+    c.outline()
     return c
 
 
@@ -881,35 +889,49 @@ SKY_W, SKY_H = 640, 112
 def mountains():
     c = Canvas(SKY_W, SKY_H)
     rng = random.Random(26)
-    # A far range, pale, then a near range with snow caps and pines at the foot.
-    def ridge(base, peaks, colour, shade, snow):
-        heights = [base] * SKY_W
-        for px, ph, pw in peaks:
-            for x in range(SKY_W):
-                d = abs(x - px) / pw
-                if d < 1:
-                    heights[x] = min(heights[x], base - ph * (1 - d) ** 1.15)
-        for x in range(SKY_W):
-            top = int(heights[x])
-            for y in range(max(top, 0), SKY_H):
-                slope_right = x + 1 < SKY_W and heights[x + 1] > heights[x]
-                col = shade if slope_right else colour
-                if snow and y < top + max(0, (base - 46 - top)) * 0.5 and top < base - 40:
-                    col = SNOW_SHADE if slope_right else SNOW
-                c.set(x, y, col)
-        return heights
 
-    far = [(x, rng.uniform(46, 70), rng.uniform(60, 100)) for x in range(0, SKY_W + 60, 70)]
-    ridge(96, far, MOUNTAIN_FAR, (96, 102, 150), False)
-    near = [(30, 78, 110), (150, 96, 120), (270, 70, 90), (380, 100, 130), (500, 80, 100), (610, 90, 110)]
-    ridge(108, near, MOUNTAIN, MOUNTAIN_SHADE, True)
+    def ridge(base, peaks, light, shade, snow_light, snow_shade, foot, foot_line):
+        """Peaks as lit-left, shaded-right triangles, the tallest at the back so that the smaller
+        ones overlap them with slanting edges; ragged ridges, snow caps and a hazy foot."""
+        for px, ph, pw in sorted(peaks, key=lambda p: -p[1]):
+            wobble = 0.0
+            snow_line = base - ph * 0.62
+            for x in range(int(px - pw), int(px + pw) + 1):
+                if not 0 <= x < SKY_W:
+                    continue
+                wobble = max(-2.5, min(2.5, wobble + rng.uniform(-0.9, 0.9)))
+                d = abs(x - px) / pw
+                if d >= 1:
+                    continue
+                hgt = ph * (1 - d) ** 1.2
+                top = int(base - hgt + wobble * min(1.0, hgt / 30))
+                left = x <= px
+                ragged = snow_line + rng.uniform(-2, 2)
+                for y in range(max(top, 0), SKY_H):
+                    if ph > 60 and y < ragged:
+                        col = snow_light if left else snow_shade
+                    else:
+                        col = light if left else shade
+                    below = y - foot_line
+                    if below >= 3 or (below >= 0 and (x + y) % (3 - below) == 0):
+                        col = foot
+                    c.set(x, y, col)
+                # A faint rim along the ridge separates a peak from the one behind it.
+                if top >= 0 and not (ph > 60 and top < snow_line):
+                    c.set(x, top, light if left else (light if x % 2 else shade))
+
+    far = [(x + rng.uniform(-20, 20), rng.uniform(40, 62), rng.uniform(55, 90)) for x in range(-20, SKY_W + 80, 64)]
+    ridge(100, far, MOUNTAIN_FAR, (98, 104, 152), (214, 222, 244), (180, 190, 222), (100, 108, 156), 84)
+    near = [(30, 80, 100), (150, 98, 115), (262, 70, 85), (380, 104, 125), (505, 82, 100), (615, 92, 105)]
+    ridge(110, near, MOUNTAIN, MOUNTAIN_SHADE, SNOW, SNOW_SHADE, (58, 74, 110), 88)
     # Pines along the foot.
-    for x in range(2, SKY_W, 7):
+    for x in range(2, SKY_W, 6):
         hgt = rng.randint(7, 13)
         base = SKY_H - 1
         for i in range(hgt):
             half = (i * 3) // hgt + (1 if i > hgt // 2 else 0)
             c.hline(x - half, x + half, base - hgt + i, PINE if i % 3 else PINE_SHADE)
+            c.set(x + half, base - hgt + i, PINE_SHADE)
         c.set(x, base, TRUNK)
     c.rect(0, SKY_H - 2, SKY_W, 2, PINE_SHADE)
     return c

@@ -109,7 +109,9 @@ void ScatterCrystals(SpriteEngine& e, Random& rng, int count, int size) {
         s.SrcY = FrameAt(e, s.Frame).SrcY;
         for (int attempt = 0; attempt < 200; ++attempt) {
             const int row = size == 2 ? rng.Below(2) : rng.Below(3);
-            SprShowAt(e, k, I16(640 + rng.Below(620) + 10), I16(row * 377 + rng.Below(360) + 8));
+            // The station's street starts below the track.
+            const int top = row == 0 ? 200 : row * 377 + 8;
+            SprShowAt(e, k, I16(640 + rng.Below(620) + 10), I16(top + rng.Below(row * 377 + 360 - top)));
             bool free = true;
             for (int r = 1; r < static_cast<int>(e.gSceneRects.size()) && free; ++r) {
                 free = !iSprHitsRect(e, k, r);
@@ -158,8 +160,7 @@ void BuildCity(SpriteEngine& e, int size, std::uint64_t seed, bool capital, bool
 // Every frame of the sheet, three times its size, on the street colour and on black.
 QImage FramesBoard(const SpriteEngine& e) {
     const int scale = 3;
-    const int rowH = 120;
-    QImage board(1400, 2 * rowH * 3 + 20, QImage::Format_RGB32);
+    QImage board(1400, 1060, QImage::Format_RGB32);
     board.fill(QColor(0xFF, 0xE0, 0xC0));
     QPainter p(&board);
     p.fillRect(0, board.height() / 2, board.width(), board.height() / 2, Qt::black);
