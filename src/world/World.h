@@ -28,6 +28,8 @@ struct World {
     std::int16_t TransitDest = 0;  // where the player's journey ends; 0 when not travelling
     bool StopTransit = false;      // a quit or a new game ends the journey at its next step
     std::int32_t LostRiders = 0;   // riders dropped because the onward queue was full, since start-up
+    std::int16_t StoppedSpeed = 0;  // the platform train's speed when it stopped, given back when it leaves
+    double PlatformTicks = 0;       // city ticks the platform train has been standing
     Random Rng;
     CrystalDisplayPort* CrystalDisplay = nullptr;
 

@@ -8,8 +8,7 @@
 
 #include "main/Game.h"
 #include "scene/SceneObjects.h"
-#include "sprite/CreateSprites.h"
-#include "sprite/SpriteSetup.h"
+#include "support/TestSprites.h"
 
 namespace rq::testing {
 
@@ -58,30 +57,6 @@ public:
     std::vector<std::int16_t> schedules, capitalInfos;
     Surface lastView;
 };
-
-// Frames of the street's usual sizes: actors 24 × 32, crystals 12 × 12, a 60 × 50 ticket office,
-// an 80 × 60 capitol, 240-pixel trains, a 40 × 40 fuzzbomb and 640 × 120 skyline layers.
-inline void MakeTestSprites(SpriteEngine& e) {
-    std::vector<SpriteFrame> frames;
-    const auto add = [&frames](int count, std::int16_t w, std::int16_t h) {
-        for (int i = 0; i < count; ++i) {
-            frames.push_back({0, 0, w, h});
-        }
-    };
-    add(12, 24, 32);  // player, fuzzy, citizen
-    add(6, 12, 12);   // crystal appearing
-    add(1, 60, 50);   // ticket office
-    add(1, 80, 60);   // capitol
-    add(2, 240, 40);  // trains
-    add(4, 40, 40);   // fuzzbomb
-    add(3, 640, 120); // skyline
-    frames.push_back({});
-    e.gFrames = frames;
-    e.Sheet = Surface(640, 120);
-    e.Mask = Surface(640, 120, 0x00FFFFFFu);
-    iSprCreateBackBuffer(e, kBackBufferWidth, kBackBufferHeight);
-    CreateSprites(e);
-}
 
 struct TestGame {
     std::unique_ptr<Game> game = std::make_unique<Game>();
