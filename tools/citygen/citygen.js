@@ -48,7 +48,7 @@ function parseArgs(argv) {
 
 // Map positions: the transform, rounded to whole pixels, then nudged where a city would fall outside
 // its state or within 2 px of another city. The given positions never move.
-function placeCities(places, transform, stateRaster, stateIndex) {
+function placeCities(places, transform, stateRaster, fineRaster, stateIndex) {
   const exact = places.map((p) => transform.toPixel(p.lonLat));
   const pos = [null];
   for (const p of places) {
@@ -60,9 +60,19 @@ function placeCities(places, transform, stateRaster, stateIndex) {
     return stateRaster.ids[y * stateRaster.w + x];
   };
   // The capital district is smaller than a pixel: its marker stands on Maryland's side.
-  const inOwnState = (p, xy) => {
-    const id = stateAt(xy);
-    return id === stateIndex[p.fips] || (p.usps === 'DC' && id === stateIndex['24']);
+  const own = (p, id) => id === stateIndex[p.fips] || (p.usps === 'DC' && id === stateIndex['24']);
+  // The pixel's centre is in the state and so is at least half of the pixel, so that a city on a
+  // shore does not stand on a pixel that is drawn mostly as water.
+  const inOwnState = (p, [x, y]) => {
+    if (!own(p, stateAt([x, y]))) return false;
+    const ss = fineRaster.ss;
+    let samples = 0;
+    for (let b = 0; b < ss; b++) {
+      for (let a = 0; a < ss; a++) {
+        if (own(p, fineRaster.ids[(y * ss + b) * fineRaster.w + x * ss + a])) samples++;
+      }
+    }
+    return samples * 2 >= ss * ss;
   };
   const apart = (no, xy) => {
     for (let other = 1; other < pos.length; other++) {
@@ -205,7 +215,8 @@ function main() {
   const stateIndex = {};
   states.forEach((s, i) => { stateIndex[s.fips] = i + 1; });
   const pixelRaster = mapdraw.rasterize(states, MAP_WIDTH, MAP_HEIGHT, 1);
-  const placed = placeCities(places, transform, pixelRaster, stateIndex);
+  const fineRaster = mapdraw.rasterize(states, MAP_WIDTH, MAP_HEIGHT, 4);
+  const placed = placeCities(places, transform, pixelRaster, fineRaster, stateIndex);
   if (placed.problems.length) fail(`map positions:\n  ${placed.problems.join('\n  ')}`);
   report.push(`nudged ${placed.nudges.length} cities by a pixel or two: ${placed.nudges.join('; ')}`);
 

@@ -134,24 +134,27 @@ function renderMap(projected, width, height) {
       const id = ids[b * w + a];
       let colour;
       if (id) {
-        let coast = false, border = false;
-        for (let db = -COAST_R; db <= COAST_R && !coast; db++) {
-          for (let da = -COAST_R; da <= COAST_R; da++) {
-            if (da * da + db * db > COAST_R * COAST_R) continue;
+        // State borders run on the land; the shore line is drawn on the water's side, so that thin
+        // land (the San Francisco peninsula, Cape Cod) keeps the colour of land.
+        let border = false;
+        for (let db = -BORDER_R; db <= BORDER_R && !border; db++) {
+          for (let da = -BORDER_R; da <= BORDER_R; da++) {
             const o = at(a + da, b + db);
-            if (o === 0) { coast = true; break; }
-            if (o !== id && da * da + db * db <= BORDER_R * BORDER_R) border = true;
+            if (da * da + db * db <= BORDER_R * BORDER_R && o && o !== id) { border = true; break; }
           }
         }
-        colour = coast ? COAST : border ? BORDER : LAND_TINTS[tint[id]];
+        colour = border ? BORDER : LAND_TINTS[tint[id]];
       } else {
-        let shelf = false;
-        for (let db = -SHELF_R; db <= SHELF_R && !shelf; db += 2) {
-          for (let da = -SHELF_R; da <= SHELF_R; da += 2) {
-            if (da * da + db * db <= SHELF_R * SHELF_R && at(a + da, b + db)) { shelf = true; break; }
+        let coast = false, shelf = false;
+        for (let db = -SHELF_R; db <= SHELF_R && !coast; db++) {
+          for (let da = -SHELF_R; da <= SHELF_R; da++) {
+            const d2 = da * da + db * db;
+            if (d2 > SHELF_R * SHELF_R || !at(a + da, b + db)) continue;
+            shelf = true;
+            if (d2 <= COAST_R * COAST_R) { coast = true; break; }
           }
         }
-        colour = shelf ? WATER : WATER_DEEP;
+        colour = coast ? COAST : shelf ? WATER : WATER_DEEP;
       }
       const k = (b * w + a) * 3;
       sub[k] = colour[0]; sub[k + 1] = colour[1]; sub[k + 2] = colour[2];

@@ -1,0 +1,378 @@
+// The whole city table and rail network as BuildCityTable and BuildRailLinks leave them: names,
+// capitals, the given rows, size and scenery counts, map positions, the links' rules and whether
+// start-up can always place the fuzzbomb and the player.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "sprite/BmpPictureLoader.h"
+#include "world/CityTable.h"
+
+namespace rq {
+namespace {
+
+inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+// The game's 200 city names, as the game stores them (misspellings included), in number order.
+const std::array<const char*, kNumCities> kNames{
+    "Birmingham, Alabama", "Huntsville, Alabama", "Mobile, Alabama", "Montgomery, Alabama",
+    "Flagstaff, Arizona", "Mesa, Arizona", "Phoenix, Arizona", "Prescott, Arizona", "Tucson, Arizona",
+    "Jonesboro, Arkansas", "Little Rock, Arkansas", "Fresno, California", "Los Angeles, California",
+    "Santa Rosa, California", "Sacramento, California", "San Diego, California",
+    "San Francisco, California", "San Jose, California", "Aspen, Colorado", "Colorado Springs, Colorado",
+    "Denver, Colorado", "Grand Junction, Colorado", "Pueblo, Colorado", "Bridgeport, Connecticut",
+    "Hartford, Connecticut", "New Haven, Connecticut", "Waterbury, Connecticut", "Dover, Delaware",
+    "Newark, Delaware", "Wilmington, Delaware", "Washington, D.C.", "Fort Lauderdale, Florida",
+    "Jacksonville, Florida", "Orlando, Florida", "Miami, Florida", "Tallahassee, Florida",
+    "St. Petersburg, Florida", "Atlanta, Georgia", "Augusta, Georgia", "Macon, Georgia",
+    "Savannah, Georgia", "Boise, Idaho", "Lewiston, Idaho", "Pocatello, Idaho", "Twin Falls, Idaho",
+    "Chicago, Illinois", "Peoria, Illinois", "Rockford, Illinois", "Springfield, Illinois",
+    "Urbana, Illinois", "Evansville, Indiana", "Gary, Indiana", "Fort Wayne, Indiana",
+    "Indianapolis, Indiana", "South Bend, Indiana", "Cedar Rapids, Iowa", "Des Moines, Iowa",
+    "Fort Dodge, Iowa", "Dodge City, Kansas", "Overland Park, Kansas", "Topeka, Kansas", "Wichita, Kansas",
+    "Frankfort, Kentucky", "Lexington, Kentucky", "Louisville, Kentucky", "Baton Rouge, Louisiana",
+    "Lafayette, Louisiana", "New Orleans, Louisiana", "Shreveport, Louisiana", "Augusta, Maine",
+    "Lewiston, Maine", "Portland, Maine", "Rangor, Maine", "Annapolis, Maryland", "Baltimore, Maryland",
+    "Frederick, Maryland", "Hagerstown, Maryland", "Boston, Massachusetts", "Gloucester, Massachusetts",
+    "Lowell, Massachusetts", "Springfield, Massachusetts", "Worcester, Massachusetts",
+    "Ann Arbor, Michigan", "Detroit, Michigan", "Flint, Michigan", "Grand Rapids, Michigan",
+    "Lansing, Michigan", "Minneapolis, Minnesota", "St. Paul, Minnesota", "Rochester, Minnesota",
+    "Greenville, Mississippi", "Jackson, Mississippi", "Tupelo, Mississippi", "Jefferson City, Missouri",
+    "Kansas City, Missouri", "Springfield, Missouri", "St. Louis, Missouri", "Billings, Montana",
+    "Butte, Montana", "Great Falls, Montana", "Helena, Montana", "Grand Island, Nebraska",
+    "Lincoln, Nebraska", "Omaha, Nebraska", "Scottsbluff, Nebraska", "Concord, New Hampshire",
+    "Manchester, New Hampshire", "Portsmouth, New Hampshire", "Rochester, New Hampshire",
+    "Atlantic City, New Jersey", "Elizabeth, New Jersey", "Paterson, New Jersey", "Trenton, New Jersey",
+    "Albuquerque, New Mexico", "Farmington, New Mexico", "Las Cruces, New Mexico", "Roswell, New Mexico",
+    "Santa Fe, New Mexico", "Albany, New York", "Buffalo, New York", "New York, New York",
+    "Syracuse, New York", "Rochester, New York", "Carson City, Nevada", "Las Vegas, Nevada",
+    "Reno, Nevada", "Charlotte, North Carolina", "Durham, North Carolina", "Greensboro, North Carolina",
+    "Raleigh, North Carolina", "Winston-Salem, North Carolina", "Bismarck, North Dakota",
+    "Jamestown, North Dakota", "West Fargo, North Dakota", "Williston, North Dakota", "Akron, Ohio",
+    "Cleveland, Ohio", "Cincinnati, Ohio", "Columbus, Ohio", "Dayton, Ohio", "Toledo, Ohio",
+    "Oklahoma City, Oklahoma", "Shawnee, Oklahoma", "Stillwater, Oklahoma", "Tulsa, Oklahoma",
+    "Eugene, Oregon", "Portland, Oregon", "Salem, Oregon", "Allentown, Pennsylvania", "Erie, Pennsylvania",
+    "Harrisburg, Pennsylvania", "Lancaster, Pennsylvania", "Philadelphia, Pennsylvania",
+    "Pittsburgh, Pennsylvania", "Scranton, Pennsylvania", "Providence, Rhode Island",
+    "Warwick, Rhode Island", "Charleston, South Carolina", "Columbia, South Carolina",
+    "Pierre, South Dakota", "Rapid City, South Dakota", "Souix Falls, South Dakota",
+    "Chattanooga, Tennessee", "Knoxville, Tennessee", "Memphis, Tennessee", "Nashville, Tennessee",
+    "Amarillo, Texas", "Austin, Texas", "Dallas, Texas", "Fort Worth, Texas", "Houston, Texas",
+    "San Antonio, Texas", "Logan, Utah", "Orem, Utah", "Salt Lake City, Utah", "St. George, Utah",
+    "Burlington, Vermont", "Montpelier, Vermont", "Charlottesville, Virginia", "Manassas, Virginia",
+    "Newport News, Virginia", "Norfolk, Virginia", "Portsmouth, Virginia", "Richmond, Virginia",
+    "Roanoke, Virginia", "Olympia, Washington", "Seattle, Washington", "Spokane, Washington",
+    "Tacoma, Washington", "Walla Walla, Washington", "Charleston, West Virginia",
+    "Morgantown, West Virginia", "Wheeling, West Virginia", "Green Bay, Wisconsin", "Madison, Wisconsin",
+    "Milwaukee, Wisconsin", "Casper, Wyoming", "Cheyenne, Wyoming", "Green River, Wyoming",
+    "Laramie, Wyoming"};
+
+const std::set<int> kCapitals{4,   7,   11,  15,  21,  25,  28,  31,  36,  38,  42,  49,  54,  57,  61,  63,  66,
+                              70,  74,  78,  87,  89,  92,  94,  101, 103, 106, 113, 118, 119, 124, 130, 132,
+                              139, 142, 148, 151, 156, 159, 160, 166, 168, 175, 178, 184, 186, 191, 195, 198};
+
+const std::set<int> kHubs{7, 13, 17, 21, 31, 35, 38, 46, 78, 121, 169, 187};
+
+// The given rows: size, scenery, map position and slots 1..5; a negative destination is a marked link.
+struct GivenRow {
+    int No, Size, Scenery, MapX, MapY;
+    std::array<int, kSlots> Dest;
+};
+const std::array<GivenRow, 14> kGivenRows{{
+    {1, 3, 2, 325, 201, {2, 67, 40, 4, 159}},
+    {4, 3, 2, 330, 212, {3, 2, 36, 1, 92}},
+    {7, 5, 5, 92, 192, {8, 6, 16, -169, 116}},
+    {13, 5, 4, 32, 172, {16, -17, 12, 125, 15}},
+    {17, 5, 4, 11, 128, {14, -13, -21, 18, -187}},
+    {21, 5, 5, 160, 132, {19, -187, -17, -46, 198}},
+    {31, 5, 4, 407, 129, {-121, -46, 74, 180, -38}},
+    {35, 5, 4, 402, 283, {32, 34, 37, -38, 33}},
+    {38, 5, 5, 347, 194, {40, -169, 163, -35, -31}},
+    {46, 5, 4, 310, 106, {-169, -31, 196, -21, 52}},
+    {78, 5, 4, 448, 79, {82, 157, 156, 80, -121}},
+    {121, 5, 4, 430, 100, {-31, 112, 111, 113, -78}},
+    {169, 5, 4, 231, 212, {-46, -38, 171, -7, 170}},
+    {187, 5, 4, 41, 15, {189, -21, 188, 147, -17}},
+}};
+
+class CityNetworkTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        world = new World();
+        BuildCityTable(*world);
+        BuildRailLinks(*world);
+    }
+    static void TearDownTestSuite() {
+        delete world;
+        world = nullptr;
+    }
+
+    static const City& C(int no) { return world->city(no); }
+    static std::vector<int> Dests(int no) {
+        std::vector<int> out;
+        for (int s = 1; s <= kSlots; ++s) out.push_back(C(no).TrainDest[At(s)]);
+        return out;
+    }
+    // Hop distances from a set of cities, breadth-first over the links.
+    static std::vector<int> Hops(const std::vector<int>& from) {
+        std::vector<int> dist(At(kNumCities + 1), -1);
+        std::vector<int> queue = from;
+        for (const int c : from) dist[At(c)] = 0;
+        for (std::size_t i = 0; i < queue.size(); ++i) {
+            for (const int d : Dests(queue[i])) {
+                if (dist[At(d)] < 0) {
+                    dist[At(d)] = dist[At(queue[i])] + 1;
+                    queue.push_back(d);
+                }
+            }
+        }
+        return dist;
+    }
+    static double MapDistance(int a, int b) {
+        return std::hypot(C(a).MapX - C(b).MapX, C(a).MapY - C(b).MapY);
+    }
+
+    static World* world;
+};
+World* CityNetworkTest::world = nullptr;
+
+TEST_F(CityNetworkTest, NamesAndCapitalsAreTheGamesOwn) {
+    int capitals = 0;
+    for (int no = 1; no <= kNumCities; ++no) {
+        EXPECT_EQ(C(no).Name, kNames[At(no - 1)]) << "city " << no;
+        EXPECT_EQ(C(no).IsCapital, kCapitals.count(no) == 1) << C(no).Name;
+        capitals += C(no).IsCapital ? 1 : 0;
+    }
+    EXPECT_EQ(capitals, 49);
+    EXPECT_EQ(C(73).Name, "Rangor, Maine");
+    EXPECT_EQ(C(162).Name, "Souix Falls, South Dakota");
+    EXPECT_TRUE(C(0).Name.empty()) << "entry 0 is never a city";
+}
+
+TEST_F(CityNetworkTest, TheGivenRowsAreExactlyAsGiven) {
+    for (const GivenRow& row : kGivenRows) {
+        const City& c = C(row.No);
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(c.Size, row.Size);
+        EXPECT_EQ(c.Scenery, row.Scenery);
+        EXPECT_EQ(c.MapX, row.MapX);
+        EXPECT_EQ(c.MapY, row.MapY);
+        for (int s = 1; s <= kSlots; ++s) {
+            const int given = row.Dest[At(s - 1)];
+            EXPECT_EQ(c.TrainDest[At(s)], std::abs(given)) << "slot " << s;
+            EXPECT_EQ(c.TrainType[At(s)], given < 0 ? 1 : 0) << "slot " << s;
+        }
+    }
+}
+
+TEST_F(CityNetworkTest, SizeClassesHaveTheirCounts) {
+    std::map<int, int> count;
+    int sum = 0;
+    for (int no = 1; no <= kNumCities; ++no) {
+        ++count[C(no).Size];
+        sum += C(no).Size;
+    }
+    EXPECT_EQ(count, (std::map<int, int>{{2, 51}, {3, 84}, {4, 48}, {5, 17}}));
+    EXPECT_EQ(sum, 631);
+    for (const int hub : kHubs) EXPECT_EQ(C(hub).Size, 5) << C(hub).Name;
+}
+
+TEST_F(CityNetworkTest, SceneryHasItsCountsAndFollowsSize) {
+    std::map<int, int> count;
+    for (int no = 1; no <= kNumCities; ++no) {
+        const City& c = C(no);
+        ++count[c.Scenery];
+        // A downtown (bit 4) is for the big cities only, and every size-5 city has one; a mountain
+        // range with no town in front of it is only for the smallest places.
+        if (c.Scenery & 4) {
+            EXPECT_GE(c.Size, 4) << c.Name;
+        }
+        if (c.Size == 5) {
+            EXPECT_TRUE(c.Scenery & 4) << c.Name;
+        }
+        if (c.Scenery == 1) {
+            EXPECT_EQ(c.Size, 2) << c.Name;
+        }
+    }
+    EXPECT_EQ(count, (std::map<int, int>{{1, 9}, {2, 88}, {3, 48}, {4, 49}, {5, 6}}));
+}
+
+TEST_F(CityNetworkTest, PositionsAreOnTheMapAndAtLeastTwoPixelsApart) {
+    for (int a = 1; a <= kNumCities; ++a) {
+        const City& c = C(a);
+        EXPECT_GE(c.MapX, 7) << c.Name;
+        EXPECT_LE(c.MapX, 458) << c.Name;
+        EXPECT_GE(c.MapY, 15) << c.Name;
+        EXPECT_LE(c.MapY, 283) << c.Name;
+        // The map's hit radius is 25 twips (1.67 px) and the lowest number wins: a city closer than
+        // that to a lower-numbered one could never be clicked.
+        for (int b = a + 1; b <= kNumCities; ++b) {
+            EXPECT_GE(MapDistance(a, b), 2.0) << c.Name << " and " << C(b).Name;
+        }
+    }
+}
+
+TEST_F(CityNetworkTest, EveryCityStandsOnLandOfTheMapPicture) {
+    const char* assets = std::getenv("RAILQUEST_ASSETS");
+    ASSERT_NE(assets, nullptr) << "the test runner sets RAILQUEST_ASSETS";
+    Surface map;
+    std::string error;
+    BmpPictureLoader loader;
+    ASSERT_TRUE(loader.Load(std::string(assets) + "/usa.bmp", map, error)) << error;
+    // The information panel is the map's width plus 152 px and must fit over the 640-px view.
+    EXPECT_LE(map.Width, 485);
+    EXPECT_GT(map.Width, 458);
+    EXPECT_GT(map.Height, 283);
+    // Water is blue; land is a warm tan. A city on a shore may stand on a pixel that blends both,
+    // but some land must be right under its marker.
+    auto isLand = [&map](int x, int y) {
+        const std::uint32_t p = map.At(x, y);
+        const int r = static_cast<int>((p >> 16) & 0xFF);
+        const int b = static_cast<int>(p & 0xFF);
+        return r > b + 20;
+    };
+    for (int no = 1; no <= kNumCities; ++no) {
+        const City& c = C(no);
+        bool land = false;
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) land = land || isLand(c.MapX + dx, c.MapY + dy);
+        }
+        EXPECT_TRUE(land) << c.Name << " at (" << c.MapX << ", " << c.MapY << ")";
+    }
+    // And the sea is where there are no cities: the picture's corners.
+    EXPECT_FALSE(isLand(0, map.Height - 1));
+    EXPECT_FALSE(isLand(map.Width - 1, map.Height - 1));
+}
+
+TEST_F(CityNetworkTest, EveryCityHasFiveDifferentDestinationsNoneItself) {
+    for (int no = 1; no <= kNumCities; ++no) {
+        const std::vector<int> d = Dests(no);
+        const std::set<int> distinct(d.begin(), d.end());
+        EXPECT_EQ(distinct.size(), 5u) << C(no).Name;
+        EXPECT_EQ(distinct.count(no), 0u) << C(no).Name;
+        for (const int x : d) {
+            EXPECT_GE(x, 1) << C(no).Name;
+            EXPECT_LE(x, kNumCities) << C(no).Name;
+        }
+        EXPECT_EQ(C(no).TrainDest[0], 0) << "slot 0 is not used";
+    }
+}
+
+TEST_F(CityNetworkTest, EveryLinkRunsBothWays) {
+    for (int a = 1; a <= kNumCities; ++a) {
+        for (const int b : Dests(a)) {
+            const std::vector<int> back = Dests(b);
+            EXPECT_NE(std::find(back.begin(), back.end(), a), back.end()) << C(a).Name << " -> " << C(b).Name;
+        }
+    }
+}
+
+TEST_F(CityNetworkTest, TrainTypeIsOneOnExactlyTheMarkedSlots) {
+    const std::set<std::pair<int, int>> marked{{7, 169},  {13, 17}, {17, 21}, {17, 187}, {21, 187},
+                                               {21, 46},  {31, 121}, {31, 46}, {31, 38},  {35, 38},
+                                               {38, 169}, {46, 169}, {78, 121}};
+    int ones = 0;
+    for (int a = 1; a <= kNumCities; ++a) {
+        for (int s = 1; s <= kSlots; ++s) {
+            const int b = C(a).TrainDest[At(s)];
+            const int type = C(a).TrainType[At(s)];
+            const bool isMarked = marked.count({std::min(a, b), std::max(a, b)}) == 1;
+            EXPECT_EQ(type, isMarked ? 1 : 0) << C(a).Name << " slot " << s;
+            ones += type == 1 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(ones, 26);
+}
+
+TEST_F(CityNetworkTest, IsHubCityIsTrueForExactlyTheTwelveHubs) {
+    for (int no = 1; no <= kNumCities; ++no) {
+        EXPECT_EQ(IsHubCity(*world, static_cast<std::int16_t>(no)), kHubs.count(no) == 1) << C(no).Name;
+    }
+}
+
+TEST_F(CityNetworkTest, TheNetworkIsConnected) {
+    const std::vector<int> dist = Hops({1});
+    for (int no = 1; no <= kNumCities; ++no) EXPECT_GE(dist[At(no)], 0) << C(no).Name << " cannot be reached";
+}
+
+TEST_F(CityNetworkTest, EveryCityIsTheSlotOneDestinationOfSomeCity) {
+    // A new game puts the player on the first slot-1 train that goes to the start city.
+    std::vector<int> arrivals(At(kNumCities + 1), 0);
+    for (int no = 1; no <= kNumCities; ++no) ++arrivals[At(C(no).TrainDest[1])];
+    for (int no = 1; no <= kNumCities; ++no) EXPECT_GE(arrivals[At(no)], 1) << C(no).Name;
+}
+
+TEST_F(CityNetworkTest, LinksJoinNearNeighboursExceptWhereTheGivenRowsSayOtherwise) {
+    // Each city's dozen nearest on the map, ties by number.
+    std::vector<std::set<int>> nearest(At(kNumCities + 1));
+    for (int a = 1; a <= kNumCities; ++a) {
+        std::vector<int> others;
+        for (int b = 1; b <= kNumCities; ++b) {
+            if (b != a) others.push_back(b);
+        }
+        std::sort(others.begin(), others.end(), [a](int x, int y) {
+            const double dx = MapDistance(a, x), dy = MapDistance(a, y);
+            return dx != dy ? dx < dy : x < y;
+        });
+        nearest[At(a)] = std::set<int>(others.begin(), others.begin() + 12);
+    }
+    std::set<std::pair<int, int>> far;
+    int bothWays = 0, links = 0;
+    for (int a = 1; a <= kNumCities; ++a) {
+        for (int s = 1; s <= kSlots; ++s) {
+            const int b = C(a).TrainDest[At(s)];
+            if (b < a || C(a).TrainType[At(s)] == 1) continue;
+            ++links;
+            const bool aNearB = nearest[At(b)].count(a) == 1, bNearA = nearest[At(a)].count(b) == 1;
+            bothWays += aNearB && bNearA ? 1 : 0;
+            if (!aNearB && !bNearA) far.insert({a, b});
+        }
+    }
+    // Birmingham's given row sends trains to Lafayette, Louisiana and Columbia, South Carolina.
+    EXPECT_EQ(far, (std::set<std::pair<int, int>>{{1, 67}, {1, 159}}));
+    EXPECT_EQ(links, 500 - 13);
+    EXPECT_GT(bothWays, links * 9 / 10) << "most links join cities that are near each other both ways";
+}
+
+TEST_F(CityNetworkTest, NoHubWithinTwoIsFalseExactlyNearTheHubs) {
+    const std::vector<int> fromHubs = Hops(std::vector<int>(kHubs.begin(), kHubs.end()));
+    for (int no = 1; no <= kNumCities; ++no) {
+        EXPECT_EQ(NoHubWithin(*world, static_cast<std::int16_t>(no), 2), fromHubs[At(no)] > 2) << C(no).Name;
+    }
+}
+
+TEST_F(CityNetworkTest, StartUpCanAlwaysPlaceTheFuzzbombAndThePlayer) {
+    // Wherever the fuzzbomb may hide (no hub within two hops), at least five cities must be good
+    // start cities: no hub within two hops, the fuzzbomb more than three hops away. The cities are
+    // empty here, so only the fuzzbomb city reads as fuzzed, as at that moment of start-up.
+    int hidingPlaces = 0;
+    for (int f = 1; f <= kNumCities; ++f) {
+        if (!NoHubWithin(*world, static_cast<std::int16_t>(f), 2)) continue;
+        ++hidingPlaces;
+        world->FuzzbombCity = static_cast<std::int16_t>(f);
+        const std::vector<int> fromBomb = Hops({f});
+        int starts = 0;
+        for (int s = 1; s <= kNumCities; ++s) {
+            const bool good = IsGoodStartCity(*world, static_cast<std::int16_t>(s));
+            if (good) {
+                EXPECT_GT(fromBomb[At(s)], 3) << C(s).Name << " with the fuzzbomb in " << C(f).Name;
+            }
+            starts += good ? 1 : 0;
+        }
+        EXPECT_GE(starts, 5) << "fuzzbomb in " << C(f).Name;
+    }
+    world->FuzzbombCity = 0;
+    EXPECT_GE(hidingPlaces, 20);
+}
+
+}  // namespace
+}  // namespace rq

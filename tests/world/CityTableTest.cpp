@@ -1,0 +1,337 @@
+// The city table's operations: filling the table, citizens in and out of a city, fuzzing a city, the
+// breadth-first neighbourhood walks on small hand-made networks, and placing the 3000 citizens.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "WorldTestKit.h"
+#include "world/CityDescription.h"
+#include "world/CityTable.h"
+
+namespace rq {
+namespace {
+
+using testkit::At;
+using testkit::TestWorld;
+using V = std::vector<std::int16_t>;
+
+class CityTableTest : public ::testing::Test, protected TestWorld {
+protected:
+    // Gives city c the five destinations (a ring or a hand-made network); every slot is filled, as in
+    // the game, because a walk reads all five.
+    void Links(std::int16_t c, std::initializer_list<std::int16_t> dests) {
+        std::int16_t s = 1;
+        for (const std::int16_t d : dests) Link(c, s++, d);
+    }
+    bool NoHub(std::int16_t c, int n) { return NoHubWithin(W(), c, n); }
+    bool NoFuzz(std::int16_t c, int n) { return NoFuzzWithin(W(), c, n); }
+};
+
+// ---- filling the table -------------------------------------------------------------------------
+
+TEST_F(CityTableTest, BuildCityTableFillsTheFixedColumnsAndNothingElse) {
+    BuildCityTable(W());
+    const City& birmingham = W().city(1);
+    EXPECT_EQ(birmingham.Name, "Birmingham, Alabama");
+    EXPECT_EQ(birmingham.Size, 3);
+    EXPECT_EQ(birmingham.Scenery, 2);
+    EXPECT_FALSE(birmingham.IsCapital);
+    EXPECT_EQ(birmingham.MapX, 325);
+    EXPECT_EQ(birmingham.MapY, 201);
+    for (int no = 1; no <= kNumCities; ++no) {
+        const City& c = W().city(no);
+        EXPECT_EQ(c.NumCitizens, 0);
+        for (int s = 0; s <= kSlots; ++s) {
+            EXPECT_EQ(c.TrainDest[At(s)], 0) << c.Name;
+            EXPECT_EQ(c.TrainType[At(s)], 0) << c.Name;
+        }
+    }
+    BuildRailLinks(W());
+    EXPECT_EQ(W().city(1).TrainDest[2], 67);
+    EXPECT_EQ(W().city(7).TrainType[4], 1) << "Phoenix's slot 4 is the marked link to Dallas";
+    EXPECT_EQ(W().city(7).TrainType[3], 0);
+}
+
+// ---- citizens in and out -----------------------------------------------------------------------
+
+TEST_F(CityTableTest, AddingTakesTheFirstEmptyPlace) {
+    EXPECT_TRUE(AddCitizenToCity(W(), Spr(), 40, 5));
+    EXPECT_TRUE(AddCitizenToCity(W(), Spr(), 41, 5));
+    EXPECT_EQ(CitizensOf(5), (V{40, 41}));
+    EXPECT_EQ(W().city(5).Citizens[3], 0);
+    EXPECT_EQ(W().city(5).NumCitizens, 2);
+}
+
+TEST_F(CityTableTest, AFullCityRefusesANewcomerAndStaysAsItWas) {
+    W().CurCity = 5;
+    for (std::int16_t c = 1; c <= 25; ++c) ASSERT_TRUE(AddCitizenToCity(W(), Spr(), c, 5));
+    ASSERT_EQ(Spr()[kLastActorSlot].CitizenNo, 25);
+    const auto before = W().city(5).Citizens;
+    EXPECT_FALSE(AddCitizenToCity(W(), Spr(), 26, 5));
+    EXPECT_EQ(W().city(5).Citizens, before);
+    EXPECT_EQ(W().city(5).NumCitizens, 25);
+    for (int slot = kFirstActorSlot; slot <= kLastActorSlot; ++slot) {
+        EXPECT_EQ(Spr()[slot].CitizenNo, slot - kPlayerSlot) << "actor " << slot;
+    }
+}
+
+TEST_F(CityTableTest, ANewcomerInThePlayersCityGetsTheNextActor) {
+    W().CurCity = 5;
+    AddCitizens(5, {4, 4, 4});
+    ASSERT_TRUE(AddCitizenToCity(W(), Spr(), 77, 5));
+    // The fourth citizen of the street is shown by actor slot 109 + 4.
+    EXPECT_EQ(Spr()[kPlayerSlot + 4].CitizenNo, 77);
+    EXPECT_EQ(Spr()[kPlayerSlot].CitizenNo, 0) << "the player's own slot is not touched";
+}
+
+TEST_F(CityTableTest, ANewcomerElsewhereTouchesNoActor) {
+    W().CurCity = 6;
+    ASSERT_TRUE(AddCitizenToCity(W(), Spr(), 77, 5));
+    for (int slot = kPlayerSlot; slot <= kLastActorSlot; ++slot) EXPECT_EQ(Spr()[slot].CitizenNo, 0) << slot;
+}
+
+TEST_F(CityTableTest, RemovingAtPlaceOneMovesTheOthersForward) {
+    const V three = AddCitizens(5, {4, 4, 4});
+    RemoveCitizenFromCity(W(), 5, 1);
+    EXPECT_EQ(W().city(5).Citizens[1], three[1]);
+    EXPECT_EQ(W().city(5).Citizens[2], three[2]);
+    EXPECT_EQ(W().city(5).Citizens[3], 0);
+    EXPECT_EQ(W().city(5).NumCitizens, 2);
+}
+
+TEST_F(CityTableTest, RemovingInTheMiddleOrAtTheEndKeepsTheListPacked) {
+    const V five = AddCitizens(5, {4, 4, 4, 4, 4});
+    RemoveCitizenFromCity(W(), 5, 3);
+    EXPECT_EQ(CitizensOf(5), (V{five[0], five[1], five[3], five[4]}));
+    RemoveCitizenFromCity(W(), 5, 4);
+    EXPECT_EQ(CitizensOf(5), (V{five[0], five[1], five[3]}));
+    EXPECT_EQ(W().city(5).Citizens[4], 0);
+    EXPECT_EQ(W().city(5).Citizens[5], 0);
+}
+
+TEST_F(CityTableTest, AFullCityTakesANewcomerAgainAfterARemoval) {
+    for (std::int16_t c = 1; c <= 25; ++c) ASSERT_TRUE(AddCitizenToCity(W(), Spr(), c, 5));
+    RemoveCitizenFromCity(W(), 5, 25);
+    EXPECT_TRUE(AddCitizenToCity(W(), Spr(), 26, 5));
+    EXPECT_EQ(W().city(5).Citizens[25], 26);
+}
+
+// ---- fuzz ---------------------------------------------------------------------------------------
+
+TEST_F(CityTableTest, FuzzingAnEmptyCityChangesNothing) {
+    const V elsewhere = AddCitizens(6, {4, 2});
+    const auto before = W().CitizenCrystals;
+    FuzzCity(W(), 5);
+    EXPECT_EQ(W().CitizenCrystals, before);
+    EXPECT_EQ(CityDescription(W(), 5), "0 Crystals");
+}
+
+TEST_F(CityTableTest, FuzzingACityFuzzesItsCitizensOnly) {
+    const V here = AddCitizens(5, {4, 0, 7});
+    const V elsewhere = AddCitizens(6, {4});
+    W().crystals(kPlayer) = 10;
+    EXPECT_EQ(CityDescription(W(), 5), "11 Crystals");
+    FuzzCity(W(), 5);
+    for (const std::int16_t c : here) EXPECT_EQ(W().crystals(c), kFuzzed);
+    EXPECT_EQ(W().crystals(elsewhere[0]), 4);
+    EXPECT_EQ(W().crystals(kPlayer), 10);
+    EXPECT_EQ(CityDescription(W(), 5), "Fuzzed City");
+}
+
+// ---- the breadth-first walks --------------------------------------------------------------------
+//
+// A hand-made network (cities 1..9):      1 - 2 - 4 - 6 - 8
+//                                          \ /         |
+//                                           3          7 - 9
+// Cities 2 and 3 are both reached from 1 and from each other (a triangle), so from city 1 they appear
+// at level 1 and again at level 2, and 4 is reached twice within level 2 (from 2 and from 3). Spare
+// slots repeat a neighbour, as the game never leaves a slot empty.
+class CityWalkTest : public CityTableTest {
+protected:
+    void SetUp() override {
+        Links(1, {2, 3, 2, 3, 2});
+        Links(2, {1, 3, 4, 1, 3});
+        Links(3, {1, 2, 4, 2, 1});
+        Links(4, {2, 3, 6, 2, 3});
+        Links(6, {4, 7, 8, 4, 7});
+        Links(7, {6, 9, 6, 9, 6});
+        Links(8, {6, 6, 6, 6, 6});
+        Links(9, {7, 7, 7, 7, 7});
+        // Everyone has a clean citizen, so no city reads as fuzzed by accident.
+        for (std::int16_t c = 1; c <= 9; ++c) AddCitizens(c, {1});
+    }
+    // Makes city c a hub without making its neighbours hubs: its slot 1 is marked, the way back is not.
+    void MakeHub(std::int16_t c) { W().city(c).TrainType[1] = 1; }
+};
+
+TEST_F(CityWalkTest, AHubIsFoundUpToTheHopCountAndNoFurther) {
+    MakeHub(6);  // 1 -> 2 -> 4 -> 6: three hops
+    EXPECT_TRUE(NoHub(1, 1));
+    EXPECT_TRUE(NoHub(1, 2));
+    EXPECT_FALSE(NoHub(1, 3));
+    EXPECT_FALSE(NoHub(4, 1));
+    EXPECT_FALSE(NoHub(8, 1));
+    EXPECT_TRUE(NoHub(9, 1));
+    EXPECT_FALSE(NoHub(9, 2));
+}
+
+TEST_F(CityWalkTest, TheStartCityIsTestedWhenItComesBackAtLevelTwo) {
+    MakeHub(8);
+    // Level 0 is never tested; level 1 of city 8 is only city 6, no hub.
+    EXPECT_TRUE(NoHub(8, 1));
+    // Level 2 is every neighbour of 6, city 8 among them.
+    EXPECT_FALSE(NoHub(8, 2));
+    EXPECT_TRUE(NoHub(8, 0));
+}
+
+TEST_F(CityWalkTest, TrianglesAndDuplicatesDoNotChangeTheLevels) {
+    // 4 is reached at level 2 from 2 and again from 3 (a duplicate within the level); 2 and 3 are at
+    // level 1 and again at level 2 through the triangle, and are walked on from there.
+    MakeHub(4);
+    EXPECT_TRUE(NoHub(1, 1));
+    EXPECT_FALSE(NoHub(1, 2));
+    W().city(4).TrainType[1] = 0;
+    EXPECT_TRUE(NoHub(1, 2));
+    MakeHub(3);
+    EXPECT_FALSE(NoHub(2, 1));
+    EXPECT_FALSE(NoHub(4, 1));
+}
+
+TEST_F(CityWalkTest, TheFuzzbombAndFullyFuzzedCitiesCountAsFuzzEmptyOnesDoNot) {
+    W().FuzzbombCity = 6;
+    EXPECT_TRUE(NoFuzz(1, 2));
+    EXPECT_FALSE(NoFuzz(1, 3));
+    W().FuzzbombCity = 9;
+    EXPECT_TRUE(NoFuzz(1, 3));
+
+    // City 4 with one clean and one fuzzed citizen is not fuzzed; with both fuzzed it is.
+    const V more = AddCitizens(4, {kFuzzed});
+    EXPECT_TRUE(NoFuzz(2, 1));
+    FuzzCity(W(), 4);
+    EXPECT_FALSE(NoFuzz(2, 1));
+    EXPECT_FALSE(NoFuzz(1, 2));
+    EXPECT_TRUE(NoFuzz(1, 1));
+
+    // A city that has lost all its citizens reads "0 Crystals": no fuzz there.
+    RemoveCitizenFromCity(W(), 4, 2);
+    RemoveCitizenFromCity(W(), 4, 1);
+    EXPECT_TRUE(NoFuzz(2, 1));
+}
+
+TEST_F(CityWalkTest, TheFuzzbombCityFindsItselfAtLevelTwo) {
+    W().FuzzbombCity = 8;
+    EXPECT_TRUE(NoFuzz(8, 1));
+    EXPECT_FALSE(NoFuzz(8, 2));
+}
+
+TEST_F(CityWalkTest, AGoodStartCityNeedsNoFuzzWithinThreeAndNoHubWithinTwo) {
+    W().FuzzbombCity = 9;
+    EXPECT_TRUE(IsGoodStartCity(W(), 1));  // 9 is five hops away
+    EXPECT_FALSE(IsGoodStartCity(W(), 4)); // 4 -> 6 -> 7 -> 9: three hops
+    W().FuzzbombCity = 8;
+    EXPECT_TRUE(IsGoodStartCity(W(), 1));  // 1 -> 2 -> 4 -> 6 -> 8: four hops
+    MakeHub(4);
+    EXPECT_FALSE(IsGoodStartCity(W(), 1)); // a hub two hops away
+    EXPECT_FALSE(IsGoodStartCity(W(), 9)) << "9 is three hops from the fuzzbomb";
+}
+
+TEST_F(CityTableTest, CollectionContainsLooksAtEveryItem) {
+    EXPECT_TRUE(CollectionContains({4, 9, 2}, 2));
+    EXPECT_FALSE(CollectionContains({4, 9, 2}, 3));
+    EXPECT_FALSE(CollectionContains({}, 0));
+}
+
+// ---- placing the citizens -----------------------------------------------------------------------
+
+class PopulateTest : public CityTableTest {
+protected:
+    void SetUp() override {
+        BuildCityTable(W());
+        BuildRailLinks(W());
+        W().Rng.Seed(20240601);
+        W().crystals(kPlayer) = 10;
+    }
+};
+
+TEST_F(PopulateTest, EveryCitizenLivesInExactlyOneCityWithFourCrystals) {
+    PopulateCities(W(), Spr());
+    std::vector<int> homes(At(kNumCitizens + 1), 0);
+    int total = 0;
+    for (int no = 1; no <= kNumCities; ++no) {
+        const City& c = W().city(no);
+        ASSERT_GE(c.NumCitizens, 0);
+        ASSERT_LE(c.NumCitizens, kMaxCitizensInCity) << c.Name;
+        for (int p = 1; p <= kMaxCitizensInCity; ++p) {
+            const std::int16_t citizen = c.Citizens[At(p)];
+            if (p <= c.NumCitizens) {
+                ASSERT_GE(citizen, 1) << c.Name << " place " << p;
+                ASSERT_LE(citizen, kNumCitizens) << c.Name << " place " << p;
+                ++homes[At(citizen)];
+            } else {
+                EXPECT_EQ(citizen, 0) << c.Name << " place " << p << " after the last citizen";
+            }
+        }
+        total += c.NumCitizens;
+    }
+    EXPECT_EQ(total, kNumCitizens);
+    for (int citizen = 1; citizen <= kNumCitizens; ++citizen) {
+        EXPECT_EQ(homes[At(citizen)], 1) << "citizen " << citizen;
+        EXPECT_EQ(W().crystals(citizen), 4) << "citizen " << citizen;
+    }
+    EXPECT_EQ(W().crystals(kPlayer), 10) << "the player's crystals are start-up's business";
+    EXPECT_EQ(W().crystals(0), 0);
+}
+
+TEST_F(PopulateTest, BiggerCitiesDrawMoreCitizens) {
+    PopulateCities(W(), Spr());
+    std::map<int, double> sum, count;
+    for (int no = 1; no <= kNumCities; ++no) {
+        sum[W().city(no).Size] += W().city(no).NumCitizens;
+        count[W().city(no).Size] += 1;
+    }
+    // Each draw picks a city in proportion to its size: 3000 × Size / 631 on average, fewer for the
+    // size-5 cities whose 25 places fill up.
+    double previous = 0;
+    for (int size = 2; size <= 5; ++size) {
+        const double mean = sum[size] / count[size];
+        EXPECT_GT(mean, previous) << "size " << size;
+        EXPECT_NEAR(mean, std::min(25.0, 3000.0 * size / 631), 2.5) << "size " << size;
+        previous = mean;
+    }
+}
+
+TEST_F(PopulateTest, ADrawWalksTheRunningSumOfSizesAndAFullCityDrawsAgain) {
+    // r = Int(Rnd × 631) + 1. r = 1 and r = 3 fall on Birmingham (size 3), r = 4 on Huntsville,
+    // r = 631 on the last city. Birmingham takes 25 citizens; the 26th draw for it is refused and
+    // the citizen is drawn again.
+    auto draw = [](int r) { return (r - 1 + 0.5) / 631.0; };
+    std::vector<double> script{draw(4), draw(631)};
+    for (int i = 0; i < 25; ++i) script.push_back(draw(i % 2 == 0 ? 1 : 3));
+    script.push_back(draw(2));
+    script.push_back(draw(631));
+    for (const double v : script) W().Rng.Script({v});
+    PopulateCities(W(), Spr());
+    EXPECT_EQ(W().city(2).Citizens[1], 1);
+    EXPECT_EQ(W().city(200).Citizens[1], 2);
+    ASSERT_EQ(W().city(1).NumCitizens, 25);
+    for (int p = 1; p <= 25; ++p) EXPECT_EQ(W().city(1).Citizens[At(p)], p + 2);
+    EXPECT_EQ(W().city(200).Citizens[2], 28) << "citizen 28 went to the last city after Birmingham was full";
+}
+
+TEST_F(PopulateTest, TheSameSeedPlacesEveryoneTheSame) {
+    PopulateCities(W(), Spr());
+    TestWorld other;
+    BuildCityTable(other.W());
+    BuildRailLinks(other.W());
+    other.W().Rng.Seed(20240601);
+    PopulateCities(other.W(), other.Spr());
+    for (int no = 1; no <= kNumCities; ++no) {
+        EXPECT_EQ(W().city(no).Citizens, other.W().city(no).Citizens) << W().city(no).Name;
+    }
+}
+
+}  // namespace
+}  // namespace rq
