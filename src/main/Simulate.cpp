@@ -45,7 +45,7 @@ WorldCensus TakeCensus(const World& w) {
                 CountCitizen(w, rider, census);
             }
             for (int j = 1; j <= kStages; ++j) {
-                const auto& stage = city.Riders[At(s)][At(j)];
+                const auto& stage = city.Stage(s, j);
                 for (int k = 1; k <= kSeats && stage[At(k)] != 0; ++k) {
                     census.OnTrains += stage[At(k)] <= kNumCitizens ? 1 : 0;
                     CountCitizen(w, stage[At(k)], census);

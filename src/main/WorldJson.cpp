@@ -72,7 +72,7 @@ void WriteCity(std::ostream& out, const World& w, int no) {
         out << (s > 1 ? "," : "") << '[';
         for (int j = 1; j <= kStages; ++j) {
             out << (j > 1 ? "," : "");
-            WritePacked(out, c.Riders[static_cast<std::size_t>(s)][static_cast<std::size_t>(j)]);
+            WritePacked(out, c.Stage(s, j));
         }
         out << ']';
     }

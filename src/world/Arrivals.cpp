@@ -137,7 +137,7 @@ void ProcessArrivals(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t
         return;  // a slot without a link carries no train
     }
     fx.SceneBuilding = true;
-    const auto& stage = w.city(c).Riders[At(s)][At(kStages)];
+    const auto& stage = w.city(c).Stage(s, kStages);
     // Seat k, reading past the last seat as an empty one.
     auto rider = [&stage](int k) { return k <= kSeats ? stage[At(k)] : std::int16_t{0}; };
     const bool toPlayersCity = d == w.CurCity;

@@ -29,10 +29,21 @@ struct City {
     std::array<std::int16_t, kSlots + 1> TrainType{};  // 1 = marked link
     std::int16_t MapX = 0;
     std::int16_t MapY = 0;
-    // Riders[slot][stage][seat]: the train that left stage×10 minutes ago; each stage packed from seat 1.
-    std::array<std::array<std::array<std::int16_t, kSeats + 1>, kStages + 1>, kSlots + 1> Riders{};
+    // The trains under way on each slot: stage j (1..18) is the train that left j ten-minute steps
+    // ago, a row of seats 1..26 packed from seat 1. The rows turn as a ring so that the ten-minute
+    // advance moves nobody: stage j of slot s is row (StageRot[s] + j − 1) mod 18 + 1. Use Stage().
+    std::array<std::array<std::array<std::int16_t, kSeats + 1>, kStages + 1>, kSlots + 1> RiderRows{};
+    std::array<std::int16_t, kSlots + 1> StageRot{};
     // Waiting[slot][seat]: riders queued for the next departure, packed from seat 1.
     std::array<std::array<std::int16_t, kSeats + 1>, kSlots + 1> Waiting{};
+
+    using Seats = std::array<std::int16_t, kSeats + 1>;
+    // The seats of stage j (1..18) of slot s.
+    Seats& Stage(int s, int j) { return RiderRows[static_cast<std::size_t>(s)][StageRow(s, j)]; }
+    const Seats& Stage(int s, int j) const { return RiderRows[static_cast<std::size_t>(s)][StageRow(s, j)]; }
+    std::size_t StageRow(int s, int j) const {
+        return static_cast<std::size_t>((StageRot[static_cast<std::size_t>(s)] + j - 1) % kStages + 1);
+    }
 };
 
 }  // namespace rq

@@ -49,7 +49,7 @@ SendThresholds ThresholdsFor(int citizens, int destSize) {
 }  // namespace
 
 int FirstFreeSeat(const World& w, std::int16_t c, std::int16_t s) {
-    const auto& stage1 = w.city(c).Riders[At(s)][1];
+    const auto& stage1 = w.city(c).Stage(s, 1);
     for (int k = 1; k <= kSeats; ++k) {
         if (stage1[At(k)] == 0) {
             return k;
@@ -72,7 +72,7 @@ void DepartTrain(World& w, std::int16_t c, std::int16_t s) {
         return;
     }
     auto& waiting = city.Waiting[At(s)];
-    auto& stage1 = city.Riders[At(s)][1];
+    auto& stage1 = city.Stage(s, 1);
     // Queued riders keep their places as seats: the queue is packed and stage 1 has just been
     // advanced, so place q is free.
     for (int q = 1; q <= kSeats && waiting[At(q)] != 0; ++q) {
@@ -94,20 +94,13 @@ void DepartTrain(World& w, std::int16_t c, std::int16_t s) {
 }
 
 void AdvanceRiders(World& w, std::int16_t c, std::int16_t s) {
-    auto& stages = w.city(c).Riders[At(s)];
-    auto& last = stages[At(kStages)];
-    for (int k = 1; k <= kSeats && last[At(k)] != 0; ++k) {
-        last[At(k)] = 0;
-    }
-    // From the far end backwards, so each stage is empty when it is filled.
-    for (int j = kStages; j >= 2; --j) {
-        auto& to = stages[At(j)];
-        auto& from = stages[At(j - 1)];
-        for (int k = 1; k <= kSeats && from[At(k)] != 0; ++k) {
-            to[At(k)] = from[At(k)];
-            from[At(k)] = 0;
-        }
-    }
+    // Stage 18 is emptied and becomes the new stage 1; every other stage is now one stage further
+    // on without a rider being moved. The game moves each stage's riders one row on, which is the
+    // same for rows packed from seat 1, as every stage is.
+    City& city = w.city(c);
+    city.Stage(s, kStages).fill(0);
+    std::int16_t& rot = city.StageRot[At(s)];
+    rot = static_cast<std::int16_t>((rot + kStages - 1) % kStages);
 }
 
 void WarmUpTrains(World& w) {

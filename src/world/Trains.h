@@ -25,12 +25,12 @@ int RidersToSend(World& w, std::int16_t c, std::int16_t s);
 // every city and slot. No arrivals are handed over, so nobody is dropped.
 void WarmUpTrains(World& w);
 
-// Riders in stage j (1..18), seat k (1..26) of route (c, s); entry 0 of each dimension is unused.
+// The rider in stage j (1..18), seat k (1..26) of route (c, s); 0 = empty. Entry 0 is unused.
 inline std::int16_t& RiderAt(World& w, std::int16_t c, std::int16_t s, int j, int k) {
-    return w.city(c).Riders[static_cast<std::size_t>(s)][static_cast<std::size_t>(j)][static_cast<std::size_t>(k)];
+    return w.city(c).Stage(s, j)[static_cast<std::size_t>(k)];
 }
 inline std::int16_t RiderAt(const World& w, std::int16_t c, std::int16_t s, int j, int k) {
-    return w.city(c).Riders[static_cast<std::size_t>(s)][static_cast<std::size_t>(j)][static_cast<std::size_t>(k)];
+    return w.city(c).Stage(s, j)[static_cast<std::size_t>(k)];
 }
 // Place q (1..26) of the queue for route (c, s).
 inline std::int16_t& WaitingAt(World& w, std::int16_t c, std::int16_t s, int q) {

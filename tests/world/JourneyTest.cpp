@@ -154,7 +154,8 @@ TEST_F(JourneyTest, StopTransitEndsTheJourneyAtItsNextStep) {
     EXPECT_DOUBLE_EQ(W().GameTime, time);
     EXPECT_EQ(W().CurCity, 0);
     EXPECT_EQ(W().TransitDest, 2);
-    EXPECT_EQ(W().city(1).Riders, before->city(1).Riders);
+    EXPECT_EQ(W().city(1).RiderRows, before->city(1).RiderRows);
+    EXPECT_EQ(W().city(1).StageRot, before->city(1).StageRot);
     EXPECT_EQ(journey.Step(W(), Spr(), fx).Status, JourneyStatus::Stopped);
     // The synchronous run honours it too.
     EXPECT_EQ(RunWholeJourney(W(), Spr(), fx, journey), JourneyStatus::Stopped);

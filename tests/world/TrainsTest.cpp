@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <memory>
 #include <tuple>
@@ -177,9 +178,50 @@ TEST_F(TrainsTest, AdvanceMovesEveryStageOnAndEmptiesTheLast) {
 
 TEST_F(TrainsTest, AdvanceOfAnEmptyRouteChangesNothing) {
     Link(1, 1, 2);
-    const auto before = std::make_unique<World>(W());
     AdvanceRiders(W(), 1, 1);
-    EXPECT_EQ(W().city(1).Riders, before->city(1).Riders);
+    for (int j = 1; j <= kStages; ++j) {
+        EXPECT_TRUE(Stage(1, 1, j).empty()) << j;
+    }
+}
+
+// The rows turn as a ring instead of moving every rider; checked against the game's own advance,
+// which copies each stage one on, over many rounds of departures and advances.
+TEST_F(TrainsTest, TheRingOfStagesMatchesMovingEveryStageOn) {
+    Link(1, 3, 2);
+    W().city(2).Size = 5;
+    for (int i = 0; i < 25; ++i) AddCitizens(1, {4});
+    std::array<std::array<std::int16_t, kSeats + 2>, kStages + 1> game{};  // one spare 0 past seat 26
+    Random extra(5);
+    for (int round = 0; round < 200; ++round) {
+        // The game's advance: empty stage 18, then move each stage one on, from the far end.
+        for (int k = 1; game[kStages][static_cast<std::size_t>(k)] != 0; ++k) game[kStages][static_cast<std::size_t>(k)] = 0;
+        for (int j = kStages; j >= 2; --j) {
+            auto& to = game[static_cast<std::size_t>(j)];
+            auto& from = game[static_cast<std::size_t>(j - 1)];
+            for (int k = 1; from[static_cast<std::size_t>(k)] != 0; ++k) {
+                to[static_cast<std::size_t>(k)] = from[static_cast<std::size_t>(k)];
+                from[static_cast<std::size_t>(k)] = 0;
+            }
+        }
+        AdvanceRiders(W(), 1, 3);
+        // Queue some riders now and then, and let the citizens go home again to keep the city full.
+        const int queued = extra.Below(5);
+        for (int q = 1; q <= queued; ++q) WaitingAt(W(), 1, 3, q) = NewRiders({4})[0];
+        DepartTrain(W(), 1, 3);
+        const auto boarded = Stage(1, 3, 1);
+        for (std::size_t k = 0; k < boarded.size(); ++k) game[1][k + 1] = boarded[k];
+        while (W().city(1).NumCitizens < 25) AddCitizens(1, {4});
+        for (int j = 1; j <= kStages; ++j) {
+            std::vector<std::int16_t> expected;
+            for (int k = 1; game[static_cast<std::size_t>(j)][static_cast<std::size_t>(k)] != 0; ++k) {
+                expected.push_back(game[static_cast<std::size_t>(j)][static_cast<std::size_t>(k)]);
+            }
+            ASSERT_EQ(Stage(1, 3, j), expected) << "round " << round << ", stage " << j;
+            for (int k = static_cast<int>(expected.size()) + 1; k <= kSeats; ++k) {
+                ASSERT_EQ(RiderAt(W(), 1, 3, j, k), 0) << "stages stay packed";
+            }
+        }
+    }
 }
 
 TEST_F(TrainsTest, FirstFreeSeatScansStageOne) {

@@ -68,12 +68,12 @@ public:
     void Seat(std::int16_t c, std::int16_t s, int j, const std::vector<std::int16_t>& riders) {
         int k = 1;
         for (const std::int16_t r : riders) {
-            w->city(c).Riders[At(s)][At(j)][At(k++)] = r;
+            w->city(c).Stage(s, j)[At(k++)] = r;
         }
     }
     std::vector<std::int16_t> Stage(std::int16_t c, std::int16_t s, int j) const {
         std::vector<std::int16_t> out;
-        const auto& st = w->city(c).Riders[At(s)][At(j)];
+        const auto& st = w->city(c).Stage(s, j);
         for (int k = 1; k <= kSeats && st[At(k)] != 0; ++k) out.push_back(st[At(k)]);
         return out;
     }
