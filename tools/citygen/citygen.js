@@ -205,7 +205,9 @@ function main() {
   report.push(`the correction moves other cities by at most ${maxCorrection.toFixed(2)} px (${maxCorrectionCity})`);
   if (maxCorrection > MAX_CORRECTION) fail(`the correction moves ${maxCorrectionCity} by ${maxCorrection.toFixed(2)} px`);
 
-  // The map, with the same transform.
+  // The map, with the same transform. The information panel is the map's width plus 152 px and must
+  // fit over the 640-px game view.
+  if (MAP_WIDTH > 485) fail(`the map picture is ${MAP_WIDTH} px wide; it may be 485 at most`);
   const states = mapdraw.projectStates(mapdraw.lower48States(), transform.toPixel);
   const b = mapdraw.bounds(states);
   // The northern border touches the top edge (Seattle's given place leaves no more room above it).
