@@ -6,6 +6,7 @@
 
 #include "base/SoundPort.h"
 #include "main/PanelState.h"
+#include "scene/Scene.h"
 #include "sprite/SpriteEngine.h"
 #include "world/World.h"
 
@@ -30,6 +31,7 @@ struct Game {
     SpriteEngine sprites;
     EffectPlayer effects;
     Shell shell;
+    Scene scene;
     Panels panels;  // the main window's panels: layout, history, map, ticket rows
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct Scene {
     // The meeting log of one tick: the person and the fuzzy of each meeting, by slot.
     std::vector<std::pair<std::int16_t, std::int16_t>> Meetings;
     Surface View{640, 377};  // the view shown on screen, filled by each city tick
+    std::string TransitRoute;  // "city -> destination" of the journey under way
 };
 
 }  // namespace rq

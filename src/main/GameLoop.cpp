@@ -1,0 +1,139 @@
+// The game loop. A journey is a resumable sequence: each wake runs the steps whose waits are over,
+// so the window stays responsive without a nested event loop.
+#include "main/GameLoop.h"
+
+#include "main/CityTick.h"
+#include "main/GameShell.h"
+#include "scene/EnterCity.h"
+#include "world/Clock.h"
+
+namespace rq {
+
+namespace {
+
+// Zero-length waits in the middle of a journey let steps follow each other at once; this many per
+// wake keeps the window responsive (the journey's pace comes from its longer waits at both ends).
+constexpr int kMaxJourneyStepsPerWake = 6;
+
+constexpr std::int64_t kNanosecondsPerMillisecond = 1'000'000;
+
+}  // namespace
+
+void GameLoop::SetEnabled(bool enabled, std::int64_t nowNanoseconds) {
+    if (enabled && !enabled_) {
+        pacer_.Restart(nowNanoseconds);
+    }
+    enabled_ = enabled;
+}
+
+void GameLoop::Wake(std::int64_t nowNanoseconds) {
+    if (!enabled_) {
+        return;
+    }
+    if (!IsGameActive(game_.shell, fe_.CurrentWindowState())) {
+        game_.shell.InputBits = 0;
+        held_ = true;
+        return;
+    }
+    if (held_) {
+        held_ = false;
+        pacer_.Restart(nowNanoseconds);
+    }
+    const std::int64_t nowMs = nowNanoseconds / kNanosecondsPerMillisecond;
+    if (game_.shell.InTransit && !game_.shell.SplashUp) {
+        // The journey keeps its own pace, measured in milliseconds.
+        tmrGameLoop_Timer(nowMs);
+        pacer_.Restart(nowNanoseconds);
+        return;
+    }
+    const int due = pacer_.TicksDue(nowNanoseconds);
+    for (int i = 0; i < due && enabled_; ++i) {
+        tmrGameLoop_Timer(nowMs);
+        if (!IsGameActive(game_.shell, fe_.CurrentWindowState())) {
+            break;  // a message box opened during the tick
+        }
+    }
+}
+
+void GameLoop::tmrGameLoop_Timer(std::int64_t nowMilliseconds) {
+    Shell& shell = game_.shell;
+    if (!IsGameActive(shell, fe_.CurrentWindowState())) {
+        shell.InputBits = 0;
+        return;
+    }
+    if (shell.SplashUp) {
+        if (shell.FirstTickDone) {
+            // The street's first picture is ready behind the splash window; the splash offers the start.
+            ++shell.StartupStage;
+            enabled_ = false;
+            return;
+        }
+        shell.FirstTickDone = true;
+    }
+    if (shell.InTransit) {
+        TimerInTransit(nowMilliseconds);
+    } else {
+        TimerInCity(game_, fe_);
+    }
+}
+
+void GameLoop::BeginJourney() {
+    journey_ = Journey{};
+    journey_.Begin(game_.world);  // clears StopTransit and aligns the clock to the minute
+    journeyBegun_ = true;
+    tickPending_ = false;
+    arrived_ = false;
+    fe_.ShowTransit(game_.scene.TransitRoute, FormatClockTime(game_.world, 1), std::to_string(game_.world.DayNum));
+}
+
+void GameLoop::EndJourney() {
+    journeyBegun_ = false;
+    SceneContext ctx{game_.world, game_.sprites, game_.effects, fe_};
+    EnterCity(ctx, game_.world.CurCity);
+    fe_.HideTransit();
+    game_.shell.InTransit = false;
+    Journey::Finish(game_.world);  // one unit back, which the next city tick adds again
+}
+
+void GameLoop::TimerInTransit(std::int64_t nowMilliseconds) {
+    if (!journeyBegun_) {
+        BeginJourney();
+        nextStepAtMs_ = nowMilliseconds;
+    }
+    for (int steps = 0; steps < kMaxJourneyStepsPerWake; ++steps) {
+        if (nowMilliseconds < nextStepAtMs_) {
+            return;
+        }
+        if (tickPending_) {
+            Journey::Tick(game_.effects);
+            tickPending_ = false;
+            if (arrived_) {
+                EndJourney();
+                return;
+            }
+        }
+        const JourneyStepReport report = journey_.Step(game_.world, game_.sprites, game_.effects);
+        if (report.Status == JourneyStatus::Stopped) {
+            // A quit or a new game asked the journey to stop; whoever asked rebuilds the window.
+            journeyBegun_ = false;
+            return;
+        }
+        fe_.UpdateTransit(report.ClockText, report.DayText);
+        arrived_ = report.Status == JourneyStatus::Arrived;
+        tickPending_ = true;
+        nextStepAtMs_ = nowMilliseconds + report.WaitMs;
+    }
+}
+
+void GameLoop::RunJourneyToTheEnd() {
+    std::int64_t now = 0;
+    while (game_.shell.InTransit) {
+        tmrGameLoop_Timer(now);
+        now += 200;  // longer than any wait between steps
+        if (!journeyBegun_ && game_.world.StopTransit) {
+            return;
+        }
+    }
+}
+
+}  // namespace rq

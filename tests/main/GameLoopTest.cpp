@@ -1,0 +1,271 @@
+// The game loop and the city tick: the splash hand-over, holding and resuming without catch-up,
+// the train announcement and banner, a train's whole visit, and a journey end to end.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "main/CityTick.h"
+#include "main/GameLoop.h"
+#include "scene/EnterCity.h"
+#include "sprite/SpriteDraw.h"
+#include "support/FakeFrontend.h"
+#include "support/TestSprites.h"
+#include "world/CityTable.h"
+#include "world/Trains.h"
+
+namespace rq {
+namespace {
+
+class RecordingSound : public SoundPort {
+public:
+    void Play(std::string_view file, bool) override { played.emplace_back(file); }
+    int Count(const std::string& file) const {
+        int n = 0;
+        for (const auto& f : played) n += f == file ? 1 : 0;
+        return n;
+    }
+    std::vector<std::string> played;
+};
+
+constexpr std::int64_t kMs = 1'000'000;
+constexpr std::int64_t kTick = TickPacer::kTickNanoseconds;
+
+class GameLoopTest : public ::testing::Test {
+protected:
+    static constexpr std::int16_t kHere = 1;  // Birmingham, size 3
+
+    void SetUp() override {
+        testing::MakeTestSprites(game->sprites);
+        World& w = game->world;
+        BuildCityTable(w);
+        BuildRailLinks(w);
+        PopulateCities(w, game->sprites);
+        w.crystals(kPlayer) = 10;
+        w.CurCity = kHere;
+        w.FuzzbombCity = 150;
+        game->effects.Port = &sound;
+        SceneContext ctx{w, game->sprites, game->effects, fe};
+        EnterCity(ctx, kHere);
+        SprShowAt(game->sprites, kPlayerSlot, 900, 250);
+        w.GameTime = -1;
+        loop.SetEnabled(true, 0);
+    }
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i) loop.tmrGameLoop_Timer(0);
+    }
+
+    std::unique_ptr<Game> game = std::make_unique<Game>();
+    testing::FakeFrontend fe;
+    RecordingSound sound;
+    GameLoop loop{*game, fe};
+};
+
+TEST_F(GameLoopTest, ExactlyOneTickRunsBehindTheSplashWindow) {
+    game->shell.SplashUp = true;
+    game->shell.StartupStage = 1;
+    fe.window.Active = false;  // the splash window is the active one
+    loop.tmrGameLoop_Timer(0);
+    EXPECT_TRUE(game->shell.FirstTickDone);
+    EXPECT_EQ(game->world.GameTime, 0);
+    EXPECT_EQ(fe.presented, 1) << "the street's first picture is made";
+    loop.tmrGameLoop_Timer(0);
+    EXPECT_EQ(game->shell.StartupStage, 2);
+    EXPECT_FALSE(loop.Enabled());
+    EXPECT_EQ(game->world.GameTime, 0);
+    loop.Wake(kTick * 100);  // a disabled loop runs nothing
+    EXPECT_EQ(game->world.GameTime, 0);
+}
+
+TEST_F(GameLoopTest, APausedOrInactiveGameDoesNotTickAndForgetsHeldKeys) {
+    loop.Wake(kTick);
+    EXPECT_EQ(game->world.GameTime, 0);
+    game->shell.Paused = true;
+    game->shell.InputBits = 0x101;
+    loop.Wake(kTick * 2);
+    EXPECT_EQ(game->world.GameTime, 0);
+    EXPECT_EQ(game->shell.InputBits, 0);
+    game->shell.Paused = false;
+    fe.window.Active = false;
+    game->shell.InputBits = 0x4;
+    loop.Wake(kTick * 3);
+    EXPECT_EQ(game->shell.InputBits, 0);
+    EXPECT_EQ(game->world.GameTime, 0);
+    fe.window.Active = true;
+    fe.window.Minimized = true;
+    loop.Wake(kTick * 4);
+    EXPECT_EQ(game->world.GameTime, 0);
+    // Back after a long absence: no catch-up, the pace starts again from now.
+    fe.window.Minimized = false;
+    loop.Wake(kTick * 1000);
+    EXPECT_EQ(game->world.GameTime, 0);
+    loop.Wake(kTick * 1001);
+    EXPECT_EQ(game->world.GameTime, 1);
+    loop.Wake(kTick * 1003);
+    EXPECT_EQ(game->world.GameTime, 3);
+}
+
+TEST_F(GameLoopTest, TheClockShowsEveryThirdTickAndATrainIsAnnouncedEveryTwoMinutes) {
+    Ticks(1);
+    EXPECT_EQ(fe.time, "12:00:00 AM");
+    EXPECT_TRUE(game->sprites[kTrainSlot].Shown || game->sprites[kMarkedTrainSlot].Shown);
+    // Shown at 1280 at speed 30, then moved and braked once by the same tick.
+    EXPECT_EQ(game->sprites[kTrainSlot].X, 1280 - 30);
+    EXPECT_EQ(game->sprites[kTrainSlot].VX, -29);
+    const std::int16_t dest = game->world.city(kHere).TrainDest[1];
+    std::string upper = game->world.city(dest).Name;
+    for (auto& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    EXPECT_EQ(fe.banner, "********** DEPARTING FOR: " + upper + " **********");
+    EXPECT_TRUE(game->scene.DepartureBannerOn);
+    EXPECT_EQ(sound.Count("train.wav"), 1);
+    Ticks(2);
+    EXPECT_EQ(fe.time, "12:00:00 AM");
+    Ticks(1);
+    EXPECT_EQ(fe.time, "12:00:01 AM");
+    Ticks(360 - 3);  // GameTime 360: the slot-2 window
+    EXPECT_EQ(game->world.GameTime, 360);
+    EXPECT_EQ(sound.Count("train.wav"), 3) << "the whistle of the first train, then the next announcement";
+}
+
+TEST_F(GameLoopTest, TheBannerBlinksEverySixTicksInTheStationOnly) {
+    Ticks(1);  // announced at GameTime 0, and 0 mod 6 = 0 blinks it on
+    EXPECT_TRUE(fe.bannerVisible);
+    Ticks(5);
+    EXPECT_TRUE(fe.bannerVisible);
+    Ticks(1);
+    EXPECT_FALSE(fe.bannerVisible);
+    Ticks(6);
+    EXPECT_TRUE(fe.bannerVisible);
+    game->sprites.ViewRow = 1;  // the player walked down the street
+    Ticks(1);
+    EXPECT_FALSE(fe.bannerVisible);
+}
+
+TEST_F(GameLoopTest, ATrainsVisitEndsWithTheBannerOffAndTheScheduleRefilled) {
+    const std::size_t schedulesBefore = fe.schedules.size();
+    int ticks = 0;
+    while (ticks < 340 && (ticks < 2 || game->sprites[kTrainSlot].Shown || game->sprites[kMarkedTrainSlot].Shown)) {
+        Ticks(1);
+        ++ticks;
+    }
+    EXPECT_LT(ticks, 340) << "the train has come and gone within its window";
+    EXPECT_GT(ticks, 30);
+    EXPECT_FALSE(game->scene.DepartureBannerOn);
+    EXPECT_FALSE(fe.bannerVisible);
+    EXPECT_EQ(fe.schedules.size(), schedulesBefore + 1);
+    EXPECT_EQ(fe.schedules.back(), kHere);
+}
+
+TEST_F(GameLoopTest, AJourneyEndToEndThroughTheLoop) {
+    World& w = game->world;
+    Ticks(1);
+    // The player walks into the standing train; when it has gone the player sits in seat 1.
+    while (game->sprites[kTrainSlot].VX != 0) Ticks(1);
+    Ticks(10);
+    SprHide(game->sprites, kPlayerSlot);
+    int guard = 0;
+    while (!game->shell.InTransit && guard++ < 400) Ticks(1);
+    ASSERT_TRUE(game->shell.InTransit);
+    const std::int16_t dest = w.city(kHere).TrainDest[1];
+    EXPECT_EQ(w.CurCity, 0);
+    EXPECT_EQ(w.TransitDest, dest);
+    EXPECT_EQ(game->scene.TransitRoute, w.city(kHere).Name + " -> " + w.city(dest).Name);
+    EXPECT_EQ(RiderAt(w, kHere, 1, 1, 1), kPlayer);
+    EXPECT_EQ(fe.panelClears, 1) << "the street of the city left is cleared";
+    for (int s = 1; s <= kLastActorSlot; ++s) EXPECT_FALSE(game->sprites[s].Shown);
+
+    w.GameTime = 1000;
+    const int ticksBefore = sound.Count("tick.wav");
+    loop.RunJourneyToTheEnd();
+    EXPECT_FALSE(game->shell.InTransit);
+    EXPECT_TRUE(fe.transitRoute.find(" -> ") != std::string::npos);
+    EXPECT_FALSE(fe.transitShown);
+    EXPECT_EQ(w.CurCity, dest);
+    EXPECT_EQ(w.TransitDest, 0);
+    EXPECT_EQ(w.GameTime, 900 + 180 * 180 - 1) << "aligned to 900, three hours, one unit given back";
+    EXPECT_EQ(sound.Count("tick.wav") - ticksBefore, 180);
+    EXPECT_EQ(fe.cityName, w.city(dest).Name);
+    EXPECT_EQ(fe.transitTime, "3:05 AM");
+    EXPECT_EQ(fe.transitDay, "Day 1");
+    Ticks(1);
+    EXPECT_EQ(w.GameTime, 33300) << "the city phase resumes three hours after the aligned start";
+}
+
+TEST_F(GameLoopTest, PausingFreezesAJourneyAndUnpausingGoesOnFromTheSameStep) {
+    World& w = game->world;
+    w.CurCity = 0;
+    w.TransitDest = 2;
+    game->shell.InTransit = true;
+    w.GameTime = 1000;
+    loop.Wake(0);  // the journey begins and runs its first step
+    ASSERT_TRUE(loop.JourneyUnderWay());
+    const double afterFirst = w.GameTime;
+    EXPECT_EQ(afterFirst, 900 + 180);
+    loop.Wake(50 * kMs);  // still inside the first step's 127 ms wait
+    EXPECT_EQ(w.GameTime, afterFirst);
+    game->shell.Paused = true;
+    loop.Wake(10'000 * kMs);
+    EXPECT_EQ(w.GameTime, afterFirst);
+    const std::string frozen = fe.transitTime;
+    game->shell.Paused = false;
+    loop.Wake(10'001 * kMs);
+    EXPECT_EQ(w.GameTime, afterFirst + 180);
+    EXPECT_NE(fe.transitTime, frozen);
+}
+
+TEST_F(GameLoopTest, StopTransitEndsAJourneyAtItsNextStepWithoutArriving) {
+    World& w = game->world;
+    w.CurCity = 0;
+    w.TransitDest = 2;
+    game->shell.InTransit = true;
+    loop.Wake(0);
+    loop.Wake(200 * kMs);
+    w.StopTransit = true;
+    const double frozen = w.GameTime;
+    loop.Wake(400 * kMs);
+    EXPECT_FALSE(loop.JourneyUnderWay());
+    EXPECT_EQ(w.GameTime, frozen);
+    EXPECT_EQ(w.CurCity, 0) << "the destination's street is not built";
+}
+
+TEST_F(GameLoopTest, TheWinIsAnnouncedOnceAtTheStartOfTheNextTick) {
+    game->world.FuzzbombCity = 0;
+    game->shell.InputBits = 0x10;
+    Ticks(1);
+    ASSERT_EQ(fe.messages.size(), 1u);
+    EXPECT_EQ(fe.messages[0], "Congratulations!  You have destroyed the fuzzbomb and saved the country!");
+    EXPECT_EQ(game->world.FuzzbombCity, -1);
+    EXPECT_EQ(game->shell.InputBits, 0);
+    Ticks(5);
+    EXPECT_EQ(fe.messages.size(), 1u);
+}
+
+TEST_F(GameLoopTest, LeavingACityHandsItsCrystalsToCitizensWhoHoldAtMostTen) {
+    World& w = game->world;
+    City& c = w.city(kHere);
+    for (int p = 1; p <= c.NumCitizens; ++p) w.crystals(c.Citizens[static_cast<std::size_t>(p)]) = 10;
+    w.crystals(c.Citizens[1]) = kFuzzed;
+    int lying = 0;
+    for (int s = 1; s <= 40; ++s) {
+        SprShowAt(game->sprites, s, static_cast<std::int16_t>(700 + s), 400);
+        ++lying;
+    }
+    int before = 0;
+    for (int p = 1; p <= c.NumCitizens; ++p) before += w.crystals(c.Citizens[static_cast<std::size_t>(p)]);
+    LeaveCity(*game, fe, kHere);
+    int after = 0;
+    for (int p = 1; p <= c.NumCitizens; ++p) {
+        const std::int16_t n = w.crystals(c.Citizens[static_cast<std::size_t>(p)]);
+        EXPECT_LE(n, 10);
+        after += n;
+    }
+    EXPECT_GT(after, before) << "the fuzzy picked some up and was cured";
+    EXPECT_LE(after - before, lying);
+    EXPECT_GE(w.crystals(c.Citizens[1]), 0);
+    EXPECT_TRUE(game->sprites.gSceneRects.empty());
+    for (int s = 1; s <= kLastActorSlot; ++s) EXPECT_FALSE(game->sprites[s].Shown);
+}
+
+}  // namespace
+}  // namespace rq
