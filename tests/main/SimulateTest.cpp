@@ -1,0 +1,129 @@
+// --simulate: the census, the command's output, and the soak test: many simulated days after which
+// every citizen is still in exactly one place or counted as lost, and every list is packed.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "WorldInvariants.h"
+#include "main/CommandLine.h"
+#include "main/Commands.h"
+#include "main/Simulate.h"
+#include "main/WorldStartup.h"
+#include "world/CityDescription.h"
+
+namespace rq {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+std::vector<std::string> Split(const std::string& text, char by) {
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream in(text);
+    while (std::getline(in, part, by)) parts.push_back(part);
+    return parts;
+}
+
+struct SimRun {
+    std::unique_ptr<World> w = std::make_unique<World>();
+    std::unique_ptr<SpriteEngine> spr = std::make_unique<SpriteEngine>();
+    explicit SimRun(std::uint64_t seed) { StartWorld(*w, *spr, seed); }
+};
+
+TEST(Simulate, TheCensusCountsEveryoneWhereTheyAre) {
+    SimRun run(11);
+    const WorldCensus c = TakeCensus(*run.w);
+    EXPECT_EQ(c.InCities + c.OnTrains + c.Queued, kNumCitizens);
+    EXPECT_EQ(c.FuzzedCitizens + c.CleanCitizens, kNumCitizens);
+    EXPECT_EQ(c.Queued, 0);  // the warm-up leaves no queue
+    EXPECT_EQ(c.Lost, 0);
+    EXPECT_EQ(c.FuzzedCities + c.CleanCities, kNumCities - 1);  // the fuzzbomb city is neither
+    int fuzzed = 0;
+    for (std::int16_t city = 1; city <= kNumCities; ++city) {
+        fuzzed += CityDescription(*run.w, city) == "Fuzzed City" ? 1 : 0;
+    }
+    EXPECT_EQ(c.FuzzedCities, fuzzed);
+}
+
+TEST(Simulate, ADayIs1440MinutesAndTurnsTheDay) {
+    SimRun run(12);
+    Simulation sim(*run.w, *run.spr);
+    EXPECT_EQ(run.w->CurCity, 0);  // the player travels for ever
+    sim.Day();
+    EXPECT_DOUBLE_EQ(run.w->GameTime, 0);
+    EXPECT_EQ(run.w->DayNum, 2);
+    for (int m = 0; m < 90; ++m) sim.Minute();
+    EXPECT_DOUBLE_EQ(run.w->GameTime, 90 * 180);
+}
+
+TEST(Simulate, TheFuzzSpreadsAndNobodyIsCuredOutsideTheStreets) {
+    SimRun run(13);
+    const WorldCensus start = TakeCensus(*run.w);
+    Simulation sim(*run.w, *run.spr);
+    for (int day = 0; day < 3; ++day) sim.Day();
+    const WorldCensus later = TakeCensus(*run.w);
+    EXPECT_GT(later.FuzzedCities, start.FuzzedCities);
+    EXPECT_GT(later.FuzzedCitizens, start.FuzzedCitizens);
+}
+
+TEST(Simulate, TheCommandPrintsAHeaderAndOneLineADay) {
+    const ParseResult parsed = ParseCommandLine({"--seed", "5", "--simulate", "3"});
+    ASSERT_TRUE(parsed.Error.empty());
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunWorldCommand(parsed.Line, 5, out, err), 0);
+    const std::vector<std::string> lines = Split(out.str(), '\n');
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "day\tfuzzed_cities\tclean_cities\tfuzzed_citizens\tclean_citizens\tin_cities\ton_trains\tqueued\tlost");
+    for (int day = 1; day <= 3; ++day) {
+        const std::vector<std::string> f = Split(lines[static_cast<std::size_t>(day)], '\t');
+        ASSERT_EQ(f.size(), 9u) << lines[static_cast<std::size_t>(day)];
+        EXPECT_EQ(std::stoi(f[0]), day);
+        EXPECT_EQ(std::stoi(f[1]) + std::stoi(f[2]), kNumCities - 1);
+        EXPECT_EQ(std::stoi(f[3]) + std::stoi(f[4]), std::stoi(f[5]) + std::stoi(f[6]) + std::stoi(f[7]));
+        EXPECT_EQ(std::stoi(f[5]) + std::stoi(f[6]) + std::stoi(f[7]) + std::stoi(f[8]), kNumCitizens);
+    }
+    EXPECT_TRUE(err.str().empty());
+    // The same seed gives the same days.
+    std::ostringstream again;
+    RunWorldCommand(parsed.Line, 5, again, err);
+    EXPECT_EQ(again.str(), out.str());
+}
+
+// The soak test: 30 simulated days per seed, the whole world checked after every day.
+class SoakTest : public ::testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(SoakTest, ThirtyDaysKeepEveryCitizenAccountedFor) {
+    if (kSanitized && GetParam() > 3) {
+        GTEST_SKIP() << "three seeds are enough under the sanitizers";
+    }
+    SimRun run(GetParam());
+    Simulation sim(*run.w, *run.spr);
+    for (int day = 1; day <= 30; ++day) {
+        sim.Day();
+        const std::string when = "seed " + std::to_string(GetParam()) + ", day " + std::to_string(day);
+        testkit::ExpectWorldIsWhole(*run.w, when);
+        const WorldCensus c = TakeCensus(*run.w);
+        ASSERT_EQ(c.InCities + c.OnTrains + c.Queued + c.Lost, kNumCitizens) << when;
+        ASSERT_EQ(run.w->DayNum, day + 1) << when;
+        if (HasFailure()) return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, SoakTest, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u));
+
+}  // namespace
+}  // namespace rq
