@@ -1,9 +1,11 @@
 // The railquest executable: parses the command line, runs a world command or starts the game.
+#include <QApplication>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "app/GameApp.h"
 #include "base/Random.h"
 #include "main/CommandLine.h"
 #include "main/Commands.h"
@@ -30,6 +32,14 @@ int main(int argc, char* argv[]) {
     if (rq::IsWorldCommand(line)) {
         return rq::RunWorldCommand(line, seed, std::cout, std::cerr);
     }
-    std::cerr << "railquest: the game window is not built yet; try --dump-world -\n";
-    return 0;
+
+    rq::PrepareHighDpi();
+    QApplication::setApplicationName("railquest");
+    QApplication::setApplicationDisplayName("Railquest");
+    QApplication app(argc, argv);
+    rq::GameApp game;
+    if (!game.Main(seed)) {
+        return 1;  // the loader that failed has shown its message; the settings are saved
+    }
+    return QApplication::exec();
 }

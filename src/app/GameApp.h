@@ -1,0 +1,42 @@
+// The running game: start-up in the game's order, the splash hand-over and the loop's timer.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "main/Game.h"
+#include "main/GameLoop.h"
+#include "ui/MainWindow.h"
+#include "ui/SplashWindow.h"
+
+namespace rq {
+
+class GameApp {
+public:
+    GameApp();
+    ~GameApp();
+
+    // Start-up; false after the failure exit (a loader has shown its message).
+    bool Main(std::uint64_t seed);
+
+    std::string SettingsPath() const { return settingsPath_; }
+
+private:
+    class CrystalDisplay;
+    void StartPlaying();
+    std::int64_t Now() const { return clock_.nsecsElapsed(); }
+
+    std::unique_ptr<Game> game_;
+    std::unique_ptr<MainWindow> frmMain_;
+    std::unique_ptr<SplashWindow> frmSplash_;
+    std::unique_ptr<GameLoop> loop_;
+    std::unique_ptr<CrystalDisplay> crystalDisplay_;
+    QTimer tmrGameLoop_;
+    QElapsedTimer clock_;
+    std::string settingsPath_;
+};
+
+}  // namespace rq

@@ -1,0 +1,97 @@
+// The splash window: polls the start-up handshake and hands over to the main window on a click.
+#include "ui/SplashWindow.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace rq {
+
+namespace {
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr int kPromptTop = 6210 / 15;  // twips from the window's top
+}  // namespace
+
+SplashWindow::SplashWindow(const Shell& shell, MessagePort& messages, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), shell_(shell) {
+    setObjectName("frmSplash");
+    setWindowTitle("Railquest");
+    setFixedSize(kWidth, kHeight);
+
+    picLblContain = new QWidget(this);
+    picLblContain->setObjectName("picLblContain");
+    lblWait = new QLabel("Click to Begin...", picLblContain);
+    lblWait->setObjectName("lblWait");
+    QFont font = lblWait->font();
+    font.setPointSizeF(14);
+    font.setBold(true);
+    lblWait->setFont(font);
+    lblWait->setStyleSheet("color: #fff4dc; background: rgba(20, 12, 30, 170); padding: 6px 18px;"
+                           "border-radius: 6px;");
+    auto* layout = new QVBoxLayout(picLblContain);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lblWait);
+    picLblContain->adjustSize();
+    picLblContain->move((kWidth - picLblContain->width()) / 2, kPromptTop);
+    picLblContain->hide();
+
+    tmrCheckReady = new QTimer(this);
+    tmrCheckReady->setObjectName("tmrCheckReady");
+    tmrCheckReady->setInterval(10);
+    connect(tmrCheckReady, &QTimer::timeout, this, [this] { tmrCheckReady_Timer(); });
+
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
+    }
+
+    const QString file = QString::fromStdString(shell.AppPath) + "splash.bmp";
+    QImageReader reader(file);
+    picture_ = reader.read();
+    if (picture_.isNull()) {
+        const QString why = QFileInfo::exists(file) ? reader.errorString() : "File not found: " + file;
+        messages.ShowMessage("The following error occurred in frmSplsh_load():\n" + why.toStdString());
+    }
+}
+
+void SplashWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (picture_.isNull()) {
+        p.fillRect(rect(), QColor(24, 20, 40));
+        p.setPen(QColor(255, 240, 170));
+        QFont font = p.font();
+        font.setPointSize(36);
+        font.setBold(true);
+        p.setFont(font);
+        p.drawText(rect().adjusted(0, 0, 0, -120), Qt::AlignCenter, "RAILQUEST");
+    } else {
+        p.drawImage(rect(), picture_);
+    }
+}
+
+void SplashWindow::tmrCheckReady_Timer() {
+    if (shell_.StartupStage == 2) {
+        picLblContain->show();
+        tmrCheckReady->stop();
+    }
+}
+
+void SplashWindow::Form_Click() {
+    if (shell_.StartupStage != 2) {
+        return;  // not ready yet: the click or key does nothing
+    }
+    if (onStart) {
+        onStart();
+    }
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent*) { Form_Click(); }
+
+void SplashWindow::keyPressEvent(QKeyEvent*) { Form_Click(); }
+
+}  // namespace rq
