@@ -1,0 +1,65 @@
+// Small controls of the game's windows: a picture box with a back colour, a label that can be
+// clicked, and the shape controls (legend markers, panel frames).
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+namespace rq {
+
+// A plain picture box: a rectangle in its back colour that holds other controls.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(const QString& name, const QColor& back, QWidget* parent);
+    void SetBackColour(const QColor& back);
+};
+
+// A label that reports a press of any mouse button. Its caption is the text the game reads; what
+// shows is the caption, or when it does not fit the label's width a shortened form (the city without
+// its state, then an ellipsis), with the whole caption as a tool tip.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    ClickLabel(const QString& name, const QString& caption, QWidget* parent);
+    void SetCaption(const QString& caption);
+    QString Caption() const { return caption_; }
+    // Fit the caption into the label's width instead of letting it size itself.
+    void SetFitToWidth(bool fit);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ShowCaption();
+    QString caption_;
+    bool fit_ = false;
+};
+
+// The shape controls: a marker (circle or square, black outline, filled) or a frame (a rectangle
+// outline of a given pen width in pixels, drawn centred on the shape's edges and clipped by its container).
+class ShapeWidget : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Circle, Square, Frame };
+    ShapeWidget(const QString& name, Kind kind, QWidget* parent);
+    void SetFill(const QColor& fill);
+    void SetBorderWidth(int pixels);
+    // For a frame: the shape's own rectangle, which may reach beyond its container.
+    void SetShapeRect(const QRect& rect);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind kind_;
+    QColor fill_ = Qt::white;
+    int border_ = 1;
+    QRect shape_;
+};
+
+}  // namespace rq
