@@ -1,0 +1,96 @@
+// The window tests' fixtures: an offscreen application, a game loaded from the real assets with its
+// first street built, and message boxes answered by the test.
+#pragma once
+
+#include <QApplication>
+#include <QImage>
+#include <cstdlib>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/MessagePort.h"
+#include "main/Game.h"
+#include "main/Startup.h"
+#include "scene/EnterCity.h"
+#include "sprite/SpriteDraw.h"
+#include "sprite/SpriteScene.h"
+#include "ui/MainWindow.h"
+#include "ui/QtPictureLoader.h"
+
+namespace rq::test {
+
+// One application for the whole test program, on the offscreen platform unless another is chosen.
+inline QApplication& App() {
+    static int argc = 1;
+    static char name[] = "test_ui";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Made once and never destroyed: Qt's own globals may already be gone when statics are torn down.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
+}
+
+// The folder of the game's assets: the source tree's assets/ (the test runner says where).
+inline std::string AssetsDir() {
+    const char* dir = std::getenv("RAILQUEST_ASSETS");
+    return dir != nullptr ? std::string(dir) + "/" : std::string("assets/");
+}
+
+// Answers questions from a script (No when the script is empty) and records every box.
+class ScriptedMessages : public MessagePort {
+public:
+    void ShowMessage(const std::string& text) override { Shown.push_back(text); }
+    bool AskYesNo(const std::string& question) override {
+        Asked.push_back(question);
+        if (Answers.empty()) {
+            return false;
+        }
+        const bool answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    std::deque<bool> Answers;
+    std::vector<std::string> Asked;
+    std::vector<std::string> Shown;
+};
+
+// A game started as the program starts it, with its window laid out and the first street built.
+struct UiGame {
+    explicit UiGame(std::int16_t city = 21, std::uint64_t seed = 7) {
+        App();
+        game->shell.AppPath = AssetsDir();
+        QtPictureLoader loader;
+        Loaded = LoadGameFiles(*game, loader, messages) && BuildGame(*game, seed);
+        window = std::make_unique<MainWindow>(*game);
+        window->SetMessagePort(&messages);
+        window->BuildTrackStrip();
+        window->LayoutTicketWindow();
+        window->LayoutInfoPanel();
+        game->world.CurCity = city;
+        game->world.GameTime = (10 * 3600 + 3 * 60 + 20) * 3.0;
+        SceneContext ctx{game->world, game->sprites, game->effects, *window};
+        game->effects.SoundOn = false;
+        EnterCity(ctx, city);
+    }
+    // Composes the street with the player on the platform and hands the view to the window.
+    void ShowStreet() {
+        Sprite& player = game->sprites[kPlayerSlot];
+        SprShowAt(game->sprites, kPlayerSlot, 930, 205);
+        player.Frame = 0;
+        SprComposeScene(game->sprites, game->world.GameTime);
+        Surface view;
+        SprPresent(game->sprites, view, game->sprites.ViewCol * 640, game->sprites.ViewRow * 377);
+        window->PresentView(view);
+    }
+
+    std::unique_ptr<Game> game = std::make_unique<Game>();
+    ScriptedMessages messages;
+    std::unique_ptr<MainWindow> window;
+    bool Loaded = false;
+};
+
+}  // namespace rq::test
