@@ -7,6 +7,8 @@
 
 #include "UiTestSupport.h"
 #include "main/Panels.h"
+#include "ui/AboutDialog.h"
+#include "ui/HelpWindow.h"
 
 namespace rq {
 namespace {
@@ -57,6 +59,22 @@ TEST(ScreenshotTest, InformationPanelTicketWindowAndTheJourney) {
     w.ShowCityName("Denver, Colorado -> Chicago, Illinois");
     w.ShowTransit("Denver, Colorado -> Chicago, Illinois", "10:04 AM", "Day 1");
     Save(w, "window_transit.png");
+}
+
+TEST(ScreenshotTest, AboutAndHelpWindows) {
+    test::UiGame ui(21);
+    ASSERT_TRUE(ui.Loaded);
+    AboutDialog about(ui.messages, ui.window.get());
+    about.show();
+    QApplication::processEvents();
+    const QImage aboutShot = about.grab().toImage();
+    EXPECT_TRUE(aboutShot.save(ShotPath("about.png")));
+    EXPECT_GT(aboutShot.width(), 300);
+
+    ui.window->mnuContents->trigger();
+    ASSERT_TRUE(ui.window->frmHelp->isVisible());
+    QApplication::processEvents();
+    EXPECT_TRUE(ui.window->frmHelp->grab().toImage().save(ShotPath("help.png")));
 }
 
 }  // namespace

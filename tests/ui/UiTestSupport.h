@@ -34,10 +34,10 @@ inline QApplication& App() {
     return *app;
 }
 
-// The folder of the game's assets: the source tree's assets/ (the test runner says where).
+// The folder of the game's assets: the source tree's assets/ (the test runner may name another).
 inline std::string AssetsDir() {
     const char* dir = std::getenv("RAILQUEST_ASSETS");
-    return dir != nullptr ? std::string(dir) + "/" : std::string("assets/");
+    return std::string(dir != nullptr ? dir : RAILQUEST_SOURCE_ASSETS) + "/";
 }
 
 // Answers questions from a script (No when the script is empty) and records every box.
