@@ -136,8 +136,12 @@ void ProcessArrivals(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t
     if (d == 0) {
         return;  // a slot without a link carries no train
     }
-    fx.SceneBuilding = true;
     const auto& stage = w.city(c).Stage(s, kStages);
+    if (stage[1] == 0) {
+        fx.SceneBuilding = false;  // an empty train: the hand-over ends at once, sound on again
+        return;
+    }
+    fx.SceneBuilding = true;
     // Seat k, reading past the last seat as an empty one.
     auto rider = [&stage](int k) { return k <= kSeats ? stage[At(k)] : std::int16_t{0}; };
     const bool toPlayersCity = d == w.CurCity;
