@@ -1,0 +1,83 @@
+// The splash window: its picture, the ready handshake, and a click or any key to begin.
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "UiTestSupport.h"
+#include "ui/SplashWindow.h"
+
+namespace rq {
+namespace {
+
+class SplashWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::App();
+        shell.AppPath = test::AssetsDir();
+        shell.StartupStage = 1;
+    }
+    std::unique_ptr<SplashWindow> Make() {
+        auto splash = std::make_unique<SplashWindow>(shell, messages);
+        splash->onStart = [this] { ++starts; };
+        return splash;
+    }
+
+    Shell shell;
+    test::ScriptedMessages messages;
+    int starts = 0;
+};
+
+TEST_F(SplashWindowTest, IsTheTitlePictureAtItsSize) {
+    auto splash = Make();
+    EXPECT_EQ(splash->size(), QSize(640, 480));
+    EXPECT_TRUE(messages.Shown.empty());
+    EXPECT_EQ(splash->lblWait->text(), "Click to Begin...");
+    EXPECT_EQ(splash->picLblContain->y(), 414);
+    EXPECT_EQ(splash->tmrCheckReady->interval(), 10);
+    const QImage shot = splash->grab().toImage();
+    EXPECT_NE(shot.pixel(320, 100), shot.pixel(20, 470)) << "the picture is drawn";
+}
+
+TEST_F(SplashWindowTest, AClickOrKeyBeforeTheGameIsReadyDoesNothing) {
+    auto splash = Make();
+    splash->show();
+    splash->EnableReadyTimer();
+    QTest::qWait(30);
+    EXPECT_TRUE(splash->picLblContain->isHidden());
+    QTest::mouseClick(splash.get(), Qt::LeftButton);
+    QTest::keyClick(splash.get(), Qt::Key_Space);
+    EXPECT_EQ(starts, 0);
+    EXPECT_TRUE(splash->tmrCheckReady->isActive());
+}
+
+TEST_F(SplashWindowTest, OnceReadyThePromptShowsAndAnyKeyOrClickBegins) {
+    auto splash = Make();
+    splash->show();
+    splash->EnableReadyTimer();
+    shell.StartupStage = 2;
+    QTest::qWait(40);
+    EXPECT_FALSE(splash->picLblContain->isHidden());
+    EXPECT_FALSE(splash->tmrCheckReady->isActive()) << "the ready timer stops itself";
+    QTest::keyClick(splash.get(), Qt::Key_Escape);
+    EXPECT_EQ(starts, 1);
+    QTest::mouseClick(splash.get(), Qt::LeftButton);
+    EXPECT_EQ(starts, 2);
+}
+
+TEST_F(SplashWindowTest, AMissingPictureIsReportedAndTheWindowStaysUsable) {
+    const auto dir = std::filesystem::temp_directory_path() / "railquest-splash-empty";
+    std::filesystem::create_directories(dir);
+    shell.AppPath = dir.string() + "/";
+    auto splash = Make();
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].rfind("The following error occurred in frmSplsh_load():\n", 0), 0u);
+    shell.StartupStage = 2;
+    QTest::mouseClick(splash.get(), Qt::LeftButton);
+    EXPECT_EQ(starts, 1) << "the game can still be started";
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace rq
