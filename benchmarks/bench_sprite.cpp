@@ -75,6 +75,22 @@ void BM_TickDrawing(benchmark::State& state) {
 }
 BENCHMARK(BM_TickDrawing)->Unit(benchmark::kMicrosecond);
 
+// The same tick when the whole street must be repainted (the first tick in a city, a new view).
+void BM_TickDrawingFullRepaint(benchmark::State& state) {
+    auto e = StationScene();
+    Surface view(kViewWidth, kViewHeight);
+    const double time = 12 * 3600 * 3;
+    SprComposeScene(*e, time);
+    for (auto _ : state) {
+        SprEraseAll(*e);
+        e->Ground.Valid = false;
+        SprComposeScene(*e, time);
+        SprPresent(*e, view, e->ViewCol * kViewWidth, e->ViewRow * kViewHeight);
+        benchmark::DoNotOptimize(view.Pixels.data());
+    }
+}
+BENCHMARK(BM_TickDrawingFullRepaint)->Unit(benchmark::kMicrosecond);
+
 void BM_BackBufferCopy(benchmark::State& state) {
     Surface from(kBackBufferWidth, kBackBufferHeight, 0x00FFE0C0u);
     Surface to(kBackBufferWidth, kBackBufferHeight);

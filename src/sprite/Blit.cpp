@@ -103,6 +103,26 @@ void Blit(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, 
     }
 }
 
+void BlitMasked(Surface& dst, int x, int y, int w, int h, const Surface& mask, const Surface& image, int sx, int sy) {
+    if (mask.Width != image.Width || mask.Height != image.Height || &dst == &mask || &dst == &image) {
+        Blit(dst, x, y, w, h, mask, sx, sy, RasterOp::And);
+        Blit(dst, x, y, w, h, image, sx, sy, RasterOp::Invert);
+        return;
+    }
+    if (!Clip(dst, x, y, w, h, mask, sx, sy)) {
+        return;
+    }
+    const auto width = static_cast<std::size_t>(w);
+    for (int row = 0; row < h; ++row) {
+        std::uint32_t* d = dst.Pixels.data() + Index(dst, x, y + row);
+        const std::uint32_t* m = mask.Pixels.data() + Index(mask, sx, sy + row);
+        const std::uint32_t* s = image.Pixels.data() + Index(image, sx, sy + row);
+        for (std::size_t i = 0; i < width; ++i) {
+            d[i] = (d[i] & m[i]) ^ s[i];
+        }
+    }
+}
+
 void FillRect(Surface& dst, int x, int y, int w, int h, std::uint32_t colour) {
     if (!dst.Exists() || w <= 0 || h <= 0) {
         return;

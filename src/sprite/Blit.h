@@ -18,6 +18,10 @@ enum class RasterOp {
 // nothing. dst and src may be the same surface, even overlapping.
 void Blit(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, RasterOp op);
 
+// A sprite drawn through its mask in one pass: the same pixels as an And blit from mask followed
+// by an Invert blit from image, both from (sx, sy). mask and image must be the same size.
+void BlitMasked(Surface& dst, int x, int y, int w, int h, const Surface& mask, const Surface& image, int sx, int sy);
+
 // Fills the w × h block at (x, y) of dst with one colour, clipped to dst: what a copy from a plain
 // coloured picture box does.
 void FillRect(Surface& dst, int x, int y, int w, int h, std::uint32_t colour);

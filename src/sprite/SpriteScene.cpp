@@ -129,8 +129,7 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
             continue;
         }
         Blit(s.Save, 0, 0, s.Width, s.Height, e.Back, s.X, s.Y, RasterOp::Copy);
-        Blit(e.Back, s.X, s.Y, s.Width, s.Height, e.Mask, s.SrcX, s.SrcY, RasterOp::And);
-        Blit(e.Back, s.X, s.Y, s.Width, s.Height, e.Sheet, s.SrcX, s.SrcY, RasterOp::Invert);
+        BlitMasked(e.Back, s.X, s.Y, s.Width, s.Height, e.Mask, e.Sheet, s.SrcX, s.SrcY);
         g.DrawnAt[slot] = OnBack(e, s.X, s.Y, s.Width, s.Height);
         MarkDirty(e, g.DrawnAt[slot]);
     }

@@ -53,6 +53,31 @@ TEST(Blit, MaskThenImageDrawsASpriteOverItsBackground) {
     EXPECT_EQ(back.At(3, 3), 0x00C0E0FFu);
 }
 
+TEST(BlitMasked, GivesThePixelsOfAnAndThenAnInvertBlitAtEveryEdge) {
+    Surface mask = Numbered(7, 6, 0x00F0F0F0u);
+    Surface image = Numbered(7, 6, 0x00030303u);
+    for (int x : {-5, -1, 0, 3, 8, 11}) {
+        for (int y : {-4, 0, 2, 7, 9}) {
+            for (int sx : {-2, 0, 1, 4}) {
+                Surface fused = Numbered(12, 10, 0x00555555u);
+                Surface twice = fused;
+                BlitMasked(fused, x, y, 6, 5, mask, image, sx, 1);
+                Blit(twice, x, y, 6, 5, mask, sx, 1, RasterOp::And);
+                Blit(twice, x, y, 6, 5, image, sx, 1, RasterOp::Invert);
+                ASSERT_EQ(fused.Pixels, twice.Pixels) << x << "," << y << " from " << sx;
+            }
+        }
+    }
+    // Sheets of different sizes fall back to two clipped blits.
+    Surface small(3, 3, 0x00FFFFFFu);
+    Surface a(4, 4, 0x00123456u);
+    Surface b = a;
+    BlitMasked(a, 0, 0, 4, 4, small, image, 0, 0);
+    Blit(b, 0, 0, 4, 4, small, 0, 0, RasterOp::And);
+    Blit(b, 0, 0, 4, 4, image, 0, 0, RasterOp::Invert);
+    EXPECT_EQ(a.Pixels, b.Pixels);
+}
+
 TEST(Blit, EraseOfASurfaceOntoItselfClearsItToBlack) {
     Surface s = Numbered(5, 4);
     Blit(s, 0, 0, 5, 4, s, 0, 0, RasterOp::Erase);
