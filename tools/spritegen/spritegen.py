@@ -237,25 +237,6 @@ class Canvas:
         for x, y in add:
             self.px[y][x] = c
 
-    def recolour(self, old, new):
-        for row in self.px:
-            for i, p in enumerate(row):
-                if p == old:
-                    row[i] = new
-
-    def paste(self, other, x, y):
-        for yy in range(other.h):
-            for xx in range(other.w):
-                p = other.px[yy][xx]
-                if p is not None:
-                    self.set(x + xx, y + yy, p)
-
-    def mirrored(self):
-        m = Canvas(self.w, self.h)
-        for y in range(self.h):
-            m.px[y] = list(reversed(self.px[y]))
-        return m
-
 
 def lit(light, mid, dark, nx, ny, bias=0.0):
     """Light from the upper left: pick a tone by the surface normal's direction."""
@@ -689,8 +670,6 @@ def capitol():
     for i in range(3):
         c.rect(136 + 3 * i, 110 + 2 * i, 20 - 3 * i, 2, STONE_LIGHT if i % 2 == 0 else STONE_SHADE)
     # An arrow over the door showing the way in.
-    for i in range(5):
-        c.vline(146 - i, 74 - i // 2 + 0, 74 + i // 2, BRASS) if False else None
     c.polygon([(139, 73), (150, 73), (150, 71), (154, 75), (150, 79), (150, 77), (139, 77)], BRASS)
     c.outline()
     return c
