@@ -11,23 +11,13 @@
 #include "scene/EnterCity.h"
 #include "sprite/SpriteDraw.h"
 #include "support/FakeFrontend.h"
+#include "support/RecordingSound.h"
 #include "support/TestSprites.h"
 #include "world/CityTable.h"
 #include "world/Trains.h"
 
 namespace rq {
 namespace {
-
-class RecordingSound : public SoundPort {
-public:
-    void Play(std::string_view file, bool) override { played.emplace_back(file); }
-    int Count(const std::string& file) const {
-        int n = 0;
-        for (const auto& f : played) n += f == file ? 1 : 0;
-        return n;
-    }
-    std::vector<std::string> played;
-};
 
 constexpr std::int64_t kMs = 1'000'000;
 constexpr std::int64_t kTick = TickPacer::kTickNanoseconds;
@@ -58,7 +48,7 @@ protected:
 
     std::unique_ptr<Game> game = std::make_unique<Game>();
     testing::FakeFrontend fe;
-    RecordingSound sound;
+    testing::RecordingSound sound;
     GameLoop loop{*game, fe};
 };
 

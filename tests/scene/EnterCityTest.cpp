@@ -6,6 +6,7 @@
 
 #include "scene/EnterCity.h"
 #include "scene/SceneTestSupport.h"
+#include "support/RecordingSound.h"
 #include "sprite/SpriteDraw.h"
 #include "world/Actors.h"
 
@@ -13,12 +14,6 @@ namespace rq {
 namespace {
 
 using testing::TestGame;
-
-class RecordingSound : public SoundPort {
-public:
-    void Play(std::string_view file, bool) override { played.emplace_back(file); }
-    std::vector<std::string> played;
-};
 
 struct Box {
     int l, t, r, b;
@@ -55,7 +50,7 @@ protected:
     const Sprite& Slot(int s) const { return t.game->sprites[s]; }
 
     TestGame t;
-    RecordingSound sound;
+    testing::RecordingSound sound;
 };
 
 TEST_F(EnterCityTest, EveryClassPlacesItsCitizensOnFreeGroundInItsOwnViews) {

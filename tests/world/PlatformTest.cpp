@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/TestSprites.h"
+#include "support/RecordingSound.h"
 #include "sprite/SpriteDraw.h"
 #include "world/CityTable.h"
 #include "world/Platform.h"
@@ -14,12 +15,6 @@
 
 namespace rq {
 namespace {
-
-class RecordingSound : public SoundPort {
-public:
-    void Play(std::string_view file, bool) override { played.emplace_back(file); }
-    std::vector<std::string> played;
-};
 
 class TrainAtPlatformTest : public ::testing::Test {
 protected:
@@ -64,7 +59,7 @@ protected:
     World& w = *wp;
     std::unique_ptr<SpriteEngine> sp = std::make_unique<SpriteEngine>();
     SpriteEngine& spr = *sp;
-    RecordingSound sound;
+    testing::RecordingSound sound;
     EffectPlayer fx;
 };
 
