@@ -9,7 +9,9 @@ namespace rq {
 
 namespace {
 
-inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
+inline std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 void CountCitizen(const World& w, std::int16_t citizen, WorldCensus& census) {
     if (citizen < 1 || citizen > kNumCitizens) {
@@ -57,7 +59,9 @@ WorldCensus TakeCensus(const World& w) {
     return census;
 }
 
-Simulation::Simulation(World& w, SpriteEngine& spr) : w_(w), spr_(spr) { w_.CurCity = 0; }
+Simulation::Simulation(World& w, SpriteEngine& spr) : w_(w), spr_(spr) {
+    w_.CurCity = 0;
+}
 
 void Simulation::Minute() {
     const std::int16_t slot = CurrentTrainSlot(w_);

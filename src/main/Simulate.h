@@ -15,14 +15,14 @@ inline constexpr int kMinutesPerDay = 1440;
 // Where the citizens and the fuzz are. Citizens are counted where they are (in a city, a queue or
 // a seat), so fuzzed + clean = in_cities + on_trains + queued; lost ones are counted apart.
 struct WorldCensus {
-    int FuzzedCities = 0;    // read "Fuzzed City"
-    int CleanCities = 0;     // read "... Crystal(s)"; the fuzzbomb city is neither
+    int FuzzedCities = 0;  // read "Fuzzed City"
+    int CleanCities = 0;   // read "... Crystal(s)"; the fuzzbomb city is neither
     int FuzzedCitizens = 0;
     int CleanCitizens = 0;
     int InCities = 0;
     int OnTrains = 0;
     int Queued = 0;
-    int Lost = 0;            // dropped by a full onward queue since start-up
+    int Lost = 0;  // dropped by a full onward queue since start-up
 };
 
 WorldCensus TakeCensus(const World& w);
@@ -40,7 +40,7 @@ public:
 private:
     World& w_;
     SpriteEngine& spr_;
-    EffectPlayer silent_;  // no sound port: the simulation is silent
+    EffectPlayer silent_;       // no sound port: the simulation is silent
     bool arrivalsNext_ = true;  // the minutes alternate: arrivals and advances, then departures
 };
 

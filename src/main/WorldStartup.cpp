@@ -11,9 +11,13 @@ namespace rq {
 
 namespace {
 
-inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
+inline std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
 
-std::int16_t AnyCity(World& w) { return static_cast<std::int16_t>(w.Rng.ChooseAmong(kNumCities)); }
+std::int16_t AnyCity(World& w) {
+    return static_cast<std::int16_t>(w.Rng.ChooseAmong(kNumCities));
+}
 
 // The fuzz reaches two hops out: levels 2 and 3 of a walk that marks each city once, cities in
 // number order and slots in slot order.

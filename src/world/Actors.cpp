@@ -11,7 +11,9 @@ namespace rq {
 
 namespace {
 
-std::int16_t DividedByRoot2(int v) { return static_cast<std::int16_t>(CInt(v / std::sqrt(2.0))); }
+std::int16_t DividedByRoot2(int v) {
+    return static_cast<std::int16_t>(CInt(v / std::sqrt(2.0)));
+}
 
 void TakeFrameFromSheet(SpriteEngine& spr, Sprite& s) {
     const SpriteFrame f = FrameAt(spr, s.Frame);
@@ -19,7 +21,9 @@ void TakeFrameFromSheet(SpriteEngine& spr, Sprite& s) {
     s.SrcY = f.SrcY;
 }
 
-bool FrameIn(const Sprite& s, int first, int last) { return s.Frame >= first && s.Frame <= last; }
+bool FrameIn(const Sprite& s, int first, int last) {
+    return s.Frame >= first && s.Frame <= last;
+}
 
 using Pushed = std::array<bool, kSpriteSlots>;
 

@@ -11,7 +11,9 @@ namespace rq {
 
 namespace {
 
-inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
+inline std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 constexpr int kPlatformCentre = 960;
 constexpr int kSeatsThatGetOff = 3;

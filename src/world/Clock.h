@@ -8,7 +8,7 @@
 
 namespace rq {
 
-inline constexpr double kUnitsPerMinute = 180;          // GameTime counts thirds of a second
+inline constexpr double kUnitsPerMinute = 180;            // GameTime counts thirds of a second
 inline constexpr double kUnitsPerDay = 3 * 60 * 60 * 24;  // 259200
 
 // The time of day: mode 0 "1:05:09 PM", mode 1 "1:05 PM", any other mode "". Also rolls the day over:

@@ -41,7 +41,9 @@ JourneyStepReport Journey::Step(World& w, SpriteEngine& spr, EffectPlayer& fx) {
     return report;
 }
 
-int JourneyWaitMs(int step) { return CInt(std::pow(std::fabs((step - 90.5) / 7), 1.9)); }
+int JourneyWaitMs(int step) {
+    return CInt(std::pow(std::fabs((step - 90.5) / 7), 1.9));
+}
 
 WorldPass JourneyWorldStep(World& w, SpriteEngine& spr, EffectPlayer& fx, int step, std::int16_t slot) {
     if (step < 3) {

@@ -27,12 +27,12 @@ enum class JourneyStatus : std::uint8_t {
 
 struct JourneyStepReport {
     JourneyStatus Status = JourneyStatus::Running;
-    int Step = 0;            // the step that ran (1..180); 0 when stopped
-    std::int16_t Slot = 0;   // the train slot of the step's window
+    int Step = 0;           // the step that ran (1..180); 0 when stopped
+    std::int16_t Slot = 0;  // the train slot of the step's window
     WorldPass Pass = WorldPass::None;
-    std::string ClockText;   // lblTransitTime after the step: the time as hours and minutes
-    std::string DayText;     // lblDayNum after the step: "Day " and DayNum
-    int WaitMs = 0;          // how long the journey waits after this step, before its tick sound
+    std::string ClockText;  // lblTransitTime after the step: the time as hours and minutes
+    std::string DayText;    // lblDayNum after the step: "Day " and DayNum
+    int WaitMs = 0;         // how long the journey waits after this step, before its tick sound
 };
 
 // A journey in progress. The game loop calls Begin once, then after every step waits WaitMs, plays

@@ -7,7 +7,9 @@ namespace rq {
 
 namespace {
 
-inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
+inline std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 // Only the first three seats of a departing train take random citizens.
 constexpr int kRandomSeats = 3;
@@ -32,11 +34,16 @@ SendThresholds ThresholdsFor(int citizens, int destSize) {
         if (large) return {17, 20, 20};
     } else if (citizens >= 11 && citizens <= 15) {
         switch (destSize) {
-            case 2: return {17, 20, 20};
-            case 3: return {18, 19, 20};
-            case 4: return {17, 19, 20};
-            case 5: return {17, 18, 19};
-            default: break;
+            case 2:
+                return {17, 20, 20};
+            case 3:
+                return {18, 19, 20};
+            case 4:
+                return {17, 19, 20};
+            case 5:
+                return {17, 18, 19};
+            default:
+                break;
         }
     } else if (citizens >= 16) {
         if (small) return {17, 19, 20};

@@ -87,7 +87,8 @@ TEST(Simulate, TheCommandPrintsAHeaderAndOneLineADay) {
     EXPECT_EQ(RunWorldCommand(parsed.Line, 5, out, err), 0);
     const std::vector<std::string> lines = Split(out.str(), '\n');
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], "day\tfuzzed_cities\tclean_cities\tfuzzed_citizens\tclean_citizens\tin_cities\ton_trains\tqueued\tlost");
+    EXPECT_EQ(lines[0],
+              "day\tfuzzed_cities\tclean_cities\tfuzzed_citizens\tclean_citizens\tin_cities\ton_trains\tqueued\tlost");
     for (int day = 1; day <= 3; ++day) {
         const std::vector<std::string> f = Split(lines[static_cast<std::size_t>(day)], '\t');
         ASSERT_EQ(f.size(), 9u) << lines[static_cast<std::size_t>(day)];

@@ -16,7 +16,9 @@
 namespace rq {
 namespace {
 
-inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
+inline std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 // Hops from `from` to every city over the rail links (−1 = not reached).
 std::vector<int> Hops(const World& w, int from) {

@@ -11,7 +11,9 @@ namespace {
 using testkit::kActorHeight;
 using testkit::TestWorld;
 
-double Draw(int i, int n) { return (i + 0.5) / n; }
+double Draw(int i, int n) {
+    return (i + 0.5) / n;
+}
 
 class ActorsTest : public ::testing::Test, protected TestWorld {
 protected:
@@ -183,7 +185,8 @@ int UnboundedPushDepth(World& w, SpriteEngine& spr, int slot, std::int16_t dx, s
         if (iSprCollide(spr, slot, j)) {
             spr[j].Blocked = false;
             SprMoveBy(spr, j, dx, dy);
-            deepest = std::max(deepest, UnboundedPushDepth(w, spr, j, 0, static_cast<std::int16_t>(spr[j].Height + 3), depth + 1));
+            deepest = std::max(
+                deepest, UnboundedPushDepth(w, spr, j, 0, static_cast<std::int16_t>(spr[j].Height + 3), depth + 1));
             if (deepest > 100) {
                 return deepest;
             }

@@ -18,7 +18,9 @@ using testkit::kActorWidth;
 using testkit::TestWorld;
 using V = std::vector<std::int16_t>;
 
-double Draw(int i, int n) { return (i + 0.5) / n; }
+double Draw(int i, int n) {
+    return (i + 0.5) / n;
+}
 // A draw left over at the end of a script shows that no extra draw was made.
 constexpr double kSentinel = 0.999;
 
@@ -156,6 +158,7 @@ TEST_F(ArrivalsTest, ChainReactionFuzzesACityWithoutCrystals) {
     Seat(1, 2, kStages, riders);
     // The city lists home[0..2] and then the fuzzy, at places 1..4. Each fuzzed citizen attacks in
     // turn at once, while the city still reads "0 Crystals".
+    // clang-format off
     W().Rng.Script({
         Draw(0, 5), Draw(0, 4),                          // the fuzzy: 4 attacks; place 1 is fuzzed
         Draw(0, 5), Draw(1, 4),                          //   place 1: 4 attacks; place 2 is fuzzed
@@ -165,6 +168,7 @@ TEST_F(ArrivalsTest, ChainReactionFuzzesACityWithoutCrystals) {
         Draw(0, 4), Draw(1, 4), Draw(2, 4),              // the fuzzy's other attacks
         kSentinel,
     });
+    // clang-format on
     Arrive();
     for (const std::int16_t c : home) {
         EXPECT_EQ(W().crystals(c), kFuzzed);

@@ -84,7 +84,9 @@ TEST_F(ClockTest, EveryTwoMinutesServeTheNextSlot) {
     EXPECT_EQ(SlotAt(10800 + 3 * 180), 2);
 }
 
-TEST_F(ClockTest, BeforeTheFirstTickThereIsNoSlot) { EXPECT_EQ(SlotAt(-1), 0); }
+TEST_F(ClockTest, BeforeTheFirstTickThereIsNoSlot) {
+    EXPECT_EQ(SlotAt(-1), 0);
+}
 
 }  // namespace
 }  // namespace rq

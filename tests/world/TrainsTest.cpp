@@ -18,7 +18,9 @@ using testkit::TestWorld;
 using V = std::vector<std::int16_t>;
 
 // A draw that makes Int(Rnd × n) come out as i.
-double Draw(int i, int n) { return (i + 0.5) / n; }
+double Draw(int i, int n) {
+    return (i + 0.5) / n;
+}
 
 class TrainsTest : public ::testing::Test, protected TestWorld {};
 
@@ -116,11 +118,10 @@ TEST_F(TrainsTest, TheDepartureTableWholeForEveryDraw) {
         int from1, from2, from3;  // lowest draw giving 1, 2, 3 (20 = never)
     };
     const Row rows[] = {
-        {2, {2, 3}, 19, 20, 20},   {5, {4, 5}, 18, 20, 20},   {6, {2, 3}, 18, 20, 20},
-        {10, {4, 5}, 17, 20, 20},  {11, {2}, 17, 20, 20},     {15, {3}, 18, 19, 20},
-        {13, {4}, 17, 19, 20},     {11, {5}, 17, 18, 19},     {16, {2, 3}, 17, 19, 20},
-        {25, {4}, 16, 18, 20},     {20, {5}, 14, 16, 18},     {3, {2, 3}, 19, 20, 20},
-        {8, {4}, 17, 20, 20},      {12, {5}, 17, 18, 19},
+        {2, {2, 3}, 19, 20, 20},  {5, {4, 5}, 18, 20, 20}, {6, {2, 3}, 18, 20, 20}, {10, {4, 5}, 17, 20, 20},
+        {11, {2}, 17, 20, 20},    {15, {3}, 18, 19, 20},   {13, {4}, 17, 19, 20},   {11, {5}, 17, 18, 19},
+        {16, {2, 3}, 17, 19, 20}, {25, {4}, 16, 18, 20},   {20, {5}, 14, 16, 18},   {3, {2, 3}, 19, 20, 20},
+        {8, {4}, 17, 20, 20},     {12, {5}, 17, 18, 19},
     };
     Link(1, 1, 2);
     for (const Row& row : rows) {
@@ -131,7 +132,8 @@ TEST_F(TrainsTest, TheDepartureTableWholeForEveryDraw) {
             for (int r = 0; r < 20; ++r) {
                 const int expected = (r >= row.from1) + (r >= row.from2) + (r >= row.from3);
                 w.Rng.Script({Draw(r, 20)});
-                EXPECT_EQ(RidersToSend(w, 1, 1), expected) << row.citizens << " citizens, size " << size << ", draw " << r;
+                EXPECT_EQ(RidersToSend(w, 1, 1), expected)
+                    << row.citizens << " citizens, size " << size << ", draw " << r;
             }
         }
     }
@@ -194,7 +196,8 @@ TEST_F(TrainsTest, TheRingOfStagesMatchesMovingEveryStageOn) {
     Random extra(5);
     for (int round = 0; round < 200; ++round) {
         // The game's advance: empty stage 18, then move each stage one on, from the far end.
-        for (int k = 1; game[kStages][static_cast<std::size_t>(k)] != 0; ++k) game[kStages][static_cast<std::size_t>(k)] = 0;
+        for (int k = 1; game[kStages][static_cast<std::size_t>(k)] != 0; ++k)
+            game[kStages][static_cast<std::size_t>(k)] = 0;
         for (int j = kStages; j >= 2; --j) {
             auto& to = game[static_cast<std::size_t>(j)];
             auto& from = game[static_cast<std::size_t>(j - 1)];
@@ -255,7 +258,8 @@ TEST_F(TrainsTest, WarmUpFillsEveryPipelineAndBringsThePlayerToStage18) {
             for (int j = 1; j <= kStages; ++j) {
                 const auto stage = Stage(c, s, j);
                 EXPECT_LE(stage.size(), 3u);
-                riders += static_cast<int>(std::count_if(stage.begin(), stage.end(), [](std::int16_t r) { return r != kPlayer; }));
+                riders += static_cast<int>(
+                    std::count_if(stage.begin(), stage.end(), [](std::int16_t r) { return r != kPlayer; }));
             }
         }
     }

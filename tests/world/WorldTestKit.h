@@ -16,7 +16,9 @@
 
 namespace rq::testkit {
 
-inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
+inline std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 class RecordingSound : public SoundPort {
 public:
