@@ -12,6 +12,7 @@
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteEngine.h"
 #include "sprite/SpriteSetup.h"
+#include "support/RecordingSound.h"
 #include "world/World.h"
 
 namespace rq::testkit {
@@ -20,11 +21,7 @@ inline std::size_t At(int i) {
     return static_cast<std::size_t>(i);
 }
 
-class RecordingSound : public SoundPort {
-public:
-    void Play(std::string_view file, bool) override { played.emplace_back(file); }
-    std::vector<std::string> played;
-};
+using RecordingSound = rq::testing::RecordingSound;
 
 class CountingDisplay : public CrystalDisplayPort {
 public:
