@@ -10,17 +10,6 @@ namespace rq {
 
 namespace {
 
-// The box an actor will take after its next move; a Blocked actor stays where it is.
-struct NextBox {
-    int Left, Top, Right, Bottom;
-};
-
-NextBox NextBoxOf(const Sprite& s) {
-    const int left = s.X + (s.Blocked ? 0 : s.VX);
-    const int top = s.Y + (s.Blocked ? 0 : s.VY);
-    return {left, top, left + s.Width, top + s.Height};
-}
-
 bool Spans(int from, int to, int edge) { return from <= edge && edge <= to; }
 
 std::int16_t Magnitude(std::int16_t v) { return static_cast<std::int16_t>(std::abs(v)); }
@@ -33,7 +22,7 @@ struct EdgesSpanned {
 };
 
 EdgesSpanned Reflect(Sprite& actor, const Sprite& object) {
-    const NextBox a = NextBoxOf(actor);
+    const SpriteBox a = NextBox(actor);
     const int left = object.X;
     const int top = object.Y;
     const int right = object.X + object.Width;

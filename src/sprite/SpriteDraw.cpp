@@ -6,21 +6,8 @@
 namespace rq {
 namespace {
 
-// The place a sprite takes after its next move; a Blocked sprite stays where it stands.
-struct Box {
-    int Left, Top, Right, Bottom;
-};
-
-Box NextBox(const Sprite& s) {
-    const int vx = s.Blocked ? 0 : s.VX;
-    const int vy = s.Blocked ? 0 : s.VY;
-    const int left = s.X + vx;
-    const int top = s.Y + vy;
-    return {left, top, left + s.Width, top + s.Height};
-}
-
 // Touching edges count: the game compares with ≥ and ≤.
-bool Overlap(const Box& p, const Box& q) {
+bool Overlap(const SpriteBox& p, const SpriteBox& q) {
     return p.Right >= q.Left && p.Bottom >= q.Top && p.Left <= q.Right && p.Top <= q.Bottom;
 }
 
@@ -30,6 +17,14 @@ bool IsShown(const SpriteEngine& e, int slot) {
 }
 
 }  // namespace
+
+SpriteBox NextBox(const Sprite& s) {
+    const int vx = s.Blocked ? 0 : s.VX;
+    const int vy = s.Blocked ? 0 : s.VY;
+    const int left = s.X + vx;
+    const int top = s.Y + vy;
+    return {left, top, left + s.Width, top + s.Height};
+}
 
 Sprite* SlotPtr(SpriteEngine& e, int slot) {
     if (slot < 0 || slot >= kSpriteSlots) {
@@ -115,7 +110,7 @@ bool iSprHitsRect(const SpriteEngine& e, int slot, int rectIndex) {
         return false;
     }
     const SceneRect& r = e.gSceneRects[static_cast<std::size_t>(rectIndex)];
-    const Box rect{r.Left, r.Top, r.Left + r.Width, r.Top + r.Height};
+    const SpriteBox rect{r.Left, r.Top, r.Left + r.Width, r.Top + r.Height};
     return Overlap(NextBox(*SlotPtr(e, slot)), rect);
 }
 

@@ -7,6 +7,12 @@
 
 namespace rq {
 
+// The place a sprite takes after its next move; a Blocked sprite stays where it stands.
+struct SpriteBox {
+    int Left, Top, Right, Bottom;
+};
+SpriteBox NextBox(const Sprite& s);
+
 // Places the sprite at (x, y), saves the back buffer under it and shows it; moves it if already
 // shown. A slot that is not Created (or not a slot at all) is left alone.
 void SprShowAt(SpriteEngine& e, int slot, std::int16_t x, std::int16_t y);
