@@ -9,6 +9,7 @@
 #include "main/Startup.h"
 #include "scene/EnterCity.h"
 #include "sprite/SpriteSetup.h"
+#include "ui/QtMessagePort.h"
 #include "ui/QtPictureLoader.h"
 
 namespace rq {
@@ -50,12 +51,15 @@ bool GameApp::Main(std::uint64_t seed) {
 
     frmMain_ = std::make_unique<MainWindow>(*game_);
     frmMain_->SetSettingsPath(settingsPath_);
-    frmSplash_ = std::make_unique<SplashWindow>(shell, *frmMain_);
+    // Start-up's messages open in the middle of the screen, over the splash window.
+    QtMessagePort onScreen(nullptr);
+    frmSplash_ = std::make_unique<SplashWindow>(shell, onScreen);
     frmSplash_->show();
     shell.SplashUp = true;
 
     QtPictureLoader pictures;
-    if (!LoadGameFiles(*game_, pictures, *frmMain_) || !BuildGame(*game_, seed)) {
+    QtMessagePort overSplash(frmSplash_.get());
+    if (!LoadGameFiles(*game_, pictures, overSplash) || !BuildGame(*game_, seed)) {
         FailureExit(*game_, settingsPath_);
         frmSplash_->close();
         return false;

@@ -10,6 +10,8 @@ public:
     virtual ~MessagePort() = default;
     // An OK-only box titled "Railquest".
     virtual void ShowMessage(const std::string& text) = 0;
+    // The same with the exclamation icon, for news the player should not miss.
+    virtual void ShowExclamation(const std::string& text) { ShowMessage(text); }
     // A Yes/No question with the question icon, titled "Railquest"; true for Yes.
     virtual bool AskYesNo(const std::string& question) = 0;
 };

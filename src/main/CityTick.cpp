@@ -56,7 +56,7 @@ void TimerInCity(Game& game, Frontend& fe) {
         // The fuzzbomb was destroyed on the last tick: announce it once.
         w.FuzzbombCity = -1;
         game.shell.InputBits = 0;
-        fe.ShowMessage("Congratulations!  You have destroyed the fuzzbomb and saved the country!");
+        fe.ShowExclamation("Congratulations!  You have destroyed the fuzzbomb and saved the country!");
     }
 
     // One tick is one unit, a third of a game second.

@@ -529,6 +529,8 @@ void MainWindow::SetMessagePort(MessagePort* port) { messages_ = port != nullptr
 
 void MainWindow::ShowMessage(const std::string& text) { messages_->ShowMessage(text); }
 
+void MainWindow::ShowExclamation(const std::string& text) { messages_->ShowExclamation(text); }
+
 bool MainWindow::AskYesNo(const std::string& question) { return messages_->AskYesNo(question); }
 
 void MainWindow::ShowTime(const std::string& text) {

@@ -57,6 +57,7 @@ public:
 
     // ---- Frontend ----
     void ShowMessage(const std::string& text) override;
+    void ShowExclamation(const std::string& text) override;
     bool AskYesNo(const std::string& question) override;
     void ShowTime(const std::string& text) override;
     void ShowCityName(const std::string& text) override;

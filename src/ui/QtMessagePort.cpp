@@ -5,10 +5,14 @@
 
 namespace rq {
 
-void QtMessagePort::ShowMessage(const std::string& text) {
+void QtMessagePort::ShowMessage(const std::string& text) { Show(text, QMessageBox::NoIcon); }
+
+void QtMessagePort::ShowExclamation(const std::string& text) { Show(text, QMessageBox::Warning); }
+
+void QtMessagePort::Show(const std::string& text, int icon) {
     ++open_;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Railquest"), QString::fromStdString(text), QMessageBox::Ok,
-                    owner_);
+    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QStringLiteral("Railquest"), QString::fromStdString(text),
+                    QMessageBox::Ok, owner_);
     box.setObjectName(QStringLiteral("msgRailquest"));
     box.exec();
     --open_;

@@ -225,6 +225,7 @@ TEST_F(GameLoopTest, TheWinIsAnnouncedOnceAtTheStartOfTheNextTick) {
     Ticks(1);
     ASSERT_EQ(fe.messages.size(), 1u);
     EXPECT_EQ(fe.messages[0], "Congratulations!  You have destroyed the fuzzbomb and saved the country!");
+    EXPECT_EQ(fe.exclamations, 1) << "with the exclamation icon";
     EXPECT_EQ(game->world.FuzzbombCity, -1);
     EXPECT_EQ(game->shell.InputBits, 0);
     Ticks(5);

@@ -11,6 +11,10 @@ namespace rq::testing {
 class FakeFrontend : public Frontend {
 public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowExclamation(const std::string& text) override {
+        messages.push_back(text);
+        ++exclamations;
+    }
     bool AskYesNo(const std::string& question) override {
         messages.push_back(question);
         return answerYes;
@@ -63,7 +67,7 @@ public:
     std::vector<std::string> messages;
     std::string time, cityName, banner, transitRoute, transitTime, transitDay;
     bool statusBarBlack = false, bannerVisible = false, infoVisible = false, transitShown = false;
-    int crystalUpdates = 0, ticketWindowsShown = 0, mapsOpened = 0, mapRefreshes = 0, panelClears = 0, presented = 0;
+    int exclamations = 0, crystalUpdates = 0, ticketWindowsShown = 0, mapsOpened = 0, mapRefreshes = 0, panelClears = 0, presented = 0;
     std::vector<std::int16_t> schedules, capitalInfos;
     Surface lastView;
 };
