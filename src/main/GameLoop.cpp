@@ -125,15 +125,4 @@ void GameLoop::TimerInTransit(std::int64_t nowMilliseconds) {
     }
 }
 
-void GameLoop::RunJourneyToTheEnd() {
-    std::int64_t now = 0;
-    while (game_.shell.InTransit) {
-        tmrGameLoop_Timer(now);
-        now += 200;  // longer than any wait between steps
-        if (!journeyBegun_ && game_.world.StopTransit) {
-            return;
-        }
-    }
-}
-
 }  // namespace rq

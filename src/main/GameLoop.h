@@ -31,9 +31,6 @@ public:
     // The journey under way, if any (for display and tests).
     bool JourneyUnderWay() const { return journeyBegun_; }
 
-    // Runs a whole journey at once, as the loop would with no waits (tests and tools).
-    void RunJourneyToTheEnd();
-
 private:
     void TimerInTransit(std::int64_t nowMilliseconds);
     void BeginJourney();

@@ -4,6 +4,7 @@
 #include "world/CityDescription.h"
 #include "world/Clock.h"
 #include "world/Journey.h"
+#include "world/Trains.h"
 
 namespace rq {
 

@@ -95,7 +95,7 @@ void EnterCity(SceneContext& ctx, std::int16_t cityNo) {
     BuildSceneRects(spr, city);
 
     // The skyline: the layers of the city's scenery bits, all centred on the platform.
-    const std::int16_t skylineX = static_cast<std::int16_t>(960 - Half(spr[kFirstScenerySlot].Width));
+    const std::int16_t skylineX = static_cast<std::int16_t>(kPlatformCentre - Half(spr[kFirstScenerySlot].Width));
     for (int bit = 0; bit < 3; ++bit) {
         if ((city.Scenery & (1 << bit)) != 0) {
             SprShowAt(spr, kFirstScenerySlot + bit, skylineX, 0);
@@ -124,7 +124,7 @@ void EnterCity(SceneContext& ctx, std::int16_t cityNo) {
     }
 
     if (cityNo == w.FuzzbombCity) {
-        SprShowAt(spr, kFuzzbombSlot, static_cast<std::int16_t>(960 - Half(spr[kFuzzbombSlot].Width)),
+        SprShowAt(spr, kFuzzbombSlot, static_cast<std::int16_t>(kPlatformCentre - Half(spr[kFuzzbombSlot].Width)),
                   static_cast<std::int16_t>(CInt(1131 / 2.0 - spr[kFuzzbombSlot].Height / 2.0)));
     }
 

@@ -16,7 +16,7 @@ SpriteDef Def(int slot, int first, int last, bool animating, int delay) {
 bool CreateSprites(SpriteEngine& e) {
     // Every slot is attempted even after a failure: the game combines the results with And.
     bool ok = iSprCreateSprite(e, Def(kPlayerSlot, 0, 3, true, 3));
-    e[kPlayerSlot].X = 960;  // 1920 / 2
+    e[kPlayerSlot].X = kPlatformCentre;
     e[kPlayerSlot].Y = 188;  // 377 / 2, halves to even
     for (int slot = kFirstActorSlot; slot <= kLastActorSlot; ++slot) {
         ok = iSprCreateSprite(e, Def(slot, 8, 11, true, 3)) && ok;

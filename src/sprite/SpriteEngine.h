@@ -24,6 +24,8 @@ inline constexpr int kBackBufferHeight = 1133;
 // One view of the scene, the part copied to the game view each tick.
 inline constexpr int kViewWidth = 640;
 inline constexpr int kViewHeight = 377;
+// The platform centre: the middle of the station view, where trains stop and arrivals step off.
+inline constexpr int kPlatformCentre = 1920 / 2;
 // The block of the scene background repainted by each compose.
 inline constexpr int kBackgroundWidth = 1281;
 inline constexpr int kBackgroundHeight = 1132;

@@ -4,6 +4,7 @@
 #include "base/Rounding.h"
 #include "sprite/SpriteDraw.h"
 #include "world/Actors.h"
+#include "world/CityDescription.h"
 #include "world/CityTable.h"
 #include "world/Trains.h"
 
@@ -15,7 +16,6 @@ inline std::size_t At(int i) {
     return static_cast<std::size_t>(i);
 }
 
-constexpr int kPlatformCentre = 960;
 constexpr int kSeatsThatGetOff = 3;
 
 // The platform's edge: one pixel below the track strip (scene rectangle 1).
@@ -70,29 +70,6 @@ void NewcomersStepOff(World& w, SpriteEngine& spr, const EffectPlayer& fx) {
 }
 
 }  // namespace
-
-DescriptionWords DescribeWords(const World& w, std::int16_t d) {
-    if (d == w.FuzzbombCity) {
-        return {false, false};
-    }
-    const City& city = w.city(d);
-    if (city.NumCitizens == 0) {
-        return {true, true};  // "0 Crystals"
-    }
-    std::int16_t sum = 0;  // 16-bit, as CityDescription sums
-    bool anyClean = false;
-    for (int p = 1; p <= city.NumCitizens; ++p) {
-        const std::int16_t n = w.crystals(city.Citizens[At(p)]);
-        if (n >= 0) {
-            anyClean = true;
-            sum = static_cast<std::int16_t>(sum + n);
-        }
-    }
-    if (!anyClean) {
-        return {false, false};  // "Fuzzed City"
-    }
-    return {true, sum != 1};
-}
 
 void QueueOnward(World& w, std::int16_t c, std::int16_t s, int k) {
     const std::int16_t d = w.city(c).TrainDest[At(s)];
@@ -198,6 +175,12 @@ void ProcessArrivals(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t
         NewcomersStepOff(w, spr, fx);
     }
     fx.SceneBuilding = false;
+}
+
+void ProcessAllArrivals(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t s) {
+    for (std::int16_t c = 1; c <= kNumCities; ++c) {
+        ProcessArrivals(w, spr, fx, c, s);
+    }
 }
 
 }  // namespace rq

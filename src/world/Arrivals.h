@@ -9,13 +9,6 @@
 
 namespace rq {
 
-// What CityDescription says of a city, without building its text (arrivals ask for every rider).
-struct DescriptionWords {
-    bool CrystalWord;     // contains "Crystal": neither fuzzed nor the fuzzbomb city
-    bool PluralCrystals;  // contains "Crystals", which "1 Crystal" does not
-};
-DescriptionWords DescribeWords(const World& w, std::int16_t city);
-
 // Hands the riders of stage 18 of route (c, s) over to the destination d. Seats 1..3 may get off
 // (none while the player sits in seat 1); the rest, and anyone d cannot take, queue for d's own train
 // of slot s. Clean riders are fuzzed in a fuzzed city; fuzzy riders attack a clean one. In the
@@ -31,6 +24,9 @@ void QueueOnward(World& w, std::int16_t c, std::int16_t s, int k);
 // The fuzzy citizen f, who has just joined city d, attacks 4..8 times: a victim with crystals loses
 // half, one without is fuzzed and attacks in turn while d still reads "... Crystals". f is cured
 // if anybody in d still holds a crystal afterwards.
+// Hands over stage 18 of the slot-s train of every city, before any advance empties it.
+void ProcessAllArrivals(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t s);
+
 void FuzzyArrives(World& w, std::int16_t f, std::int16_t d, std::int16_t s);
 
 }  // namespace rq

@@ -3,13 +3,21 @@
 
 namespace rq {
 
-std::string CityDescription(const World& w, std::int16_t city) {
+namespace {
+
+// Which of the description's forms applies, and the crystal sum for the counted ones.
+struct CitySummary {
+    enum class Kind { FuzzbombCity, Empty, Fuzzed, Counted } kind;
+    std::int16_t sum = 0;
+};
+
+CitySummary Summarise(const World& w, std::int16_t city) {
     if (city == w.FuzzbombCity) {
-        return "Fuzzbomb City";
+        return {CitySummary::Kind::FuzzbombCity};
     }
     const City& c = w.city(city);
     if (c.NumCitizens == 0) {
-        return "0 Crystals";
+        return {CitySummary::Kind::Empty};
     }
     // The sum is a 16-bit value in the game; with at most 25 citizens of at most a few hundred
     // crystals each it never leaves that range.
@@ -22,13 +30,38 @@ std::string CityDescription(const World& w, std::int16_t city) {
             sum = static_cast<std::int16_t>(sum + n);
         }
     }
-    if (!anyClean) {
-        return "Fuzzed City";
+    return anyClean ? CitySummary{CitySummary::Kind::Counted, sum} : CitySummary{CitySummary::Kind::Fuzzed};
+}
+
+}  // namespace
+
+std::string CityDescription(const World& w, std::int16_t city) {
+    const CitySummary s = Summarise(w, city);
+    switch (s.kind) {
+        case CitySummary::Kind::FuzzbombCity:
+            return "Fuzzbomb City";
+        case CitySummary::Kind::Empty:
+            return "0 Crystals";
+        case CitySummary::Kind::Fuzzed:
+            return "Fuzzed City";
+        case CitySummary::Kind::Counted:
+            break;
     }
-    if (sum == 1) {
-        return "1 Crystal";
+    return s.sum == 1 ? "1 Crystal" : std::to_string(s.sum) + " Crystals";
+}
+
+DescriptionWords DescribeWords(const World& w, std::int16_t city) {
+    const CitySummary s = Summarise(w, city);
+    switch (s.kind) {
+        case CitySummary::Kind::FuzzbombCity:
+        case CitySummary::Kind::Fuzzed:
+            return {false, false};
+        case CitySummary::Kind::Empty:
+            return {true, true};
+        case CitySummary::Kind::Counted:
+            break;
     }
-    return std::to_string(sum) + " Crystals";
+    return {true, s.sum != 1};
 }
 
 }  // namespace rq

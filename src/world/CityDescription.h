@@ -11,4 +11,12 @@ namespace rq {
 // "Fuzzbomb City", "Fuzzed City", "1 Crystal" or the crystal count followed by " Crystals".
 std::string CityDescription(const World& w, std::int16_t city);
 
+// What CityDescription says of a city, without building its text (arrivals and the start-city
+// search ask for many cities).
+struct DescriptionWords {
+    bool CrystalWord;     // contains "Crystal": neither fuzzed nor the fuzzbomb city
+    bool PluralCrystals;  // contains "Crystals", which "1 Crystal" does not
+};
+DescriptionWords DescribeWords(const World& w, std::int16_t city);
+
 }  // namespace rq

@@ -138,9 +138,7 @@ bool NoneWithin(const World& w, std::int16_t city, int hops, Failing failing) {
 }  // namespace
 
 bool NoFuzzWithin(const World& w, std::int16_t city, int hops) {
-    return NoneWithin(w, city, hops, [&w](std::int16_t d) {
-        return CityDescription(w, d).find("Crystal") == std::string::npos;
-    });
+    return NoneWithin(w, city, hops, [&w](std::int16_t d) { return !DescribeWords(w, d).CrystalWord; });
 }
 
 bool NoHubWithin(const World& w, std::int16_t city, int hops) {

@@ -58,21 +58,8 @@ WorldPass JourneyWorldStep(World& w, SpriteEngine& spr, EffectPlayer& fx, int st
 }
 
 void ArrivalPass(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t slot) {
-    // Every stage 18 is handed over before any advance empties it.
-    for (std::int16_t c = 1; c <= kNumCities; ++c) {
-        ProcessArrivals(w, spr, fx, c, slot);
-    }
-    for (std::int16_t c = 1; c <= kNumCities; ++c) {
-        AdvanceRiders(w, c, slot);
-    }
-}
-
-void DeparturePass(World& w, std::int16_t slot) {
-    for (std::int16_t c = 1; c <= kNumCities; ++c) {
-        if (c != w.CurCity) {
-            DepartTrain(w, c, slot);
-        }
-    }
+    ProcessAllArrivals(w, spr, fx, slot);
+    AdvanceAllRiders(w, slot);
 }
 
 JourneyStatus RunWholeJourney(World& w, SpriteEngine& spr, EffectPlayer& fx, Journey& journey) {

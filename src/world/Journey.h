@@ -69,10 +69,9 @@ int JourneyWaitMs(int step);
 // then advances for every city; on an even step, departures for every city but CurCity.
 WorldPass JourneyWorldStep(World& w, SpriteEngine& spr, EffectPlayer& fx, int step, std::int16_t slot);
 
-// The network's two passes for the trains of one slot: every stage 18 handed over, then every route
-// advanced; or every city but CurCity departing.
+// A journey minute's arrivals for the trains of one slot: every stage 18 handed over, then every
+// route advanced. (Departures are DeparturePass.)
 void ArrivalPass(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t slot);
-void DeparturePass(World& w, std::int16_t slot);
 
 // Runs a whole journey at once, without waits (tests, tools); ticks are played as usual.
 JourneyStatus RunWholeJourney(World& w, SpriteEngine& spr, EffectPlayer& fx, Journey& journey);

@@ -2,7 +2,6 @@
 #include "world/Platform.h"
 
 #include <cmath>
-#include <functional>
 
 #include "sprite/SpriteDraw.h"
 #include "world/Arrivals.h"
@@ -18,12 +17,6 @@ constexpr int kArrivalsSecond = 1;
 constexpr int kAdvanceSecond = 2;
 constexpr int kWhistleSecond = 9;
 constexpr int kDepartureSecond = 10;
-
-void ForEveryCity(const std::function<void(std::int16_t)>& pass) {
-    for (std::int16_t c = 1; c <= kNumCities; ++c) {
-        pass(c);
-    }
-}
 
 // The player, hidden in the station view, has walked into the train that just left: seat 1 of stage 1.
 void SeatThePlayer(World& w, std::int16_t slot) {
@@ -88,21 +81,17 @@ PlatformEvents TrainAtPlatform(World& w, SpriteEngine& spr, EffectPlayer& fx) {
             w.PlatformTicks += 1;
             const double second = w.PlatformTicks / 3;
             if (second == kArrivalsSecond) {
-                ForEveryCity([&](std::int16_t c) { ProcessArrivals(w, spr, fx, c, slot); });
+                ProcessAllArrivals(w, spr, fx, slot);
                 events.ArrivalsRan = true;
             } else if (second == kAdvanceSecond) {
-                ForEveryCity([&](std::int16_t c) { AdvanceRiders(w, c, slot); });
+                AdvanceAllRiders(w, slot);
             } else if (second == kWhistleSecond) {
                 fx.PlayEffect(kTrain);
             } else if (second == kDepartureSecond) {
                 train.VX = w.StoppedSpeed;
                 w.PlatformTicks = 0;
                 // The player's own city departs when the train is out of sight, below.
-                ForEveryCity([&](std::int16_t c) {
-                    if (c != w.CurCity) {
-                        DepartTrain(w, c, slot);
-                    }
-                });
+                DeparturePass(w, slot);
             }
         }
         if (train.X + train.Width < kStationLeft) {

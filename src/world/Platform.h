@@ -10,8 +10,7 @@
 
 namespace rq {
 
-// The platform centre and the station view's left edge, in scene pixels.
-inline constexpr int kPlatformCentre = 1920 / 2;
+// The station view's left edge, in scene pixels: a train past it has left.
 inline constexpr int kStationLeft = 640;
 
 // What a tick at the platform did that the window shows.

@@ -125,4 +125,18 @@ void WarmUpTrains(World& w) {
     }
 }
 
+void AdvanceAllRiders(World& w, std::int16_t slot) {
+    for (std::int16_t c = 1; c <= kNumCities; ++c) {
+        AdvanceRiders(w, c, slot);
+    }
+}
+
+void DeparturePass(World& w, std::int16_t slot) {
+    for (std::int16_t c = 1; c <= kNumCities; ++c) {
+        if (c != w.CurCity) {
+            DepartTrain(w, c, slot);
+        }
+    }
+}
+
 }  // namespace rq

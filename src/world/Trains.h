@@ -25,6 +25,11 @@ int RidersToSend(World& w, std::int16_t c, std::int16_t s);
 // every city and slot. No arrivals are handed over, so nobody is dropped.
 void WarmUpTrains(World& w);
 
+// The network's passes over every city for the trains of one slot: every route advanced; every city
+// but CurCity departing.
+void AdvanceAllRiders(World& w, std::int16_t slot);
+void DeparturePass(World& w, std::int16_t slot);
+
 // The rider in stage j (1..18), seat k (1..26) of route (c, s); 0 = empty. Entry 0 is unused.
 inline std::int16_t& RiderAt(World& w, std::int16_t c, std::int16_t s, int j, int k) {
     return w.city(c).Stage(s, j)[static_cast<std::size_t>(k)];
