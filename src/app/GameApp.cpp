@@ -46,8 +46,6 @@ GameApp::~GameApp() {
 bool GameApp::Main(std::uint64_t seed) {
     Shell& shell = game_->shell;
     shell.AppPath = QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString() + "/";
-    game_->world.crystals(kPlayer) = 10;
-    game_->world.DayNum = 1;
 
     frmMain_ = std::make_unique<MainWindow>(*game_);
     frmMain_->SetSettingsPath(settingsPath_);

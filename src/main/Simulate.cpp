@@ -1,6 +1,7 @@
 // The world simulated day by day, and the census printed for each day.
 #include "main/Simulate.h"
 
+#include "base/Index.h"
 #include "world/CityDescription.h"
 #include "world/Clock.h"
 #include "world/Journey.h"
@@ -9,10 +10,6 @@
 namespace rq {
 
 namespace {
-
-inline std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
 
 void CountCitizen(const World& w, std::int16_t citizen, WorldCensus& census) {
     if (citizen < 1 || citizen > kNumCitizens) {

@@ -4,16 +4,13 @@
 
 #include <array>
 
+#include "base/Index.h"
 #include "world/CityTable.h"
 #include "world/Trains.h"
 
 namespace rq {
 
 namespace {
-
-inline std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
 
 std::int16_t AnyCity(World& w) {
     return static_cast<std::int16_t>(w.Rng.ChooseAmong(kNumCities));

@@ -1,6 +1,7 @@
 // The hand-over of a train's last stage to its destination, and the fuzz it carries.
 #include "world/Arrivals.h"
 
+#include "base/Index.h"
 #include "base/Rounding.h"
 #include "sprite/SpriteDraw.h"
 #include "world/Actors.h"
@@ -11,10 +12,6 @@
 namespace rq {
 
 namespace {
-
-inline std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
 
 constexpr int kSeatsThatGetOff = 3;
 

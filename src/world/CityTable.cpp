@@ -3,14 +3,11 @@
 
 #include <algorithm>
 
+#include "base/Index.h"
 #include "world/CityData.h"
 #include "world/CityDescription.h"
 
 namespace rq {
-
-namespace {
-inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
-}  // namespace
 
 void BuildCityTable(World& w) {
     for (int no = 1; no <= kNumCities; ++no) {

@@ -1,15 +1,12 @@
 // The train pipelines: departures, the ten-minute advance, and the warm-up at start-up.
 #include "world/Trains.h"
 
+#include "base/Index.h"
 #include "world/CityTable.h"
 
 namespace rq {
 
 namespace {
-
-inline std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
 
 // Only the first three seats of a departing train take random citizens.
 constexpr int kRandomSeats = 3;

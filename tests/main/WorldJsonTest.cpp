@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/Index.h"
 #include "main/Commands.h"
 #include "main/WorldJson.h"
 #include "main/WorldStartup.h"
@@ -18,8 +19,6 @@
 
 namespace rq {
 namespace {
-
-inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
 // A JSON value; objects keep their keys in order.
 struct Json {

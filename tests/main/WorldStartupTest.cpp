@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "base/Index.h"
 #include "WorldInvariants.h"
 #include "main/WorldJson.h"
 #include "main/WorldStartup.h"
@@ -15,10 +16,6 @@
 
 namespace rq {
 namespace {
-
-inline std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
 
 // Hops from `from` to every city over the rail links (−1 = not reached).
 std::vector<int> Hops(const World& w, int from) {

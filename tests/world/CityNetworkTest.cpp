@@ -14,13 +14,12 @@
 #include <utility>
 #include <vector>
 
+#include "base/Index.h"
 #include "sprite/BmpPictureLoader.h"
 #include "world/CityTable.h"
 
 namespace rq {
 namespace {
-
-inline std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
 // The game's 200 city names, as the game stores them (misspellings included), in number order.
 const std::array<const char*, kNumCities> kNames{

@@ -14,7 +14,6 @@
 namespace rq {
 namespace {
 
-using testkit::At;
 using testkit::TestWorld;
 using V = std::vector<std::int16_t>;
 

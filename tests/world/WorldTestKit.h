@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Index.h"
 #include "base/SoundPort.h"
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteEngine.h"
@@ -16,10 +17,6 @@
 #include "world/World.h"
 
 namespace rq::testkit {
-
-inline std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
 
 using RecordingSound = rq::testing::RecordingSound;
 
