@@ -315,21 +315,6 @@ void ResetTicketRows(TicketState& t) {
     }
 }
 
-std::string FormatTimeOfDay(int seconds) {
-    int s = seconds % 86400;
-    if (s < 0) {
-        s += 86400;
-    }
-    const int h = s / 3600;
-    int shown = h % 12;
-    if (shown == 0) {
-        shown = 12;
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%d:%02d:%02d %s", shown, (s / 60) % 60, s % 60, h < 12 ? "AM" : "PM");
-    return text;
-}
-
 int ParseTimeOfDay(const std::string& text) {
     int h = 0;
     int m = 0;

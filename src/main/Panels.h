@@ -6,6 +6,7 @@
 #include <string>
 
 #include "main/Game.h"
+#include "world/Clock.h"
 
 namespace rq {
 
@@ -91,9 +92,6 @@ void ShowCapitalCity(Game& g, std::int16_t city);
 
 // Rows back at their own positions: slot s in row s (LayoutTicketWindow).
 void ResetTicketRows(TicketState& t);
-
-// A time of day in seconds as "h:nn:ss AM" / "h:nn:ss PM"; whole days are dropped.
-std::string FormatTimeOfDay(int seconds);
 
 // Reads "h:nn:ss AM/PM" back as seconds since midnight; −1 for a text that is not such a time.
 int ParseTimeOfDay(const std::string& text);

@@ -7,15 +7,10 @@
 
 namespace rq {
 
-std::string FormatClockTime(World& w, std::int16_t mode) {
-    int s = Int(w.GameTime / 3);
-    // The rollover lives here, as in the game: the clock is shown at least once a game second, so the
-    // day turns within a second of midnight.
-    if (s >= 86400) {
-        s = 0;
-        w.GameTime = 0;
-        ++w.DayNum;
-    }
+namespace {
+
+// The clock's text for s seconds since midnight, as it stands (no rollover here).
+std::string FormatSeconds(int s, std::int16_t mode) {
     const int h = s / 3600;
     const int m = (s / 60) % 60;
     const int sec = s % 60;
@@ -35,6 +30,24 @@ std::string FormatClockTime(World& w, std::int16_t mode) {
         return {};
     }
     return text;
+}
+
+}  // namespace
+
+std::string FormatClockTime(World& w, std::int16_t mode) {
+    int s = Int(w.GameTime / 3);
+    // The rollover lives here, as in the game: the clock is shown at least once a game second, so the
+    // day turns within a second of midnight.
+    if (s >= 86400) {
+        s = 0;
+        w.GameTime = 0;
+        ++w.DayNum;
+    }
+    return FormatSeconds(s, mode);
+}
+
+std::string FormatTimeOfDay(int seconds, std::int16_t mode) {
+    return FormatSeconds(((seconds % 86400) + 86400) % 86400, mode);
 }
 
 std::int16_t CurrentTrainSlot(const World& w) {

@@ -15,6 +15,10 @@ inline constexpr double kUnitsPerDay = 3 * 60 * 60 * 24;  // 259200
 // once GameTime reaches midnight it becomes 0 (the part beyond midnight is dropped) and DayNum rises.
 std::string FormatClockTime(World& w, std::int16_t mode);
 
+// A time of day in seconds as the clock shows it (mode 0 "h:nn:ss AM", mode 1 "h:nn AM", other modes
+// an empty text); whole days are dropped.
+std::string FormatTimeOfDay(int seconds, std::int16_t mode = 0);
+
 // The slot (1..5) whose trains are served in the present two-minute window of every ten game minutes.
 // Before the first tick of a game (GameTime −1) it is 0.
 std::int16_t CurrentTrainSlot(const World& w);
