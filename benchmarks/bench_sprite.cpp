@@ -31,17 +31,21 @@ std::unique_ptr<SpriteEngine> StationScene() {
     };
     for (int f = 0; f < 12; ++f) e->gFrames.push_back(frame(f * 26, 0, 24, 32));
     for (int f = 0; f < 6; ++f) e->gFrames.push_back(frame(f * 14, 40, 12, 12));
-    e->gFrames.push_back(frame(0, 60, 96, 80));    // ticket office
+    e->gFrames.push_back(frame(0, 60, 96, 80));      // ticket office
     e->gFrames.push_back(frame(100, 60, 150, 110));  // capitol
-    e->gFrames.push_back(frame(0, 180, 270, 44));  // trains
+    e->gFrames.push_back(frame(0, 180, 270, 44));    // trains
     e->gFrames.push_back(frame(280, 180, 280, 44));
     for (int f = 0; f < 4; ++f) e->gFrames.push_back(frame(f * 70, 240, 64, 64));
     for (int f = 0; f < 3; ++f) e->gFrames.push_back(frame(0, 320 + f * 125, 640, 120));
     e->gFrames.push_back({});
     e->Track = Surface(32, 10, 0x00505050u);
     SprBuildTrackStrip(*e);
-    e->gSceneRects = {SceneRect{},          SceneRect{640, 184, 640, 10}, SceneRect{1275, 0, 10, 1131},
-                      SceneRect{1067, 372, 213, 10}, SceneRect{0, 372, 853, 10},    SceneRect{640, 749, 640, 10},
+    e->gSceneRects = {SceneRect{},
+                      SceneRect{640, 184, 640, 10},
+                      SceneRect{1275, 0, 10, 1131},
+                      SceneRect{1067, 372, 213, 10},
+                      SceneRect{0, 372, 853, 10},
+                      SceneRect{640, 749, 640, 10},
                       SceneRect{635, 0, 10, 1131}};
     CreateSprites(*e);
     e->ViewCol = 1;
@@ -55,7 +59,8 @@ std::unique_ptr<SpriteEngine> StationScene() {
     }
     SprShowAt(*e, kPlayerSlot, 900, 250);
     for (int i = 1; i <= 100; ++i) {
-        SprShowAt(*e, i, static_cast<std::int16_t>(645 + (i * 37) % 620), static_cast<std::int16_t>(200 + (i * 53) % 170));
+        SprShowAt(*e, i, static_cast<std::int16_t>(645 + (i * 37) % 620),
+                  static_cast<std::int16_t>(200 + (i * 53) % 170));
     }
     return e;
 }

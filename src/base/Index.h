@@ -5,6 +5,8 @@
 
 namespace rq {
 
-constexpr std::size_t At(int i) { return static_cast<std::size_t>(i); }
+constexpr std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 }  // namespace rq

@@ -7,7 +7,9 @@
 namespace rq {
 
 // Int(x): the largest whole number not above x.
-inline int Int(double x) { return static_cast<int>(std::floor(x)); }
+inline int Int(double x) {
+    return static_cast<int>(std::floor(x));
+}
 
 // Conversion of a real number to an integer: nearest, halves to the even neighbour (2.5 → 2, 3.5 → 4).
 inline int CInt(double x) {
@@ -27,6 +29,8 @@ inline std::int16_t DiagonalSpeed(int straight) {
 
 // Integer division of the game's 16-bit values keeps truncation toward zero; mod keeps the sign
 // of the left operand, as the game's arithmetic does.
-inline int Mod(int a, int b) { return a % b; }
+inline int Mod(int a, int b) {
+    return a % b;
+}
 
 }  // namespace rq

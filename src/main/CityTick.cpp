@@ -39,7 +39,9 @@ void AnnounceTrain(Game& game, Frontend& fe) {
     game.scene.DepartureBannerOn = true;
 }
 
-bool StationInView(const SpriteEngine& spr) { return spr.ViewCol == 1 && spr.ViewRow == 0; }
+bool StationInView(const SpriteEngine& spr) {
+    return spr.ViewCol == 1 && spr.ViewRow == 0;
+}
 
 }  // namespace
 

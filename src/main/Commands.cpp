@@ -10,7 +10,9 @@
 
 namespace rq {
 
-bool IsWorldCommand(const CommandLine& line) { return line.DumpWorldFile.has_value() || line.SimulateDays.has_value(); }
+bool IsWorldCommand(const CommandLine& line) {
+    return line.DumpWorldFile.has_value() || line.SimulateDays.has_value();
+}
 
 int RunWorldCommand(const CommandLine& line, std::uint64_t seed, std::ostream& out, std::ostream& err) {
     // The world and the sprite table are large: keep them off the stack.

@@ -44,9 +44,9 @@ private:
 
     Journey journey_;
     bool journeyBegun_ = false;
-    bool tickPending_ = false;         // a step ran; its tick sound follows its wait
-    bool arrived_ = false;             // step 180 has run
-    std::int64_t nextStepAtMs_ = 0;    // when the current wait is over
+    bool tickPending_ = false;       // a step ran; its tick sound follows its wait
+    bool arrived_ = false;           // step 180 has run
+    std::int64_t nextStepAtMs_ = 0;  // when the current wait is over
 };
 
 }  // namespace rq

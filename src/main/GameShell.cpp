@@ -14,7 +14,9 @@ bool IsGameActive(const Shell& shell, const WindowState& window) {
     return !shell.Paused && window.Active && !window.Minimized;
 }
 
-void mnuPause_Click(Shell& shell) { shell.Paused = !shell.Paused; }
+void mnuPause_Click(Shell& shell) {
+    shell.Paused = !shell.Paused;
+}
 
 bool NoFuzzyInScene(const Game& game) {
     for (int slot = kFirstActorSlot; slot <= kLastActorSlot; ++slot) {

@@ -7,7 +7,7 @@ namespace rq {
 
 // What the window system says about the main window at this moment.
 struct WindowState {
-    bool Active = true;      // the main window is the active window and no modal dialog is open
+    bool Active = true;  // the main window is the active window and no modal dialog is open
     bool Minimized = false;
 };
 

@@ -26,53 +26,53 @@ struct TwipRect {
 
 // The design sizes of the controls whose size the layout reads but does not set.
 struct ControlSizes {
-    double BannerHeight = 240;          // lblTrainDestBanner, sized to its font
-    double CrystalsWidth = 285;         // lblCrystals, wide enough for "100"
-    double ExitInfo[2] = {855, 375};    // cmdExitInfo width, height
-    double Zoom[2] = {1005, 375};       // cmdZoom
-    double Forward[2] = {855, 375};     // cmdForward
-    double Back[2] = {1005, 375};       // cmdBack
-    double ExitTix[2] = {855, 375};     // cmdExitTix
-    double InfoInfoHeight = 255;        // picInfoInfo
-    double Legend[2] = {1680, 1395};    // picInfoLegend
+    double BannerHeight = 240;            // lblTrainDestBanner, sized to its font
+    double CrystalsWidth = 285;           // lblCrystals, wide enough for "100"
+    double ExitInfo[2] = {855, 375};      // cmdExitInfo width, height
+    double Zoom[2] = {1005, 375};         // cmdZoom
+    double Forward[2] = {855, 375};       // cmdForward
+    double Back[2] = {1005, 375};         // cmdBack
+    double ExitTix[2] = {855, 375};       // cmdExitTix
+    double InfoInfoHeight = 255;          // picInfoInfo
+    double Legend[2] = {1680, 1395};      // picInfoLegend
     double TrainDests[2] = {1680, 1395};  // picInfoTrainDests
-    double ScrollBar = 255;             // the thickness of hscUSA and vscUSA
+    double ScrollBar = 255;               // the thickness of hscUSA and vscUSA
 };
 
 // The window's layout, computed once by Form_Load, LayoutTicketWindow and LayoutInfoPanel.
 struct WindowLayout {
     // Form_Load
-    TwipRect Window;         // frmMain, its outer size and its place on the screen
-    TwipRect StatusBar;      // picStatusBar
-    TwipRect GameView;       // picGameView
-    TwipRect TrainDest;      // picTrainDest
-    TwipRect Banner;         // lblTrainDestBanner inside picTrainDest
-    double CrystalsLeft = 0;  // lblCrystals.Left
+    TwipRect Window;             // frmMain, its outer size and its place on the screen
+    TwipRect StatusBar;          // picStatusBar
+    TwipRect GameView;           // picGameView
+    TwipRect TrainDest;          // picTrainDest
+    TwipRect Banner;             // lblTrainDestBanner inside picTrainDest
+    double CrystalsLeft = 0;     // lblCrystals.Left
     double BackgroundWidth = 0;  // picBackground
     double BackgroundHeight = 0;
 
     // LayoutTicketWindow
-    TwipRect Tickets;                      // picTickets
-    std::array<double, 6> RowTop{};        // the five row positions 1..5 (index 0 unused)
+    TwipRect Tickets;                                              // picTickets
+    std::array<double, 6> RowTop{};                                // the five row positions 1..5 (index 0 unused)
     double OptLeft = 0, TypeLeft = 0, DestLeft = 0, TimeLeft = 0;  // the four columns
-    TwipRect TixBorder;                    // shpTixBorder
-    TwipRect ExitTix;                      // cmdExitTix
+    TwipRect TixBorder;                                            // shpTixBorder
+    TwipRect ExitTix;                                              // cmdExitTix
 
     // LayoutInfoPanel
-    TwipRect Info;             // picInfo
-    TwipRect Usa;              // picUSA
-    TwipRect InfoInfo;         // picInfoInfo (its Width follows the caption)
-    TwipRect ExitInfo;         // cmdExitInfo
-    TwipRect Zoom;             // cmdZoom
-    TwipRect InfoBorder;       // shpInfoBorder
-    TwipRect Legend;           // picInfoLegend
-    TwipRect TrainDests;       // picInfoTrainDests
-    TwipRect ZoomContain;      // picUSAZoomContain, the viewport of the zoomed map
-    TwipRect UsaZoom;          // picUSAZoom (Left and Top follow the scroll bars)
-    TwipRect Hsc;              // hscUSA
-    TwipRect Vsc;              // vscUSA
-    TwipRect Back;             // cmdBack
-    TwipRect Forward;          // cmdForward
+    TwipRect Info;         // picInfo
+    TwipRect Usa;          // picUSA
+    TwipRect InfoInfo;     // picInfoInfo (its Width follows the caption)
+    TwipRect ExitInfo;     // cmdExitInfo
+    TwipRect Zoom;         // cmdZoom
+    TwipRect InfoBorder;   // shpInfoBorder
+    TwipRect Legend;       // picInfoLegend
+    TwipRect TrainDests;   // picInfoTrainDests
+    TwipRect ZoomContain;  // picUSAZoomContain, the viewport of the zoomed map
+    TwipRect UsaZoom;      // picUSAZoom (Left and Top follow the scroll bars)
+    TwipRect Hsc;          // hscUSA
+    TwipRect Vsc;          // vscUSA
+    TwipRect Back;         // cmdBack
+    TwipRect Forward;      // cmdForward
     // The scroll bars' ranges: Min 0 is the larger end, Max is negative.
     int HscMax = 0, VscMax = 0;
     double HscLargeChange = 0, VscLargeChange = 0;
@@ -95,9 +95,9 @@ struct MarkerPaint {
 
 // The map: which picture shows, the scroll position of the enlarged one and the arrow.
 struct MapState {
-    bool Zoomed = false;   // cmdZoom reads "Zoom Out" (the enlarged map shows); "Zoom In" otherwise
-    int HscValue = 0;      // hscUSA.Value = picUSAZoom.Left, twips, 0 down to HscMax
-    int VscValue = 0;      // vscUSA.Value = picUSAZoom.Top
+    bool Zoomed = false;     // cmdZoom reads "Zoom Out" (the enlarged map shows); "Zoom In" otherwise
+    int HscValue = 0;        // hscUSA.Value = picUSAZoom.Left, twips, 0 down to HscMax
+    int VscValue = 0;        // vscUSA.Value = picUSAZoom.Top
     double PointerLeft = 0;  // imgPointer's top-left corner in twips, in its container
     double PointerTop = 0;
     bool PointerOnZoom = false;  // imgPointer lies on picUSAZoom (else on picUSA)
@@ -110,17 +110,17 @@ struct MapState {
 
 // The shown city's texts in the information panel.
 struct InfoState {
-    std::string InfoText;                   // lblInfoInfo: "Name: description"
+    std::string InfoText;                     // lblInfoInfo: "Name: description"
     std::array<std::string, 6> DestCaptions;  // lblInfoTrainDest(1..5)
-    bool DestsVisible = false;              // picInfoTrainDests
+    bool DestsVisible = false;                // picInfoTrainDests
 };
 
 // One row of the ticket window, addressed by its train slot.
 struct TicketRow {
-    int Position = 0;       // the screen position 1..5, top to bottom
-    std::string Dest;       // lblTrainDest(s)
-    std::string Time;       // lblTrainTime(s)
-    bool Marked = false;    // lblTrainType(s) ("*") is visible
+    int Position = 0;     // the screen position 1..5, top to bottom
+    std::string Dest;     // lblTrainDest(s)
+    std::string Time;     // lblTrainTime(s)
+    bool Marked = false;  // lblTrainType(s) ("*") is visible
 };
 
 struct TicketState {

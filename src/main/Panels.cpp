@@ -14,7 +14,9 @@ namespace rq {
 
 namespace {
 
-bool IsCity(int city) { return city >= 1 && city <= kNumCities; }
+bool IsCity(int city) {
+    return city >= 1 && city <= kNumCities;
+}
 
 // The marker radius and the hit radius: 25 twips.
 constexpr double kMarkerRadiusTwips = 25;
@@ -134,8 +136,7 @@ void ShowCityInfo(Game& g, std::int16_t city) {
 void cmdZoom_Click(Game& g) {
     MapState& map = g.panels.Map;
     // The city the arrow marks, judged on the map that shows before the switch.
-    const std::int16_t city =
-        CityAtMapPoint(g.world, map, CInt(map.PointerLeft / TPPX), CInt(map.PointerTop / TPPY));
+    const std::int16_t city = CityAtMapPoint(g.world, map, CInt(map.PointerLeft / TPPX), CInt(map.PointerTop / TPPY));
     if (!map.Zoomed) {
         map.Zoomed = true;
         // The enlargement is made afresh from the plain map picture; markers come from the redraw below.
@@ -161,8 +162,8 @@ std::int16_t MapClick(Game& g, double xTwips, double yTwips) {
 
 std::int16_t PointerClick(Game& g, double xTwips, double yTwips) {
     const MapState& map = g.panels.Map;
-    const std::int16_t city = CityAtMapPoint(g.world, map, CInt((map.PointerLeft + xTwips) / TPPX),
-                                             CInt((map.PointerTop + yTwips) / TPPY));
+    const std::int16_t city =
+        CityAtMapPoint(g.world, map, CInt((map.PointerLeft + xTwips) / TPPX), CInt((map.PointerTop + yTwips) / TPPY));
     if (city != 0) {
         ShowCityInfo(g, city);
     }
@@ -176,7 +177,9 @@ void SetZoomScroll(Game& g, int hValue, int vValue) {
     g.panels.Map.VscValue = clamp(vValue, l.VscMax);
 }
 
-void ClearUsaMap(Game& g) { g.panels.Map.UsaMarkers.clear(); }
+void ClearUsaMap(Game& g) {
+    g.panels.Map.UsaMarkers.clear();
+}
 
 // ---- Information panel and history ----
 
@@ -288,8 +291,7 @@ void OpenMapAtCapitol(Game& g) {
     g.panels.Info.DestsVisible = false;
     ClearUsaMap(g);
     map.PointerVisible = true;
-    const std::int16_t city =
-        CityAtMapPoint(g.world, map, CInt(map.PointerLeft / TPPX), CInt(map.PointerTop / TPPY));
+    const std::int16_t city = CityAtMapPoint(g.world, map, CInt(map.PointerLeft / TPPX), CInt(map.PointerTop / TPPY));
     if (city != 0) {
         ShowCityInfo(g, city);
     } else {

@@ -53,7 +53,9 @@ bool MemoryKeyStore::QueryValue(KeyHandle handle, const std::string& valueName, 
     return true;
 }
 
-void MemoryKeyStore::CloseKey(KeyHandle handle) { open_.erase(handle); }
+void MemoryKeyStore::CloseKey(KeyHandle handle) {
+    open_.erase(handle);
+}
 
 bool GetKeyValue(KeyStore& store, std::uint32_t keyRoot, const std::string& keyName, const std::string& subKeyRef,
                  std::string& keyVal) {
@@ -112,8 +114,8 @@ const std::vector<std::string>& SystemInfoPrograms() {
 #ifdef _WIN32
         "msinfo32.exe",
 #else
-        "hardinfo2",   "hardinfo",   "kinfocenter", "cpu-x", "i-nex", "lshw-gtk", "gnome-system-monitor",
-        "mate-system-monitor",
+        "hardinfo2", "hardinfo", "kinfocenter",          "cpu-x",
+        "i-nex",     "lshw-gtk", "gnome-system-monitor", "mate-system-monitor",
 #endif
     };
     return programs;

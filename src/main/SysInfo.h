@@ -29,8 +29,8 @@ public:
     virtual bool OpenKey(std::uint32_t root, const std::string& keyName, std::uint32_t access, KeyHandle& handle) = 0;
     // Reads a value's bytes into `buffer`, at most `size` of them; `size` becomes the count read.
     // Fails when the value is missing or longer than `size`.
-    virtual bool QueryValue(KeyHandle handle, const std::string& valueName, std::uint32_t& type,
-                            std::string& buffer, std::size_t& size) = 0;
+    virtual bool QueryValue(KeyHandle handle, const std::string& valueName, std::uint32_t& type, std::string& buffer,
+                            std::size_t& size) = 0;
     virtual void CloseKey(KeyHandle handle) = 0;
 };
 
@@ -76,7 +76,8 @@ bool StartSysInfo(KeyStore& store, const std::function<bool(const std::string&)>
 const std::vector<std::string>& SystemInfoPrograms();
 
 // The first of SystemInfoPrograms found in the folders of a PATH-style list, as a full path; "" if none.
-std::string FindSystemInfoProgram(const std::string& pathList, const std::function<bool(const std::string&)>& fileExists);
+std::string FindSystemInfoProgram(const std::string& pathList,
+                                  const std::function<bool(const std::string&)>& fileExists);
 
 // The store the game reads on this system: the found program as the MSINFO "PATH" value.
 MemoryKeyStore SystemKeyStore(const std::string& pathList, const std::function<bool(const std::string&)>& fileExists);

@@ -13,10 +13,18 @@ void WriteString(std::ostream& out, std::string_view text) {
     out << '"';
     for (const char ch : text) {
         switch (ch) {
-            case '"': out << "\\\""; break;
-            case '\\': out << "\\\\"; break;
-            case '\n': out << "\\n"; break;
-            case '\t': out << "\\t"; break;
+            case '"':
+                out << "\\\"";
+                break;
+            case '\\':
+                out << "\\\\";
+                break;
+            case '\n':
+                out << "\\n";
+                break;
+            case '\t':
+                out << "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(ch) < 0x20) {
                     constexpr char kHex[] = "0123456789abcdef";
@@ -53,8 +61,8 @@ void WriteCity(std::ostream& out, const World& w, int no) {
     out << "{\"no\":" << no << ",\"name\":";
     WriteString(out, c.Name);
     out << ",\"size\":" << c.Size << ",\"scenery\":" << c.Scenery
-        << ",\"isCapital\":" << (c.IsCapital ? "true" : "false") << ",\"mapX\":" << c.MapX
-        << ",\"mapY\":" << c.MapY << ",\"trainDest\":";
+        << ",\"isCapital\":" << (c.IsCapital ? "true" : "false") << ",\"mapX\":" << c.MapX << ",\"mapY\":" << c.MapY
+        << ",\"trainDest\":";
     WriteSlots(out, c.TrainDest);
     out << ",\"trainType\":";
     WriteSlots(out, c.TrainType);

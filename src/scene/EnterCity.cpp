@@ -15,7 +15,9 @@ namespace {
 // for many times 25 actors, so this only guards against a damaged picture set (say, huge frames).
 constexpr int kMaxPlacementTries = 10000;
 
-std::int16_t Half(int value) { return static_cast<std::int16_t>(CInt(value / 2.0)); }
+std::int16_t Half(int value) {
+    return static_cast<std::int16_t>(CInt(value / 2.0));
+}
 
 // A walking speed of −7, 0 or 7 on each axis, ±5 on a diagonal, never standing still.
 void ChooseWalkingVelocity(World& w, Sprite& actor) {
@@ -65,7 +67,9 @@ void PlaceActor(SceneContext& ctx, const City& city, int slot) {
 
 }  // namespace
 
-void BuildSceneRects(SpriteEngine& spr, const City& city) { spr.gSceneRects = SceneRectsForSize(city.Size); }
+void BuildSceneRects(SpriteEngine& spr, const City& city) {
+    spr.gSceneRects = SceneRectsForSize(city.Size);
+}
 
 bool IsPlacementFree(SceneContext& ctx, int slot) {
     if (TouchSceneObjects(ctx, slot) != 0) {

@@ -10,9 +10,13 @@ namespace rq {
 
 namespace {
 
-bool Spans(int from, int to, int edge) { return from <= edge && edge <= to; }
+bool Spans(int from, int to, int edge) {
+    return from <= edge && edge <= to;
+}
 
-std::int16_t Magnitude(std::int16_t v) { return static_cast<std::int16_t>(std::abs(v)); }
+std::int16_t Magnitude(std::int16_t v) {
+    return static_cast<std::int16_t>(std::abs(v));
+}
 
 // Reflects the actor's velocity off the object's box with the wall bounce's edge tests.
 // Returns which edges the actor's next box spans.

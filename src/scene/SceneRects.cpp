@@ -32,9 +32,9 @@ std::vector<SceneRect> SceneRectsForSize(std::int16_t size) {
                                        SceneRect{635, 0, 10, 503}, kLeftEdgeLower});
             break;
         default:  // 5, the largest cities
-            rects.insert(rects.end(), {kRow12Right, kBottom, SceneRect{635, 0, 10, 503}, kLeftEdgeLower,
-                                       SceneRect{0, 749, 213, 10}, SceneRect{427, 749, 427, 10},
-                                       SceneRect{635, 628, 10, 251}, SceneRect{635, 1005, 10, 126}});
+            rects.insert(rects.end(),
+                         {kRow12Right, kBottom, SceneRect{635, 0, 10, 503}, kLeftEdgeLower, SceneRect{0, 749, 213, 10},
+                          SceneRect{427, 749, 427, 10}, SceneRect{635, 628, 10, 251}, SceneRect{635, 1005, 10, 126}});
             break;
     }
     return rects;

@@ -80,13 +80,13 @@ void Blit(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, 
             if (&dst == &src && y > sy) {
                 // Overlapping downward copy: walk the rows from the bottom.
                 for (int row = h - 1; row >= 0; --row) {
-                    std::memmove(dst.Pixels.data() + Index(dst, x, y + row), from + static_cast<std::size_t>(row) * stride,
-                                 bytes);
+                    std::memmove(dst.Pixels.data() + Index(dst, x, y + row),
+                                 from + static_cast<std::size_t>(row) * stride, bytes);
                 }
             } else {
                 for (int row = 0; row < h; ++row) {
-                    std::memmove(dst.Pixels.data() + Index(dst, x, y + row), from + static_cast<std::size_t>(row) * stride,
-                                 bytes);
+                    std::memmove(dst.Pixels.data() + Index(dst, x, y + row),
+                                 from + static_cast<std::size_t>(row) * stride, bytes);
                 }
             }
             break;

@@ -7,8 +7,8 @@ namespace rq {
 namespace {
 
 SpriteDef Def(int slot, int first, int last, bool animating, int delay) {
-    return SpriteDef{static_cast<std::int16_t>(slot), static_cast<std::int16_t>(first),
-                     static_cast<std::int16_t>(last), animating, static_cast<std::int16_t>(delay)};
+    return SpriteDef{static_cast<std::int16_t>(slot), static_cast<std::int16_t>(first), static_cast<std::int16_t>(last),
+                     animating, static_cast<std::int16_t>(delay)};
 }
 
 }  // namespace

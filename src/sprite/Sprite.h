@@ -30,7 +30,7 @@ struct Sprite {
     bool Shown = false;    // takes part in drawing and collision tests
     std::int16_t X = 0;
     std::int16_t Y = 0;
-    std::int16_t Width = 0;   // from the first frame; never changed
+    std::int16_t Width = 0;  // from the first frame; never changed
     std::int16_t Height = 0;
     std::int16_t Frame = 0;
     std::int16_t SrcX = 0;

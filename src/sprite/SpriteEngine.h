@@ -55,7 +55,7 @@ struct GroundCache {
     const void* TracksPixels = nullptr;
     int TracksWidth = 0;
     int TracksHeight = 0;
-    std::vector<PixelRect> Dirty;  // drawn over by sprites or written by SprEraseAll since
+    std::vector<PixelRect> Dirty;                   // drawn over by sprites or written by SprEraseAll since
     std::array<PixelRect, kSpriteSlots> DrawnAt{};  // where each slot was drawn by the last compose
 };
 

@@ -20,7 +20,9 @@ bool Fail(MessagePort& messages, const char* heading, const std::string& descrip
     return false;
 }
 
-std::string SizeText(const Surface& s) { return std::to_string(s.Width) + " x " + std::to_string(s.Height); }
+std::string SizeText(const Surface& s) {
+    return std::to_string(s.Width) + " x " + std::to_string(s.Height);
+}
 
 // Sequential numeric input over a text: one field at a time.
 class FieldReader {
@@ -98,9 +100,8 @@ bool ParseNumber(const std::string& field, std::int16_t& value, std::string& err
     return true;
 }
 
-bool LoadSheetLike(Surface& target, const Surface& partner, const char* partnerName,
-                   const std::string& appPath, const std::string& fileName, PictureLoader& loader,
-                   MessagePort& messages) {
+bool LoadSheetLike(Surface& target, const Surface& partner, const char* partnerName, const std::string& appPath,
+                   const std::string& fileName, PictureLoader& loader, MessagePort& messages) {
     Surface picture;
     std::string error;
     if (!loader.Load(ProgramFile(appPath, fileName), picture, error)) {

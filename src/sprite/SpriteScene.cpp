@@ -10,13 +10,17 @@
 namespace rq {
 namespace {
 
-SceneRect RectAt(const SpriteEngine& e, std::size_t i) { return i < e.gSceneRects.size() ? e.gSceneRects[i] : SceneRect{}; }
+SceneRect RectAt(const SpriteEngine& e, std::size_t i) {
+    return i < e.gSceneRects.size() ? e.gSceneRects[i] : SceneRect{};
+}
 
 PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
     return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
 }
 
-bool Empty(const PixelRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+bool Empty(const PixelRect& r) {
+    return r.Right <= r.Left || r.Bottom <= r.Top;
+}
 
 PixelRect Block(int x, int y, int w, int h) {
     return {x, y, x + std::max(w, 0), y + std::max(h, 0)};

@@ -13,7 +13,8 @@ struct Surface {
 
     Surface() = default;
     Surface(int width, int height, std::uint32_t fill = 0)
-        : Width(width), Height(height),
+        : Width(width),
+          Height(height),
           Pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill) {}
 
     bool Exists() const { return Width > 0 && Height > 0; }
@@ -23,8 +24,12 @@ struct Surface {
         Pixels.clear();
         Pixels.shrink_to_fit();
     }
-    std::uint32_t& At(int x, int y) { return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x)]; }
-    std::uint32_t At(int x, int y) const { return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x)]; }
+    std::uint32_t& At(int x, int y) {
+        return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x)];
+    }
+    std::uint32_t At(int x, int y) const {
+        return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x)];
+    }
 };
 
 }  // namespace rq

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "base/Version.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
@@ -51,8 +52,8 @@ AboutDialog::AboutDialog(MessagePort& messages, QWidget* parent) : QDialog(paren
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setFont(SansFont(18, true));
 
-    lblVersion = new QLabel(QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision),
-                            this);
+    lblVersion = new QLabel(
+        QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setFont(SansFont(8.25));
 

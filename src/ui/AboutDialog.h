@@ -17,9 +17,6 @@ namespace rq {
 
 class ClickLabel;
 
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 11;
-inline constexpr int kVersionRevision = 0;
 // The maker's addresses (placeholders of the example.org domain until the project has its own).
 inline constexpr const char* kMakerEMail = "railquest@example.org";
 inline constexpr const char* kMakerWebSite = "https://railquest.example.org/";

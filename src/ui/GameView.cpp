@@ -50,7 +50,8 @@ void GameView::paintEvent(QPaintEvent* /*event*/) {
     // k = 1 in device pixels (a little smaller) rather than smeared over half pixels.
     const double ratio = devicePixelRatioF();
     const int k = WholeScale(ratio);
-    QImage shown = k == 1 ? picture_ : picture_.scaled(picture_.size() * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage shown =
+        k == 1 ? picture_ : picture_.scaled(picture_.size() * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     shown.setDevicePixelRatio(ratio);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(QPointF(0, 0), shown);

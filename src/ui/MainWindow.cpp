@@ -137,16 +137,19 @@ void MainWindow::BuildMenus() {
     mnuKeyboard = AddItem(mnuGame, QStringLiteral("mnuKeyboard"), QStringLiteral("Switch to &Keyboard"),
                           QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuKeyboard->setVisible(false);
-    mnuSound = AddItem(mnuGame, QStringLiteral("mnuSound"), QStringLiteral("Soun&d"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSound =
+        AddItem(mnuGame, QStringLiteral("mnuSound"), QStringLiteral("Soun&d"), QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuSound->setCheckable(true);
     mnuSound->setChecked(true);
-    mnuPause = AddItem(mnuGame, QStringLiteral("mnuPause"), QStringLiteral("&Pause"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuPause =
+        AddItem(mnuGame, QStringLiteral("mnuPause"), QStringLiteral("&Pause"), QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuBreak2 = AddBreak(mnuGame, QStringLiteral("mnuBreak2"));
     mnuExit = AddItem(mnuGame, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuContents = AddItem(mnuHelp, QStringLiteral("mnuContents"), QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
+    mnuContents =
+        AddItem(mnuHelp, QStringLiteral("mnuContents"), QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
     mnuBreak3 = AddBreak(mnuHelp, QStringLiteral("mnuBreak3"));
     mnuAbout = AddItem(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About..."));
 
@@ -194,7 +197,8 @@ void MainWindow::BuildGameView() {
         {&lblTransitTime, {"lblTransitTime", 48}},
     }};
     for (const auto& [member, design] : labels) {
-        QLabel* label = MakeLabel(QString::fromLatin1(design.first), QString(), MonoBoldFont(design.second), picGameView);
+        QLabel* label =
+            MakeLabel(QString::fromLatin1(design.first), QString(), MonoBoldFont(design.second), picGameView);
         label->setAlignment(Qt::AlignCenter);
         SetTextColour(label, Qt::white);
         label->hide();
@@ -261,12 +265,14 @@ void MainWindow::BuildInfoPanel() {
     }};
     for (std::size_t i = 0; i < legend.size(); ++i) {
         const LegendRow& row = legend[i];
-        auto* shape = new ShapeWidget(QStringLiteral("shpLegend%1").arg(i),
-                                      row.Square ? ShapeWidget::Kind::Square : ShapeWidget::Kind::Circle, picInfoLegend);
+        auto* shape =
+            new ShapeWidget(QStringLiteral("shpLegend%1").arg(i),
+                            row.Square ? ShapeWidget::Kind::Square : ShapeWidget::Kind::Circle, picInfoLegend);
         shape->SetFill(row.Fill);
         shape->setGeometry(PxRect({0, row.ShapeTop, 105, 105}));
         shpLegend[i] = shape;
-        auto* label = new ClickLabel(QStringLiteral("lblLegend%1").arg(i), QString::fromLatin1(row.Caption), picInfoLegend);
+        auto* label =
+            new ClickLabel(QStringLiteral("lblLegend%1").arg(i), QString::fromLatin1(row.Caption), picInfoLegend);
         label->setFont(font);
         label->move(Px(180), Px(row.Top));
         label->adjustSize();
@@ -285,8 +291,8 @@ void MainWindow::BuildInfoPanel() {
 
     picInfoTrainDests = new PictureBox(QStringLiteral("picInfoTrainDests"), kPanelGrey, picInfo);
     picInfoTrainDests->hide();
-    lblInfoTrainDestTip = MakeLabel(QStringLiteral("lblInfoTrainDestTip"), QStringLiteral("Trains available to:"),
-                                    font, picInfoTrainDests);
+    lblInfoTrainDestTip = MakeLabel(QStringLiteral("lblInfoTrainDestTip"), QStringLiteral("Trains available to:"), font,
+                                    picInfoTrainDests);
     lblInfoTrainDestTip->move(0, 0);
     for (std::size_t i = 1; i <= 5; ++i) {
         auto* label = new ClickLabel(QStringLiteral("lblInfoTrainDest%1").arg(i), QString(), picInfoTrainDests);
@@ -317,7 +323,8 @@ void MainWindow::BuildTicketWindow() {
     shpTixBorder = new ShapeWidget(QStringLiteral("shpTixBorder"), ShapeWidget::Kind::Frame, picTickets);
     shpTixBorder->SetBorderWidth(10);
 
-    lblTrainTitle = MakeLabel(QStringLiteral("lblTrainTitle"), QStringLiteral("Train Schedule"), SansFont(24), picTickets);
+    lblTrainTitle =
+        MakeLabel(QStringLiteral("lblTrainTitle"), QStringLiteral("Train Schedule"), SansFont(24), picTickets);
     lblTrainTitle->setGeometry(PxRect({120, 120, 3225, 495}));
     // The title keeps its design box (wider if the desktop's font needs it), its text at the top so
     // that it stays clear of the first row.
@@ -381,7 +388,9 @@ void MainWindow::Form_Load() {
     picGameView->setFocus();
 }
 
-void MainWindow::BuildTrackStrip() { SprBuildTrackStrip(game_.sprites); }
+void MainWindow::BuildTrackStrip() {
+    SprBuildTrackStrip(game_.sprites);
+}
 
 void MainWindow::LayoutTicketWindow() {
     WindowLayout& l = game_.panels.Layout;
@@ -413,14 +422,14 @@ void MainWindow::LayoutInfoPanel() {
     picUSA->setGeometry(PxRect(l.Usa));
     picUSA->SetPicture(picture);
     // The enlargement is a plain stretched copy, two screen pixels for each map pixel.
-    picUSAZoom->SetPicture(picture.isNull() ? picture
-                                            : picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio,
-                                                             Qt::FastTransformation));
+    picUSAZoom->SetPicture(
+        picture.isNull() ? picture : picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     picUSAZoomContain->setGeometry(PxRect(l.ZoomContain));
     picUSAZoom->resize(PxRect(l.UsaZoom).size());
     hscUSA->setGeometry(PxRect(l.Hsc));
     vscUSA->setGeometry(PxRect(l.Vsc));
-    for (auto [bar, max, page] : {std::tuple{hscUSA, l.HscMax, l.HscLargeChange}, std::tuple{vscUSA, l.VscMax, l.VscLargeChange}}) {
+    for (auto [bar, max, page] :
+         {std::tuple{hscUSA, l.HscMax, l.HscLargeChange}, std::tuple{vscUSA, l.VscMax, l.VscLargeChange}}) {
         const QSignalBlocker block(bar);
         bar->setRange(0, -max);
         bar->setPageStep(static_cast<int>(page));
@@ -493,8 +502,8 @@ void MainWindow::RefreshTicketWindow() {
     const TicketState& t = game_.panels.Tickets;
     for (std::size_t s = 1; s <= 5; ++s) {
         const TicketRow& row = t.Rows[s];
-        const auto position = static_cast<std::size_t>(row.Position >= 1 && row.Position <= 5 ? row.Position
-                                                                                              : static_cast<int>(s));
+        const auto position =
+            static_cast<std::size_t>(row.Position >= 1 && row.Position <= 5 ? row.Position : static_cast<int>(s));
         const int y = Px(l.RowTop[position]);
         optTrain[s]->move(Px(l.OptLeft), y);
         lblTrainType[s]->move(Px(l.TypeLeft), y);
@@ -525,27 +534,39 @@ void MainWindow::PlaceCrystalSymbol() {
 
 // ---- Frontend ----
 
-void MainWindow::SetMessagePort(MessagePort* port) { messages_ = port != nullptr ? port : &dialogs_; }
+void MainWindow::SetMessagePort(MessagePort* port) {
+    messages_ = port != nullptr ? port : &dialogs_;
+}
 
-void MainWindow::ShowMessage(const std::string& text) { messages_->ShowMessage(text); }
+void MainWindow::ShowMessage(const std::string& text) {
+    messages_->ShowMessage(text);
+}
 
-void MainWindow::ShowExclamation(const std::string& text) { messages_->ShowExclamation(text); }
+void MainWindow::ShowExclamation(const std::string& text) {
+    messages_->ShowExclamation(text);
+}
 
-bool MainWindow::AskYesNo(const std::string& question) { return messages_->AskYesNo(question); }
+bool MainWindow::AskYesNo(const std::string& question) {
+    return messages_->AskYesNo(question);
+}
 
 void MainWindow::ShowTime(const std::string& text) {
     lblTime->setText(QString::fromStdString(text));
     lblTime->adjustSize();
 }
 
-void MainWindow::ShowCityName(const std::string& text) { lblCityName->setText(QString::fromStdString(text)); }
+void MainWindow::ShowCityName(const std::string& text) {
+    lblCityName->setText(QString::fromStdString(text));
+}
 
 void MainWindow::UpdateCrystalDisplay() {
     lblCrystals->setText(QString::fromStdString(CrystalDisplayText(game_.world)));
     PlaceCrystalSymbol();
 }
 
-void MainWindow::SetStatusBarBlack(bool black) { picStatusBar->SetBackColour(black ? Qt::black : kPanelGrey); }
+void MainWindow::SetStatusBarBlack(bool black) {
+    picStatusBar->SetBackColour(black ? Qt::black : kPanelGrey);
+}
 
 void MainWindow::SetBannerText(const std::string& text) {
     lblTrainDestBanner->setText(QString::fromStdString(text));
@@ -554,9 +575,13 @@ void MainWindow::SetBannerText(const std::string& text) {
     lblTrainDestBanner->move(0, 0);
 }
 
-void MainWindow::SetBannerVisible(bool visible) { picTrainDest->setHidden(!visible); }
+void MainWindow::SetBannerVisible(bool visible) {
+    picTrainDest->setHidden(!visible);
+}
 
-bool MainWindow::IsBannerVisible() const { return !picTrainDest->isHidden(); }
+bool MainWindow::IsBannerVisible() const {
+    return !picTrainDest->isHidden();
+}
 
 void MainWindow::FillTrainSchedule(std::int16_t city) {
     rq::FillTrainSchedule(game_, city);
@@ -577,7 +602,9 @@ void MainWindow::HideTicketWindow() {
     }
 }
 
-bool MainWindow::IsTicketWindowVisible() const { return !picTickets->isHidden(); }
+bool MainWindow::IsTicketWindowVisible() const {
+    return !picTickets->isHidden();
+}
 
 void MainWindow::ShowCapitalInfo(std::int16_t city) {
     ShowCapitalCity(game_, city);
@@ -593,7 +620,9 @@ void MainWindow::OpenMapFromCapitol() {
     RefreshInfoPanel();
 }
 
-bool MainWindow::IsInfoPanelVisible() const { return !picInfo->isHidden(); }
+bool MainWindow::IsInfoPanelVisible() const {
+    return !picInfo->isHidden();
+}
 
 void MainWindow::HideInfoPanel() {
     picInfo->hide();
@@ -653,9 +682,13 @@ void MainWindow::HideTransit() {
     lblDayNum->hide();
 }
 
-void MainWindow::PresentView(const Surface& view) { picGameView->ShowView(view); }
+void MainWindow::PresentView(const Surface& view) {
+    picGameView->ShowView(view);
+}
 
-void MainWindow::ClearGameView() { picGameView->Clear(); }
+void MainWindow::ClearGameView() {
+    picGameView->Clear();
+}
 
 void MainWindow::SyncMenus() {
     mnuPause->setText(game_.shell.Paused ? QStringLiteral("Un&pause") : QStringLiteral("&Pause"));
@@ -714,7 +747,9 @@ void MainWindow::optTrain_Click(int index) {
     RefreshTicketWindow();
 }
 
-void MainWindow::SetCancelButton(QPushButton* button) { cancelButton_ = button; }
+void MainWindow::SetCancelButton(QPushButton* button) {
+    cancelButton_ = button;
+}
 
 void MainWindow::CancelPressed() {
     if (cancelButton_ != nullptr && cancelButton_->parentWidget() != nullptr &&
@@ -737,7 +772,9 @@ void MainWindow::mnuAbout_Click() {
     about.exec();
 }
 
-void MainWindow::mnuExit_Click() { close(); }
+void MainWindow::mnuExit_Click() {
+    close();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (Form_Unload()) {

@@ -161,10 +161,10 @@ public:
 
     PictureBox* picTickets = nullptr;
     QLabel* lblTrainTitle = nullptr;
-    std::array<QRadioButton*, 6> optTrain{};     // 1..5
-    std::array<ClickLabel*, 6> lblTrainType{};   // 1..5
-    std::array<ClickLabel*, 6> lblTrainDest{};   // 1..5
-    std::array<ClickLabel*, 6> lblTrainTime{};   // 1..5
+    std::array<QRadioButton*, 6> optTrain{};    // 1..5
+    std::array<ClickLabel*, 6> lblTrainType{};  // 1..5
+    std::array<ClickLabel*, 6> lblTrainDest{};  // 1..5
+    std::array<ClickLabel*, 6> lblTrainTime{};  // 1..5
     QPushButton* cmdExitTix = nullptr;
     ShapeWidget* shpTixBorder = nullptr;
 

@@ -5,9 +5,13 @@
 
 namespace rq {
 
-void QtMessagePort::ShowMessage(const std::string& text) { Show(text, QMessageBox::NoIcon); }
+void QtMessagePort::ShowMessage(const std::string& text) {
+    Show(text, QMessageBox::NoIcon);
+}
 
-void QtMessagePort::ShowExclamation(const std::string& text) { Show(text, QMessageBox::Warning); }
+void QtMessagePort::ShowExclamation(const std::string& text) {
+    Show(text, QMessageBox::Warning);
+}
 
 void QtMessagePort::Show(const std::string& text, int icon) {
     ++open_;

@@ -31,8 +31,9 @@ SplashWindow::SplashWindow(const Shell& shell, MessagePort& messages, QWidget* p
     font.setPointSizeF(14);
     font.setBold(true);
     lblWait->setFont(font);
-    lblWait->setStyleSheet("color: #fff4dc; background: rgba(20, 12, 30, 170); padding: 6px 18px;"
-                           "border-radius: 6px;");
+    lblWait->setStyleSheet(
+        "color: #fff4dc; background: rgba(20, 12, 30, 170); padding: 6px 18px;"
+        "border-radius: 6px;");
     auto* layout = new QVBoxLayout(picLblContain);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lblWait);
@@ -90,8 +91,12 @@ void SplashWindow::Form_Click() {
     }
 }
 
-void SplashWindow::mousePressEvent(QMouseEvent*) { Form_Click(); }
+void SplashWindow::mousePressEvent(QMouseEvent*) {
+    Form_Click();
+}
 
-void SplashWindow::keyPressEvent(QKeyEvent*) { Form_Click(); }
+void SplashWindow::keyPressEvent(QKeyEvent*) {
+    Form_Click();
+}
 
 }  // namespace rq

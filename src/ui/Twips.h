@@ -10,7 +10,9 @@ namespace rq {
 
 // A twip position on the pixel grid: whole pixels, rounded down, so that edges the layout makes flush
 // in twips stay flush in pixels.
-inline int Px(double twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel)); }
+inline int Px(double twips) {
+    return static_cast<int>(std::floor(twips / kTwipsPerPixel));
+}
 
 // A control's rectangle in pixels, from its edges in twips.
 inline QRect PxRect(const TwipRect& r) {
@@ -19,11 +21,15 @@ inline QRect PxRect(const TwipRect& r) {
     return {left, top, Px(r.Right()) - left, Px(r.Bottom()) - top};
 }
 
-inline double Twips(double pixels) { return pixels * kTwipsPerPixel; }
+inline double Twips(double pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // A point size of the game's design at 96 dots per inch, as a pixel size, so that the layout does not
 // change with the screen's reported resolution.
-inline int PointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+inline int PointsToPixels(double points) {
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
 
 // The desktop's sans-serif in place of MS Sans Serif.
 inline QFont SansFont(double points, bool bold = false) {
@@ -45,6 +51,8 @@ inline QFont MonoBoldFont(double points) {
 }
 
 // 0x00RRGGBB as a colour.
-inline QColor Rgb(std::uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u)); }
+inline QColor Rgb(std::uint32_t rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u));
+}
 
 }  // namespace rq

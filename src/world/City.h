@@ -7,11 +7,11 @@
 
 namespace rq {
 
-inline constexpr int kNumCities = 200;        // cities 1..200; entry 0 is never a city
-inline constexpr int kNumCitizens = 3000;     // citizens 1..3000
-inline constexpr std::int16_t kPlayer = 3001; // the player rides the trains as citizen 3001
+inline constexpr int kNumCities = 200;         // cities 1..200; entry 0 is never a city
+inline constexpr int kNumCitizens = 3000;      // citizens 1..3000
+inline constexpr std::int16_t kPlayer = 3001;  // the player rides the trains as citizen 3001
 inline constexpr int kMaxCitizensInCity = 25;
-inline constexpr int kSlots = 5;              // train slots (links) 1..5
+inline constexpr int kSlots = 5;  // train slots (links) 1..5
 inline constexpr int kTravelMinutes = 180;
 inline constexpr int kStageMinutes = 10;
 inline constexpr int kStages = kTravelMinutes / kStageMinutes;  // 18

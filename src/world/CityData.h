@@ -25,19 +25,19 @@ extern const std::array<CityRow, kNumCities> kCityRows;
 
 // The 13 marked links between the hub cities; both ends carry TrainType 1.
 inline constexpr std::array<std::pair<std::int16_t, std::int16_t>, 13> kMarkedLinks{{
-    {7, 169},    // Phoenix – Dallas
-    {13, 17},    // Los Angeles – San Francisco
-    {17, 21},    // San Francisco – Denver
-    {17, 187},   // San Francisco – Seattle
-    {21, 187},   // Denver – Seattle
-    {21, 46},    // Denver – Chicago
-    {31, 121},   // Washington, D.C. – New York
-    {31, 46},    // Washington, D.C. – Chicago
-    {31, 38},    // Washington, D.C. – Atlanta
-    {35, 38},    // Miami – Atlanta
-    {38, 169},   // Atlanta – Dallas
-    {46, 169},   // Chicago – Dallas
-    {78, 121},   // Boston – New York
+    {7, 169},   // Phoenix – Dallas
+    {13, 17},   // Los Angeles – San Francisco
+    {17, 21},   // San Francisco – Denver
+    {17, 187},  // San Francisco – Seattle
+    {21, 187},  // Denver – Seattle
+    {21, 46},   // Denver – Chicago
+    {31, 121},  // Washington, D.C. – New York
+    {31, 46},   // Washington, D.C. – Chicago
+    {31, 38},   // Washington, D.C. – Atlanta
+    {35, 38},   // Miami – Atlanta
+    {38, 169},  // Atlanta – Dallas
+    {46, 169},  // Chicago – Dallas
+    {78, 121},  // Boston – New York
 }};
 
 }  // namespace rq

@@ -25,9 +25,9 @@ struct World {
     std::int16_t FuzzbombCity = 0;  // 0 once the fuzzbomb is destroyed
     double GameTime = 0;            // thirds of a second since midnight
     std::int32_t DayNum = 1;
-    std::int16_t TransitDest = 0;  // where the player's journey ends; 0 when not travelling
-    bool StopTransit = false;      // a quit or a new game ends the journey at its next step
-    std::int32_t LostRiders = 0;   // riders dropped because the onward queue was full, since start-up
+    std::int16_t TransitDest = 0;   // where the player's journey ends; 0 when not travelling
+    bool StopTransit = false;       // a quit or a new game ends the journey at its next step
+    std::int32_t LostRiders = 0;    // riders dropped because the onward queue was full, since start-up
     std::int16_t StoppedSpeed = 0;  // the platform train's speed when it stopped, given back when it leaves
     double PlatformTicks = 0;       // city ticks the platform train has been standing
     Random Rng;

@@ -43,10 +43,10 @@ TEST(Random, ChoiceAndEventFollowTheGamesRules) {
     rng.Script({0.0, 0.999999, 0.5, 0.0, 0.2499, 0.25});
     EXPECT_EQ(rng.ChooseAmong(200), 1);
     EXPECT_EQ(rng.ChooseAmong(200), 200);
-    EXPECT_EQ(rng.ChooseAmong(4), 3);      // Int(0.5 × 4) + 1
-    EXPECT_TRUE(rng.OneIn(4));             // Int(0 × 4) = 0
-    EXPECT_TRUE(rng.OneIn(4));             // Int(0.9996) = 0
-    EXPECT_FALSE(rng.OneIn(4));            // Int(1.0) = 1
+    EXPECT_EQ(rng.ChooseAmong(4), 3);  // Int(0.5 × 4) + 1
+    EXPECT_TRUE(rng.OneIn(4));         // Int(0 × 4) = 0
+    EXPECT_TRUE(rng.OneIn(4));         // Int(0.9996) = 0
+    EXPECT_FALSE(rng.OneIn(4));        // Int(1.0) = 1
 }
 
 TEST(Random, EveryChoiceIsReachedRoughlyEvenly) {

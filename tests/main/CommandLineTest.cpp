@@ -6,7 +6,9 @@
 namespace rq {
 namespace {
 
-ParseResult Parse(std::vector<std::string> args) { return ParseCommandLine(args); }
+ParseResult Parse(std::vector<std::string> args) {
+    return ParseCommandLine(args);
+}
 
 TEST(CommandLine, NoArgumentsStartTheGameWithAClockSeed) {
     const ParseResult r = Parse({});

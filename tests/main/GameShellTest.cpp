@@ -87,7 +87,8 @@ TEST_F(GameShellTest, SkipDoesNothingWithATrainInOffTheStationOrWithoutThePlayer
         EXPECT_EQ(game->world.GameTime, 100);
         undo();
     };
-    expectRefused([this] { game->sprites[kTrainSlot].Shown = true; }, [this] { game->sprites[kTrainSlot].Shown = false; });
+    expectRefused([this] { game->sprites[kTrainSlot].Shown = true; },
+                  [this] { game->sprites[kTrainSlot].Shown = false; });
     expectRefused([this] { game->sprites[kMarkedTrainSlot].Shown = true; },
                   [this] { game->sprites[kMarkedTrainSlot].Shown = false; });
     expectRefused([this] { game->sprites.ViewCol = 0; }, [this] { game->sprites.ViewCol = 1; });

@@ -85,10 +85,10 @@ TEST_F(StartupTest, DamagedFilesAreRefusedWithAMessage) {
         {"railquest.bmp", "BM this is no picture"},
         {"masks.bmp", std::string(10, '\0')},
         {"usa.bmp", "BM"},
-        {"railquest.dat", "29\n0,0,24,32\n"},            // fewer records than announced
-        {"railquest.dat", "3\n0,0,24,32\nx,y,z,w\n"},     // not numbers
-        {"railquest.dat", "1\n0,0,99999,32\n"},          // a frame outside the sheet
-        {"railquest.dat", "-4\n"},                        // a negative count
+        {"railquest.dat", "29\n0,0,24,32\n"},          // fewer records than announced
+        {"railquest.dat", "3\n0,0,24,32\nx,y,z,w\n"},  // not numbers
+        {"railquest.dat", "1\n0,0,99999,32\n"},        // a frame outside the sheet
+        {"railquest.dat", "-4\n"},                     // a negative count
     };
     for (const auto& [file, content] : cases) {
         SetUp();

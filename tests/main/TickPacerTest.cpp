@@ -24,8 +24,8 @@ TEST(TickPacer, LateWakesCatchUpAtMostTwoTicks) {
     EXPECT_EQ(pacer.TicksDue(kTick - 1), 0);
     EXPECT_EQ(pacer.TicksDue(kTick), 1);
     EXPECT_EQ(pacer.TicksDue(kTick * 3), 2);
-    EXPECT_EQ(pacer.TicksDue(kTick * 50), 2);   // a long stall is not paid back in a burst
-    EXPECT_EQ(pacer.TicksDue(kTick * 50), 0);   // and nothing of it is still owed
+    EXPECT_EQ(pacer.TicksDue(kTick * 50), 2);  // a long stall is not paid back in a burst
+    EXPECT_EQ(pacer.TicksDue(kTick * 50), 0);  // and nothing of it is still owed
     EXPECT_EQ(pacer.TicksDue(kTick * 51), 1);
 }
 

@@ -101,21 +101,38 @@ private:
             if (p_ >= t_.size()) Fail("unterminated escape");
             const char e = t_[p_++];
             switch (e) {
-                case '"': out += '"'; break;
-                case '\\': out += '\\'; break;
-                case '/': out += '/'; break;
-                case 'n': out += '\n'; break;
-                case 't': out += '\t'; break;
-                case 'r': out += '\r'; break;
-                case 'b': out += '\b'; break;
-                case 'f': out += '\f'; break;
+                case '"':
+                    out += '"';
+                    break;
+                case '\\':
+                    out += '\\';
+                    break;
+                case '/':
+                    out += '/';
+                    break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 'b':
+                    out += '\b';
+                    break;
+                case 'f':
+                    out += '\f';
+                    break;
                 case 'u': {
                     if (p_ + 4 > t_.size()) Fail("short \\u escape");
                     out += static_cast<char>(std::stoi(t_.substr(p_, 4), nullptr, 16));
                     p_ += 4;
                     break;
                 }
-                default: Fail("bad escape");
+                default:
+                    Fail("bad escape");
             }
         }
     }
@@ -256,8 +273,8 @@ TEST_F(WorldJsonTest, TheTopLevelHasTheClockTheBombTheCrystalsAndTheCities) {
 }
 
 TEST_F(WorldJsonTest, EveryCityCarriesItsRowCitizensAndTrains) {
-    const std::vector<std::string> keys{"no",        "name",      "size",     "scenery",     "isCapital",
-                                        "mapX",      "mapY",      "trainDest", "trainType",  "citizens",
+    const std::vector<std::string> keys{"no",          "name",    "size",      "scenery",   "isCapital",
+                                        "mapX",        "mapY",    "trainDest", "trainType", "citizens",
                                         "description", "waiting", "riders"};
     const Json& cities = (*doc)["cities"];
     for (int no = 1; no <= kNumCities; ++no) {

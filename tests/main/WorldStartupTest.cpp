@@ -6,8 +6,8 @@
 #include <sstream>
 #include <vector>
 
-#include "base/Index.h"
 #include "WorldInvariants.h"
+#include "base/Index.h"
 #include "main/WorldJson.h"
 #include "main/WorldStartup.h"
 #include "world/CityDescription.h"

@@ -6,8 +6,8 @@
 
 #include "scene/EnterCity.h"
 #include "scene/SceneTestSupport.h"
-#include "support/RecordingSound.h"
 #include "sprite/SpriteDraw.h"
+#include "support/RecordingSound.h"
 #include "world/Actors.h"
 
 namespace rq {
@@ -18,9 +18,13 @@ using testing::TestGame;
 struct Box {
     int l, t, r, b;
 };
-Box BoxOf(const Sprite& s) { return {s.X, s.Y, s.X + s.Width, s.Y + s.Height}; }
+Box BoxOf(const Sprite& s) {
+    return {s.X, s.Y, s.X + s.Width, s.Y + s.Height};
+}
 // Touching edges count as meeting, as in the game's collision tests.
-bool Meet(const Box& p, const Box& q) { return p.r >= q.l && p.b >= q.t && p.l <= q.r && p.t <= q.b; }
+bool Meet(const Box& p, const Box& q) {
+    return p.r >= q.l && p.b >= q.t && p.l <= q.r && p.t <= q.b;
+}
 
 class EnterCityTest : public ::testing::Test {
 protected:

@@ -29,9 +29,8 @@ TEST(SceneRects, EveryClassHasTheTrackAndTheStationsWallsFirst) {
 
 TEST(SceneRects, TheLargestClassHasAllTwelveWallsInOrder) {
     const auto rects = SceneRectsForSize(5);
-    const SceneRect expected[] = {{1067, 749, 213, 10}, {0, 1126, 1280, 10}, {635, 0, 10, 503},
-                                  {-5, 377, 10, 754},   {0, 749, 213, 10},   {427, 749, 427, 10},
-                                  {635, 628, 10, 251},  {635, 1005, 10, 126}};
+    const SceneRect expected[] = {{1067, 749, 213, 10}, {0, 1126, 1280, 10}, {635, 0, 10, 503},   {-5, 377, 10, 754},
+                                  {0, 749, 213, 10},    {427, 749, 427, 10}, {635, 628, 10, 251}, {635, 1005, 10, 126}};
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         EXPECT_TRUE(Same(rects[5 + i], expected[i])) << "entry " << 5 + i;
     }

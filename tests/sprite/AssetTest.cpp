@@ -193,8 +193,9 @@ TEST_F(Assets, BuildingsFitWhereEveryCityPlacesThem) {
         Sprite& player = (*e)[kPlayerSlot];
         const Sprite& office = (*e)[kTicketOfficeSlot];
         const Sprite& cap = (*e)[kCapitolSlot];
-        for (const auto& [px, py] : {std::pair{office.X + office.Width / 2 - player.Width / 2, office.Y + office.Height + 2},
-                                     std::pair{cap.X + cap.Width + 2, cap.Y + cap.Height - player.Height - 4}}) {
+        for (const auto& [px, py] :
+             {std::pair{office.X + office.Width / 2 - player.Width / 2, office.Y + office.Height + 2},
+              std::pair{cap.X + cap.Width + 2, cap.Y + cap.Height - player.Height - 4}}) {
             SprShowAt(*e, kPlayerSlot, static_cast<std::int16_t>(px), static_cast<std::int16_t>(py));
             for (int r = 1; r < static_cast<int>(e->gSceneRects.size()); ++r) {
                 EXPECT_FALSE(iSprHitsRect(*e, kPlayerSlot, r)) << "size " << size << " at " << px << "," << py;

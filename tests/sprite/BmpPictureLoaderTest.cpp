@@ -29,9 +29,9 @@ std::vector<std::uint8_t> Bmp24(int w, int h, bool topDown) {
         const int fileRow = topDown ? y : h - 1 - y;
         for (int x = 0; x < w; ++x) {
             const std::size_t p = 54 + stride * static_cast<std::size_t>(fileRow) + static_cast<std::size_t>(x) * 3;
-            b[p] = static_cast<std::uint8_t>(x);          // blue
-            b[p + 1] = static_cast<std::uint8_t>(y);      // green
-            b[p + 2] = 0xA0;                              // red
+            b[p] = static_cast<std::uint8_t>(x);      // blue
+            b[p + 1] = static_cast<std::uint8_t>(y);  // green
+            b[p + 2] = 0xA0;                          // red
         }
     }
     return b;

@@ -112,8 +112,8 @@ TEST_F(FrameFile, NegativeAndAbsurdCountsAreRefused) {
 }
 
 TEST_F(FrameFile, FramesOffTheSheetOrWithoutSizeAreRefused) {
-    for (const char* file : {"1\n81,0,20,30", "1\n0,21,20,30", "1\n-1,0,20,30", "1\n0,-5,20,30", "2\n0,0,20,30\n0,0,0,30",
-                             "1\n0,0,20,-30", "1\n32767,32767,32767,32767"}) {
+    for (const char* file : {"1\n81,0,20,30", "1\n0,21,20,30", "1\n-1,0,20,30", "1\n0,-5,20,30",
+                             "2\n0,0,20,30\n0,0,0,30", "1\n0,0,20,-30", "1\n32767,32767,32767,32767"}) {
         messages.Shown.clear();
         EXPECT_FALSE(Load(file)) << file;
         ExpectUnchanged();

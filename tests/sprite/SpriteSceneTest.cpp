@@ -80,8 +80,8 @@ TEST(SprComposeScene, OtherViewsGetNoSky) {
 
 TEST(SprComposeScene, DrawsShownSpritesMaskedInSlotOrder) {
     auto e = MakeDrawingEngine();
-    Make(*e, 1, 12, 17, false, 1);     // 10 × 10, frame 12
-    Make(*e, 110, 8, 11, true, 3);     // 20 × 30, frame 8
+    Make(*e, 1, 12, 17, false, 1);  // 10 × 10, frame 12
+    Make(*e, 110, 8, 11, true, 3);  // 20 × 30, frame 8
     Make(*e, 111, 8, 11, true, 3);
     SprShowAt(*e, 1, 100, 500);
     SprShowAt(*e, 110, 95, 495);  // over the crystal
@@ -147,7 +147,7 @@ TEST(SprComposeScene, ATrainEntersPastTheRightEdgeAndLeavesPastTheLeft) {
     EXPECT_EQ(e->Back.At(1281, 150), 0x0000F0u + 18);
     SprEraseAll(*e);
     EXPECT_EQ(e->Back.At(1281, 150), 0u) << "the black band below the station sky comes back";
-    SprMoveBy(*e, 101, -1300, 0);     // x −20: the right half is still on screen
+    SprMoveBy(*e, 101, -1300, 0);  // x −20: the right half is still on screen
     SprComposeScene(*e, 0);
     EXPECT_EQ(e->Back.At(0, 150), 0x0000F0u + 18);
     EXPECT_EQ(e->Back.At(19, 183), 0x0000F0u + 18);
@@ -320,11 +320,11 @@ TEST(CreateSprites, MakesEverySlotOfTheStreetWithItsFramesAndDelays) {
         int first, last, from, to, delay;
         bool animating;
     };
-    for (const Row& r : {Row{109, 109, 0, 3, 3, true}, Row{110, 134, 8, 11, 3, true}, Row{1, 100, 12, 17, 1, false},
-                         Row{103, 103, 18, 18, 0, false}, Row{104, 104, 19, 19, 0, false},
-                         Row{105, 105, 22, 25, 1, true}, Row{101, 101, 20, 20, 0, false},
-                         Row{102, 102, 21, 21, 0, false}, Row{106, 106, 26, 26, 0, false},
-                         Row{107, 107, 27, 27, 0, false}, Row{108, 108, 28, 28, 0, false}}) {
+    for (const Row& r :
+         {Row{109, 109, 0, 3, 3, true}, Row{110, 134, 8, 11, 3, true}, Row{1, 100, 12, 17, 1, false},
+          Row{103, 103, 18, 18, 0, false}, Row{104, 104, 19, 19, 0, false}, Row{105, 105, 22, 25, 1, true},
+          Row{101, 101, 20, 20, 0, false}, Row{102, 102, 21, 21, 0, false}, Row{106, 106, 26, 26, 0, false},
+          Row{107, 107, 27, 27, 0, false}, Row{108, 108, 28, 28, 0, false}}) {
         for (int slot = r.first; slot <= r.last; ++slot) {
             const Sprite& s = (*e)[slot];
             EXPECT_TRUE(s.Created) << slot;

@@ -8,7 +8,6 @@
 
 #include "base/MessagePort.h"
 #include "sprite/PictureLoader.h"
-
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteEngine.h"
 #include "sprite/SpriteSetup.h"

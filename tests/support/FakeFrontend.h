@@ -67,7 +67,8 @@ public:
     std::vector<std::string> messages;
     std::string time, cityName, banner, transitRoute, transitTime, transitDay;
     bool statusBarBlack = false, bannerVisible = false, infoVisible = false, transitShown = false;
-    int exclamations = 0, crystalUpdates = 0, ticketWindowsShown = 0, mapsOpened = 0, mapRefreshes = 0, panelClears = 0, presented = 0;
+    int exclamations = 0, crystalUpdates = 0, ticketWindowsShown = 0, mapsOpened = 0, mapRefreshes = 0, panelClears = 0,
+        presented = 0;
     std::vector<std::int16_t> schedules, capitalInfos;
     Surface lastView;
 };

@@ -13,9 +13,7 @@ namespace rq::testing {
 class RecordingSound : public SoundPort {
 public:
     void Play(std::string_view file, bool) override { played.emplace_back(file); }
-    int Count(std::string_view file) const {
-        return static_cast<int>(std::count(played.begin(), played.end(), file));
-    }
+    int Count(std::string_view file) const { return static_cast<int>(std::count(played.begin(), played.end(), file)); }
     std::vector<std::string> played;
 };
 

@@ -17,13 +17,13 @@ inline void MakeTestSprites(SpriteEngine& e) {
             frames.push_back({0, 0, w, h});
         }
     };
-    add(12, 24, 32);  // player, fuzzy, citizen
-    add(6, 12, 12);   // crystal appearing
-    add(1, 60, 50);   // ticket office
-    add(1, 80, 60);   // capitol
-    add(2, 240, 40);  // trains
-    add(4, 40, 40);   // fuzzbomb
-    add(3, 640, 120); // skyline
+    add(12, 24, 32);   // player, fuzzy, citizen
+    add(6, 12, 12);    // crystal appearing
+    add(1, 60, 50);    // ticket office
+    add(1, 80, 60);    // capitol
+    add(2, 240, 40);   // trains
+    add(4, 40, 40);    // fuzzbomb
+    add(3, 640, 120);  // skyline
     frames.push_back({});
     e.gFrames = frames;
     e.Sheet = Surface(640, 120);

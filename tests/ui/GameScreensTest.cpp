@@ -1,8 +1,9 @@
 // The game on screen: the station at noon and at night with a train standing, and a journey, driven
 // through the game loop in the real window; the pictures go to the build folder to be looked at.
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
 #include "main/GameLoop.h"

@@ -13,7 +13,9 @@
 namespace rq {
 namespace {
 
-QString ShotPath(const char* name) { return QDir(QStringLiteral(RAILQUEST_UI_SHOTS)).filePath(QString::fromLatin1(name)); }
+QString ShotPath(const char* name) {
+    return QDir(QStringLiteral(RAILQUEST_UI_SHOTS)).filePath(QString::fromLatin1(name));
+}
 
 // Saves a picture of the window and checks it shows more than one flat colour.
 void Save(MainWindow& window, const char* name) {

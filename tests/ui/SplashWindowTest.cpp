@@ -1,8 +1,8 @@
 // The splash window: its picture, the ready handshake, and a click or any key to begin.
-#include <QLabel>
-#include <QTest>
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QTest>
 #include <filesystem>
 
 #include "UiTestSupport.h"

@@ -27,7 +27,9 @@ protected:
     std::unique_ptr<World> w = std::make_unique<World>();
 };
 
-TEST_F(CityDescriptionTest, AnEmptyCityHasNoCrystals) { EXPECT_EQ(Describe(), "0 Crystals"); }
+TEST_F(CityDescriptionTest, AnEmptyCityHasNoCrystals) {
+    EXPECT_EQ(Describe(), "0 Crystals");
+}
 
 TEST_F(CityDescriptionTest, TheFuzzbombCityIsNamedWhateverItsCitizens) {
     Populate({3, 4});

@@ -228,12 +228,12 @@ TEST_F(CityWalkTest, TheFuzzbombCityFindsItselfAtLevelTwo) {
 
 TEST_F(CityWalkTest, AGoodStartCityNeedsNoFuzzWithinThreeAndNoHubWithinTwo) {
     W().FuzzbombCity = 9;
-    EXPECT_TRUE(IsGoodStartCity(W(), 1));  // 9 is five hops away
-    EXPECT_FALSE(IsGoodStartCity(W(), 4)); // 4 -> 6 -> 7 -> 9: three hops
+    EXPECT_TRUE(IsGoodStartCity(W(), 1));   // 9 is five hops away
+    EXPECT_FALSE(IsGoodStartCity(W(), 4));  // 4 -> 6 -> 7 -> 9: three hops
     W().FuzzbombCity = 8;
     EXPECT_TRUE(IsGoodStartCity(W(), 1));  // 1 -> 2 -> 4 -> 6 -> 8: four hops
     MakeHub(4);
-    EXPECT_FALSE(IsGoodStartCity(W(), 1)); // a hub two hops away
+    EXPECT_FALSE(IsGoodStartCity(W(), 1));  // a hub two hops away
     EXPECT_FALSE(IsGoodStartCity(W(), 9)) << "9 is three hops from the fuzzbomb";
 }
 

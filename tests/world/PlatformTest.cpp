@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "support/TestSprites.h"
-#include "support/RecordingSound.h"
 #include "sprite/SpriteDraw.h"
+#include "support/RecordingSound.h"
+#include "support/TestSprites.h"
 #include "world/CityTable.h"
 #include "world/Platform.h"
 #include "world/Trains.h"
@@ -166,8 +166,8 @@ TEST_F(TrainAtPlatformTest, APlayerWhoWalkedInTakesSeatOneWhenTheTrainHasGone) {
     TrainComesIn();
     RunUntilStopped();
     for (int tick = 2; tick <= 10; ++tick) TrainAtPlatform(w, spr, fx);  // past the advance
-    RiderAt(w, kHere, 1, 1, 1) = 501;  // a citizen walked in first
-    SprHide(spr, kPlayerSlot);          // then the player
+    RiderAt(w, kHere, 1, 1, 1) = 501;                                    // a citizen walked in first
+    SprHide(spr, kPlayerSlot);                                           // then the player
     PlatformEvents last;
     RunUntilGone(last);
     EXPECT_EQ(RiderAt(w, kHere, 1, 1, 1), kPlayer);

@@ -125,14 +125,14 @@ TEST_F(TrainsTest, TheDepartureTableWholeForEveryDraw) {
     };
     Link(1, 1, 2);
     for (const Row& row : rows) {
-        World& w = W();
-        w.city(1).NumCitizens = static_cast<std::int16_t>(row.citizens);
+        World& world = W();
+        world.city(1).NumCitizens = static_cast<std::int16_t>(row.citizens);
         for (const int size : row.sizes) {
-            w.city(2).Size = static_cast<std::int16_t>(size);
+            world.city(2).Size = static_cast<std::int16_t>(size);
             for (int r = 0; r < 20; ++r) {
                 const int expected = (r >= row.from1) + (r >= row.from2) + (r >= row.from3);
-                w.Rng.Script({Draw(r, 20)});
-                EXPECT_EQ(RidersToSend(w, 1, 1), expected)
+                world.Rng.Script({Draw(r, 20)});
+                EXPECT_EQ(RidersToSend(world, 1, 1), expected)
                     << row.citizens << " citizens, size " << size << ", draw " << r;
             }
         }

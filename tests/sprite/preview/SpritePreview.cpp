@@ -50,7 +50,9 @@ constexpr double kNoon = 12 * 3600 * 3;
 constexpr double kNight = 23 * 3600 * 3;
 constexpr double kEvening = 17 * 3600 * 3 + 1800 * 3;
 
-std::int16_t I16(int v) { return static_cast<std::int16_t>(v); }
+std::int16_t I16(int v) {
+    return static_cast<std::int16_t>(v);
+}
 
 void HideAll(SpriteEngine& e) {
     for (int slot = 0; slot < kSpriteSlots; ++slot) {
@@ -231,8 +233,10 @@ int Run(const std::string& assets, const std::string& out) {
     const char* names[] = {"mountains", "town", "downtown"};
     for (int layer = 0; layer < 3; ++layer) {
         for (int bit = 0; bit < 3; ++bit) {
-            if (bit != layer) SprHide(e, kFirstScenerySlot + bit);
-            else SprShowAt(e, kFirstScenerySlot + bit, 640, 0);
+            if (bit != layer)
+                SprHide(e, kFirstScenerySlot + bit);
+            else
+                SprShowAt(e, kFirstScenerySlot + bit, 640, 0);
         }
         for (const auto& [time, when] : {std::pair{kNoon, "noon"}, std::pair{kNight, "night"}}) {
             SprComposeScene(e, time);
