@@ -27,7 +27,7 @@ protected:
     static constexpr std::int16_t kHere = 1;  // Birmingham, size 3
 
     void SetUp() override {
-        testing::MakeTestSprites(game->sprites);
+        test::MakeTestSprites(game->sprites);
         World& w = game->world;
         BuildCityTable(w);
         BuildRailLinks(w);
@@ -53,8 +53,8 @@ protected:
     }
 
     std::unique_ptr<Game> game = std::make_unique<Game>();
-    testing::FakeFrontend fe;
-    testing::RecordingSound sound;
+    test::FakeFrontend fe;
+    test::RecordingSound sound;
     GameLoop loop{*game, fe};
 };
 

@@ -43,7 +43,7 @@ protected:
     fs::path dir;
     std::unique_ptr<Game> game = std::make_unique<Game>();
     BmpPictureLoader pictures;
-    testing::FakeFrontend fe;
+    test::FakeFrontend fe;
 };
 
 TEST_F(StartupTest, TheRealFilesLoadAndTheGameIsBuilt) {

@@ -13,7 +13,7 @@
 namespace rq {
 namespace {
 
-using testing::TestGame;
+using test::TestGame;
 
 struct Box {
     int l, t, r, b;
@@ -54,7 +54,7 @@ protected:
     const Sprite& Slot(int s) const { return t.game->sprites[s]; }
 
     TestGame t;
-    testing::RecordingSound sound;
+    test::RecordingSound sound;
 };
 
 TEST_F(EnterCityTest, EveryClassPlacesItsCitizensOnFreeGroundInItsOwnViews) {

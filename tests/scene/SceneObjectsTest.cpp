@@ -9,7 +9,7 @@
 namespace rq {
 namespace {
 
-using testing::TestGame;
+using test::TestGame;
 
 class SceneObjectsTest : public ::testing::Test {
 protected:

@@ -11,7 +11,7 @@
 #include "support/FakeFrontend.h"
 #include "support/TestSprites.h"
 
-namespace rq::testing {
+namespace rq::test {
 
 struct TestGame {
     std::unique_ptr<Game> game = std::make_unique<Game>();
@@ -21,4 +21,4 @@ struct TestGame {
     TestGame() { MakeTestSprites(game->sprites); }
 };
 
-}  // namespace rq::testing
+}  // namespace rq::test

@@ -6,7 +6,7 @@
 
 #include "main/Frontend.h"
 
-namespace rq::testing {
+namespace rq::test {
 
 class FakeFrontend : public Frontend {
 public:
@@ -73,4 +73,4 @@ public:
     Surface lastView;
 };
 
-}  // namespace rq::testing
+}  // namespace rq::test

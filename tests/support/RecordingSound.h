@@ -8,7 +8,7 @@
 
 #include "base/SoundPort.h"
 
-namespace rq::testing {
+namespace rq::test {
 
 class RecordingSound : public SoundPort {
 public:
@@ -17,4 +17,4 @@ public:
     std::vector<std::string> played;
 };
 
-}  // namespace rq::testing
+}  // namespace rq::test

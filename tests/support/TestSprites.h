@@ -6,7 +6,7 @@
 #include "sprite/CreateSprites.h"
 #include "sprite/SpriteSetup.h"
 
-namespace rq::testing {
+namespace rq::test {
 
 // Frames of the street's usual sizes: actors 24 × 32, crystals 12 × 12, a 60 × 50 ticket office,
 // an 80 × 60 capitol, 240-pixel trains, a 40 × 40 fuzzbomb and 640 × 120 skyline layers.
@@ -32,4 +32,4 @@ inline void MakeTestSprites(SpriteEngine& e) {
     CreateSprites(e);
 }
 
-}  // namespace rq::testing
+}  // namespace rq::test

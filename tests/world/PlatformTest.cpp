@@ -21,7 +21,7 @@ protected:
     static constexpr std::int16_t kHere = 1;  // Birmingham; its slot-1 train goes to city 2
 
     void SetUp() override {
-        testing::MakeTestSprites(spr);
+        test::MakeTestSprites(spr);
         BuildCityTable(w);
         BuildRailLinks(w);
         w.CurCity = kHere;
@@ -59,7 +59,7 @@ protected:
     World& w = *wp;
     std::unique_ptr<SpriteEngine> sp = std::make_unique<SpriteEngine>();
     SpriteEngine& spr = *sp;
-    testing::RecordingSound sound;
+    test::RecordingSound sound;
     EffectPlayer fx;
 };
 

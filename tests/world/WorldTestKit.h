@@ -18,7 +18,7 @@
 
 namespace rq::testkit {
 
-using RecordingSound = rq::testing::RecordingSound;
+using RecordingSound = rq::test::RecordingSound;
 
 class CountingDisplay : public CrystalDisplayPort {
 public:
