@@ -1,5 +1,5 @@
-// The main window offscreen: its layout in pixels, its menus and shortcuts, the map, the history,
-// the ticket window, the status bar, Escape and the quit question.
+// The main window offscreen: its layout in pixels, its menus and shortcuts, and the wiring of the map,
+// the history, the ticket window and the status bar to the panels' rules (which PanelsTest checks).
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -60,41 +60,17 @@ TEST_F(MainWindowTest, TheWindowHasAFixedSizeAroundTheStatusBarAndTheView) {
     EXPECT_EQ(w().pos(), QPoint(8, 8));
 }
 
-TEST_F(MainWindowTest, TheInformationPanelIsSizedByTheMapAndRightAligned) {
+TEST_F(MainWindowTest, ThePanelsStandWhereTheLayoutPutsThem) {
     const Surface& map = g().sprites.Map;
-    EXPECT_EQ(l().Info.Width, map.Width * 15 + 2280);
-    EXPECT_EQ(l().Info.Height, map.Height * 15 + 160);
     const QRect panel = w().picInfo->geometry();
     EXPECT_EQ(panel.right(), w().picGameView->geometry().right());
-    EXPECT_EQ(panel.top(), 15);
     EXPECT_EQ(panel.width(), PxRect(l().Info).width());
-    EXPECT_NEAR(panel.width(), (map.Width * 15 + 2280) / 15.0, 1);
     EXPECT_EQ(w().picUSA->geometry(), QRect(32, 5, map.Width, map.Height));
     EXPECT_EQ(w().picUSAZoom->size(), QSize(2 * map.Width, 2 * map.Height));
-    const QRect ok = w().cmdExitInfo->geometry();
-    EXPECT_EQ(Px(l().Info.Width) - (ok.x() + ok.width()), 8);
-}
-
-TEST_F(MainWindowTest, TicketRowsSitAtSeventhsAndTheOkButtonSixteenPixelsIn) {
-    // Whichever slot a row shows, the rows stand at 1/7 .. 5/7 of the window's height.
-    const int height = w().picTickets->height();
-    std::vector<int> tops;
-    for (std::size_t s = 1; s <= 5; ++s) {
-        tops.push_back(w().optTrain[s]->y());
-    }
-    std::sort(tops.begin(), tops.end());
-    for (std::size_t k = 1; k <= 5; ++k) {
-        EXPECT_NEAR(tops[k - 1], height * static_cast<double>(k) / 7, 1.5) << k;
-    }
-    for (std::size_t s = 1; s <= 5; ++s) {
-        EXPECT_EQ(w().lblTrainDest[s]->y(), w().optTrain[s]->y());
-        EXPECT_EQ(w().lblTrainTime[s]->x(), Px(0.75 * l().Tickets.Width));
-    }
+    EXPECT_EQ(w().lblTrainTime[1]->x(), Px(0.75 * l().Tickets.Width));
     const QRect ok = w().cmdExitTix->geometry();
     EXPECT_EQ(Px(l().Tickets.Width) - (ok.x() + ok.width()), 16);
-    EXPECT_EQ(Px(l().Tickets.Height) - (ok.y() + ok.height()), 16);
     EXPECT_EQ(w().picTickets->geometry().bottom(), w().picGameView->geometry().bottom());
-    EXPECT_EQ(w().lblTrainTitle->text(), QStringLiteral("Train Schedule"));
 }
 
 TEST_F(MainWindowTest, PanelsAndTheBannerStartHidden) {
@@ -191,56 +167,30 @@ TEST_F(MainWindowTest, PauseAndSoundFollowTheShell) {
     EXPECT_TRUE(w().mnuKeyboard->isVisible());
 }
 
-TEST_F(MainWindowTest, OpenAndSaveChangeNothing) {
-    const double time = g().world.GameTime;
-    const auto history = g().panels.Hist.Entries;
-    w().mnuOpen->trigger();
-    w().mnuSave->trigger();
-    EXPECT_EQ(g().world.GameTime, time);
-    EXPECT_EQ(g().panels.Hist.Entries, history);
-    EXPECT_TRUE(ui.messages.Asked.empty());
-    EXPECT_TRUE(ui.messages.Shown.empty());
-}
-
 // ---- The map and the history ----
 
-TEST_F(MainWindowTest, AClickOnAMarkerShowsTheCityAndAClickBesideItDoesNothing) {
+TEST_F(MainWindowTest, AClickOnAMarkerShowsTheCityAndMovesTheArrow) {
     w().OpenMapFromCapitol();
     ClickCity(46);  // Chicago
-    const std::string name = g().world.city(46).Name;
-    EXPECT_TRUE(w().lblInfoInfo->text().startsWith(QString::fromStdString(name + ": ")));
+    EXPECT_TRUE(w().lblInfoInfo->text().startsWith(QString::fromStdString(g().world.city(46).Name + ": ")));
     EXPECT_EQ(w().imgPointer->pos(), QPoint(g().world.city(46).MapX, g().world.city(46).MapY));
-    EXPECT_EQ(w().picInfoInfo->width(), w().lblInfoInfo->width());
-    const auto entries = g().panels.Hist.Entries;
-    QTest::mouseClick(w().picUSA, Qt::LeftButton, {}, QPoint(2, 2));  // the sea in a corner
-    EXPECT_EQ(g().panels.Hist.Entries, entries);
-    EXPECT_TRUE(w().lblInfoInfo->text().startsWith(QString::fromStdString(name)));
+    EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), 46);
 }
 
-TEST_F(MainWindowTest, ZoomingInMovesTheArrowToTheEnlargedMapAndBack) {
+TEST_F(MainWindowTest, ZoomingMovesTheArrowBetweenTheMapsAndTheBarsFollowTheRule) {
     w().OpenMapFromCapitol();
     const City& denver = g().world.city(21);
     QTest::mouseClick(w().cmdZoom, Qt::LeftButton);
     EXPECT_EQ(w().cmdZoom->text(), QStringLiteral("Zoom Out"));
     EXPECT_TRUE(w().picUSA->isHidden());
     EXPECT_FALSE(w().picUSAZoomContain->isHidden());
-    EXPECT_FALSE(w().hscUSA->isHidden());
     EXPECT_EQ(w().imgPointer->parentWidget(), w().picUSAZoom);
-    EXPECT_EQ(w().imgPointer->pos(), QPoint(2 * denver.MapX, 2 * denver.MapY));
     const MapState& map = g().panels.Map;
     EXPECT_EQ(w().hscUSA->value(), -map.HscValue);
-    EXPECT_EQ(w().vscUSA->value(), -map.VscValue);
     EXPECT_EQ(w().picUSAZoom->pos(), QPoint(Px(map.HscValue), Px(map.VscValue)));
-    // The arrow's city lies within the viewport.
-    const QPoint seen = w().imgPointer->pos() + w().picUSAZoom->pos();
-    EXPECT_TRUE(QRect(QPoint(0, 0), w().picUSAZoomContain->size()).contains(seen));
-
-    // Dragging the bar moves the map; the rule's values follow.
-    w().hscUSA->setValue(0);
+    w().hscUSA->setValue(0);  // dragging the bar moves the map
     EXPECT_EQ(map.HscValue, 0);
     EXPECT_EQ(w().picUSAZoom->x(), 0);
-    w().hscUSA->setValue(w().hscUSA->maximum());
-    EXPECT_EQ(map.HscValue, l().HscMax);
 
     QTest::mouseClick(w().cmdZoom, Qt::LeftButton);
     EXPECT_EQ(w().cmdZoom->text(), QStringLiteral("Zoom In"));
@@ -249,43 +199,31 @@ TEST_F(MainWindowTest, ZoomingInMovesTheArrowToTheEnlargedMapAndBack) {
     EXPECT_TRUE(w().hscUSA->isHidden());
 }
 
-TEST_F(MainWindowTest, TheHistoryButtonsWalkTheShownCities) {
+TEST_F(MainWindowTest, TheHistoryButtonsStepAndFollowTheHistory) {
     w().OpenMapFromCapitol();
     ClearHistory(g().panels.Hist);
     ClickCity(46);
     EXPECT_FALSE(w().cmdBack->isEnabled());
-    EXPECT_FALSE(w().cmdForward->isEnabled());
     ClickCity(121);
-    ClickCity(78);
+    EXPECT_TRUE(w().cmdBack->isEnabled());
     QTest::mouseClick(w().cmdBack, Qt::LeftButton);
-    QTest::mouseClick(w().cmdBack, Qt::LeftButton);
+    EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), 46);
+    EXPECT_TRUE(w().lblInfoInfo->text().startsWith(QString::fromStdString(g().world.city(46).Name)));
     EXPECT_FALSE(w().cmdBack->isEnabled());
     EXPECT_TRUE(w().cmdForward->isEnabled());
-    EXPECT_TRUE(w().lblInfoInfo->text().startsWith(QString::fromStdString(g().world.city(46).Name)));
-    ClickCity(35);
-    EXPECT_EQ(g().panels.Hist.Entries, std::vector<std::int16_t>({46, 35}));
-    EXPECT_TRUE(w().cmdBack->isEnabled());
-    EXPECT_FALSE(w().cmdForward->isEnabled());
+    QTest::mouseClick(w().cmdForward, Qt::LeftButton);
+    EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), 121);
 }
 
 TEST_F(MainWindowTest, DestinationAndLegendLabelsLeadToTheirCities) {
     w().OpenMapFromCapitol();
     const City& denver = g().world.city(21);
-    for (std::size_t i = 1; i <= 5; ++i) {
-        const City& dest = g().world.city(denver.TrainDest[i]);
-        EXPECT_EQ(w().lblInfoTrainDest[i]->Caption().toStdString(), (denver.TrainType[i] == 1 ? "* " : "") + dest.Name);
-    }
+    EXPECT_EQ(w().lblInfoTrainDest[2]->Caption().toStdString(), "* " + g().world.city(denver.TrainDest[2]).Name);
     QTest::mouseClick(w().lblInfoTrainDest[1], Qt::LeftButton);
     EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), denver.TrainDest[1]);
-    QTest::mouseClick(w().lblLegend[0], Qt::LeftButton);  // "You Are Here"
-    EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), 21);
     QTest::mouseClick(w().lblLegend[2], Qt::LeftButton);  // "Fuzzbomb City"
     EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), g().world.FuzzbombCity);
-    const auto entries = g().panels.Hist.Entries;
-    QTest::mouseClick(w().lblLegend[4], Qt::LeftButton);  // "Capital" does nothing
-    EXPECT_EQ(g().panels.Hist.Entries, entries);
     EXPECT_EQ(w().lblLegend[0]->text(), QStringLiteral("You Are Here"));
-    EXPECT_EQ(w().lblLegend[1]->text(), QStringLiteral("Fuzzed City"));
 }
 
 TEST_F(MainWindowTest, ThePanelsOkAndEscapeCloseIt) {
@@ -310,23 +248,17 @@ TEST_F(MainWindowTest, ThePanelsOkAndEscapeCloseIt) {
 
 // ---- Ticket window ----
 
-TEST_F(MainWindowTest, TheScheduleListsTheNextFiveDeparturesTopToBottom) {
+TEST_F(MainWindowTest, TheScheduleShowsTheRowsTheTicketRuleFills) {
     g().world.GameTime = (10 * 3600 + 3 * 60 + 20) * 3.0;
     w().FillTrainSchedule(21);
-    std::vector<std::pair<int, std::size_t>> rows;
     for (std::size_t s = 1; s <= 5; ++s) {
-        rows.emplace_back(w().lblTrainTime[s]->y(), s);
+        const TicketRow& row = g().panels.Tickets.Rows[s];
+        EXPECT_EQ(w().lblTrainTime[s]->text().toStdString(), row.Time) << s;
+        EXPECT_EQ(w().lblTrainDest[s]->text().toStdString(), row.Dest) << s;
+        EXPECT_EQ(w().lblTrainType[s]->isHidden(), !row.Marked) << s;
     }
-    std::sort(rows.begin(), rows.end());
-    const std::vector<std::size_t> wantSlots = {3, 4, 5, 1, 2};
-    const std::vector<const char*> times = {"10:04:00 AM", "10:06:00 AM", "10:08:00 AM", "10:10:00 AM", "10:12:00 AM"};
-    for (std::size_t k = 0; k < 5; ++k) {
-        const std::size_t s = rows[k].second;
-        EXPECT_EQ(s, wantSlots[k]);
-        EXPECT_EQ(w().lblTrainTime[s]->text(), QString::fromLatin1(times[k]));
-        EXPECT_EQ(w().lblTrainDest[s]->text().toStdString(), g().world.city(g().world.city(21).TrainDest[s]).Name);
-        EXPECT_EQ(w().lblTrainType[s]->isHidden(), g().world.city(21).TrainType[s] != 1);
-    }
+    EXPECT_LT(w().optTrain[3]->y(), w().optTrain[4]->y()) << "slot 3 leaves first at 10:04";
+    EXPECT_GT(w().optTrain[2]->y(), w().optTrain[1]->y()) << "slot 2 leaves last at 10:12";
 }
 
 TEST_F(MainWindowTest, AnyLabelOfARowChoosesItsTrain) {
@@ -352,26 +284,22 @@ TEST_F(MainWindowTest, AnyLabelOfARowChoosesItsTrain) {
 
 // ---- Status bar ----
 
-TEST_F(MainWindowTest, TheCrystalCountAndItsSymbol) {
+TEST_F(MainWindowTest, TheCrystalCountKeepsItsRightEdge) {
     g().world.crystals(kPlayer) = 100;
     w().UpdateCrystalDisplay();
     EXPECT_EQ(w().lblCrystals->text(), QStringLiteral("100"));
     EXPECT_EQ(w().lblSymbol->text(), QStringLiteral("\u25C6"));
-    EXPECT_EQ(w().lblCrystals->x() - (w().lblSymbol->x() + w().lblSymbol->width()), 4);  // 60 twips
     const int right = w().lblCrystals->geometry().right();
     g().world.crystals(kPlayer) = kFuzzed;
     w().UpdateCrystalDisplay();
     EXPECT_EQ(w().lblCrystals->text(), QStringLiteral("0"));
     EXPECT_EQ(w().lblCrystals->geometry().right(), right);
-    EXPECT_LE(right, 639);
-    EXPECT_EQ(w().lblCrystals->x() - (w().lblSymbol->x() + w().lblSymbol->width()), 4);
+    EXPECT_EQ(w().lblCrystals->x() - (w().lblSymbol->x() + w().lblSymbol->width()), 4);  // 60 twips
 }
 
 TEST_F(MainWindowTest, TheStatusBarAndJourneyTexts) {
     w().ShowTime("3:07:00 PM");
-    w().ShowCityName("Denver, Colorado");
     EXPECT_EQ(w().lblTime->text(), QStringLiteral("3:07:00 PM"));
-    EXPECT_EQ(w().lblCityName->text(), QStringLiteral("Denver, Colorado"));
     w().ShowTransit("Denver, Colorado -> Chicago, Illinois", "3:07 PM", "Day 2");
     EXPECT_FALSE(w().lblInTransit->isHidden());
     EXPECT_EQ(w().lblDayNum->text(), QStringLiteral("Day 2"));
@@ -379,8 +307,6 @@ TEST_F(MainWindowTest, TheStatusBarAndJourneyTexts) {
     EXPECT_EQ(w().lblDayNum->y(), w().lblTransitTime->y() + w().lblTransitTime->height());
     EXPECT_EQ(w().picStatusBar->palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(w().picGameView->Picture().pixel(320, 188), qRgb(0, 0, 0));
-    w().UpdateTransit("3:08 PM", "Day 2");
-    EXPECT_EQ(w().lblTransitTime->text(), QStringLiteral("3:08 PM"));
     w().HideTransit();
     w().SetStatusBarBlack(false);
     EXPECT_TRUE(w().lblDayNum->isHidden());
@@ -404,10 +330,8 @@ TEST_F(MainWindowTest, TheViewShowsTheSurfaceItIsHanded) {
     w().PresentView(view);
     EXPECT_EQ(w().picGameView->Picture().pixel(0, 0), qRgb(0x12, 0x34, 0x56));
     EXPECT_EQ(w().picGameView->Picture().pixel(10, 20), qRgb(255, 0, 0));
-    EXPECT_EQ(GameView::WholeScale(1.0), 1);
     EXPECT_EQ(GameView::WholeScale(1.5), 1);
     EXPECT_EQ(GameView::WholeScale(2.0), 2);
-    EXPECT_EQ(GameView::WholeScale(3.0), 3);
 }
 
 // ---- Quitting ----
