@@ -21,212 +21,6 @@
 namespace rq {
 namespace {
 
-// The game's 200 city names, as the game stores them (misspellings included), in number order.
-const std::array<const char*, kNumCities> kNames{"Birmingham, Alabama",
-                                                 "Huntsville, Alabama",
-                                                 "Mobile, Alabama",
-                                                 "Montgomery, Alabama",
-                                                 "Flagstaff, Arizona",
-                                                 "Mesa, Arizona",
-                                                 "Phoenix, Arizona",
-                                                 "Prescott, Arizona",
-                                                 "Tucson, Arizona",
-                                                 "Jonesboro, Arkansas",
-                                                 "Little Rock, Arkansas",
-                                                 "Fresno, California",
-                                                 "Los Angeles, California",
-                                                 "Santa Rosa, California",
-                                                 "Sacramento, California",
-                                                 "San Diego, California",
-                                                 "San Francisco, California",
-                                                 "San Jose, California",
-                                                 "Aspen, Colorado",
-                                                 "Colorado Springs, Colorado",
-                                                 "Denver, Colorado",
-                                                 "Grand Junction, Colorado",
-                                                 "Pueblo, Colorado",
-                                                 "Bridgeport, Connecticut",
-                                                 "Hartford, Connecticut",
-                                                 "New Haven, Connecticut",
-                                                 "Waterbury, Connecticut",
-                                                 "Dover, Delaware",
-                                                 "Newark, Delaware",
-                                                 "Wilmington, Delaware",
-                                                 "Washington, D.C.",
-                                                 "Fort Lauderdale, Florida",
-                                                 "Jacksonville, Florida",
-                                                 "Orlando, Florida",
-                                                 "Miami, Florida",
-                                                 "Tallahassee, Florida",
-                                                 "St. Petersburg, Florida",
-                                                 "Atlanta, Georgia",
-                                                 "Augusta, Georgia",
-                                                 "Macon, Georgia",
-                                                 "Savannah, Georgia",
-                                                 "Boise, Idaho",
-                                                 "Lewiston, Idaho",
-                                                 "Pocatello, Idaho",
-                                                 "Twin Falls, Idaho",
-                                                 "Chicago, Illinois",
-                                                 "Peoria, Illinois",
-                                                 "Rockford, Illinois",
-                                                 "Springfield, Illinois",
-                                                 "Urbana, Illinois",
-                                                 "Evansville, Indiana",
-                                                 "Gary, Indiana",
-                                                 "Fort Wayne, Indiana",
-                                                 "Indianapolis, Indiana",
-                                                 "South Bend, Indiana",
-                                                 "Cedar Rapids, Iowa",
-                                                 "Des Moines, Iowa",
-                                                 "Fort Dodge, Iowa",
-                                                 "Dodge City, Kansas",
-                                                 "Overland Park, Kansas",
-                                                 "Topeka, Kansas",
-                                                 "Wichita, Kansas",
-                                                 "Frankfort, Kentucky",
-                                                 "Lexington, Kentucky",
-                                                 "Louisville, Kentucky",
-                                                 "Baton Rouge, Louisiana",
-                                                 "Lafayette, Louisiana",
-                                                 "New Orleans, Louisiana",
-                                                 "Shreveport, Louisiana",
-                                                 "Augusta, Maine",
-                                                 "Lewiston, Maine",
-                                                 "Portland, Maine",
-                                                 "Rangor, Maine",
-                                                 "Annapolis, Maryland",
-                                                 "Baltimore, Maryland",
-                                                 "Frederick, Maryland",
-                                                 "Hagerstown, Maryland",
-                                                 "Boston, Massachusetts",
-                                                 "Gloucester, Massachusetts",
-                                                 "Lowell, Massachusetts",
-                                                 "Springfield, Massachusetts",
-                                                 "Worcester, Massachusetts",
-                                                 "Ann Arbor, Michigan",
-                                                 "Detroit, Michigan",
-                                                 "Flint, Michigan",
-                                                 "Grand Rapids, Michigan",
-                                                 "Lansing, Michigan",
-                                                 "Minneapolis, Minnesota",
-                                                 "St. Paul, Minnesota",
-                                                 "Rochester, Minnesota",
-                                                 "Greenville, Mississippi",
-                                                 "Jackson, Mississippi",
-                                                 "Tupelo, Mississippi",
-                                                 "Jefferson City, Missouri",
-                                                 "Kansas City, Missouri",
-                                                 "Springfield, Missouri",
-                                                 "St. Louis, Missouri",
-                                                 "Billings, Montana",
-                                                 "Butte, Montana",
-                                                 "Great Falls, Montana",
-                                                 "Helena, Montana",
-                                                 "Grand Island, Nebraska",
-                                                 "Lincoln, Nebraska",
-                                                 "Omaha, Nebraska",
-                                                 "Scottsbluff, Nebraska",
-                                                 "Concord, New Hampshire",
-                                                 "Manchester, New Hampshire",
-                                                 "Portsmouth, New Hampshire",
-                                                 "Rochester, New Hampshire",
-                                                 "Atlantic City, New Jersey",
-                                                 "Elizabeth, New Jersey",
-                                                 "Paterson, New Jersey",
-                                                 "Trenton, New Jersey",
-                                                 "Albuquerque, New Mexico",
-                                                 "Farmington, New Mexico",
-                                                 "Las Cruces, New Mexico",
-                                                 "Roswell, New Mexico",
-                                                 "Santa Fe, New Mexico",
-                                                 "Albany, New York",
-                                                 "Buffalo, New York",
-                                                 "New York, New York",
-                                                 "Syracuse, New York",
-                                                 "Rochester, New York",
-                                                 "Carson City, Nevada",
-                                                 "Las Vegas, Nevada",
-                                                 "Reno, Nevada",
-                                                 "Charlotte, North Carolina",
-                                                 "Durham, North Carolina",
-                                                 "Greensboro, North Carolina",
-                                                 "Raleigh, North Carolina",
-                                                 "Winston-Salem, North Carolina",
-                                                 "Bismarck, North Dakota",
-                                                 "Jamestown, North Dakota",
-                                                 "West Fargo, North Dakota",
-                                                 "Williston, North Dakota",
-                                                 "Akron, Ohio",
-                                                 "Cleveland, Ohio",
-                                                 "Cincinnati, Ohio",
-                                                 "Columbus, Ohio",
-                                                 "Dayton, Ohio",
-                                                 "Toledo, Ohio",
-                                                 "Oklahoma City, Oklahoma",
-                                                 "Shawnee, Oklahoma",
-                                                 "Stillwater, Oklahoma",
-                                                 "Tulsa, Oklahoma",
-                                                 "Eugene, Oregon",
-                                                 "Portland, Oregon",
-                                                 "Salem, Oregon",
-                                                 "Allentown, Pennsylvania",
-                                                 "Erie, Pennsylvania",
-                                                 "Harrisburg, Pennsylvania",
-                                                 "Lancaster, Pennsylvania",
-                                                 "Philadelphia, Pennsylvania",
-                                                 "Pittsburgh, Pennsylvania",
-                                                 "Scranton, Pennsylvania",
-                                                 "Providence, Rhode Island",
-                                                 "Warwick, Rhode Island",
-                                                 "Charleston, South Carolina",
-                                                 "Columbia, South Carolina",
-                                                 "Pierre, South Dakota",
-                                                 "Rapid City, South Dakota",
-                                                 "Souix Falls, South Dakota",
-                                                 "Chattanooga, Tennessee",
-                                                 "Knoxville, Tennessee",
-                                                 "Memphis, Tennessee",
-                                                 "Nashville, Tennessee",
-                                                 "Amarillo, Texas",
-                                                 "Austin, Texas",
-                                                 "Dallas, Texas",
-                                                 "Fort Worth, Texas",
-                                                 "Houston, Texas",
-                                                 "San Antonio, Texas",
-                                                 "Logan, Utah",
-                                                 "Orem, Utah",
-                                                 "Salt Lake City, Utah",
-                                                 "St. George, Utah",
-                                                 "Burlington, Vermont",
-                                                 "Montpelier, Vermont",
-                                                 "Charlottesville, Virginia",
-                                                 "Manassas, Virginia",
-                                                 "Newport News, Virginia",
-                                                 "Norfolk, Virginia",
-                                                 "Portsmouth, Virginia",
-                                                 "Richmond, Virginia",
-                                                 "Roanoke, Virginia",
-                                                 "Olympia, Washington",
-                                                 "Seattle, Washington",
-                                                 "Spokane, Washington",
-                                                 "Tacoma, Washington",
-                                                 "Walla Walla, Washington",
-                                                 "Charleston, West Virginia",
-                                                 "Morgantown, West Virginia",
-                                                 "Wheeling, West Virginia",
-                                                 "Green Bay, Wisconsin",
-                                                 "Madison, Wisconsin",
-                                                 "Milwaukee, Wisconsin",
-                                                 "Casper, Wyoming",
-                                                 "Cheyenne, Wyoming",
-                                                 "Green River, Wyoming",
-                                                 "Laramie, Wyoming"};
-
-const std::set<int> kCapitals{4,   7,   11,  15,  21,  25,  28,  31,  36,  38,  42,  49,  54,  57,  61,  63,  66,
-                              70,  74,  78,  87,  89,  92,  94,  101, 103, 106, 113, 118, 119, 124, 130, 132, 139,
-                              142, 148, 151, 156, 159, 160, 166, 168, 175, 178, 184, 186, 191, 195, 198};
-
 const std::set<int> kHubs{7, 13, 17, 21, 31, 35, 38, 46, 78, 121, 169, 187};
 
 // The given rows: size, scenery, map position and slots 1..5; a negative destination is a marked link.
@@ -290,16 +84,42 @@ protected:
 };
 World* CityNetworkTest::world = nullptr;
 
-TEST_F(CityNetworkTest, NamesAndCapitalsAreTheGamesOwn) {
-    int capitals = 0;
+// The names are the game's data; checked here are what every name must be and a few of them.
+TEST_F(CityNetworkTest, NamesAreUniqueCityCommaStateAndEveryStateHasOneCapital) {
+    std::set<std::string> names;
+    std::map<std::string, int> capitalsOfState;
+    std::string previousState;
+    std::set<std::string> statesSeen;
     for (int no = 1; no <= kNumCities; ++no) {
-        EXPECT_EQ(C(no).Name, kNames[At(no - 1)]) << "city " << no;
-        EXPECT_EQ(C(no).IsCapital, kCapitals.count(no) == 1) << C(no).Name;
-        capitals += C(no).IsCapital ? 1 : 0;
+        const std::string& name = C(no).Name;
+        const std::size_t comma = name.find(", ");
+        ASSERT_NE(comma, std::string::npos) << "city " << no << ": " << name;
+        EXPECT_GT(comma, 0u) << name;
+        EXPECT_TRUE(names.insert(name).second) << name << " twice";
+        const std::string state = name.substr(comma + 2);
+        // A state's cities stand together: a state seen before comes back only right after itself.
+        if (state != previousState) {
+            EXPECT_TRUE(statesSeen.insert(state).second) << name;
+        }
+        previousState = state;
+        capitalsOfState[state] += C(no).IsCapital ? 1 : 0;
+    }
+    int capitals = 0;
+    for (const auto& [state, n] : capitalsOfState) {
+        EXPECT_EQ(n, 1) << state;
+        capitals += n;
     }
     EXPECT_EQ(capitals, 49);
-    EXPECT_EQ(C(73).Name, "Rangor, Maine");
-    EXPECT_EQ(C(162).Name, "Souix Falls, South Dakota");
+    EXPECT_EQ(statesSeen.size(), 49u) << "the 48 mainland states and the capital district";
+    const std::map<int, std::pair<const char*, bool>> examples{
+        {1, {"Birmingham, Alabama", false}},  {4, {"Montgomery, Alabama", true}},
+        {31, {"Washington, D.C.", true}},     {73, {"Rangor, Maine", false}},
+        {121, {"New York, New York", false}}, {162, {"Souix Falls, South Dakota", false}},
+        {198, {"Cheyenne, Wyoming", true}},   {200, {"Laramie, Wyoming", false}}};
+    for (const auto& [no, row] : examples) {
+        EXPECT_EQ(C(no).Name, row.first);
+        EXPECT_EQ(C(no).IsCapital, row.second) << row.first;
+    }
     EXPECT_TRUE(C(0).Name.empty()) << "entry 0 is never a city";
 }
 
