@@ -312,32 +312,30 @@ TEST(iSprCreateBackBuffer, MakesABlackSurfaceOnce) {
     EXPECT_EQ(e.Back.At(0, 0), 5u);
 }
 
-TEST(CreateSprites, MakesEverySlotOfTheStreetWithItsFramesAndDelays) {
+TEST(CreateSprites, MakesSlotsOneTo134FromTheirFirstFramesWithThePlayerAndCitizensWalking) {
     auto e = MakeEngine();
     ASSERT_TRUE(CreateSprites(*e));
     EXPECT_FALSE((*e)[0].Created);
-    struct Row {
-        int first, last, from, to, delay;
-        bool animating;
-    };
-    for (const Row& r :
-         {Row{109, 109, 0, 3, 3, true}, Row{110, 134, 8, 11, 3, true}, Row{1, 100, 12, 17, 1, false},
-          Row{103, 103, 18, 18, 0, false}, Row{104, 104, 19, 19, 0, false}, Row{105, 105, 22, 25, 1, true},
-          Row{101, 101, 20, 20, 0, false}, Row{102, 102, 21, 21, 0, false}, Row{106, 106, 26, 26, 0, false},
-          Row{107, 107, 27, 27, 0, false}, Row{108, 108, 28, 28, 0, false}}) {
-        for (int slot = r.first; slot <= r.last; ++slot) {
-            const Sprite& s = (*e)[slot];
-            EXPECT_TRUE(s.Created) << slot;
-            EXPECT_FALSE(s.Shown) << slot;
-            EXPECT_EQ(s.FirstFrame, r.from) << slot;
-            EXPECT_EQ(s.LastFrame, r.to) << slot;
-            EXPECT_EQ(s.Frame, r.from) << slot;
-            EXPECT_EQ(s.FrameDelay, r.delay) << slot;
-            EXPECT_EQ(s.Animating, r.animating) << slot;
-        }
+    for (int slot = 1; slot < kSpriteSlots; ++slot) {
+        const Sprite& s = (*e)[slot];
+        EXPECT_TRUE(s.Created) << slot;
+        EXPECT_FALSE(s.Shown) << slot;
+        EXPECT_EQ(s.Frame, s.FirstFrame) << slot;
+        EXPECT_LE(s.FirstFrame, s.LastFrame) << slot;
+        EXPECT_LE(s.LastFrame, 28) << slot;
     }
+    // The player walks with frames 0-3 at the platform; the street's citizens with the citizen look 8-11.
+    EXPECT_EQ((*e)[109].FirstFrame, 0);
+    EXPECT_EQ((*e)[109].LastFrame, 3);
     EXPECT_EQ((*e)[109].X, 960);
     EXPECT_EQ((*e)[109].Y, 188);
+    EXPECT_TRUE((*e)[109].Animating);
+    for (int slot = 110; slot <= 134; ++slot) {
+        EXPECT_EQ((*e)[slot].FirstFrame, 8) << slot;
+        EXPECT_EQ((*e)[slot].LastFrame, 11) << slot;
+        EXPECT_TRUE((*e)[slot].Animating) << slot;
+    }
+    EXPECT_FALSE((*e)[1].Animating) << "a crystal plays only once it is collected";
     EXPECT_FALSE(CreateSprites(*e)) << "the slots exist already";
 }
 
