@@ -40,6 +40,7 @@ GameApp::GameApp() : game_(std::make_unique<Game>()) {
 
 GameApp::~GameApp() {
     tmrGameLoop_.stop();
+    game_->effects.Port = nullptr;
     SprShutdown(game_->sprites);
 }
 
@@ -64,6 +65,9 @@ bool GameApp::Main(std::uint64_t seed) {
     }
     crystalDisplay_ = std::make_unique<CrystalDisplay>(*frmMain_);
     game_->world.CrystalDisplay = crystalDisplay_.get();
+    // The effects play from the program folder; without an audio device the game is silent.
+    voice_.Open(shell.AppPath);
+    game_->effects.Port = &voice_;
 
     frmMain_->BuildTrackStrip();
     frmMain_->LayoutTicketWindow();

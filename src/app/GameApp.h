@@ -9,6 +9,7 @@
 
 #include "main/Game.h"
 #include "main/GameLoop.h"
+#include "sound/SdlVoice.h"
 #include "ui/MainWindow.h"
 #include "ui/SplashWindow.h"
 
@@ -34,6 +35,7 @@ private:
     std::unique_ptr<SplashWindow> frmSplash_;
     std::unique_ptr<GameLoop> loop_;
     std::unique_ptr<CrystalDisplay> crystalDisplay_;
+    SdlVoice voice_;
     QTimer tmrGameLoop_;
     QElapsedTimer clock_;
     std::string settingsPath_;
