@@ -106,9 +106,23 @@ def maxcryst():
     return out
 
 
+def whistle_blast(length):
+    """One blast of a three-chime whistle (D#4, F#4, A#4) that slides up to pitch, with breath."""
+    blast = []
+    for freq, gain in ((311.1, 0.55), (370.0, 0.5), (466.2, 0.45)):
+        slide = lambda tt, f=freq: f * (0.9 + 0.1 * min(1.0, tt / 0.1))
+        voice = tone(slide, length, ((1, 1.0), (2, 0.3), (3, 0.12), (4, 0.05)))
+        breath = resonant(Noise(int(freq)).samples(length), freq, q=30.0, mode="band")
+        mix_into(blast, [v + 0.6 * b for v, b in zip(voice, breath)], 0.0, gain)
+    return multiply(blast, envelope(len(blast), 0.05, release=min(0.3, length / 4)))
+
+
+# The game plays this sound when a train comes in and again, cutting into it, when the train whistles
+# before leaving 0.75 to 0.9 s later. A short blast, a gap around that moment and a long blast make
+# one toot on arrival and toot-toooot on departure, and the cut falls where no whistle sounds.
 def train():
-    """A train coming in: a chord whistle that slides up to pitch over a rumbling, clacking train."""
-    seconds = 2.2
+    """A train coming in: a short and a long whistle blast over a rumbling, clacking train."""
+    seconds = 2.3
     count = n_samples(seconds)
     noise = Noise(0x7A11)
     rumble = lowpass(lowpass([noise.next() for _ in range(count)], 120), 160)
@@ -124,19 +138,10 @@ def train():
         t += gap
         gap *= 1.04
     ground = [r + c for r, c in zip(rumble, clack[:count])]
-    ground = multiply(ground, [min(1.0, i / n_samples(0.3)) * (1 - 0.4 * i / count) for i in range(count)])
-
-    whistle = []
-    start, length = 0.15, 1.55
-    for freq, gain in ((311.1, 0.55), (370.0, 0.5), (466.2, 0.45)):  # D#4, F#4, A#4: a bright minor chord
-        slide = lambda tt, f=freq: f * (0.9 + 0.1 * min(1.0, tt / 0.12))
-        voice = tone(slide, length, ((1, 1.0), (2, 0.3), (3, 0.12), (4, 0.05)))
-        breath = resonant(Noise(int(freq)).samples(length), freq, q=30.0, mode="band")
-        voice = [v + 0.6 * b for v, b in zip(voice, breath)]
-        mix_into(whistle, voice, 0.0, gain)
-    whistle = multiply(whistle, envelope(len(whistle), 0.06, release=0.35))
+    ground = multiply(ground, [min(1.0, i / n_samples(0.05)) * (1 - 0.4 * i / count) for i in range(count)])
     out = list(ground)
-    mix_into(out, whistle, start, 0.7)
+    mix_into(out, whistle_blast(0.5), 0.03, 0.7)
+    mix_into(out, whistle_blast(1.05), 0.95, 0.7)
     return multiply(out, envelope(len(out), 0.01, release=0.3))
 
 
