@@ -31,47 +31,30 @@ protected:
     void Arrive() { ProcessArrivals(W(), Spr(), fx, 1, 2); }
 };
 
-TEST_F(ArrivalsTest, CleanRidersJoinACleanCityAsTheyAre) {
-    const V home = AddCitizens(2, {4, 4});
-    const V riders = NewRiders({3, 0});
-    Seat(1, 2, kStages, riders);
-    Arrive();
-    EXPECT_EQ(CitizensOf(2), (V{home[0], home[1], riders[0], riders[1]}));
-    EXPECT_EQ(W().crystals(riders[0]), 3);
-    EXPECT_EQ(W().crystals(riders[1]), 0);
-    EXPECT_TRUE(Queue(2, 2).empty());
+// A clean rider keeps its crystals in a clean city and is fuzzed in a fuzzed city or the fuzzbomb
+// city; the city is judged as it was before the rider joined (one fuzzy alone reads "Fuzzed City").
+TEST_F(ArrivalsTest, RidersJoinTheCityAndAreFuzzedWhereTheCityIsFuzzed) {
+    const struct {
+        std::initializer_list<std::int16_t> home;
+        bool fuzzbomb;
+        std::int16_t after;  // the clean rider's crystals after the arrival
+    } cases[] = {{{4, 4}, false, 3}, {{-1, -1}, false, kFuzzed}, {{4, 4}, true, kFuzzed}, {{-1}, false, kFuzzed}};
+    for (const auto& c : cases) {
+        TestWorld t;
+        t.Link(1, 2, 2);
+        const V home = t.AddCitizens(2, c.home);
+        t.W().FuzzbombCity = c.fuzzbomb ? 2 : 0;
+        const V riders = t.NewRiders({3, 0});
+        t.Seat(1, 2, kStages, riders);
+        ProcessArrivals(t.W(), t.Spr(), fx, 1, 2);
+        V all = home;
+        all.insert(all.end(), riders.begin(), riders.end());
+        EXPECT_EQ(t.CitizensOf(2), all) << home.size();
+        EXPECT_EQ(t.W().crystals(riders[0]), c.after) << home.size() << (c.fuzzbomb ? " fuzzbomb" : "");
+        EXPECT_EQ(t.W().crystals(riders[1]), c.after == kFuzzed ? kFuzzed : 0);
+        EXPECT_TRUE(t.Queue(2, 2).empty());
+    }
     EXPECT_FALSE(fx.SceneBuilding);
-}
-
-TEST_F(ArrivalsTest, ACleanRiderIsFuzzedInAFuzzedCity) {
-    AddCitizens(2, {-1, -1});
-    const V riders = NewRiders({4, -1});
-    Seat(1, 2, kStages, riders);
-    Arrive();
-    EXPECT_EQ(W().crystals(riders[0]), kFuzzed);
-    EXPECT_EQ(W().crystals(riders[1]), kFuzzed);
-    EXPECT_EQ(W().city(2).NumCitizens, 4);
-    EXPECT_EQ(CityDescription(W(), 2), "Fuzzed City");
-}
-
-TEST_F(ArrivalsTest, ACleanRiderIsFuzzedInTheFuzzbombCity) {
-    AddCitizens(2, {4, 4});
-    W().FuzzbombCity = 2;
-    const V riders = NewRiders({4});
-    Seat(1, 2, kStages, riders);
-    Arrive();
-    EXPECT_EQ(W().crystals(riders[0]), kFuzzed);
-    EXPECT_EQ(W().city(2).NumCitizens, 3);
-}
-
-TEST_F(ArrivalsTest, TheCitysDescriptionIsReadBeforeTheRiderJoins) {
-    // A clean rider with crystals arriving in an all-fuzzed city would make it read "4 Crystals"
-    // once it had joined; the rule looks at the city as it was.
-    AddCitizens(2, {-1});
-    const V riders = NewRiders({4});
-    Seat(1, 2, kStages, riders);
-    Arrive();
-    EXPECT_EQ(W().crystals(riders[0]), kFuzzed);
 }
 
 TEST_F(ArrivalsTest, AFullCitySendsTheRiderOnward) {

@@ -22,29 +22,27 @@ protected:
     std::unique_ptr<World> w = std::make_unique<World>();
 };
 
-TEST_F(ClockTest, MidnightShowsAsTwelveAm) {
-    EXPECT_EQ(At(0, 0), "12:00:00 AM");
-    EXPECT_EQ(At(0, 1), "12:00 AM");
-    // One tick after midnight is still the same second.
-    EXPECT_EQ(At(1, 0), "12:00:00 AM");
-    EXPECT_EQ(At(2.999, 0), "12:00:00 AM");
-    EXPECT_EQ(At(3, 0), "12:00:01 AM");
-}
-
-TEST_F(ClockTest, NoonAndAfternoonHours) {
-    EXPECT_EQ(At(129600, 0), "12:00:00 PM");
-    EXPECT_EQ(At(133200, 0), "12:20:00 PM");
-    EXPECT_EQ(At(140400, 0), "1:00:00 PM");
-    EXPECT_EQ(At(140400, 1), "1:00 PM");
-    // 11:59:59 in the morning is still AM; the hour has no leading zero, minutes and seconds have.
-    EXPECT_EQ(At(129597, 0), "11:59:59 AM");
-    EXPECT_EQ(At(3 * (13 * 3600 + 5 * 60 + 9), 0), "1:05:09 PM");
-    EXPECT_EQ(At(3 * (9 * 3600 + 7 * 60), 1), "9:07 AM");
-}
-
-TEST_F(ClockTest, OtherModesGiveAnEmptyText) {
-    EXPECT_EQ(At(140400, 2), "");
-    EXPECT_EQ(At(140400, -1), "");
+TEST_F(ClockTest, TheTwoFormatsOfTheTimeOfDay) {
+    // Three units a second; the hour has no leading zero, minutes and seconds have; other modes are empty.
+    const struct {
+        double time;
+        std::int16_t mode;
+        const char* text;
+    } cases[] = {
+        {0, 0, "12:00:00 AM"},
+        {0, 1, "12:00 AM"},
+        {2.999, 0, "12:00:00 AM"},
+        {3, 0, "12:00:01 AM"},
+        {129597, 0, "11:59:59 AM"},
+        {129600, 0, "12:00:00 PM"},
+        {140400, 0, "1:00:00 PM"},
+        {140400, 1, "1:00 PM"},
+        {3 * (13 * 3600 + 5 * 60 + 9), 0, "1:05:09 PM"},
+        {3 * (9 * 3600 + 7 * 60), 1, "9:07 AM"},
+        {140400, 2, ""},
+        {140400, -1, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(At(c.time, c.mode), c.text) << c.time << " mode " << c.mode;
 }
 
 TEST_F(ClockTest, LastSecondOfTheDayDoesNotRollOver) {
@@ -70,22 +68,10 @@ TEST_F(ClockTest, MidnightRollsOverAndDropsTheRest) {
     EXPECT_EQ(w->DayNum, 6);
 }
 
-TEST_F(ClockTest, EveryTwoMinutesServeTheNextSlot) {
-    EXPECT_EQ(SlotAt(0), 1);
-    EXPECT_EQ(SlotAt(359), 1);
-    EXPECT_EQ(SlotAt(360), 2);
-    EXPECT_EQ(SlotAt(720), 3);
-    EXPECT_EQ(SlotAt(1080), 4);
-    EXPECT_EQ(SlotAt(1440), 5);
-    EXPECT_EQ(SlotAt(1799), 5);
-    EXPECT_EQ(SlotAt(1800), 1);
-    // The rhythm repeats every ten minutes all day.
-    EXPECT_EQ(SlotAt(259200 - 1), 5);
-    EXPECT_EQ(SlotAt(10800 + 3 * 180), 2);
-}
-
-TEST_F(ClockTest, BeforeTheFirstTickThereIsNoSlot) {
-    EXPECT_EQ(SlotAt(-1), 0);
+TEST_F(ClockTest, EveryTwoMinutesServeTheNextSlotAndBeforeTheFirstTickThereIsNone) {
+    const std::pair<double, int> cases[] = {{0, 1},    {359, 1},  {360, 2},        {720, 3},   {1440, 5},
+                                            {1799, 5}, {1800, 1}, {259200 - 1, 5}, {11340, 2}, {-1, 0}};
+    for (const auto& [time, slot] : cases) EXPECT_EQ(SlotAt(time), slot) << time;
 }
 
 }  // namespace
