@@ -411,14 +411,5 @@ TEST_F(PanelOkTest, TheInformationPanelsOkPushesActorsRight) {
     EXPECT_EQ(Actor().Y, 510);
 }
 
-TEST_F(PanelOkTest, WithNobodyOnThePlayerNothingMoves) {
-    SprShowAt(g->sprites, kFirstActorSlot, 500, 700);
-    cmdExitTix_Click(*g);
-    cmdExitInfo_Click(*g);
-    EXPECT_EQ(Actor().X, 500);
-    EXPECT_EQ(Actor().Y, 700);
-    EXPECT_TRUE(Player().Shown);
-}
-
 }  // namespace
 }  // namespace rq

@@ -1,6 +1,8 @@
 // Composing the scene, erasing, presenting, the sky colour, the slot table and shutdown.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "base/Random.h"
 #include "sprite/Blit.h"
 #include "sprite/CreateSprites.h"
@@ -336,6 +338,15 @@ TEST(CreateSprites, MakesSlotsOneTo134FromTheirFirstFramesWithThePlayerAndCitize
         EXPECT_TRUE((*e)[slot].Animating) << slot;
     }
     EXPECT_FALSE((*e)[1].Animating) << "a crystal plays only once it is collected";
+    // Each kind of thing has frames of its own: the crystals, the street's citizens and every single
+    // slot from 101 to 109 share no frame with another kind.
+    std::map<int, int> kindOfFrame;
+    for (int slot = 1; slot < kSpriteSlots; ++slot) {
+        const int kind = slot <= 100 ? 1 : slot >= 110 ? 110 : slot;
+        for (int f = (*e)[slot].FirstFrame; f <= (*e)[slot].LastFrame; ++f) {
+            EXPECT_EQ(kindOfFrame.emplace(f, kind).first->second, kind) << "frame " << f << " of slot " << slot;
+        }
+    }
     EXPECT_FALSE(CreateSprites(*e)) << "the slots exist already";
 }
 

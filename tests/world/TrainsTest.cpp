@@ -139,7 +139,9 @@ TEST_F(TrainsTest, TheDepartureTableGrowsWithTheDrawAndTheCityAndSendsAtMostThre
     };
     for (const Example& e : {Example{2, 3, 18, 0}, Example{5, 4, 18, 1}, Example{10, 5, 16, 0}, Example{10, 5, 17, 1},
                              Example{15, 3, 19, 2}, Example{11, 5, 19, 3}, Example{11, 2, 19, 1}, Example{16, 4, 15, 0},
-                             Example{16, 4, 18, 2}, Example{25, 5, 14, 1}, Example{25, 5, 18, 3}}) {
+                             Example{16, 4, 18, 2}, Example{25, 5, 14, 1}, Example{25, 5, 18, 3}, Example{8, 2, 17, 0},
+                             Example{8, 3, 18, 1}, Example{13, 3, 17, 0}, Example{12, 4, 17, 1}, Example{12, 4, 18, 1},
+                             Example{12, 4, 19, 2}, Example{20, 2, 16, 0}, Example{20, 3, 19, 2}}) {
         EXPECT_EQ(send(e.citizens, e.size, e.r), e.riders)
             << e.citizens << " citizens, size " << e.size << ", draw " << e.r;
     }
