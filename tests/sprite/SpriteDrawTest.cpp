@@ -37,14 +37,6 @@ TEST(SprShowAt, AnUncreatedOrImpossibleSlotIsLeftAlone) {
     }
 }
 
-TEST(SprShowAt, ASpritePastTheBackBufferEdgeSavesOnlyWhatExists) {
-    auto e = MakeEngine();
-    Make(*e, 101, 18, 18, false, 0);
-    SprShowAt(*e, 101, 1280, 150);  // the train arriving from the right edge
-    EXPECT_TRUE((*e)[101].Shown);
-    EXPECT_EQ((*e)[101].X, 1280);
-}
-
 TEST(SprHideAndMove, HiddenSpritesKeepTheirPlaceAndBlockedOnesDoNotMove) {
     auto e = MakeEngine();
     Make(*e, 109, 0, 3, true, 3);
