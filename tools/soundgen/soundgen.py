@@ -9,11 +9,11 @@ import wave
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from synth import (  # noqa: E402
-    RATE, Noise, envelope, fade_edges, highpass, loudest_window_rms, lowpass, mix_into, multiply,
+    RATE, Noise, b_weighted, envelope, fade_edges, highpass, loudest_window_rms, lowpass, mix_into, multiply,
     n_samples, note, peak, resonant, saw_partials, scale, silence, soft_clip, square_partials, tone)
 
-# Every effect is scaled to the same loudness (RMS of its loudest 50 ms), unless that would take its
-# peak above -1 dBFS; then the peak decides.
+# Every effect is scaled to the same loudness (the B-weighted RMS of its loudest 50 ms), unless that
+# would take its peak above -1 dBFS; then the peak decides.
 TARGET_RMS_DB = -17.0
 PEAK_LIMIT_DB = -1.0
 
@@ -126,7 +126,7 @@ def train():
     count = n_samples(seconds)
     noise = Noise(0x7A11)
     rumble = lowpass(lowpass([noise.next() for _ in range(count)], 120), 160)
-    rumble = scale(rumble, 9.0)
+    rumble = scale(rumble, 6.0)
     # Wheels on rail joints: pairs of knocks, four a second, slowing a little as it brakes.
     clack = [0.0] * count
     knock = multiply(lowpass(Noise(0xC1AC).samples(0.03), 900), envelope(n_samples(0.03), 0.001, decay=0.008))
@@ -195,7 +195,7 @@ EFFECTS = (
 
 def level(samples):
     """Scales a sound to the common loudness, keeping its peak under the limit."""
-    rms = loudest_window_rms(samples)
+    rms = loudest_window_rms(b_weighted(samples))
     gain = 10 ** (TARGET_RMS_DB / 20) / rms
     top = 10 ** (PEAK_LIMIT_DB / 20) * 0.995
     gain = min(gain, top / peak(samples))
@@ -221,7 +221,7 @@ def main():
         samples = level(fade_edges(make()))
         write_wav(os.path.join(args.out, name), samples)
         print(f"{name:14} {len(samples) / RATE:5.3f} s  peak {20 * math.log10(peak(samples)):6.2f} dBFS  "
-              f"loudness {20 * math.log10(loudest_window_rms(samples)):6.2f} dBFS")
+              f"loudness {20 * math.log10(loudest_window_rms(b_weighted(samples))):6.2f} dBFS(B)")
 
 
 if __name__ == "__main__":

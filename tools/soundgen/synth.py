@@ -148,6 +148,36 @@ def peak(samples):
     return max(abs(x) for x in samples)
 
 
+# The B-weighting curve: the ear's sensitivity at a moderate listening level (about 70 phon), where a
+# low hum counts for less than a whistle of the same level, but not as little as A-weighting says.
+B_WEIGHT_HIGHPASS = (20.6, 20.6, 158.5)
+B_WEIGHT_LOWPASS = (12194.0, 12194.0)
+
+
+def _b_filters(samples):
+    x = samples
+    for corner in B_WEIGHT_HIGHPASS:
+        x = highpass(x, corner)
+    for corner in B_WEIGHT_LOWPASS:
+        x = lowpass(x, corner)
+    return x
+
+
+def _gain_at_1khz():
+    probe = [math.sin(2 * math.pi * 1000 * i / RATE) for i in range(RATE // 5)]
+    out = _b_filters(probe)
+    tail = RATE // 10
+    return math.sqrt(sum(v * v for v in probe[-tail:]) / sum(v * v for v in out[-tail:]))
+
+
+B_WEIGHT_GAIN_1KHZ = _gain_at_1khz()
+
+
+def b_weighted(samples):
+    """The samples weighted as the ear hears them (the B curve's poles as one-pole filters, 0 dB at 1 kHz)."""
+    return scale(_b_filters(samples), B_WEIGHT_GAIN_1KHZ)
+
+
 def loudest_window_rms(samples, window=0.05):
     """RMS of the loudest window (50 ms by default); past the end counts as silence, so that a
     short click is not rated louder than it sounds."""
