@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,31 +19,23 @@
 
 namespace rq::test {
 
-// A 16-bit mono PCM wave file of `frames` samples that all have one value, so that the disk
-// driver's output shows which file played and for how long.
-inline std::string WaveBytes(std::int16_t value, int frames, int rate = 44100, std::uint16_t formatTag = 1) {
+// A 16-bit mono wave file at 44 100 Hz whose samples all have one value, so that the disk driver's
+// output shows which file played and for how long.
+inline std::string WaveBytes(std::int16_t value, int frames, std::uint16_t formatTag = 1) {
     std::string b;
-    auto u32 = [&b](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) b.push_back(static_cast<char>((v >> (8 * i)) & 0xFFu));
-    };
-    auto u16 = [&b](std::uint16_t v) {
-        b.push_back(static_cast<char>(v & 0xFFu));
-        b.push_back(static_cast<char>(v >> 8));
+    const auto put = [&b](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) b.push_back(static_cast<char>((v >> (8 * i)) & 0xFFu));
     };
     const auto dataBytes = static_cast<std::uint32_t>(frames) * 2u;
     b += "RIFF";
-    u32(36u + dataBytes);
+    put(36u + dataBytes, 4);
     b += "WAVEfmt ";
-    u32(16);
-    u16(formatTag);
-    u16(1);
-    u32(static_cast<std::uint32_t>(rate));
-    u32(static_cast<std::uint32_t>(rate) * 2u);
-    u16(2);
-    u16(16);
+    for (const auto& [v, bytes] :
+         {std::pair{16u, 4}, {formatTag, 2}, {1u, 2}, {44100u, 4}, {88200u, 4}, {2u, 2}, {16u, 2}})
+        put(v, bytes);
     b += "data";
-    u32(dataBytes);
-    for (int i = 0; i < frames; ++i) u16(static_cast<std::uint16_t>(value));
+    put(dataBytes, 4);
+    for (int i = 0; i < frames; ++i) put(static_cast<std::uint16_t>(value), 2);
     return b;
 }
 
@@ -60,29 +54,20 @@ inline std::filesystem::path TestFolder() {
     return dir;
 }
 
-// Uses SDL's disk driver, which writes what the device plays to a file at the speed of a sound card.
+// SDL's disk driver writes what the device plays to a file, at the pace of a sound card.
 inline void UseDiskDriver(const std::filesystem::path& output) {
     SDL_setenv("SDL_AUDIODRIVER", "disk", 1);
     SDL_setenv("SDL_DISKAUDIOFILE", output.string().c_str(), 1);
 }
 
-// Waits (at most a few seconds) until the voice has handed everything queued to the device.
-inline void WaitUntilQuiet(const SdlVoice& voice) {
-    for (int i = 0; i < 500 && voice.Playing(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
-// The 16-bit samples in a raw output file.
-inline std::vector<std::int16_t> ReadSamples(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+// Lets the voice play out what it has queued (a few seconds at most), closes it and returns what it played.
+inline std::vector<std::int16_t> PlayOut(SdlVoice& voice, const std::filesystem::path& output) {
+    for (int i = 0; i < 500 && voice.Playing(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    voice.Close();
+    std::ifstream in(output, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::vector<std::int16_t> samples(bytes.size() / 2);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const auto lo = static_cast<std::uint8_t>(bytes[2 * i]);
-        const auto hi = static_cast<std::uint8_t>(bytes[2 * i + 1]);
-        samples[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
-    }
+    if (!samples.empty()) std::memcpy(samples.data(), bytes.data(), samples.size() * 2);  // the device's byte order
     return samples;
 }
 
