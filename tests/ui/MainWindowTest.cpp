@@ -299,7 +299,9 @@ TEST_F(MainWindowTest, TheCrystalCountKeepsItsRightEdge) {
 
 TEST_F(MainWindowTest, TheStatusBarAndJourneyTexts) {
     w().ShowTime("3:07:00 PM");
+    w().ShowCityName("Denver, Colorado");
     EXPECT_EQ(w().lblTime->text(), QStringLiteral("3:07:00 PM"));
+    EXPECT_EQ(w().lblCityName->text(), QStringLiteral("Denver, Colorado"));
     w().ShowTransit("Denver, Colorado -> Chicago, Illinois", "3:07 PM", "Day 2");
     EXPECT_FALSE(w().lblInTransit->isHidden());
     EXPECT_EQ(w().lblDayNum->text(), QStringLiteral("Day 2"));
