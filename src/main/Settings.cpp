@@ -47,6 +47,15 @@ std::vector<std::string> ReadLines(const std::string& path) {
     return lines;
 }
 
+// A value in a matching pair of double or single quotes reads without them, as the profile functions
+// read it: JoyStick="Y" is Y.
+std::string Unquoted(const std::string& value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
 // "[name]" → name; anything else → empty.
 std::string SectionName(const std::string& line) {
     const std::string t = Trim(line);
@@ -80,7 +89,7 @@ std::string GetProfileString(const std::string& path, const std::string& section
         std::string k;
         std::string v;
         if (inSection && KeyOfLine(line, k, v) && SameName(k, key)) {
-            return v;
+            return Unquoted(v);
         }
     }
     return fallback;

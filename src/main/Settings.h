@@ -8,7 +8,8 @@
 namespace rq {
 
 // Reads a key of an INI file the way the Windows profile functions do: the value after '=', with
-// surrounding blanks removed; `fallback` when the file, the section or the key is missing.
+// surrounding blanks and one pair of enclosing quotes removed; `fallback` when the file, the section
+// or the key is missing.
 std::string GetProfileString(const std::string& path, const std::string& section, const std::string& key,
                              const std::string& fallback);
 

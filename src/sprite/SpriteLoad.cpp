@@ -138,12 +138,19 @@ bool iSprLoadMask(SpriteEngine& e, const std::string& appPath, const std::string
     return LoadSheetLike(e.Mask, e.Sheet, "sprite sheet", appPath, fileName, loader, messages);
 }
 
-bool iSprLoadBMP(Surface& picture, const std::string& appPath, const std::string& fileName, PictureLoader& loader,
-                 MessagePort& messages) {
+bool iSprLoadBMP(Surface& picture, const std::string& appPath, const std::string& fileName, const PictureBounds& bounds,
+                 PictureLoader& loader, MessagePort& messages) {
     Surface loaded;
     std::string error;
     if (!loader.Load(ProgramFile(appPath, fileName), loaded, error)) {
         return Fail(messages, kBmpError, error);
+    }
+    if (loaded.Width < bounds.MinWidth || loaded.Width > bounds.MaxWidth || loaded.Height < bounds.MinHeight ||
+        loaded.Height > bounds.MaxHeight) {
+        return Fail(messages, kBmpError,
+                    "Invalid picture: " + fileName + " is " + SizeText(loaded) + " pixels; it must be " +
+                        std::to_string(bounds.MinWidth) + " to " + std::to_string(bounds.MaxWidth) + " wide and " +
+                        std::to_string(bounds.MinHeight) + " to " + std::to_string(bounds.MaxHeight) + " high");
     }
     picture = std::move(loaded);
     return true;
@@ -195,6 +202,11 @@ bool iSprLoadGfx(SpriteEngine& e, const std::string& appPath, const std::string&
     std::string error;
     if (!ReadFrameFile(content.str(), frames, error)) {
         return Fail(messages, kGfxError, error + " in " + fileName);
+    }
+    if (frames.size() <= static_cast<std::size_t>(kFramesNeeded)) {
+        return Fail(messages, kGfxError,
+                    fileName + " holds " + std::to_string(frames.size() - 1) + " frames; the game needs frames 0 to " +
+                        std::to_string(kFramesNeeded - 1));
     }
     // Every frame is drawn from both sheets; one that does not lie on them is a damaged file.
     for (std::size_t i = 0; i + 1 < frames.size(); ++i) {

@@ -12,6 +12,16 @@ namespace rq {
 
 // The most frames a frame file may announce; more is taken for a damaged file.
 inline constexpr int kMaxFrameRecords = 1024;
+// The frames the sprite slots use (0 to 28, see CreateSprites); a frame file with fewer is refused.
+inline constexpr int kFramesNeeded = 29;
+
+// The sizes, in pixels, a plain picture may have for its role (both ends included).
+struct PictureBounds {
+    int MinWidth = 1;
+    int MinHeight = 1;
+    int MaxWidth = 0;
+    int MaxHeight = 0;
+};
 
 // Every loader puts appPath (the program folder; a missing trailing separator is added) in front
 // of fileName. On failure it shows "The following error occurred in <procedure>():", a line feed and
@@ -26,12 +36,13 @@ bool iSprLoadMask(SpriteEngine& e, const std::string& appPath, const std::string
                   MessagePort& messages);
 
 // A plain picture (tracks.bmp into SpriteEngine::Track, usa.bmp into SpriteEngine::Map) into
-// `picture`. Its failure message names iSprLoadBMP.
-bool iSprLoadBMP(Surface& picture, const std::string& appPath, const std::string& fileName, PictureLoader& loader,
-                 MessagePort& messages);
+// `picture`; a picture of a size outside `bounds` is refused. Its failure message names iSprLoadBMP.
+bool iSprLoadBMP(Surface& picture, const std::string& appPath, const std::string& fileName, const PictureBounds& bounds,
+                 PictureLoader& loader, MessagePort& messages);
 
-// Reads the frame file into gFrames (N records and one all-zero entry after them). Every frame
-// must have a positive size and lie inside the sprite sheet, so load the sheets first.
+// Reads the frame file into gFrames (N records and one all-zero entry after them). It must hold at
+// least kFramesNeeded frames, each of a positive size and inside the sprite sheet, so load the
+// sheets first.
 bool iSprLoadGfx(SpriteEngine& e, const std::string& appPath, const std::string& fileName, MessagePort& messages);
 
 // Reads the numbers of a frame file with the rules of sequential input: a number ends at a comma,

@@ -1,25 +1,60 @@
-// Decodes a picture file with QImage and converts it once to 32-bit RGB pixels.
+// Decodes a picture file with QImage, once its headers are known to fit the file, into 32-bit RGB pixels.
 #include "ui/QtPictureLoader.h"
 
-#include <QFileInfo>
-#include <QImage>
+#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
+
+#include "sprite/BmpLayout.h"
 
 namespace rq {
 
-bool QtPictureLoader::Load(const std::string& path, Surface& out, std::string& error) {
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo::exists(file)) {
-        error = "File not found: " + path;
-        return false;
+QImage DecodePicture(const QByteArray& bytes, const std::string& name, std::string& error) {
+    auto invalid = [&](const std::string& why) {
+        error = "Invalid picture: " + name + " (" + why + ")";
+        return QImage();
+    };
+    // QImage fills the rows a short file lacks with whatever memory held, so the headers are checked
+    // on the very bytes it then decodes.
+    BmpLayout layout;
+    std::string why;
+    if (!ReadBmpLayout(
+            {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())}, layout,
+            why)) {
+        return invalid(why);
     }
-    QImageReader reader(file);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
     QImage image = reader.read();
     if (image.isNull()) {
-        error = "Invalid picture: " + path + " (" + reader.errorString().toStdString() + ")";
+        return invalid(reader.errorString().toStdString());
+    }
+    if (image.width() != layout.Width || image.height() != layout.Height) {
+        return invalid("decoded at a size other than its header's");
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage ReadPicture(const std::string& path, std::string& error) {
+    QFile file(QString::fromStdString(path));
+    if (!file.exists()) {
+        error = "File not found: " + path;
+        return {};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = "Invalid picture: " + path + " (" + file.errorString().toStdString() + ")";
+        return {};
+    }
+    return DecodePicture(file.readAll(), path, error);
+}
+
+bool QtPictureLoader::Load(const std::string& path, Surface& out, std::string& error) {
+    const QImage image = ReadPicture(path, error);
+    if (image.isNull()) {
         return false;
     }
-    image = image.convertToFormat(QImage::Format_RGB32);
     Surface surface(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));

@@ -1,13 +1,13 @@
 // The splash window: polls the start-up handshake and hands over to the main window on a click.
 #include "ui/SplashWindow.h"
 
-#include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include "ui/QtPictureLoader.h"
 
 namespace rq {
 
@@ -51,12 +51,10 @@ SplashWindow::SplashWindow(const Shell& shell, MessagePort& messages, QWidget* p
         move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
     }
 
-    const QString file = QString::fromStdString(shell.AppPath) + "splash.bmp";
-    QImageReader reader(file);
-    picture_ = reader.read();
+    std::string error;
+    picture_ = ReadPicture(shell.AppPath + "splash.bmp", error);
     if (picture_.isNull()) {
-        const QString why = QFileInfo::exists(file) ? reader.errorString() : "File not found: " + file;
-        messages.ShowMessage("The following error occurred in frmSplsh_load():\n" + why.toStdString());
+        messages.ShowMessage("The following error occurred in frmSplsh_load():\n" + error);
     }
 }
 

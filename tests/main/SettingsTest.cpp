@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "main/Settings.h"
 
@@ -35,16 +36,23 @@ protected:
 
 TEST_F(SettingsTest, OnlyAnUpperCaseYAsksForTheJoystick) {
     EXPECT_FALSE(ReadJoystickSetting(path));  // no file: keyboard mode
-    Write("[Railquest]\nJoyStick=Y\n");
-    EXPECT_TRUE(ReadJoystickSetting(path));
-    Write("[Railquest]\nJoyStick=y\n");
-    EXPECT_FALSE(ReadJoystickSetting(path));
-    Write("[Railquest]\nJoyStick=N\n");
-    EXPECT_FALSE(ReadJoystickSetting(path));
-    Write("[Railquest]\nJoyStick=Yes\n");
-    EXPECT_FALSE(ReadJoystickSetting(path));
-    Write("[Other]\nJoyStick=Y\n");
-    EXPECT_FALSE(ReadJoystickSetting(path));
+    const std::pair<const char*, bool> cases[] = {
+        {"[Railquest]\nJoyStick=Y\n", true},
+        {"[Railquest]\nJoyStick=\"Y\"\n", true},  // quotes are not part of the value
+        {"[Railquest]\nJoyStick='Y'\n", true},
+        {"[Railquest]\nJoyStick=y\n", false},
+        {"[Railquest]\nJoyStick=\"y\"\n", false},
+        {"[Railquest]\nJoyStick=\"Y\n", false},  // an unclosed quote stays
+        {"[Railquest]\nJoyStick=\"Y'\n", false},
+        {"[Railquest]\nJoyStick=\"\"Y\"\"\n", false},  // only one pair comes off
+        {"[Railquest]\nJoyStick=N\n", false},
+        {"[Railquest]\nJoyStick=Yes\n", false},
+        {"[Other]\nJoyStick=Y\n", false},
+    };
+    for (const auto& [text, joystick] : cases) {
+        Write(text);
+        EXPECT_EQ(ReadJoystickSetting(path), joystick) << text;
+    }
 }
 
 TEST_F(SettingsTest, SectionAndKeyNamesIgnoreCaseAndBlanksAroundTheValue) {

@@ -12,6 +12,7 @@
 #include "main/Settings.h"
 #include "main/Startup.h"
 #include "sprite/BmpPictureLoader.h"
+#include "support/BmpBytes.h"
 #include "support/FakeFrontend.h"
 
 namespace rq {
@@ -36,9 +37,6 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     bool Load() { return LoadGameFiles(*game, pictures, fe); }
-    void Damage(const std::string& file, const std::string& content) const {
-        std::ofstream(dir / file, std::ios::binary | std::ios::trunc) << content;
-    }
 
     fs::path dir;
     std::unique_ptr<Game> game = std::make_unique<Game>();
@@ -81,23 +79,56 @@ TEST_F(StartupTest, EachMissingFileStopsStartUpWithItsLoadersMessage) {
 }
 
 TEST_F(StartupTest, DamagedFilesAreRefusedWithAMessage) {
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"railquest.bmp", "BM this is no picture"},
-        {"masks.bmp", std::string(10, '\0')},
-        {"usa.bmp", "BM"},
-        {"railquest.dat", "29\n0,0,24,32\n"},          // fewer records than announced
-        {"railquest.dat", "3\n0,0,24,32\nx,y,z,w\n"},  // not numbers
-        {"railquest.dat", "1\n0,0,99999,32\n"},        // a frame outside the sheet
-        {"railquest.dat", "-4\n"},                     // a negative count
+    const std::string gfx = "The following error occurred in iSprLoadGfx():\n";
+    const std::string bmp = "The following error occurred in iSprLoadBMP():\n";
+    const std::string ends = "(the file ends before its picture does)";
+    auto cut = [this](const std::string& file, std::size_t drop) {
+        std::vector<std::uint8_t> b = test::FileBytes((dir / file).string());
+        b.resize(b.size() - drop);
+        return b;
     };
-    for (const auto& [file, content] : cases) {
+    auto bytes = [](const std::string& text) { return std::vector<std::uint8_t>(text.begin(), text.end()); };
+    std::string frames28 = "28\n";
+    for (int i = 0; i < 28; ++i) frames28 += "0,0,24,32\n";
+    struct Case {
+        std::string file;
+        std::vector<std::uint8_t> content;
+        std::string heading;  // empty: the file is fine
+        std::string why;
+    };
+    const Case cases[] = {
+        {"railquest.bmp", cut("railquest.bmp", 1), gfx, ends},
+        {"masks.bmp", cut("masks.bmp", 640 * 3), gfx, ends},
+        {"tracks.bmp", cut("tracks.bmp", 1), bmp, ends},
+        {"usa.bmp", cut("usa.bmp", 431310 - 55), bmp, ends},
+        {"usa.bmp", bytes("BM"), bmp, "(the file ends inside its header)"},
+        {"usa.bmp", test::Bmp24(488, 366), "", ""},
+        {"usa.bmp", test::Bmp24(489, 302), bmp, "usa.bmp is 489 x 302 pixels; it must be"},
+        {"usa.bmp", test::Bmp24(476, 367), bmp, "usa.bmp is 476 x 367 pixels"},
+        {"usa.bmp", test::Bmp24(458, 302), bmp, "usa.bmp is 458 x 302 pixels"},  // a city off the map
+        {"tracks.bmp", test::Bmp24(640, 10), "", ""},
+        {"tracks.bmp", test::Bmp24(641, 10), bmp, "tracks.bmp is 641 x 10 pixels"},
+        {"tracks.bmp", test::Bmp24(32, 11), bmp, "tracks.bmp is 32 x 11 pixels"},
+        {"railquest.dat", bytes(frames28), gfx, "railquest.dat holds 28 frames; the game needs frames 0 to 28"},
+        {"railquest.dat", bytes("29\n0,0,24,32\n"), gfx, "Input past end of file"},
+        {"railquest.dat", bytes("3\n0,0,24,32\nx,y,z,w\n"), gfx, "Type mismatch"},
+        {"railquest.dat", bytes("-4\n"), gfx, "Bad frame count"},
+    };
+    for (const Case& c : cases) {
         SetUp();
-        Damage(file, content);
+        std::ofstream(dir / c.file, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(c.content.data()), static_cast<std::streamsize>(c.content.size()));
         game = std::make_unique<Game>();
         game->shell.AppPath = dir.string() + "/";
         fe.messages.clear();
-        EXPECT_FALSE(Load()) << file << ": " << content;
-        EXPECT_EQ(fe.messages.size(), 1u) << file;
+        EXPECT_EQ(Load(), c.heading.empty()) << c.file << ": " << c.why;
+        if (c.heading.empty()) {
+            EXPECT_TRUE(fe.messages.empty()) << c.file << ": " << fe.messages.front();
+            continue;
+        }
+        ASSERT_EQ(fe.messages.size(), 1u) << c.file;
+        EXPECT_EQ(fe.messages[0].rfind(c.heading, 0), 0u) << fe.messages[0];
+        EXPECT_NE(fe.messages[0].find(c.why), std::string::npos) << fe.messages[0];
     }
 }
 

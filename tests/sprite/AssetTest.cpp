@@ -29,7 +29,7 @@ protected:
         ASSERT_TRUE(iSprCreateBackBuffer(*e, kBackBufferWidth, kBackBufferHeight));
         ASSERT_TRUE(iSprLoadSheet(*e, AssetsDir(), "railquest.bmp", loader, messages));
         ASSERT_TRUE(iSprLoadMask(*e, AssetsDir(), "masks.bmp", loader, messages));
-        ASSERT_TRUE(iSprLoadBMP(e->Track, AssetsDir(), "tracks.bmp", loader, messages));
+        ASSERT_TRUE(iSprLoadBMP(e->Track, AssetsDir(), "tracks.bmp", PictureBounds{1, 1, 640, 10}, loader, messages));
         ASSERT_TRUE(iSprLoadGfx(*e, AssetsDir(), "railquest.dat", messages));
         ASSERT_TRUE(messages.Shown.empty()) << messages.Shown.front();
     }

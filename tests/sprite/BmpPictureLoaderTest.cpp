@@ -2,40 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "sprite/BmpPictureLoader.h"
+#include "support/BmpBytes.h"
 
 namespace rq {
 namespace {
 
-void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
-    }
-}
-
-// A 24-bit bitmap, w × h, pixel (x, y) = colour(x, y); bottom-up unless topDown.
-std::vector<std::uint8_t> Bmp24(int w, int h, bool topDown) {
-    const std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) / 4 * 4;
-    std::vector<std::uint8_t> b(54 + stride * static_cast<std::size_t>(h), 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    Put32(b, 2, static_cast<std::uint32_t>(b.size()));
-    Put32(b, 10, 54);
-    Put32(b, 14, 40);
-    Put32(b, 18, static_cast<std::uint32_t>(w));
-    Put32(b, 22, static_cast<std::uint32_t>(topDown ? -h : h));
-    b[26] = 1;
-    b[28] = 24;
-    for (int y = 0; y < h; ++y) {
-        const int fileRow = topDown ? y : h - 1 - y;
-        for (int x = 0; x < w; ++x) {
-            const std::size_t p = 54 + stride * static_cast<std::size_t>(fileRow) + static_cast<std::size_t>(x) * 3;
-            b[p] = static_cast<std::uint8_t>(x);      // blue
-            b[p + 1] = static_cast<std::uint8_t>(y);  // green
-            b[p + 2] = 0xA0;                          // red
-        }
-    }
-    return b;
-}
+using test::Bmp24;
 
 TEST(DecodeBmp, ReadsBottomUpAndTopDownRowsWithPadding) {
     for (bool topDown : {false, true}) {
@@ -50,31 +22,35 @@ TEST(DecodeBmp, ReadsBottomUpAndTopDownRowsWithPadding) {
     }
 }
 
+TEST(DecodeBmp, ReadsEightBitPixelsThroughTheirColourTable) {
+    // 2 × 1 pixels of 8 bits with a two-entry colour table.
+    Surface s;
+    std::string error;
+    std::vector<std::uint8_t> b = Bmp24(1, 1);
+    b.resize(54 + 8 + 4);
+    b[28] = 8;
+    test::Put32(b, 18, 2);
+    test::Put32(b, 46, 2);
+    test::Put32(b, 10, 62);
+    test::Put32(b, 54, 0x00112233u);
+    test::Put32(b, 58, 0x00445566u);
+    b[62] = 1;
+    b[63] = 0;
+    ASSERT_TRUE(DecodeBmp(b, "x.bmp", s, error)) << error;
+    EXPECT_EQ(s.At(0, 0), 0x00445566u);
+    EXPECT_EQ(s.At(1, 0), 0x00112233u);
+    b[63] = 2;
+    EXPECT_FALSE(DecodeBmp(b, "x.bmp", s, error));
+    EXPECT_EQ(error, "Invalid picture: x.bmp (a pixel outside the colour table)");
+}
+
 TEST(DecodeBmp, RefusesDamagedFilesWithADescription) {
-    const std::vector<std::uint8_t> good = Bmp24(5, 3, false);
-    std::vector<std::vector<std::uint8_t>> bad;
-    bad.emplace_back(good.begin(), good.begin() + 60);  // pixels cut off
-    bad.emplace_back(good.begin(), good.begin() + 20);  // header cut off
-    auto notBm = good;
-    notBm[0] = 'X';
-    bad.push_back(notBm);
-    auto rle = good;
-    rle[30] = 1;
-    bad.push_back(rle);
-    auto huge = good;
-    Put32(huge, 18, 0x7FFFFFFFu);
-    bad.push_back(huge);
-    auto zero = good;
-    Put32(zero, 22, 0);
-    bad.push_back(zero);
-    auto farData = good;
-    Put32(farData, 10, 0xFFFFFFF0u);
-    bad.push_back(farData);
-    for (const auto& bytes : bad) {
+    for (const auto& [what, bytes, why] : test::DamagedBitmaps()) {
         Surface s;
         std::string error;
-        EXPECT_FALSE(DecodeBmp(bytes, "x.bmp", s, error));
-        EXPECT_NE(error.find("x.bmp"), std::string::npos) << error;
+        EXPECT_FALSE(DecodeBmp(bytes, "x.bmp", s, error)) << what;
+        EXPECT_EQ(error.rfind("Invalid picture: x.bmp (", 0), 0u) << what << ": " << error;
+        EXPECT_NE(error.find(why), std::string::npos) << what << ": " << error;
         EXPECT_FALSE(s.Exists());
     }
 }

@@ -45,43 +45,58 @@ protected:
     RecordingMessages messages;
 };
 
+// The frame file's text: `records` (the first `given` frames), then 1 × 1 frames up to the 29 the
+// game needs.
+std::string Needed(const std::string& records, int given) {
+    std::string text = std::to_string(kFramesNeeded) + "\n" + records + "\n";
+    for (int i = given; i < kFramesNeeded; ++i) text += "0,0,1,1\n";
+    return text;
+}
+
 TEST_F(FrameFile, RecordsBecomeFramesFollowedByOneAllZeroEntry) {
-    ASSERT_TRUE(Load("3\r\n0,0,20,30\r\n20,0,20,30\r\n40, 5 ,10,10\r\n"));
-    ASSERT_EQ(e->gFrames.size(), 4u);
+    ASSERT_TRUE(Load(Needed("0,0,20,30\r\n20,0,20,30\r\n40, 5 ,10,10\r", 3)));
+    ASSERT_EQ(e->gFrames.size(), 30u);
     EXPECT_EQ(e->gFrames[1].SrcX, 20);
     EXPECT_EQ(e->gFrames[2].SrcX, 40);
     EXPECT_EQ(e->gFrames[2].SrcY, 5);
     EXPECT_EQ(e->gFrames[2].Height, 10);
-    EXPECT_EQ(e->gFrames[3].Width, 0);
-    EXPECT_EQ(e->gFrames[3].SrcX, 0);
+    EXPECT_EQ(e->gFrames[29].Width, 0);
+    EXPECT_EQ(e->gFrames[29].SrcX, 0);
     EXPECT_TRUE(messages.Shown.empty());
 }
 
-TEST_F(FrameFile, NumbersEndAtCommasLineBreaksOrBlanksAndTheRestIsIgnored) {
-    ASSERT_TRUE(Load("  2 0 0\n20\t30,,0,7.5,12 this is ignored"));
-    ASSERT_EQ(e->gFrames.size(), 3u);
-    EXPECT_EQ(e->gFrames[0].Width, 20);
-    EXPECT_EQ(e->gFrames[0].Height, 30);
-    EXPECT_EQ(e->gFrames[1].SrcX, 0) << "an empty field reads 0";
-    EXPECT_EQ(e->gFrames[1].SrcY, 0);
-    EXPECT_EQ(e->gFrames[1].Width, 8) << "7.5 rounds to the even 8";
-    EXPECT_EQ(e->gFrames[1].Height, 12);
+TEST(FrameFileText, NumbersEndAtCommasLineBreaksOrBlanksAndTheRestIsIgnored) {
+    std::vector<SpriteFrame> frames;
+    std::string error;
+    ASSERT_TRUE(ReadFrameFile("  2 0 0\n20\t30,,0,7.5,12 this is ignored", frames, error)) << error;
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_EQ(frames[0].Width, 20);
+    EXPECT_EQ(frames[0].Height, 30);
+    EXPECT_EQ(frames[1].SrcX, 0) << "an empty field reads 0";
+    EXPECT_EQ(frames[1].SrcY, 0);
+    EXPECT_EQ(frames[1].Width, 8) << "7.5 rounds to the even 8";
+    EXPECT_EQ(frames[1].Height, 12);
 }
 
-TEST_F(FrameFile, ACountOfZeroGivesTheSingleZeroEntry) {
-    ASSERT_TRUE(Load("0\n"));
-    ASSERT_EQ(e->gFrames.size(), 1u);
-    EXPECT_EQ(e->gFrames[0].Width, 0);
-    EXPECT_EQ(e->gFrames[0].SrcX, 0);
+TEST(FrameFileText, JunkNumbersAndAbsurdCountsAreRefused) {
+    for (const char* junk :
+         {"2\n0,0,20,x\n0,0,1,1", "1\n0,0,2O,30", "1\n0;0;20;30", "1\n0,0,20,30e", "1\n0,0,-,30", "1\n0,0,99999,30",
+          "70000\n", "1\n0,0,1e3,30", "-1\n0,0,20,30", "-32768\n", "1025\n0,0,20,30", "32767\n"}) {
+        std::vector<SpriteFrame> frames;
+        std::string error;
+        EXPECT_FALSE(ReadFrameFile(junk, frames, error)) << junk;
+        EXPECT_FALSE(error.empty()) << junk;
+        EXPECT_TRUE(frames.empty()) << junk;
+    }
 }
 
 TEST_F(FrameFile, FewerRecordsThanAnnouncedIsAReadError) {
-    EXPECT_FALSE(Load("3\n0,0,20,30\n20,0,20,30\n"));
+    EXPECT_FALSE(Load("29\n0,0,20,30\n20,0,20,30\n"));
     ExpectUnchanged();
     ASSERT_EQ(messages.Shown.size(), 1u);
     EXPECT_EQ(messages.Shown[0].rfind(kGfxHeading, 0), 0u) << messages.Shown[0];
     EXPECT_NE(messages.Shown[0].find("Input past end of file"), std::string::npos);
-    EXPECT_NE(messages.Shown[0].find("frame 2 of 3"), std::string::npos);
+    EXPECT_NE(messages.Shown[0].find("frame 2 of 29"), std::string::npos);
 }
 
 TEST_F(FrameFile, AnEmptyFileIsAReadError) {
@@ -90,44 +105,38 @@ TEST_F(FrameFile, AnEmptyFileIsAReadError) {
     EXPECT_NE(messages.Shown[0].find("Input past end of file"), std::string::npos);
 }
 
-TEST_F(FrameFile, JunkNumbersAreRefused) {
-    for (const char* junk : {"2\n0,0,20,x\n0,0,1,1", "1\n0,0,2O,30", "1\n0;0;20;30", "1\n0,0,20,30e", "1\n0,0,-,30",
-                             "1\n0,0,99999,30", "70000\n", "1\n0,0,1e3,30"}) {
+// Without frames 0 to 28 some sprite slot would take the all-zero closing entry as a 0 × 0 look.
+TEST_F(FrameFile, FewerFramesThanTheSlotsUseAreRefused) {
+    for (int n : {0, 1, 28}) {
         messages.Shown.clear();
-        EXPECT_FALSE(Load(junk)) << junk;
-        ExpectUnchanged();
-        ASSERT_EQ(messages.Shown.size(), 1u) << junk;
-        EXPECT_EQ(messages.Shown[0].rfind(kGfxHeading, 0), 0u);
-    }
-}
-
-TEST_F(FrameFile, NegativeAndAbsurdCountsAreRefused) {
-    for (const char* count : {"-1\n", "-32768\n", "1025\n", "32767\n"}) {
-        messages.Shown.clear();
-        EXPECT_FALSE(Load(std::string(count) + "0,0,20,30\n")) << count;
+        std::string text = std::to_string(n) + "\n";
+        for (int i = 0; i < n; ++i) text += "0,0,1,1\n";
+        EXPECT_FALSE(Load(text)) << n;
         ExpectUnchanged();
         ASSERT_EQ(messages.Shown.size(), 1u);
-        EXPECT_NE(messages.Shown[0].find("Bad frame count"), std::string::npos) << messages.Shown[0];
+        EXPECT_EQ(messages.Shown[0],
+                  kGfxHeading + "railquest.dat holds " + std::to_string(n) + " frames; the game needs frames 0 to 28");
     }
+    EXPECT_TRUE(Load(Needed("", 0)));
 }
 
 TEST_F(FrameFile, FramesOffTheSheetOrWithoutSizeAreRefused) {
-    for (const char* file : {"1\n81,0,20,30", "1\n0,21,20,30", "1\n-1,0,20,30", "1\n0,-5,20,30",
-                             "2\n0,0,20,30\n0,0,0,30", "1\n0,0,20,-30", "1\n32767,32767,32767,32767"}) {
+    for (const char* record : {"81,0,20,30", "0,21,20,30", "-1,0,20,30", "0,-5,20,30", "0,0,0,30", "0,0,20,-30",
+                               "32767,32767,32767,32767"}) {
         messages.Shown.clear();
-        EXPECT_FALSE(Load(file)) << file;
+        EXPECT_FALSE(Load(Needed(record, 1))) << record;
         ExpectUnchanged();
         ASSERT_EQ(messages.Shown.size(), 1u);
         EXPECT_EQ(messages.Shown[0].rfind(kGfxHeading, 0), 0u);
     }
-    EXPECT_TRUE(Load("1\n80,20,20,30")) << "a frame in the bottom-right corner is on the sheet";
+    EXPECT_TRUE(Load(Needed("80,20,20,30", 1))) << "a frame in the bottom-right corner is on the sheet";
 }
 
 TEST_F(FrameFile, FramesNeedTheSheetsLoadedFirst) {
     e->Sheet.Release();
     e->Mask.Release();
-    EXPECT_FALSE(Load("1\n0,0,20,30"));
-    EXPECT_TRUE(Load("0"));
+    EXPECT_FALSE(Load(Needed("", 0)));
+    ExpectUnchanged();
 }
 
 TEST_F(FrameFile, AMissingFileIsReportedByName) {
@@ -192,10 +201,11 @@ TEST(PlainPictures, LoadIntoTheSurfaceGivenOrShowTheBmpMessage) {
     SpriteEngine e;
     FakePictures pictures;
     RecordingMessages messages;
+    const PictureBounds any{1, 1, 1000, 1000};
     pictures.Pictures["/g/tracks.bmp"] = Surface(32, 10, 0x00808080u);
-    EXPECT_TRUE(iSprLoadBMP(e.Track, "/g", "tracks.bmp", pictures, messages));
+    EXPECT_TRUE(iSprLoadBMP(e.Track, "/g", "tracks.bmp", any, pictures, messages));
     EXPECT_EQ(e.Track.Width, 32);
-    EXPECT_FALSE(iSprLoadBMP(e.Map, "/g", "usa.bmp", pictures, messages));
+    EXPECT_FALSE(iSprLoadBMP(e.Map, "/g", "usa.bmp", any, pictures, messages));
     ASSERT_EQ(messages.Shown.size(), 1u);
     EXPECT_EQ(messages.Shown[0], "The following error occurred in iSprLoadBMP():\nFile not found: /g/usa.bmp");
     EXPECT_FALSE(e.Map.Exists());

@@ -203,7 +203,7 @@ int Run(const std::string& assets, const std::string& out) {
     if (!iSprCreateBackBuffer(e, kBackBufferWidth, kBackBufferHeight) ||
         !iSprLoadSheet(e, assets, "railquest.bmp", loader, messages) ||
         !iSprLoadMask(e, assets, "masks.bmp", loader, messages) ||
-        !iSprLoadBMP(e.Track, assets, "tracks.bmp", loader, messages) ||
+        !iSprLoadBMP(e.Track, assets, "tracks.bmp", PictureBounds{1, 1, kViewWidth, kViewHeight}, loader, messages) ||
         !iSprLoadGfx(e, assets, "railquest.dat", messages) || !CreateSprites(e)) {
         return 1;
     }
