@@ -44,9 +44,9 @@ GameApp::~GameApp() {
     SprShutdown(game_->sprites);
 }
 
-bool GameApp::Main(std::uint64_t seed) {
+bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     Shell& shell = game_->shell;
-    shell.AppPath = QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString() + "/";
+    shell.AppPath = appPath;
 
     frmMain_ = std::make_unique<MainWindow>(*game_);
     frmMain_->SetSettingsPath(settingsPath_);

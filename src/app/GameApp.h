@@ -20,8 +20,9 @@ public:
     GameApp();
     ~GameApp();
 
-    // Start-up; false after the failure exit (a loader has shown its message).
-    bool Main(std::uint64_t seed);
+    // Start-up with the game's files in appPath (ending in '/'); false after the failure exit (a loader
+    // has shown its message).
+    bool Main(std::uint64_t seed, const std::string& appPath);
 
     std::string SettingsPath() const { return settingsPath_; }
 

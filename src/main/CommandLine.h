@@ -1,10 +1,9 @@
-// The game's command line: --seed N, --dump-world FILE, --simulate DAYS, --help.
+// What the game's command line asks for (read by the app's parser, run by the game and its commands).
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace rq {
 
@@ -12,18 +11,9 @@ struct CommandLine {
     std::optional<std::uint64_t> Seed;
     std::optional<std::string> DumpWorldFile;  // "-" is standard output
     std::optional<int> SimulateDays;
+    std::optional<std::string> DataDir;  // the folder of the game's files, when given
     bool Help = false;
-    std::vector<std::string> Passthrough;  // options for the window system (-platform, -style, ...)
+    bool Version = false;
 };
-
-struct ParseResult {
-    CommandLine Line;
-    std::string Error;  // empty when the arguments are good
-};
-
-ParseResult ParseCommandLine(const std::vector<std::string>& args);
-
-// The usage text printed by --help.
-std::string UsageText();
 
 }  // namespace rq

@@ -1,0 +1,189 @@
+// Reading the game's command line: one table of options, a check per value, a one-line error.
+#include "app/AppCommandLine.h"
+
+#include <QCommandLineParser>
+#include <charconv>
+#include <limits>
+
+#include "base/Version.h"
+
+namespace rq {
+
+namespace {
+
+template <typename T>
+bool ParseNumber(const std::string& text, T& out) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    auto [ptr, ec] = std::from_chars(first, last, out);
+    return ec == std::errc() && ptr == last && !text.empty();
+}
+
+// Each reader stores its option's value in the command line, or returns why it cannot.
+using ValueReader = std::string (*)(const std::string& value, CommandLine& line);
+
+std::string ReadSeed(const std::string& value, CommandLine& line) {
+    std::uint64_t seed = 0;
+    if (!ParseNumber(value, seed)) {
+        return "--seed takes a whole number from 0 to " + std::to_string(std::numeric_limits<std::uint64_t>::max()) +
+               ", not '" + value + "'";
+    }
+    line.Seed = seed;
+    return {};
+}
+
+std::string ReadDumpWorld(const std::string& value, CommandLine& line) {
+    if (value.empty()) {
+        return "--dump-world needs a file name (- for standard output)";
+    }
+    line.DumpWorldFile = value;
+    return {};
+}
+
+std::string ReadSimulate(const std::string& value, CommandLine& line) {
+    int days = 0;
+    if (!ParseNumber(value, days) || days < 1 || days > 100000) {
+        return "--simulate takes a number of days from 1 to 100000, not '" + value + "'";
+    }
+    line.SimulateDays = days;
+    return {};
+}
+
+std::string ReadDataDir(const std::string& value, CommandLine& line) {
+    if (value.empty()) {
+        return "--datadir needs a folder name";
+    }
+    line.DataDir = value;
+    return {};
+}
+
+struct ValueOption {
+    const char* Name;
+    const char* ValueName;
+    const char* Description;
+    ValueReader Read;
+};
+
+// The options that take a value, in the order of the help text.
+constexpr ValueOption kValueOptions[] = {
+    {"seed", "N", "start the world from random seed N (default: from the clock)", ReadSeed},
+    {"dump-world", "FILE", "write the world after start-up as JSON to FILE (- for standard output) and exit",
+     ReadDumpWorld},
+    {"simulate", "DAYS", "run the world's trains for DAYS game days with the player away, print a line a day",
+     ReadSimulate},
+    {"datadir", "DIR", "read the game's pictures, frame file, sounds and help page from DIR", ReadDataDir},
+};
+
+struct FlagOption {
+    const char* Short;
+    const char* Long;
+    const char* Description;
+    bool CommandLine::*Field;
+};
+
+constexpr FlagOption kFlagOptions[] = {
+    {"h", "help", "show this text and exit", &CommandLine::Help},
+    {"v", "version", "show the version and exit", &CommandLine::Version},
+};
+
+// Qt's own window-system options: QApplication reads them from argv, the parser only lets them by.
+constexpr const char* kWindowSystemOptions[] = {"platform", "style", "display"};
+
+void AddOptions(QCommandLineParser& parser) {
+    // "-platform xcb" is one option, as Qt writes it, not the letters p, l, a, ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const ValueOption& o : kValueOptions) {
+        parser.addOption(QCommandLineOption(o.Name, o.Description, o.ValueName));
+    }
+    for (const FlagOption& o : kFlagOptions) {
+        parser.addOption(QCommandLineOption({o.Short, o.Long}, o.Description));
+    }
+    for (const char* name : kWindowSystemOptions) {
+        QCommandLineOption option(name, QString(), "value");
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// The argument as the player wrote it that names the unknown option.
+QString WrittenAs(const QStringList& args, const QString& name) {
+    for (const QString& arg : args) {
+        QString bare = arg;
+        while (bare.startsWith('-')) bare.remove(0, 1);
+        if (arg.startsWith('-') && bare.section('=', 0, 0) == name) {
+            return arg;
+        }
+    }
+    return "--" + name;
+}
+
+std::string UnknownArgument(const QString& arg) {
+    return "unknown argument '" + arg.toStdString() + "' (try --help)";
+}
+
+// Qt's parser does not say which option broke; the game's messages name it.
+std::string ParseError(const QCommandLineParser& parser, const QStringList& args) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+        return UnknownArgument(WrittenAs(args, parser.unknownOptionNames().constFirst()));
+    }
+    // A missing value can only be the last argument's: any other option takes the next argument.
+    if (!args.isEmpty() && args.constLast().startsWith('-')) {
+        return args.constLast().toStdString() + " needs a value";
+    }
+    return parser.errorText().toStdString();
+}
+
+}  // namespace
+
+QStringList ArgumentsAfterProgram(int argc, char* argv[]) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    return args;
+}
+
+ParseResult ParseAppCommandLine(const QStringList& args) {
+    ParseResult result;
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(QStringList{"railquest"} + args)) {
+        result.Error = ParseError(parser, args);
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.Error = UnknownArgument(parser.positionalArguments().constFirst());
+        return result;
+    }
+    CommandLine& line = result.Line;
+    for (const FlagOption& o : kFlagOptions) {
+        line.*o.Field = parser.isSet(o.Long);
+    }
+    for (const ValueOption& o : kValueOptions) {
+        if (parser.isSet(o.Name)) {
+            result.Error = o.Read(parser.value(o.Name).toStdString(), line);
+            if (!result.Error.empty()) {
+                return result;
+            }
+        }
+    }
+    if (line.DumpWorldFile && line.SimulateDays) {
+        result.Error = "--dump-world and --simulate cannot be used together";
+    }
+    return result;
+}
+
+std::string UsageText() {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    // Qt's first line names the executable as started (or a placeholder); the game's line names its options.
+    const QString options = parser.helpText().section('\n', 1);
+    return "Usage: railquest [--seed N] [--dump-world FILE | --simulate DAYS] [--datadir DIR]\n" +
+           options.toStdString();
+}
+
+std::string VersionText() {
+    return std::string("railquest ") + kVersionText + "\n";
+}
+
+}  // namespace rq

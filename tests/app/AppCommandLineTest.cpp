@@ -1,0 +1,104 @@
+// The command line: good arguments, Qt's window-system options, and the exact error for every bad one.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "app/AppCommandLine.h"
+
+namespace rq {
+namespace {
+
+ParseResult Parse(const QStringList& args) {
+    return ParseAppCommandLine(args);
+}
+
+TEST(AppCommandLine, NoArgumentsStartTheGameWithAClockSeed) {
+    const ParseResult r = Parse({});
+    EXPECT_TRUE(r.Error.empty());
+    EXPECT_FALSE(r.Line.Seed.has_value());
+    EXPECT_FALSE(r.Line.DumpWorldFile.has_value());
+    EXPECT_FALSE(r.Line.SimulateDays.has_value());
+    EXPECT_FALSE(r.Line.DataDir.has_value());
+    EXPECT_FALSE(r.Line.Help || r.Line.Version);
+}
+
+TEST(AppCommandLine, OptionsAndTheirValuesAreRead) {
+    ParseResult r = Parse({"--seed", "1234", "--dump-world", "-", "--datadir", "/opt/rq"});
+    ASSERT_TRUE(r.Error.empty()) << r.Error;
+    EXPECT_EQ(r.Line.Seed, 1234u);
+    EXPECT_EQ(r.Line.DumpWorldFile, "-");
+    EXPECT_EQ(r.Line.DataDir, "/opt/rq");
+    r = Parse({"--simulate", "30", "--seed", "18446744073709551615"});
+    ASSERT_TRUE(r.Error.empty()) << r.Error;
+    EXPECT_EQ(r.Line.SimulateDays, 30);
+    EXPECT_EQ(r.Line.Seed, 18446744073709551615u);
+    r = Parse({"--seed=0", "--simulate=100000"});
+    ASSERT_TRUE(r.Error.empty()) << r.Error;
+    EXPECT_EQ(r.Line.Seed, 0u);
+    EXPECT_EQ(r.Line.SimulateDays, 100000);
+}
+
+TEST(AppCommandLine, HelpAndVersionHaveShortAndLongNames) {
+    for (const char* arg : {"-h", "--help"}) {
+        const ParseResult r = Parse({arg});
+        EXPECT_TRUE(r.Error.empty() && r.Line.Help && !r.Line.Version) << arg;
+    }
+    for (const char* arg : {"-v", "--version"}) {
+        const ParseResult r = Parse({arg});
+        EXPECT_TRUE(r.Error.empty() && r.Line.Version && !r.Line.Help) << arg;
+    }
+    EXPECT_TRUE(std::regex_match(VersionText(), std::regex("railquest [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << VersionText();
+}
+
+TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
+    const std::string seedRange = "--seed takes a whole number from 0 to 18446744073709551615, not ";
+    const std::string daysRange = "--simulate takes a number of days from 1 to 100000, not ";
+    const struct {
+        QStringList args;
+        std::string error;
+    } cases[] = {
+        {{"--seed"}, "--seed needs a value"},
+        {{"--seed", "abc"}, seedRange + "'abc'"},
+        {{"--seed", "-5"}, seedRange + "'-5'"},
+        {{"--seed", "12x"}, seedRange + "'12x'"},
+        {{"--seed", ""}, seedRange + "''"},
+        {{"--seed", "99999999999999999999999"}, seedRange + "'99999999999999999999999'"},
+        {{"--simulate", "0"}, daysRange + "'0'"},
+        {{"--simulate", "ten"}, daysRange + "'ten'"},
+        {{"--simulate", "100001"}, daysRange + "'100001'"},
+        {{"--dump-world"}, "--dump-world needs a value"},
+        {{"--dump-world", ""}, "--dump-world needs a file name (- for standard output)"},
+        {{"--datadir"}, "--datadir needs a value"},
+        {{"--datadir", ""}, "--datadir needs a folder name"},
+        {{"--frobnicate"}, "unknown argument '--frobnicate' (try --help)"},
+        {{"--seed", "1", "-x=2"}, "unknown argument '-x=2' (try --help)"},
+        {{"world.json"}, "unknown argument 'world.json' (try --help)"},
+        {{"--dump-world", "-", "--simulate", "2"}, "--dump-world and --simulate cannot be used together"},
+    };
+    for (const auto& c : cases) {
+        const ParseResult r = Parse(c.args);
+        EXPECT_EQ(r.Error, c.error) << c.args.join(' ').toStdString();
+    }
+    // Whatever Qt itself objects to is still one line.
+    const ParseResult r = Parse({"--help=yes"});
+    EXPECT_FALSE(r.Error.empty());
+    EXPECT_EQ(r.Error.find('\n'), std::string::npos) << r.Error;
+}
+
+TEST(AppCommandLine, WindowSystemOptionsAreLeftToQt) {
+    const ParseResult r = Parse({"-platform", "offscreen", "-style", "fusion", "--seed", "3"});
+    ASSERT_TRUE(r.Error.empty()) << r.Error;
+    EXPECT_EQ(r.Line.Seed, 3u);
+}
+
+TEST(AppCommandLine, TheHelpTextNamesEveryOptionButQtsOwn) {
+    const std::string usage = UsageText();
+    EXPECT_EQ(usage.rfind("Usage: railquest ", 0), 0u) << usage;
+    for (const char* option : {"--seed", "--dump-world", "--simulate", "--datadir", "-h, --help", "-v, --version"}) {
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
+    }
+    EXPECT_EQ(usage.find("platform"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace rq

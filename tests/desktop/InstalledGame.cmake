@@ -1,0 +1,75 @@
+# Installs the game into a DESTDIR and runs the installed program: it finds its files through
+# ../share/railquest, reports missing ones, honours --datadir and prints its version.
+# Run with cmake -DBUILD_DIR=... -DWORK_DIR=... -DBUILT_GAME=... -DVERSION=... -DAPPSTREAM_ID=... -P
+set(failures 0)
+macro(fail message)
+  message(SEND_ERROR "${message}")
+  math(EXPR failures "${failures} + 1")
+endmacro()
+
+# Runs the program; result in run_status, run_out, run_err.
+function(run_game program)
+  execute_process(COMMAND ${program} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err
+                  TIMEOUT 120)
+  set(run_status "${status}" PARENT_SCOPE)
+  set(run_out "${out}" PARENT_SCOPE)
+  set(run_err "${err}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${WORK_DIR})
+set(root ${WORK_DIR}/root)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${root} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+
+set(usr ${root}/usr)
+set(expected bin/railquest share/railquest/railquest.dat share/railquest/railquest.bmp share/railquest/masks.bmp
+    share/railquest/tracks.bmp share/railquest/usa.bmp share/railquest/splash.bmp share/railquest/railquest.html
+    share/applications/railquest.desktop share/metainfo/${APPSTREAM_ID}.metainfo.xml share/man/man6/railquest.6.gz
+    share/doc/railquest/copyright share/doc/railquest/changelog.gz)
+foreach(size 16 24 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/railquest.png)
+endforeach()
+foreach(file ${expected})
+  if(NOT EXISTS ${usr}/${file})
+    fail("not installed: ${file}")
+  endif()
+endforeach()
+
+# The installed game is the same game: the same seed gives the same world as the built one.
+set(game ${usr}/bin/railquest)
+run_game(${BUILT_GAME} --seed 7 --dump-world -)
+set(built_world "${run_out}")
+run_game(${game} --seed 7 --dump-world -)
+if(NOT run_status EQUAL 0 OR NOT run_out STREQUAL built_world OR run_out STREQUAL "")
+  fail("installed --dump-world: status ${run_status}, ${run_err}")
+endif()
+
+run_game(${game} --version)
+if(NOT run_status EQUAL 0 OR NOT run_out STREQUAL "railquest ${VERSION}\n")
+  fail("--version printed '${run_out}' (status ${run_status})")
+endif()
+
+# A named folder without the files is an error even where the program would find its own.
+run_game(${game} --seed 7 --dump-world - --datadir ${WORK_DIR}/nowhere)
+if(NOT run_status EQUAL 1 OR NOT run_err MATCHES "^railquest: cannot find the game's files \\(railquest.dat\\) in [^\n]*/nowhere\n$")
+  fail("--datadir missing: status ${run_status}, '${run_err}'")
+endif()
+
+# The program alone in a folder: it names where it looked, and --datadir shows it the way.
+file(COPY ${game} DESTINATION ${WORK_DIR}/alone/bin)
+set(alone ${WORK_DIR}/alone/bin/railquest)
+run_game(${alone} --seed 7 --dump-world -)
+if(NOT run_status EQUAL 1 OR NOT run_err MATCHES "^railquest: [^\n]*/alone/bin or [^\n]*/alone/share/railquest; name their folder with --datadir DIR\n$")
+  fail("no files: status ${run_status}, '${run_err}'")
+endif()
+run_game(${alone} --seed 7 --dump-world - --datadir ${usr}/share/railquest)
+if(NOT run_status EQUAL 0 OR NOT run_out STREQUAL built_world)
+  fail("--datadir good: status ${run_status}, '${run_err}'")
+endif()
+
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} checks of the installed game failed")
+endif()
