@@ -1,6 +1,6 @@
 # Installs the game into a DESTDIR and runs the installed program: it finds its files through
 # ../share/railquest, reports missing ones, honours --datadir and prints its version.
-# Run with cmake -DBUILD_DIR=... -DWORK_DIR=... -DBUILT_GAME=... -DVERSION=... -DAPPSTREAM_ID=... -P
+# Run with cmake -DSOURCE_DIR=... -DBUILD_DIR=... -DWORK_DIR=... -DBUILT_GAME=... -DVERSION=... -DAPPSTREAM_ID=... -P
 set(failures 0)
 macro(fail message)
   message(SEND_ERROR "${message}")
@@ -25,10 +25,13 @@ if(NOT status EQUAL 0)
 endif()
 
 set(usr ${root}/usr)
-set(expected bin/railquest share/railquest/railquest.dat share/railquest/railquest.bmp share/railquest/masks.bmp
-    share/railquest/tracks.bmp share/railquest/usa.bmp share/railquest/splash.bmp share/railquest/railquest.html
+set(expected bin/railquest
     share/applications/railquest.desktop share/metainfo/${APPSTREAM_ID}.metainfo.xml share/man/man6/railquest.6.gz
     share/doc/railquest/copyright share/doc/railquest/changelog.gz)
+file(GLOB assets RELATIVE ${SOURCE_DIR}/assets ${SOURCE_DIR}/assets/*)
+foreach(asset ${assets})
+  list(APPEND expected share/railquest/${asset})
+endforeach()
 foreach(size 16 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/railquest.png)
 endforeach()
