@@ -98,10 +98,8 @@ TEST_F(StartupTest, DamagedFilesAreRefusedWithAMessage) {
     };
     const Case cases[] = {
         {"railquest.bmp", cut("railquest.bmp", 1), gfx, ends},
-        {"masks.bmp", cut("masks.bmp", 640 * 3), gfx, ends},
         {"tracks.bmp", cut("tracks.bmp", 1), bmp, ends},
         {"usa.bmp", cut("usa.bmp", 431310 - 55), bmp, ends},
-        {"usa.bmp", bytes("BM"), bmp, "(the file ends inside its header)"},
         {"usa.bmp", test::Bmp24(488, 366), "", ""},
         {"usa.bmp", test::Bmp24(489, 302), bmp, "usa.bmp is 489 x 302 pixels; it must be"},
         {"usa.bmp", test::Bmp24(476, 367), bmp, "usa.bmp is 476 x 367 pixels"},
