@@ -51,7 +51,7 @@ std::unique_ptr<SpriteEngine> StationScene() {
     e->ViewCol = 1;
     e->ViewRow = 0;
     for (int s = 106; s <= 108; ++s) SprShowAt(*e, s, 640, 0);
-    SprShowAt(*e, kTrainSlot, 700, 140);
+    SprShowAt(*e, kTrainSprite, 700, 140);
     SprShowAt(*e, kTicketOfficeSlot, 1174, 387);
     for (int i = 0; i < 25; ++i) {
         SprShowAt(*e, kFirstActorSlot + i, static_cast<std::int16_t>(650 + (i % 5) * 120),

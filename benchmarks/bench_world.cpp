@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "main/Simulate.h"
-#include "main/WorldStartup.h"
+#include "world/Simulate.h"
+#include "world/WorldStartup.h"
 
 namespace rq {
 namespace {

@@ -14,24 +14,6 @@
 
 namespace rq {
 
-// The status bar's crystal count, refreshed by the world when the player is fuzzed.
-class GameApp::CrystalDisplay : public CrystalDisplayPort {
-public:
-    explicit CrystalDisplay(MainWindow& window) : window_(window) {}
-    void UpdateCrystalDisplay() override { window_.UpdateCrystalDisplay(); }
-
-private:
-    MainWindow& window_;
-};
-
-namespace {
-
-// The wake-up period of the loop's timer. Ticks are paced from measured time (64 a second), so
-// this only bounds how late a tick or a journey step can be.
-constexpr int kWakeMilliseconds = 2;
-
-}  // namespace
-
 GameApp::GameApp() : game_(std::make_unique<Game>()) {
     clock_.start();
     const QString configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
@@ -63,8 +45,7 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
         frmSplash_->close();
         return false;
     }
-    crystalDisplay_ = std::make_unique<CrystalDisplay>(*frmMain_);
-    game_->world.CrystalDisplay = crystalDisplay_.get();
+    game_->world.CrystalDisplay = frmMain_.get();
     // The effects play from the program folder; without an audio device the game is silent.
     voice_.Open(shell.AppPath);
     game_->effects.Port = &voice_;
@@ -72,18 +53,22 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     frmMain_->BuildTrackStrip();
     frmMain_->LayoutTicketWindow();
     frmMain_->LayoutInfoPanel();
-    SceneContext ctx{game_->world, game_->sprites, game_->effects, *frmMain_};
+    SceneContext ctx = SceneOf(*game_, *frmMain_);
     EnterCity(ctx, game_->world.CurCity);
 
     // Joystick mode is kept only while a joystick answers; without one the game plays by keyboard
     // and the next save writes "N".
-    shell.JoystickMode = false;
+    game_->scene.JoystickMode = false;
     frmMain_->SyncMenus();
 
     loop_ = std::make_unique<GameLoop>(*game_, *frmMain_);
+    // The timer sleeps until the next tick (or journey step) is due, then wakes once.
     tmrGameLoop_.setTimerType(Qt::PreciseTimer);
-    tmrGameLoop_.setInterval(kWakeMilliseconds);
-    QObject::connect(&tmrGameLoop_, &QTimer::timeout, [this] { loop_->Wake(Now()); });
+    tmrGameLoop_.setSingleShot(true);
+    QObject::connect(&tmrGameLoop_, &QTimer::timeout, [this] {
+        loop_->Wake(Now());
+        ArmLoopTimer();
+    });
     frmMain_->onQuitConfirmed = [this] {
         tmrGameLoop_.stop();
         SprShutdown(game_->sprites);
@@ -94,8 +79,15 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     loop_->SetEnabled(true, Now());
     tmrGameLoop_.start();
     frmSplash_->EnableReadyTimer();
-    ++shell.StartupStage;
+    shell.Stage = StartupStage::FirstTick;
     return true;
+}
+
+void GameApp::ArmLoopTimer() {
+    // Rounded up: a wake before the tick is due would only find nothing to do.
+    constexpr std::int64_t kNsPerMs = 1'000'000;
+    const std::int64_t ns = loop_->NanosecondsUntilNextWake(Now());
+    tmrGameLoop_.start(static_cast<int>((ns + kNsPerMs - 1) / kNsPerMs));
 }
 
 void GameApp::StartPlaying() {
@@ -104,6 +96,7 @@ void GameApp::StartPlaying() {
     frmMain_->activateWindow();
     game_->world.GameTime = -1;
     loop_->SetEnabled(true, Now());
+    ArmLoopTimer();
     frmSplash_->close();
 }
 

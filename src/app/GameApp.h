@@ -27,15 +27,14 @@ public:
     std::string SettingsPath() const { return settingsPath_; }
 
 private:
-    class CrystalDisplay;
     void StartPlaying();
+    void ArmLoopTimer();
     std::int64_t Now() const { return clock_.nsecsElapsed(); }
 
     std::unique_ptr<Game> game_;
     std::unique_ptr<MainWindow> frmMain_;
     std::unique_ptr<SplashWindow> frmSplash_;
     std::unique_ptr<GameLoop> loop_;
-    std::unique_ptr<CrystalDisplay> crystalDisplay_;
     SdlVoice voice_;
     QTimer tmrGameLoop_;
     QElapsedTimer clock_;

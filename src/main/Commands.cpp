@@ -4,9 +4,9 @@
 #include <fstream>
 #include <memory>
 
-#include "main/Simulate.h"
 #include "main/WorldJson.h"
-#include "main/WorldStartup.h"
+#include "world/Simulate.h"
+#include "world/WorldStartup.h"
 
 namespace rq {
 

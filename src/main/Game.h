@@ -7,23 +7,28 @@
 #include "base/SoundPort.h"
 #include "main/PanelState.h"
 #include "scene/Scene.h"
+#include "scene/SceneContext.h"
 #include "sprite/SpriteEngine.h"
 #include "world/World.h"
 
 namespace rq {
 
+// The start-up handshake with the splash window.
+enum class StartupStage : std::int16_t {
+    Loading = 0,    // start-up is building the game
+    FirstTick = 1,  // the one tick behind the splash window may run
+    Ready = 2,      // the street's first picture is ready: the splash offers the start
+};
+
 // The game shell's state. Where the window once kept game state in its controls (the pause caption,
 // the timer's tag, which control-mode menu item shows) it is kept here and the window shows it.
 struct Shell {
-    std::string AppPath;             // the program folder, ending in '/'
-    bool Paused = false;             // the Pause entry reads "Un&pause"
-    bool InTransit = false;          // the game loop's tag reads "In Transit"
-    bool SplashUp = false;           // the splash window still holds the game
-    std::int16_t StartupStage = 0;   // start-up handshake with the splash window
-    bool FirstTickDone = false;      // the one tick behind the splash window has run
-    bool JoystickMode = false;       // the Game menu offers "Switch to &Keyboard"
-    std::uint16_t InputBits = 0;     // held directions and the action button
-    std::int16_t SelectedTrain = 0;  // the train slot chosen in the ticket window, 0 = none
+    std::string AppPath;     // the program folder, ending in '/'
+    bool Paused = false;     // the Pause entry reads "Un&pause"
+    bool InTransit = false;  // the game loop's tag reads "In Transit"
+    bool SplashUp = false;   // the splash window still holds the game
+    StartupStage Stage = StartupStage::Loading;
+    bool FirstTickDone = false;  // the one tick behind the splash window has run
 };
 
 struct Game {
@@ -34,5 +39,10 @@ struct Game {
     Scene scene;
     Panels panels;  // the main window's panels: layout, history, map, ticket rows
 };
+
+// The city scene's part of a game, with the window that shows it.
+inline SceneContext SceneOf(Game& game, ScenePort& port) {
+    return {game.world, game.sprites, game.effects, port, game.scene};
+}
 
 }  // namespace rq

@@ -2,8 +2,10 @@
 // so the window stays responsive without a nested event loop.
 #include "main/GameLoop.h"
 
-#include "main/CityTick.h"
+#include <algorithm>
+
 #include "main/GameShell.h"
+#include "scene/CityTick.h"
 #include "scene/EnterCity.h"
 #include "world/Clock.h"
 
@@ -31,7 +33,7 @@ void GameLoop::Wake(std::int64_t nowNanoseconds) {
         return;
     }
     if (!IsGameActive(game_.shell, fe_.CurrentWindowState())) {
-        game_.shell.InputBits = 0;
+        game_.scene.InputBits = 0;
         held_ = true;
         return;
     }
@@ -55,16 +57,30 @@ void GameLoop::Wake(std::int64_t nowNanoseconds) {
     }
 }
 
+std::int64_t GameLoop::NanosecondsUntilNextWake(std::int64_t nowNanoseconds) const {
+    if (!enabled_ || held_) {
+        return kIdleWakeNanoseconds;
+    }
+    if (game_.shell.InTransit && !game_.shell.SplashUp) {
+        if (!journeyBegun_) {
+            return 0;
+        }
+        const std::int64_t wait = nextStepAtMs_ * kNanosecondsPerMillisecond - nowNanoseconds;
+        return std::max<std::int64_t>(0, wait);
+    }
+    return pacer_.NanosecondsUntilDue(nowNanoseconds);
+}
+
 void GameLoop::tmrGameLoop_Timer(std::int64_t nowMilliseconds) {
     Shell& shell = game_.shell;
     if (!IsGameActive(shell, fe_.CurrentWindowState())) {
-        shell.InputBits = 0;
+        game_.scene.InputBits = 0;
         return;
     }
     if (shell.SplashUp) {
         if (shell.FirstTickDone) {
             // The street's first picture is ready behind the splash window; the splash offers the start.
-            ++shell.StartupStage;
+            shell.Stage = StartupStage::Ready;
             enabled_ = false;
             return;
         }
@@ -73,7 +89,10 @@ void GameLoop::tmrGameLoop_Timer(std::int64_t nowMilliseconds) {
     if (shell.InTransit) {
         TimerInTransit(nowMilliseconds);
     } else {
-        TimerInCity(game_, fe_);
+        SceneContext ctx = SceneOf(game_, fe_);
+        if (TimerInCity(ctx) == CityTickResult::JourneyBegins) {
+            shell.InTransit = true;
+        }
     }
 }
 
@@ -88,7 +107,7 @@ void GameLoop::BeginJourney() {
 
 void GameLoop::EndJourney() {
     journeyBegun_ = false;
-    SceneContext ctx{game_.world, game_.sprites, game_.effects, fe_};
+    SceneContext ctx = SceneOf(game_, fe_);
     EnterCity(ctx, game_.world.CurCity);
     fe_.HideTransit();
     game_.shell.InTransit = false;

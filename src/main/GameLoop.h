@@ -12,6 +12,9 @@ namespace rq {
 
 class GameLoop {
 public:
+    // How often a held or disabled loop looks again whether it may run.
+    static constexpr std::int64_t kIdleWakeNanoseconds = 50'000'000;
+
     GameLoop(Game& game, Frontend& fe) : game_(game), fe_(fe) {}
 
     // The loop's timer: start-up enables it, the one tick behind the splash window disables it,
@@ -24,12 +27,13 @@ public:
     // released; when it runs again the pacing restarts without catch-up.
     void Wake(std::int64_t nowNanoseconds);
 
+    // How long the platform timer may sleep after a wake at `now`: until the next city tick or the
+    // end of the journey's wait; a held or disabled loop only looks now and then whether it may run.
+    std::int64_t NanosecondsUntilNextWake(std::int64_t nowNanoseconds) const;
+
     // One tick of the loop's timer, as the game defines it (the splash hand-over and the phase
     // switch). `nowMilliseconds` paces a journey's steps.
     void tmrGameLoop_Timer(std::int64_t nowMilliseconds);
-
-    // The journey under way, if any (for display and tests).
-    bool JourneyUnderWay() const { return journeyBegun_; }
 
 private:
     void TimerInTransit(std::int64_t nowMilliseconds);

@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include "base/Rounding.h"
+#include "world/Clock.h"
 
 namespace rq {
 
 bool IsGameActive(const Shell& shell, const WindowState& window) {
-    if (shell.SplashUp && shell.StartupStage == 1) {
+    if (shell.SplashUp && shell.Stage == StartupStage::FirstTick) {
         return true;
     }
     return !shell.Paused && window.Active && !window.Minimized;
@@ -30,16 +31,14 @@ bool NoFuzzyInScene(const Game& game) {
 
 bool mnuSkipToTrain_Click(Game& game) {
     const SpriteEngine& spr = game.sprites;
-    const bool allowed = NoFuzzyInScene(game) && !spr[kTrainSlot].Shown && !spr[kMarkedTrainSlot].Shown &&
-                         spr.ViewCol == 1 && spr.ViewRow == 0 && game.world.CurCity != 0 && spr[kPlayerSlot].Shown;
+    const bool allowed = NoFuzzyInScene(game) && !spr[kTrainSprite].Shown && !spr[kMarkedTrainSprite].Shown &&
+                         StationInView(spr) && game.world.CurCity != 0 && spr[kPlayerSlot].Shown;
     if (!allowed) {
         return false;
     }
-    // One train window is two game minutes: (10 / 5) × 60 × 3 = 360 units. The next city tick adds
-    // one unit and lands exactly on the start of the next window.
-    constexpr int step = (10 / 5) * 60 * 3;
+    // The next city tick adds one unit and lands exactly on the start of the next train window.
     World& w = game.world;
-    w.GameTime = w.GameTime + step - (CInt(w.GameTime) % step) - 1;
+    w.GameTime = w.GameTime + kTrainWindowUnits - (CInt(w.GameTime) % kTrainWindowUnits) - 1;
     return true;
 }
 

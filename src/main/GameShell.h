@@ -1,15 +1,10 @@
 // The game shell's menu rules: pause, skipping to the next train, and whether the game may run now.
 #pragma once
 
+#include "main/Frontend.h"
 #include "main/Game.h"
 
 namespace rq {
-
-// What the window system says about the main window at this moment.
-struct WindowState {
-    bool Active = true;  // the main window is the active window and no modal dialog is open
-    bool Minimized = false;
-};
 
 // May the game run now: the one tick behind the splash window always may; otherwise not while
 // paused, while another window is active or while the main window is minimized.

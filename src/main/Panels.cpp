@@ -69,11 +69,11 @@ std::uint32_t MarkerColour(const World& w, std::int16_t city) {
     if (city == w.CurCity) {
         return 0x0000FF00u;  // green
     }
-    const std::string description = CityDescription(w, city);
-    if (description == "Fuzzed City") {
+    const DescriptionWords words = DescribeWords(w, city);
+    if (words.FuzzedCity) {
         return 0x00000000u;
     }
-    if (description == "Fuzzbomb City") {
+    if (words.FuzzbombCity) {
         return 0x00FF0000u;  // red
     }
     return 0x00FFFFFFu;
@@ -353,16 +353,16 @@ void FillTrainSchedule(Game& g, std::int16_t city) {
         TicketRow& row = g.panels.Tickets.Rows[s];
         row.Marked = c.TrainType[s] == 1;
         row.Position = k;
-        row.Time = FormatTimeOfDay(t + 120 * (k - 1));
+        row.Time = FormatTimeOfDay(t + kTrainWindowSeconds * (k - 1));
         const std::int16_t dest = c.TrainDest[s];
         row.Dest = IsCity(dest) ? g.world.city(dest).Name : std::string();
     }
     // The chosen train's window has just begun: that train is no longer one to choose.
-    if (g.shell.SelectedTrain == base) {
+    if (g.scene.SelectedTrain == base) {
         if (g.panels.Tickets.CheckedSlot == base) {
             g.panels.Tickets.CheckedSlot = 0;
         }
-        g.shell.SelectedTrain = 0;
+        g.scene.SelectedTrain = 0;
     }
 }
 
@@ -371,12 +371,12 @@ void optTrain_Click(Game& g, int index) {
         return;
     }
     g.panels.Tickets.CheckedSlot = static_cast<std::int16_t>(index);
-    g.shell.SelectedTrain = static_cast<std::int16_t>(index);
+    g.scene.SelectedTrain = static_cast<std::int16_t>(index);
 }
 
 void ClearTrainChoice(Game& g) {
     g.panels.Tickets.CheckedSlot = 0;
-    g.shell.SelectedTrain = 0;
+    g.scene.SelectedTrain = 0;
 }
 
 void cmdExitTix_Click(Game& g) {

@@ -163,8 +163,8 @@ bool ReadJoystickSetting(const std::string& path) {
     return GetProfileString(path, "Railquest", "JoyStick", "") == "Y";
 }
 
-bool SaveSettings(const Shell& shell, const std::string& path) {
-    return WriteProfileString(path, "Railquest", "JoyStick", shell.JoystickMode ? "Y" : "N");
+bool SaveSettings(bool joystickMode, const std::string& path) {
+    return WriteProfileString(path, "Railquest", "JoyStick", joystickMode ? "Y" : "N");
 }
 
 }  // namespace rq

@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "main/Game.h"
-
 namespace rq {
 
 // Reads a key of an INI file the way the Windows profile functions do: the value after '=', with
@@ -22,6 +20,6 @@ bool WriteProfileString(const std::string& path, const std::string& section, con
 bool ReadJoystickSetting(const std::string& path);
 
 // Writes the current control mode: "N" in keyboard mode, "Y" in joystick mode.
-bool SaveSettings(const Shell& shell, const std::string& path);
+bool SaveSettings(bool joystickMode, const std::string& path);
 
 }  // namespace rq

@@ -5,12 +5,12 @@
 
 #include "main/Settings.h"
 #include "main/WindowLayout.h"
-#include "main/WorldStartup.h"
 #include "scene/SceneRects.h"
 #include "sprite/CreateSprites.h"
 #include "sprite/SpriteLoad.h"
 #include "sprite/SpriteSetup.h"
 #include "world/CityData.h"
+#include "world/WorldStartup.h"
 
 namespace rq {
 namespace {
@@ -54,7 +54,7 @@ bool BuildGame(Game& game, std::uint64_t seed) {
 }
 
 void FailureExit(Game& game, const std::string& settingsPath) {
-    SaveSettings(game.shell, settingsPath);
+    SaveSettings(game.scene.JoystickMode, settingsPath);
     SprShutdown(game.sprites);
 }
 

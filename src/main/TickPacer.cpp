@@ -14,4 +14,9 @@ int TickPacer::TicksDue(std::int64_t nowNanoseconds) {
     return due;
 }
 
+std::int64_t TickPacer::NanosecondsUntilDue(std::int64_t nowNanoseconds) const {
+    const std::int64_t owed = owed_ + std::max<std::int64_t>(0, nowNanoseconds - last_);
+    return std::max<std::int64_t>(0, kTickNanoseconds - owed);
+}
+
 }  // namespace rq

@@ -21,6 +21,10 @@ public:
     // racing to catch up.
     int TicksDue(std::int64_t nowNanoseconds);
 
+    // How long from `now` until the next tick is due (0 if one is due already): the loop sleeps
+    // that long instead of polling.
+    std::int64_t NanosecondsUntilDue(std::int64_t nowNanoseconds) const;
+
 private:
     std::int64_t last_ = 0;
     std::int64_t owed_ = 0;

@@ -6,6 +6,7 @@
 #include "sprite/SpriteDraw.h"
 #include "world/Actors.h"
 #include "world/Clock.h"
+#include "world/Velocity.h"
 
 namespace rq {
 
@@ -17,18 +18,6 @@ constexpr int kMaxPlacementTries = 10000;
 
 std::int16_t Half(int value) {
     return static_cast<std::int16_t>(CInt(value / 2.0));
-}
-
-// A walking speed of −7, 0 or 7 on each axis, ±5 on a diagonal, never standing still.
-void ChooseWalkingVelocity(World& w, Sprite& actor) {
-    do {
-        actor.VX = static_cast<std::int16_t>((w.Rng.Below(3) - 1) * 7);
-        actor.VY = static_cast<std::int16_t>((w.Rng.Below(3) - 1) * 7);
-    } while (actor.VX == 0 && actor.VY == 0);
-    if (actor.VX != 0 && actor.VY != 0) {
-        actor.VX = static_cast<std::int16_t>(CInt(actor.VX / std::sqrt(2.0)));
-        actor.VY = static_cast<std::int16_t>(CInt(actor.VY / std::sqrt(2.0)));
-    }
 }
 
 // The view an actor starts in, by size class: only views the class opens to walkers.
@@ -57,8 +46,9 @@ void PlaceActor(SceneContext& ctx, const City& city, int slot) {
         const auto [col, row] = ChooseView(ctx.w, city.Size);
         const int x = ctx.w.Rng.Below(630) + 5;
         const int y = ctx.w.Rng.Below(367) + 5;
-        SprShowAt(ctx.spr, slot, static_cast<std::int16_t>(col * 640 + x), static_cast<std::int16_t>(row * 377 + y));
-        ChooseWalkingVelocity(ctx.w, ctx.spr[slot]);
+        SprShowAt(ctx.spr, slot, static_cast<std::int16_t>(col * kViewWidth + x),
+                  static_cast<std::int16_t>(row * kViewHeight + y));
+        SetRandomWalkingVelocity(ctx.w, ctx.spr[slot], kCitizenSpeed);
         if (IsPlacementFree(ctx, slot)) {
             return;
         }
@@ -106,7 +96,7 @@ void EnterCity(SceneContext& ctx, std::int16_t cityNo) {
         }
     }
 
-    const int officeWidth = FrameAt(spr, 18).Width;
+    const int officeWidth = FrameAt(spr, kTicketOfficeFrame).Width;
     if (city.Size == 2) {
         SprShowAt(spr, kTicketOfficeSlot, static_cast<std::int16_t>(1270 - officeWidth), 387);
     } else if (city.Size == 3) {
@@ -117,7 +107,7 @@ void EnterCity(SceneContext& ctx, std::int16_t cityNo) {
     ctx.port.FillTrainSchedule(cityNo);
 
     if (city.IsCapital) {
-        const int capitolHeight = FrameAt(spr, 19).Height;
+        const int capitolHeight = FrameAt(spr, kCapitolFrame).Height;
         if (city.Size == 2) {
             SprShowAt(spr, kCapitolSlot, 650, static_cast<std::int16_t>(744 - capitolHeight));
         } else if (city.Size == 3) {

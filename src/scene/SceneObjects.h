@@ -3,20 +3,9 @@
 
 #include <cstdint>
 
-#include "base/SoundPort.h"
-#include "scene/ScenePort.h"
-#include "sprite/SpriteEngine.h"
-#include "world/World.h"
+#include "scene/SceneContext.h"
 
 namespace rq {
-
-// Everything a city-scene operation works on.
-struct SceneContext {
-    World& w;
-    SpriteEngine& spr;
-    EffectPlayer& fx;
-    ScenePort& port;
-};
 
 // Does the actor in `slot` meet the ticket office (103), the capitol (104) or the shown fuzzbomb
 // (105) on its next move? Returns the first of them it meets, or 0. The actor's velocity is

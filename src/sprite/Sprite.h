@@ -51,8 +51,8 @@ struct Sprite {
 inline constexpr int kSpriteSlots = 135;  // slots 0..134; 0 is never created
 inline constexpr std::int16_t kFirstCrystalSlot = 1;
 inline constexpr std::int16_t kLastCrystalSlot = 100;
-inline constexpr std::int16_t kTrainSlot = 101;        // the ordinary train
-inline constexpr std::int16_t kMarkedTrainSlot = 102;  // the train of a marked link
+inline constexpr std::int16_t kTrainSprite = 101;        // the ordinary train
+inline constexpr std::int16_t kMarkedTrainSprite = 102;  // the train of a marked link
 inline constexpr std::int16_t kTicketOfficeSlot = 103;
 inline constexpr std::int16_t kCapitolSlot = 104;
 inline constexpr std::int16_t kFuzzbombSlot = 105;
@@ -60,6 +60,12 @@ inline constexpr std::int16_t kFirstScenerySlot = 106;  // 106..108: Scenery bit
 inline constexpr std::int16_t kPlayerSlot = 109;
 inline constexpr std::int16_t kFirstActorSlot = 110;  // 110..134: the citizens of the street
 inline constexpr std::int16_t kLastActorSlot = 134;
+
+// Frames of the fixed pictures.
+inline constexpr std::int16_t kTicketOfficeFrame = 18;
+inline constexpr std::int16_t kCapitolFrame = 19;
+inline constexpr std::int16_t kTrainFrame = 20;
+inline constexpr std::int16_t kMarkedTrainFrame = 21;
 
 // Looks by frame range.
 inline constexpr std::int16_t kPlayerFirstFrame = 0;

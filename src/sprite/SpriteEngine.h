@@ -93,4 +93,9 @@ struct SpriteEngine {
     const Sprite& operator[](int slot) const { return gSprites.at(static_cast<std::size_t>(slot)); }
 };
 
+// The station view (1, 0), the one with the track strip, is on screen.
+inline bool StationInView(const SpriteEngine& e) {
+    return e.ViewCol == 1 && e.ViewRow == 0;
+}
+
 }  // namespace rq

@@ -95,7 +95,7 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
     }
     // The station view gets a sky above the skyline layers and night-black below them down to
     // the track; the sky band is as high as the first skyline layer.
-    const bool station = e.ViewCol == 1 && e.ViewRow == 0;
+    const bool station = StationInView(e);
     const int skyHeight = e[kFirstScenerySlot].Height;
     const std::uint32_t sky = station ? GetSkyColor(gameTime) : 0;
 

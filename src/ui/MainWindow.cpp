@@ -579,10 +579,6 @@ void MainWindow::SetBannerVisible(bool visible) {
     picTrainDest->setHidden(!visible);
 }
 
-bool MainWindow::IsBannerVisible() const {
-    return !picTrainDest->isHidden();
-}
-
 void MainWindow::FillTrainSchedule(std::int16_t city) {
     rq::FillTrainSchedule(game_, city);
     RefreshTicketWindow();
@@ -692,8 +688,8 @@ void MainWindow::ClearGameView() {
 
 void MainWindow::SyncMenus() {
     mnuPause->setText(game_.shell.Paused ? QStringLiteral("Un&pause") : QStringLiteral("&Pause"));
-    mnuJoystick->setVisible(!game_.shell.JoystickMode);
-    mnuKeyboard->setVisible(game_.shell.JoystickMode);
+    mnuJoystick->setVisible(!game_.scene.JoystickMode);
+    mnuKeyboard->setVisible(game_.scene.JoystickMode);
     const QSignalBlocker block(mnuSound);
     mnuSound->setChecked(game_.effects.SoundOn);
 }
@@ -790,12 +786,12 @@ bool MainWindow::Form_Unload() {
     }
     if (!messages_->AskYesNo("Are you sure you want to quit?")) {
         // The game goes on as it was, with every key released.
-        game_.shell.InputBits = 0;
+        game_.scene.InputBits = 0;
         return false;
     }
     quitConfirmed_ = true;
     if (!settingsPath_.empty()) {
-        SaveSettings(game_.shell, settingsPath_);
+        SaveSettings(game_.scene.JoystickMode, settingsPath_);
     }
     game_.world.StopTransit = true;
     frmHelp->close();

@@ -65,7 +65,6 @@ public:
     void SetStatusBarBlack(bool black) override;
     void SetBannerText(const std::string& text) override;
     void SetBannerVisible(bool visible) override;
-    bool IsBannerVisible() const override;
     void FillTrainSchedule(std::int16_t city) override;
     void ShowTicketWindow() override;
     void HideTicketWindow() override;

@@ -74,14 +74,14 @@ void SplashWindow::paintEvent(QPaintEvent*) {
 }
 
 void SplashWindow::tmrCheckReady_Timer() {
-    if (shell_.StartupStage == 2) {
+    if (shell_.Stage == StartupStage::Ready) {
         picLblContain->show();
         tmrCheckReady->stop();
     }
 }
 
 void SplashWindow::Form_Click() {
-    if (shell_.StartupStage != 2) {
+    if (shell_.Stage != StartupStage::Ready) {
         return;  // not ready yet: the click or key does nothing
     }
     if (onStart) {

@@ -2,18 +2,13 @@
 #include "world/Actors.h"
 
 #include <array>
-#include <cmath>
 
-#include "base/Rounding.h"
 #include "sprite/SpriteDraw.h"
+#include "world/Velocity.h"
 
 namespace rq {
 
 namespace {
-
-std::int16_t DividedByRoot2(int v) {
-    return static_cast<std::int16_t>(CInt(v / std::sqrt(2.0)));
-}
 
 void TakeFrameFromSheet(SpriteEngine& spr, Sprite& s) {
     const SpriteFrame f = FrameAt(spr, s.Frame);
@@ -80,42 +75,13 @@ void MakeFuzzyActor(World& w, SpriteEngine& spr, const EffectPlayer& fx, int slo
         Sprite& player = spr[kPlayerSlot];
         player.Animating = true;
         // A fuzzed player wanders like any fuzzy: any of the eight directions, never standing.
-        int vx = 0;
-        int vy = 0;
-        while (vx == 0 && vy == 0) {
-            vx = (w.Rng.Below(3) - 1) * 8;
-            vy = (w.Rng.Below(3) - 1) * 8;
-        }
-        if (vx != 0 && vy != 0) {
-            vx = DividedByRoot2(vx);
-            vy = DividedByRoot2(vy);
-        }
-        player.VX = static_cast<std::int16_t>(vx);
-        player.VY = static_cast<std::int16_t>(vy);
+        SetRandomWalkingVelocity(w, player, kPlayerSpeed);
         if (w.CrystalDisplay != nullptr) {
             w.CrystalDisplay->UpdateCrystalDisplay();
         }
     }
     TakeFrameFromSheet(spr, s);
     fx.PlayEffect(kMakeFuzzy);
-}
-
-void SetRandomDownwardVelocity(World& w, SpriteEngine& spr, int slot, std::int16_t speed) {
-    Sprite& s = spr[slot];
-    switch (w.Rng.Below(3)) {
-        case 0:
-            s.VY = DividedByRoot2(speed);
-            s.VX = DividedByRoot2(-speed);
-            break;
-        case 1:
-            s.VY = speed;
-            s.VX = 0;
-            break;
-        default:
-            s.VY = DividedByRoot2(speed);
-            s.VX = DividedByRoot2(speed);
-            break;
-    }
 }
 
 void PushOverlappingActors(World& w, SpriteEngine& spr, int slot, std::int16_t dx, std::int16_t dy) {

@@ -21,9 +21,6 @@ void MakeCitizenActor(SpriteEngine& spr, const EffectPlayer& fx, int slot);
 // walks off in a random direction and the status bar's count is refreshed. Plays "makefzzy.wav".
 void MakeFuzzyActor(World& w, SpriteEngine& spr, const EffectPlayer& fx, int slot);
 
-// Starts an actor walking down the scene: down-left, straight down or down-right at random.
-void SetRandomDownwardVelocity(World& w, SpriteEngine& spr, int slot, std::int16_t speed);
-
 // Moves every actor (the player and the current city's citizens) that overlaps `slot` by (dx, dy),
 // and then, in turn, whatever each moved actor lands on down by that actor's height plus 3.
 // The chain is bounded: within one call every sprite moves at most once, and `slot` itself, whose

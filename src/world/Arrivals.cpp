@@ -8,6 +8,7 @@
 #include "world/CityDescription.h"
 #include "world/CityTable.h"
 #include "world/Trains.h"
+#include "world/Velocity.h"
 
 namespace rq {
 

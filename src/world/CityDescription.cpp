@@ -52,16 +52,21 @@ std::string CityDescription(const World& w, std::int16_t city) {
 
 DescriptionWords DescribeWords(const World& w, std::int16_t city) {
     const CitySummary s = Summarise(w, city);
+    DescriptionWords words;
     switch (s.kind) {
         case CitySummary::Kind::FuzzbombCity:
+            words.FuzzbombCity = true;
+            break;
         case CitySummary::Kind::Fuzzed:
-            return {false, false};
+            words.FuzzedCity = true;
+            break;
         case CitySummary::Kind::Empty:
-            return {true, true};
         case CitySummary::Kind::Counted:
+            words.CrystalWord = true;
+            words.PluralCrystals = s.kind == CitySummary::Kind::Empty || s.sum != 1;
             break;
     }
-    return {true, s.sum != 1};
+    return words;
 }
 
 }  // namespace rq

@@ -50,6 +50,10 @@ std::string FormatTimeOfDay(int seconds, std::int16_t mode) {
     return FormatSeconds(((seconds % 86400) + 86400) % 86400, mode);
 }
 
+bool IsTrainWindowStart(double gameTime) {
+    return Int(gameTime / 3) % kTrainWindowSeconds == 0 && CInt(gameTime) % 3 == 0;
+}
+
 std::int16_t CurrentTrainSlot(const World& w) {
     const int minutes = Int(w.GameTime / 3 / 60);
     // Mod keeps the sign and Int rounds down, so just before the first tick (minute −1) this gives

@@ -11,6 +11,14 @@ namespace rq {
 inline constexpr double kUnitsPerMinute = 180;            // GameTime counts thirds of a second
 inline constexpr double kUnitsPerDay = 3 * 60 * 60 * 24;  // 259200
 
+// The train window: every two game minutes (ten minutes shared by five slots) the next slot's
+// trains are served.
+inline constexpr int kTrainWindowSeconds = 600 / 5;
+inline constexpr int kTrainWindowUnits = kTrainWindowSeconds * 3;
+
+// True on the one unit that starts a train window: the tick on which the next train is announced.
+bool IsTrainWindowStart(double gameTime);
+
 // The time of day: mode 0 "1:05:09 PM", mode 1 "1:05 PM", any other mode "". Also rolls the day over:
 // once GameTime reaches midnight it becomes 0 (the part beyond midnight is dropped) and DayNum rises.
 std::string FormatClockTime(World& w, std::int16_t mode);

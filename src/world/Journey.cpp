@@ -62,17 +62,4 @@ void ArrivalPass(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t slo
     AdvanceAllRiders(w, slot);
 }
 
-JourneyStatus RunWholeJourney(World& w, SpriteEngine& spr, EffectPlayer& fx, Journey& journey) {
-    for (;;) {
-        const JourneyStepReport report = journey.Step(w, spr, fx);
-        if (report.Status == JourneyStatus::Stopped) {
-            return report.Status;
-        }
-        Journey::Tick(fx);
-        if (report.Status == JourneyStatus::Arrived) {
-            return report.Status;
-        }
-    }
-}
-
 }  // namespace rq

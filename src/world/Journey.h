@@ -73,7 +73,4 @@ WorldPass JourneyWorldStep(World& w, SpriteEngine& spr, EffectPlayer& fx, int st
 // route advanced. (Departures are DeparturePass.)
 void ArrivalPass(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t slot);
 
-// Runs a whole journey at once, without waits (tests, tools); ticks are played as usual.
-JourneyStatus RunWholeJourney(World& w, SpriteEngine& spr, EffectPlayer& fx, Journey& journey);
-
 }  // namespace rq

@@ -54,7 +54,7 @@ void BoardQueuedRiders(World& w, std::int16_t city, std::int16_t s) {
 PlatformEvents TrainAtPlatform(World& w, SpriteEngine& spr, EffectPlayer& fx) {
     PlatformEvents events;
     const std::int16_t slot = CurrentTrainSlot(w);
-    for (const std::int16_t t : {kTrainSlot, kMarkedTrainSlot}) {
+    for (const std::int16_t t : {kTrainSprite, kMarkedTrainSprite}) {
         Sprite& train = spr[t];
         if (!train.Shown) {
             continue;
@@ -98,7 +98,7 @@ PlatformEvents TrainAtPlatform(World& w, SpriteEngine& spr, EffectPlayer& fx) {
             events.TrainGone = true;
             BoardQueuedRiders(w, w.CurCity, slot);
             SprHide(spr, t);
-            if (!spr[kPlayerSlot].Shown && spr.ViewCol == 1 && spr.ViewRow == 0) {
+            if (!spr[kPlayerSlot].Shown && StationInView(spr)) {
                 SeatThePlayer(w, slot);
             }
         }

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "main/CityTick.h"
 #include "main/GameLoop.h"
+#include "scene/CityTick.h"
 #include "scene/EnterCity.h"
+#include "scene/LeaveCity.h"
 #include "sprite/SpriteDraw.h"
 #include "support/FakeFrontend.h"
 #include "support/RecordingSound.h"
@@ -36,7 +37,7 @@ protected:
         w.CurCity = kHere;
         w.FuzzbombCity = 150;
         game->effects.Port = &sound;
-        SceneContext ctx{w, game->sprites, game->effects, fe};
+        SceneContext ctx = SceneOf(*game, fe);
         EnterCity(ctx, kHere);
         SprShowAt(game->sprites, kPlayerSlot, 900, 250);
         w.GameTime = -1;
@@ -60,14 +61,14 @@ protected:
 
 TEST_F(GameLoopTest, ExactlyOneTickRunsBehindTheSplashWindow) {
     game->shell.SplashUp = true;
-    game->shell.StartupStage = 1;
+    game->shell.Stage = StartupStage::FirstTick;
     fe.window.Active = false;  // the splash window is the active one
     loop.tmrGameLoop_Timer(0);
     EXPECT_TRUE(game->shell.FirstTickDone);
     EXPECT_EQ(game->world.GameTime, 0);
     EXPECT_EQ(fe.presented, 1) << "the street's first picture is made";
     loop.tmrGameLoop_Timer(0);
-    EXPECT_EQ(game->shell.StartupStage, 2);
+    EXPECT_EQ(game->shell.Stage, StartupStage::Ready);
     EXPECT_FALSE(loop.Enabled());
     EXPECT_EQ(game->world.GameTime, 0);
     loop.Wake(kTick * 100);  // a disabled loop runs nothing
@@ -78,15 +79,15 @@ TEST_F(GameLoopTest, APausedOrInactiveGameDoesNotTickAndForgetsHeldKeys) {
     loop.Wake(kTick);
     EXPECT_EQ(game->world.GameTime, 0);
     game->shell.Paused = true;
-    game->shell.InputBits = 0x101;
+    game->scene.InputBits = 0x101;
     loop.Wake(kTick * 2);
     EXPECT_EQ(game->world.GameTime, 0);
-    EXPECT_EQ(game->shell.InputBits, 0);
+    EXPECT_EQ(game->scene.InputBits, 0);
     game->shell.Paused = false;
     fe.window.Active = false;
-    game->shell.InputBits = 0x4;
+    game->scene.InputBits = 0x4;
     loop.Wake(kTick * 3);
-    EXPECT_EQ(game->shell.InputBits, 0);
+    EXPECT_EQ(game->scene.InputBits, 0);
     EXPECT_EQ(game->world.GameTime, 0);
     fe.window.Active = true;
     fe.window.Minimized = true;
@@ -105,10 +106,10 @@ TEST_F(GameLoopTest, APausedOrInactiveGameDoesNotTickAndForgetsHeldKeys) {
 TEST_F(GameLoopTest, TheClockShowsEveryThirdTickAndATrainIsAnnouncedEveryTwoMinutes) {
     Ticks(1);
     EXPECT_EQ(fe.time, "12:00:00 AM");
-    EXPECT_TRUE(game->sprites[kTrainSlot].Shown || game->sprites[kMarkedTrainSlot].Shown);
+    EXPECT_TRUE(game->sprites[kTrainSprite].Shown || game->sprites[kMarkedTrainSprite].Shown);
     // Shown at 1280 at speed 30, then moved and braked once by the same tick.
-    EXPECT_EQ(game->sprites[kTrainSlot].X, 1280 - 30);
-    EXPECT_EQ(game->sprites[kTrainSlot].VX, -29);
+    EXPECT_EQ(game->sprites[kTrainSprite].X, 1280 - 30);
+    EXPECT_EQ(game->sprites[kTrainSprite].VX, -29);
     const std::int16_t dest = game->world.city(kHere).TrainDest[1];
     std::string upper = game->world.city(dest).Name;
     for (auto& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
@@ -141,7 +142,7 @@ TEST_F(GameLoopTest, TheBannerBlinksEverySixTicksInTheStationOnly) {
 TEST_F(GameLoopTest, ATrainsVisitEndsWithTheBannerOffAndTheScheduleRefilled) {
     const std::size_t schedulesBefore = fe.schedules.size();
     int ticks = 0;
-    while (ticks < 340 && (ticks < 2 || game->sprites[kTrainSlot].Shown || game->sprites[kMarkedTrainSlot].Shown)) {
+    while (ticks < 340 && (ticks < 2 || game->sprites[kTrainSprite].Shown || game->sprites[kMarkedTrainSprite].Shown)) {
         Ticks(1);
         ++ticks;
     }
@@ -157,7 +158,7 @@ TEST_F(GameLoopTest, AJourneyEndToEndThroughTheLoop) {
     World& w = game->world;
     Ticks(1);
     // The player walks into the standing train; when it has gone the player sits in seat 1.
-    while (game->sprites[kTrainSlot].VX != 0) Ticks(1);
+    while (game->sprites[kTrainSprite].VX != 0) Ticks(1);
     Ticks(10);
     SprHide(game->sprites, kPlayerSlot);
     int guard = 0;
@@ -195,7 +196,6 @@ TEST_F(GameLoopTest, PausingFreezesAJourneyAndUnpausingGoesOnFromTheSameStep) {
     game->shell.InTransit = true;
     w.GameTime = 1000;
     loop.Wake(0);  // the journey begins and runs its first step
-    ASSERT_TRUE(loop.JourneyUnderWay());
     const double afterFirst = w.GameTime;
     EXPECT_EQ(afterFirst, 900 + 180);
     loop.Wake(50 * kMs);  // still inside the first step's 127 ms wait
@@ -220,20 +220,19 @@ TEST_F(GameLoopTest, StopTransitEndsAJourneyAtItsNextStepWithoutArriving) {
     w.StopTransit = true;
     const double frozen = w.GameTime;
     loop.Wake(400 * kMs);
-    EXPECT_FALSE(loop.JourneyUnderWay());
     EXPECT_EQ(w.GameTime, frozen);
     EXPECT_EQ(w.CurCity, 0) << "the destination's street is not built";
 }
 
 TEST_F(GameLoopTest, TheWinIsAnnouncedOnceAtTheStartOfTheNextTick) {
     game->world.FuzzbombCity = 0;
-    game->shell.InputBits = 0x10;
+    game->scene.InputBits = 0x10;
     Ticks(1);
     ASSERT_EQ(fe.messages.size(), 1u);
     EXPECT_EQ(fe.messages[0], "Congratulations!  You have destroyed the fuzzbomb and saved the country!");
     EXPECT_EQ(fe.exclamations, 1) << "with the exclamation icon";
     EXPECT_EQ(game->world.FuzzbombCity, -1);
-    EXPECT_EQ(game->shell.InputBits, 0);
+    EXPECT_EQ(game->scene.InputBits, 0);
     Ticks(5);
     EXPECT_EQ(fe.messages.size(), 1u);
 }
@@ -250,7 +249,8 @@ TEST_F(GameLoopTest, LeavingACityHandsItsCrystalsToCitizensWhoHoldAtMostTen) {
     }
     int before = 0;
     for (int p = 1; p <= c.NumCitizens; ++p) before += w.crystals(c.Citizens[static_cast<std::size_t>(p)]);
-    LeaveCity(*game, fe, kHere);
+    SceneContext ctx = SceneOf(*game, fe);
+    LeaveCity(ctx, kHere);
     int after = 0;
     for (int p = 1; p <= c.NumCitizens; ++p) {
         const std::int16_t n = w.crystals(c.Citizens[static_cast<std::size_t>(p)]);

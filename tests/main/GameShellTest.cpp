@@ -34,10 +34,10 @@ TEST(IsGameActive, PauseAnotherWindowOrMinimizingHoldTheGame) {
 TEST(IsGameActive, TheOneTickBehindTheSplashAlwaysRuns) {
     Shell shell;
     shell.SplashUp = true;
-    shell.StartupStage = 1;
+    shell.Stage = StartupStage::FirstTick;
     shell.Paused = true;
     EXPECT_TRUE(IsGameActive(shell, {.Active = false, .Minimized = true}));
-    shell.StartupStage = 2;
+    shell.Stage = StartupStage::Ready;
     EXPECT_FALSE(IsGameActive(shell, {.Active = false, .Minimized = false}));
 }
 
@@ -87,10 +87,10 @@ TEST_F(GameShellTest, SkipDoesNothingWithATrainInOffTheStationOrWithoutThePlayer
         EXPECT_EQ(game->world.GameTime, 100);
         undo();
     };
-    expectRefused([this] { game->sprites[kTrainSlot].Shown = true; },
-                  [this] { game->sprites[kTrainSlot].Shown = false; });
-    expectRefused([this] { game->sprites[kMarkedTrainSlot].Shown = true; },
-                  [this] { game->sprites[kMarkedTrainSlot].Shown = false; });
+    expectRefused([this] { game->sprites[kTrainSprite].Shown = true; },
+                  [this] { game->sprites[kTrainSprite].Shown = false; });
+    expectRefused([this] { game->sprites[kMarkedTrainSprite].Shown = true; },
+                  [this] { game->sprites[kMarkedTrainSprite].Shown = false; });
     expectRefused([this] { game->sprites.ViewCol = 0; }, [this] { game->sprites.ViewCol = 1; });
     expectRefused([this] { game->sprites.ViewRow = 1; }, [this] { game->sprites.ViewRow = 0; });
     expectRefused([this] { game->world.CurCity = 0; }, [this] { game->world.CurCity = 7; });

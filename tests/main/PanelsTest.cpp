@@ -343,17 +343,17 @@ TEST_F(TicketTest, AnEvenMinuteOnTheDotIsItsOwnFirstDeparture) {
 TEST_F(TicketTest, TheChoiceOfTheTrainWhoseWindowBeganIsDropped) {
     At(10, 3, 20);  // slot 2's window
     optTrain_Click(*g, 2);
-    EXPECT_EQ(g->shell.SelectedTrain, 2);
+    EXPECT_EQ(g->scene.SelectedTrain, 2);
     EXPECT_EQ(p().Tickets.CheckedSlot, 2);
     FillTrainSchedule(*g, 70);
-    EXPECT_EQ(g->shell.SelectedTrain, 0);
+    EXPECT_EQ(g->scene.SelectedTrain, 0);
     EXPECT_EQ(p().Tickets.CheckedSlot, 0);
     optTrain_Click(*g, 4);
     FillTrainSchedule(*g, 70);
-    EXPECT_EQ(g->shell.SelectedTrain, 4);
+    EXPECT_EQ(g->scene.SelectedTrain, 4);
     EXPECT_EQ(p().Tickets.CheckedSlot, 4);
     ClearTrainChoice(*g);
-    EXPECT_EQ(g->shell.SelectedTrain, 0);
+    EXPECT_EQ(g->scene.SelectedTrain, 0);
     EXPECT_EQ(p().Tickets.CheckedSlot, 0);
 }
 

@@ -61,31 +61,27 @@ TEST_F(SettingsTest, SectionAndKeyNamesIgnoreCaseAndBlanksAroundTheValue) {
 }
 
 TEST_F(SettingsTest, SavingWritesTheModeAndReadsBack) {
-    Shell shell;
-    shell.JoystickMode = true;
-    ASSERT_TRUE(SaveSettings(shell, path));
+    ASSERT_TRUE(SaveSettings(true, path));
     EXPECT_EQ(Read(), "[Railquest]\nJoyStick=Y\n");
     EXPECT_TRUE(ReadJoystickSetting(path));
-    shell.JoystickMode = false;
-    ASSERT_TRUE(SaveSettings(shell, path));
+    ASSERT_TRUE(SaveSettings(false, path));
     EXPECT_EQ(Read(), "[Railquest]\nJoyStick=N\n");
     EXPECT_FALSE(ReadJoystickSetting(path));
 }
 
 TEST_F(SettingsTest, SavingKeepsOtherSectionsAndKeys) {
     Write("[Window]\nX=10\n\n[Railquest]\nVolume=3\nJoyStick=Y\n\n[Last]\nA=1\n");
-    Shell shell;
-    ASSERT_TRUE(SaveSettings(shell, path));
+    ASSERT_TRUE(SaveSettings(false, path));
     EXPECT_EQ(Read(), "[Window]\nX=10\n\n[Railquest]\nVolume=3\nJoyStick=N\n\n[Last]\nA=1\n");
     Write("[Window]\nX=10\n\n[Railquest]\nVolume=3\n\n[Last]\nA=1\n");
-    ASSERT_TRUE(SaveSettings(shell, path));
+    ASSERT_TRUE(SaveSettings(false, path));
     EXPECT_EQ(Read(), "[Window]\nX=10\n\n[Railquest]\nVolume=3\nJoyStick=N\n\n[Last]\nA=1\n");
     EXPECT_EQ(GetProfileString(path, "Window", "X", ""), "10");
 }
 
 TEST_F(SettingsTest, SavingCreatesTheFolder) {
     const std::string nested = (dir / "a" / "b" / "railquest.ini").string();
-    ASSERT_TRUE(SaveSettings(Shell{}, nested));
+    ASSERT_TRUE(SaveSettings(false, nested));
     EXPECT_EQ(GetProfileString(nested, "Railquest", "JoyStick", "?"), "N");
 }
 
@@ -94,23 +90,21 @@ TEST_F(SettingsTest, AGarbageFileReadsAsKeyboardModeAndIsMendedBySaving) {
     for (std::size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>((i * 37) % 256);
     Write(junk);
     EXPECT_FALSE(ReadJoystickSetting(path));
-    Shell shell;
-    shell.JoystickMode = true;
-    ASSERT_TRUE(SaveSettings(shell, path));
+    ASSERT_TRUE(SaveSettings(true, path));
     EXPECT_TRUE(ReadJoystickSetting(path));
 }
 
 TEST_F(SettingsTest, AnOversizedFileIsNotReadAndIsReplacedBySaving) {
     Write("[Railquest]\nJoyStick=Y\n" + std::string(200000, 'x'));
     EXPECT_FALSE(ReadJoystickSetting(path));
-    ASSERT_TRUE(SaveSettings(Shell{}, path));
+    ASSERT_TRUE(SaveSettings(false, path));
     EXPECT_EQ(Read(), "[Railquest]\nJoyStick=N\n");
 }
 
 TEST_F(SettingsTest, AnUnwritableLocationReportsFailure) {
     std::filesystem::create_directories(dir / "blocked");
     // A folder where the file should be cannot be replaced by a file.
-    EXPECT_FALSE(SaveSettings(Shell{}, (dir / "blocked").string()));
+    EXPECT_FALSE(SaveSettings(false, (dir / "blocked").string()));
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include "WorldInvariants.h"
 #include "main/CommandLine.h"
 #include "main/Commands.h"
-#include "main/Simulate.h"
-#include "main/WorldStartup.h"
 #include "world/CityDescription.h"
+#include "world/Simulate.h"
+#include "world/WorldStartup.h"
 
 namespace rq {
 namespace {

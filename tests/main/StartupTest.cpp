@@ -134,7 +134,7 @@ TEST_F(StartupTest, TheFailureExitSavesTheSettingsAndReleasesTheSurfaces) {
     fs::remove(dir / "usa.bmp");
     ASSERT_FALSE(Load());
     const std::string settings = (dir / "config" / "railquest.ini").string();
-    game->shell.JoystickMode = false;
+    game->scene.JoystickMode = false;
     FailureExit(*game, settings);
     EXPECT_EQ(GetProfileString(settings, "Railquest", "JoyStick", ""), "N");
     EXPECT_FALSE(game->sprites.Back.Exists());

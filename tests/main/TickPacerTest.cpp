@@ -38,6 +38,22 @@ TEST(TickPacer, RestartForgetsTheTimeTheGameWasHeld) {
     EXPECT_EQ(pacer.TicksDue(kTick * 1001), 1);
 }
 
+TEST(TickPacer, SleepingUntilTheNextTickWakesExactlyWhenItIsDue) {
+    TickPacer pacer;
+    pacer.Restart(0);
+    EXPECT_EQ(pacer.NanosecondsUntilDue(0), kTick);
+    EXPECT_EQ(pacer.NanosecondsUntilDue(kTick / 4), kTick - kTick / 4);
+    std::int64_t now = 0;
+    int ticks = 0;
+    for (int wake = 0; wake < 64; ++wake) {
+        now += pacer.NanosecondsUntilDue(now);
+        ticks += pacer.TicksDue(now);
+    }
+    EXPECT_EQ(ticks, 64) << "one tick per wake, none lost";
+    EXPECT_EQ(now, 64 * kTick);
+    EXPECT_EQ(pacer.NanosecondsUntilDue(now + 3 * kTick), 0) << "a late wake is due at once";
+}
+
 TEST(TickPacer, AClockThatGoesBackwardsGivesNoTicks) {
     TickPacer pacer;
     pacer.Restart(kTick * 10);

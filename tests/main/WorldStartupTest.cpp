@@ -9,10 +9,10 @@
 #include "WorldInvariants.h"
 #include "base/Index.h"
 #include "main/WorldJson.h"
-#include "main/WorldStartup.h"
 #include "world/CityDescription.h"
 #include "world/CityTable.h"
 #include "world/Trains.h"
+#include "world/WorldStartup.h"
 
 namespace rq {
 namespace {

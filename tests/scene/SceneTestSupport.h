@@ -16,7 +16,7 @@ namespace rq::test {
 struct TestGame {
     std::unique_ptr<Game> game = std::make_unique<Game>();
     FakeFrontend port;
-    SceneContext ctx{game->world, game->sprites, game->effects, port};
+    SceneContext ctx = SceneOf(*game, port);
 
     TestGame() { MakeTestSprites(game->sprites); }
 };

@@ -25,7 +25,6 @@ public:
     void SetStatusBarBlack(bool black) override { statusBarBlack = black; }
     void SetBannerText(const std::string& text) override { banner = text; }
     void SetBannerVisible(bool visible) override { bannerVisible = visible; }
-    bool IsBannerVisible() const override { return bannerVisible; }
     void FillTrainSchedule(std::int16_t city) override { schedules.push_back(city); }
     void ShowTicketWindow() override {
         ++ticketWindowsShown;

@@ -31,8 +31,8 @@ protected:
         for (int tick = 0; tick < 200; ++tick) {
             loop.tmrGameLoop_Timer(0);
             const SpriteEngine& spr = g.game->sprites;
-            if ((spr[kTrainSlot].Shown && spr[kTrainSlot].VX == 0) ||
-                (spr[kMarkedTrainSlot].Shown && spr[kMarkedTrainSlot].VX == 0)) {
+            if ((spr[kTrainSprite].Shown && spr[kTrainSprite].VX == 0) ||
+                (spr[kMarkedTrainSprite].Shown && spr[kMarkedTrainSprite].VX == 0)) {
                 return;
             }
         }

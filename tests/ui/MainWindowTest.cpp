@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, PauseAndSoundFollowTheShell) {
     w().mnuSound->trigger();
     EXPECT_FALSE(g().effects.SoundOn);
     EXPECT_FALSE(w().mnuSound->isChecked());
-    g().shell.JoystickMode = true;
+    g().scene.JoystickMode = true;
     w().SyncMenus();
     EXPECT_FALSE(w().mnuJoystick->isVisible());
     EXPECT_TRUE(w().mnuKeyboard->isVisible());
@@ -265,16 +265,16 @@ TEST_F(MainWindowTest, AnyLabelOfARowChoosesItsTrain) {
     w().ShowTicketWindow();
     QTest::mouseClick(w().lblTrainTime[4], Qt::LeftButton);
     EXPECT_TRUE(w().optTrain[4]->isChecked());
-    EXPECT_EQ(g().shell.SelectedTrain, 4);
+    EXPECT_EQ(g().scene.SelectedTrain, 4);
     QTest::mouseClick(w().lblTrainDest[1], Qt::LeftButton);
     EXPECT_TRUE(w().optTrain[1]->isChecked());
     EXPECT_FALSE(w().optTrain[4]->isChecked());
     QTest::mouseClick(w().lblTrainType[5], Qt::LeftButton);
-    EXPECT_EQ(g().shell.SelectedTrain, 5);
+    EXPECT_EQ(g().scene.SelectedTrain, 5);
     QTest::mouseClick(w().optTrain[2], Qt::LeftButton);
-    EXPECT_EQ(g().shell.SelectedTrain, 2);
+    EXPECT_EQ(g().scene.SelectedTrain, 2);
     w().ClearPanels();
-    EXPECT_EQ(g().shell.SelectedTrain, 0);
+    EXPECT_EQ(g().scene.SelectedTrain, 0);
     for (std::size_t s = 1; s <= 5; ++s) {
         EXPECT_FALSE(w().optTrain[s]->isChecked());
     }
@@ -340,7 +340,7 @@ TEST_F(MainWindowTest, TheViewShowsTheSurfaceItIsHanded) {
 
 TEST_F(MainWindowTest, NoToTheQuitQuestionKeepsTheGameAndReleasesTheKeys) {
     ShowActive();
-    g().shell.InputBits = 64 + 256;
+    g().scene.InputBits = 64 + 256;
     const double time = g().world.GameTime;
     bool quit = false;
     w().onQuitConfirmed = [&] { quit = true; };
@@ -348,7 +348,7 @@ TEST_F(MainWindowTest, NoToTheQuitQuestionKeepsTheGameAndReleasesTheKeys) {
     w().mnuExit->trigger();
     ASSERT_EQ(ui.messages.Asked, std::vector<std::string>({"Are you sure you want to quit?"}));
     EXPECT_TRUE(w().isVisible());
-    EXPECT_EQ(g().shell.InputBits, 0);
+    EXPECT_EQ(g().scene.InputBits, 0);
     EXPECT_EQ(g().world.GameTime, time);
     EXPECT_FALSE(g().world.StopTransit);
     EXPECT_FALSE(quit);
@@ -363,7 +363,7 @@ TEST_F(MainWindowTest, YesSavesTheSettingsStopsAJourneyAndEnds) {
     ASSERT_TRUE(dir.isValid());
     const std::string path = QDir(dir.path()).filePath(QStringLiteral("railquest.ini")).toStdString();
     w().SetSettingsPath(path);
-    g().shell.JoystickMode = true;
+    g().scene.JoystickMode = true;
     bool quit = false;
     w().onQuitConfirmed = [&] { quit = true; };
     ui.messages.Answers = {true};

@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         test::App();
         shell.AppPath = test::AssetsDir();
-        shell.StartupStage = 1;
+        shell.Stage = StartupStage::FirstTick;
     }
     std::unique_ptr<SplashWindow> Make() {
         auto splash = std::make_unique<SplashWindow>(shell, messages);
@@ -56,7 +56,7 @@ TEST_F(SplashWindowTest, OnceReadyThePromptShowsAndAnyKeyOrClickBegins) {
     auto splash = Make();
     splash->show();
     splash->EnableReadyTimer();
-    shell.StartupStage = 2;
+    shell.Stage = StartupStage::Ready;
     QTest::qWait(40);
     EXPECT_FALSE(splash->picLblContain->isHidden());
     EXPECT_FALSE(splash->tmrCheckReady->isActive()) << "the ready timer stops itself";
@@ -73,7 +73,7 @@ TEST_F(SplashWindowTest, AMissingPictureIsReportedAndTheWindowStaysUsable) {
     auto splash = Make();
     ASSERT_EQ(messages.Shown.size(), 1u);
     EXPECT_EQ(messages.Shown[0].rfind("The following error occurred in frmSplsh_load():\n", 0), 0u);
-    shell.StartupStage = 2;
+    shell.Stage = StartupStage::Ready;
     QTest::mouseClick(splash.get(), Qt::LeftButton);
     EXPECT_EQ(starts, 1) << "the game can still be started";
     std::filesystem::remove_all(dir);

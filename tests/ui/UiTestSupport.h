@@ -72,7 +72,7 @@ struct UiGame {
         window->LayoutInfoPanel();
         game->world.CurCity = city;
         game->world.GameTime = (10 * 3600 + 3 * 60 + 20) * 3.0;
-        SceneContext ctx{game->world, game->sprites, game->effects, *window};
+        SceneContext ctx = SceneOf(*game, *window);
         game->effects.SoundOn = false;
         EnterCity(ctx, city);
     }

@@ -4,6 +4,7 @@
 
 #include "WorldTestKit.h"
 #include "world/Actors.h"
+#include "world/Velocity.h"
 
 namespace rq {
 namespace {

@@ -15,6 +15,20 @@ namespace {
 using testkit::TestWorld;
 using V = std::vector<std::int16_t>;
 
+// Runs a whole journey at once, without waits; ticks are played as the game loop plays them.
+JourneyStatus RunWholeJourney(World& w, SpriteEngine& spr, EffectPlayer& fx, Journey& journey) {
+    for (;;) {
+        const JourneyStepReport report = journey.Step(w, spr, fx);
+        if (report.Status == JourneyStatus::Stopped) {
+            return report.Status;
+        }
+        Journey::Tick(fx);
+        if (report.Status == JourneyStatus::Arrived) {
+            return report.Status;
+        }
+    }
+}
+
 TEST(JourneyWait, SlowAtBothEndsAndZeroInTheMiddle) {
     EXPECT_EQ(JourneyWaitMs(1), 127);
     EXPECT_EQ(JourneyWaitMs(180), 127);

@@ -33,13 +33,13 @@ protected:
     }
     // The slot-1 train comes in as the city tick starts it: at x 1280 on the track at speed 30.
     void TrainComesIn() {
-        SprShowAt(spr, kTrainSlot, 1280, static_cast<std::int16_t>(184 - spr[kTrainSlot].Height));
-        spr[kTrainSlot].VX = -30;
+        SprShowAt(spr, kTrainSprite, 1280, static_cast<std::int16_t>(184 - spr[kTrainSprite].Height));
+        spr[kTrainSprite].VX = -30;
     }
     // Runs ticks until the train has stopped; returns how many it took.
     int RunUntilStopped() {
         int ticks = 0;
-        while (spr[kTrainSlot].VX != 0 && ticks < 1000) {
+        while (spr[kTrainSprite].VX != 0 && ticks < 1000) {
             TrainAtPlatform(w, spr, fx);
             ++ticks;
         }
@@ -67,16 +67,16 @@ TEST_F(TrainAtPlatformTest, ATrainBrakesInAndStopsWithItsCentreAtThePlatform) {
     TrainComesIn();
     int previousSpeed = 30;
     int ticks = 0;
-    while (spr[kTrainSlot].VX != 0 && ticks < 100) {
+    while (spr[kTrainSprite].VX != 0 && ticks < 100) {
         TrainAtPlatform(w, spr, fx);
         ++ticks;
-        if (spr[kTrainSlot].VX != 0) {
-            EXPECT_EQ(-spr[kTrainSlot].VX, previousSpeed - 1) << "it brakes by one a tick";
-            previousSpeed = -spr[kTrainSlot].VX;
+        if (spr[kTrainSprite].VX != 0) {
+            EXPECT_EQ(-spr[kTrainSprite].VX, previousSpeed - 1) << "it brakes by one a tick";
+            previousSpeed = -spr[kTrainSprite].VX;
         }
     }
-    ASSERT_EQ(spr[kTrainSlot].VX, 0);
-    const double centre = spr[kTrainSlot].X + spr[kTrainSlot].Width / 2.0;
+    ASSERT_EQ(spr[kTrainSprite].VX, 0);
+    const double centre = spr[kTrainSprite].X + spr[kTrainSprite].Width / 2.0;
     EXPECT_LE(std::abs(centre - kPlatformCentre), std::abs(w.StoppedSpeed / 2.0));
     EXPECT_LT(w.StoppedSpeed, 0);
     EXPECT_GT(w.StoppedSpeed, -30);
@@ -116,13 +116,13 @@ TEST_F(TrainAtPlatformTest, TheNetworksPassesRunOnTheirStandingTicks) {
         }
         if (tick == 29) {
             EXPECT_EQ(WaitingAt(w, 3, 1, 1), 702);
-            EXPECT_EQ(spr[kTrainSlot].VX, 0);
+            EXPECT_EQ(spr[kTrainSprite].VX, 0);
         }
     }
     EXPECT_EQ(arrivalsAt, std::vector<int>{3});
     EXPECT_EQ(WaitingAt(w, 3, 1, 1), 0) << "departures on the thirtieth tick";
     EXPECT_EQ(RiderAt(w, 3, 1, 1, 1), 702);
-    EXPECT_EQ(spr[kTrainSlot].VX, w.StoppedSpeed) << "it leaves at the speed it stopped with";
+    EXPECT_EQ(spr[kTrainSprite].VX, w.StoppedSpeed) << "it leaves at the speed it stopped with";
     EXPECT_EQ(w.PlatformTicks, 0);
 }
 
@@ -139,8 +139,8 @@ TEST_F(TrainAtPlatformTest, ThePlayersCityDepartsOnlyWhenTheTrainIsOutOfSight) {
     PlatformEvents last;
     RunUntilGone(last);
     EXPECT_TRUE(last.TrainGone);
-    EXPECT_FALSE(spr[kTrainSlot].Shown);
-    EXPECT_LT(spr[kTrainSlot].X + spr[kTrainSlot].Width, 640);
+    EXPECT_FALSE(spr[kTrainSprite].Shown);
+    EXPECT_LT(spr[kTrainSprite].X + spr[kTrainSprite].Width, 640);
     // Nobody who walked in is written over: the queue takes the next free seats.
     EXPECT_EQ(RiderAt(w, kHere, 1, 1, 1), 501);
     EXPECT_EQ(RiderAt(w, kHere, 1, 1, 2), 502);

@@ -153,7 +153,7 @@ void BuildCity(SpriteEngine& e, int size, std::uint64_t seed, bool capital, bool
     if (fuzzbomb) {
         SprShowAt(e, kFuzzbombSlot, I16(960 - e[kFuzzbombSlot].Width / 2), I16(566 - e[kFuzzbombSlot].Height / 2));
     }
-    ShowTrainAtPlatform(e, kTrainSlot);
+    ShowTrainAtPlatform(e, kTrainSprite);
     PlaceActors(e, rng, size, 25, 6);
     ScatterCrystals(e, rng, 30, size);
     SprShowAt(e, kPlayerSlot, 900, 240);
@@ -221,8 +221,8 @@ int Run(const std::string& assets, const std::string& out) {
     SprPresent(e, view, 640, 0);
     ok = Save(ToImage(view), out, "station_noon.png") && ok;
     SprEraseAll(e);
-    SprHide(e, kTrainSlot);
-    ShowTrainAtPlatform(e, kMarkedTrainSlot);
+    SprHide(e, kTrainSprite);
+    ShowTrainAtPlatform(e, kMarkedTrainSprite);
     SprComposeScene(e, kEvening);
     SprPresent(e, view, 640, 0);
     ok = Save(ToImage(view), out, "station_evening_express.png") && ok;

@@ -1,11 +1,10 @@
 // The world simulated day by day, and the census printed for each day.
-#include "main/Simulate.h"
+#include "world/Simulate.h"
 
 #include "base/Index.h"
 #include "world/CityDescription.h"
 #include "world/Clock.h"
 #include "world/Journey.h"
-#include "world/Trains.h"
 
 namespace rq {
 
@@ -27,10 +26,10 @@ void CountCitizen(const World& w, std::int16_t citizen, WorldCensus& census) {
 WorldCensus TakeCensus(const World& w) {
     WorldCensus census;
     for (std::int16_t c = 1; c <= kNumCities; ++c) {
-        const std::string desc = CityDescription(w, c);
-        if (desc == "Fuzzed City") {
+        const DescriptionWords words = DescribeWords(w, c);
+        if (words.FuzzedCity) {
             ++census.FuzzedCities;
-        } else if (desc.find("Crystal") != std::string::npos) {
+        } else if (words.CrystalWord) {
             ++census.CleanCities;
         }
         const City& city = w.city(c);
@@ -62,12 +61,8 @@ Simulation::Simulation(World& w, SpriteEngine& spr) : w_(w), spr_(spr) {
 }
 
 void Simulation::Minute() {
-    const std::int16_t slot = CurrentTrainSlot(w_);
-    if (arrivalsNext_) {
-        ArrivalPass(w_, spr_, silent_, slot);
-    } else {
-        DeparturePass(w_, slot);
-    }
+    // The journey's own world step: an odd step runs arrivals and advances, an even one departures.
+    JourneyWorldStep(w_, spr_, silent_, arrivalsNext_ ? 3 : 4, CurrentTrainSlot(w_));
     arrivalsNext_ = !arrivalsNext_;
     w_.GameTime += kUnitsPerMinute;
     FormatClockTime(w_, 1);  // the journey shows the time every minute, and that turns the day

@@ -1,6 +1,6 @@
 // Builds the world of a new run: the seed, the player's crystals, the cities and their citizens,
 // the fuzzbomb and the start city, and the trains already under way.
-#include "main/WorldStartup.h"
+#include "world/WorldStartup.h"
 
 #include <array>
 
