@@ -27,6 +27,7 @@ protected:
 
 private:
     QImage picture_;
+    Surface shown_;  // the view the picture was last made from
 };
 
 }  // namespace rq

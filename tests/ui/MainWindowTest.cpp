@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, ThePanelsStandWhereTheLayoutPutsThem) {
 TEST_F(MainWindowTest, PanelsAndTheBannerStartHidden) {
     EXPECT_FALSE(w().IsInfoPanelVisible());
     EXPECT_FALSE(w().IsTicketWindowVisible());
-    EXPECT_FALSE(w().IsBannerVisible());
+    EXPECT_TRUE(w().picTrainDest->isHidden());
     EXPECT_TRUE(w().lblInTransit->isHidden());
     EXPECT_TRUE(w().picUSAZoomContain->isHidden());
     EXPECT_TRUE(w().hscUSA->isHidden());
@@ -318,7 +318,7 @@ TEST_F(MainWindowTest, TheStatusBarAndJourneyTexts) {
 TEST_F(MainWindowTest, TheBannerSizesItselfFromTheLeftEdge) {
     w().SetBannerText("********** DEPARTING FOR: CHICAGO, ILLINOIS **********");
     w().SetBannerVisible(true);
-    EXPECT_TRUE(w().IsBannerVisible());
+    EXPECT_FALSE(w().picTrainDest->isHidden());
     EXPECT_EQ(w().lblTrainDestBanner->x(), 0);
     const int wide = w().lblTrainDestBanner->width();
     w().SetBannerText("** X **");
