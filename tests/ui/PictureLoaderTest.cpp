@@ -81,7 +81,7 @@ TEST(SplashPicture, ACutShortPictureIsReportedAndTheGameCanStillStart) {
     std::ofstream(dir / "splash.bmp", std::ios::binary).write(reinterpret_cast<const char*>(b.data()), 60000);
     Shell shell;
     shell.AppPath = dir.string() + "/";
-    shell.StartupStage = 2;
+    shell.Stage = StartupStage::Ready;
     test::ScriptedMessages messages;
     SplashWindow splash(shell, messages);
     int starts = 0;
