@@ -50,7 +50,6 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     voice_.Open(shell.AppPath);
     game_->effects.Port = &voice_;
 
-    frmMain_->BuildTrackStrip();
     frmMain_->LayoutTicketWindow();
     frmMain_->LayoutInfoPanel();
     SceneContext ctx = SceneOf(*game_, *frmMain_);

@@ -50,7 +50,12 @@ bool LoadGameFiles(Game& game, PictureLoader& loader, MessagePort& messages) {
 
 bool BuildGame(Game& game, std::uint64_t seed) {
     StartWorld(game.world, game.sprites, seed);
-    return CreateSprites(game.sprites);
+    if (!CreateSprites(game.sprites)) {
+        return false;
+    }
+    // The first step of laying out the main window (BuildTrackStrip) needs only the sprite engine.
+    SprBuildTrackStrip(game.sprites);
+    return true;
 }
 
 void FailureExit(Game& game, const std::string& settingsPath) {

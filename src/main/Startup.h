@@ -14,7 +14,7 @@ namespace rq {
 // program folder, stopping at the first failure (whose loader has already shown its message).
 bool LoadGameFiles(Game& game, PictureLoader& loader, MessagePort& messages);
 
-// The world (seeded), then the sprite slots. False when a slot cannot be made.
+// The world (seeded), then the sprite slots and the track strip. False when a slot cannot be made.
 bool BuildGame(Game& game, std::uint64_t seed);
 
 // The failure exit: save the settings, release the surfaces. (The windows close after it.)

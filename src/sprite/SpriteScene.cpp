@@ -168,17 +168,4 @@ void SprPresent(const SpriteEngine& e, Surface& view, int srcX, int srcY) {
     Blit(view, 0, 0, kViewWidth, kViewHeight, e.Back, srcX, srcY, RasterOp::Copy);
 }
 
-void SprBuildTrackStrip(SpriteEngine& e) {
-    e.Ground.Valid = false;
-    if (!e.Track.Exists()) {
-        e.Tracks.Release();
-        return;
-    }
-    e.Tracks = Surface(kViewWidth, e.Track.Height);
-    const int n = kViewWidth / e.Track.Width;
-    for (int i = 0; i <= n; ++i) {
-        Blit(e.Tracks, i * e.Track.Width, 0, e.Track.Width, e.Track.Height, e.Track, 0, 0, RasterOp::Copy);
-    }
-}
-
 }  // namespace rq

@@ -25,8 +25,4 @@ void SprEraseAll(SpriteEngine& e);
 // that does not exist yet is made 640 × 377.
 void SprPresent(const SpriteEngine& e, Surface& view, int srcX, int srcY);
 
-// Tiles the track picture (Track, from tracks.bmp) into the 640-pixel track strip (Tracks) that the
-// compose copies onto gSceneRects 1: Int(640 / tile width) + 1 tiles, the last one clipped.
-void SprBuildTrackStrip(SpriteEngine& e);
-
 }  // namespace rq

@@ -1,4 +1,4 @@
-// Making and releasing the engine's surfaces and sprite slots.
+// Making and releasing the engine's surfaces and sprite slots, and the track strip made at start-up.
 #include "sprite/SpriteSetup.h"
 
 #include "sprite/Blit.h"
@@ -62,6 +62,19 @@ void SprShutdown(SpriteEngine& e) {
     e.Mask.Release();
     e.Back.Release();
     e.Ground = GroundCache{};
+}
+
+void SprBuildTrackStrip(SpriteEngine& e) {
+    e.Ground.Valid = false;
+    if (!e.Track.Exists()) {
+        e.Tracks.Release();
+        return;
+    }
+    e.Tracks = Surface(kViewWidth, e.Track.Height);
+    const int n = kViewWidth / e.Track.Width;
+    for (int i = 0; i <= n; ++i) {
+        Blit(e.Tracks, i * e.Track.Width, 0, e.Track.Width, e.Track.Height, e.Track, 0, 0, RasterOp::Copy);
+    }
 }
 
 }  // namespace rq

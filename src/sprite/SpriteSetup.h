@@ -1,4 +1,4 @@
-// Making and releasing the engine's surfaces and sprite slots.
+// Making and releasing the engine's surfaces, sprite slots and the track strip.
 #pragma once
 
 #include "sprite/SpriteEngine.h"
@@ -14,6 +14,11 @@ bool iSprCreateBackBuffer(SpriteEngine& e, int width, int height);
 // Created, for a slot outside 1..134 or a first frame that is not in gFrames. VX, VY, CitizenNo
 // and Blocked keep what they held.
 bool iSprCreateSprite(SpriteEngine& e, const SpriteDef& def);
+
+// BuildTrackStrip: tiles the track picture (Track, from tracks.bmp) into the 640-pixel track strip
+// (Tracks) that the compose copies onto gSceneRects 1: Int(640 / tile width) + 1 tiles, the last one
+// clipped. Start-up makes it once, after the sprite slots.
+void SprBuildTrackStrip(SpriteEngine& e);
 
 // Releases one slot's save-under surface: Created and Shown become false.
 void SprDestroySprite(SpriteEngine& e, int slot);

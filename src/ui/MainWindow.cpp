@@ -20,7 +20,6 @@
 #include "main/Panels.h"
 #include "main/Settings.h"
 #include "main/WindowLayout.h"
-#include "sprite/SpriteScene.h"
 #include "ui/AboutDialog.h"
 #include "ui/Controls.h"
 #include "ui/GameView.h"
@@ -386,10 +385,6 @@ void MainWindow::Form_Load() {
     crystalsRight_ = Px(l.CrystalsLeft + MeasureControls(lblTrainDestBanner, lblCrystals).CrystalsWidth);
     UpdateCrystalDisplay();
     picGameView->setFocus();
-}
-
-void MainWindow::BuildTrackStrip() {
-    SprBuildTrackStrip(game_.sprites);
 }
 
 void MainWindow::LayoutTicketWindow() {

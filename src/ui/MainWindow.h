@@ -41,9 +41,8 @@ public:
     ~MainWindow() override;
 
     // The layout, computed once. Form_Load runs when the window is made; start-up calls the other
-    // three in this order after the pictures are loaded and the sprite slots exist.
+    // two in this order after the pictures are loaded, the sprite slots exist and the track strip is built.
     void Form_Load();
-    void BuildTrackStrip();
     void LayoutTicketWindow();
     void LayoutInfoPanel();
 

@@ -7,6 +7,7 @@
 #include "sprite/Blit.h"
 #include "sprite/CreateSprites.h"
 #include "sprite/SpriteScene.h"
+#include "sprite/SpriteSetup.h"
 #include "sprite/SpriteTestSupport.h"
 
 namespace rq {

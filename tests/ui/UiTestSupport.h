@@ -67,7 +67,6 @@ struct UiGame {
         Loaded = LoadGameFiles(*game, loader, messages) && BuildGame(*game, seed);
         window = std::make_unique<MainWindow>(*game);
         window->SetMessagePort(&messages);
-        window->BuildTrackStrip();
         window->LayoutTicketWindow();
         window->LayoutInfoPanel();
         game->world.CurCity = city;
