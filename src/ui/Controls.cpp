@@ -4,8 +4,37 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+
+#include "ui/Twips.h"
 
 namespace rq {
+
+QLabel* MakeLabel(const QString& name, const QString& caption, const QFont& font, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(SansFont(8.25));
+    // The keys steer the player; a button with the focus would take the Space bar for itself.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+void SetTextColour(QWidget* w, const QColor& text, const QColor* back) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, text);
+    if (back != nullptr) {
+        p.setColor(QPalette::Window, *back);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(p);
+}
 
 PictureBox::PictureBox(const QString& name, const QColor& back, QWidget* parent) : QWidget(parent) {
     setObjectName(name);

@@ -1,11 +1,25 @@
 // Small controls of the game's windows: a picture box with a back colour, a label that can be
-// clicked, and the shape controls (legend markers, panel frames).
+// clicked, the shape controls (legend markers, panel frames), and the makers of named labels and buttons.
 #pragma once
 
 #include <QLabel>
 #include <QWidget>
 
+class QPushButton;
+
 namespace rq {
+
+inline const QColor kPanelGrey(192, 192, 192);  // &HC0C0C0, the panels' back colour
+inline const QColor kLinkBlue(0, 0, 255);       // &HFF0000, the text of labels that lead somewhere
+
+// A label with its design name as objectName.
+QLabel* MakeLabel(const QString& name, const QString& caption, const QFont& font, QWidget* parent);
+
+// A button in the panels' 8.25 pt face that never takes the keyboard focus.
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent);
+
+// The text colour of a label, and its back colour when one is given.
+void SetTextColour(QWidget* w, const QColor& text, const QColor* back = nullptr);
 
 // A plain picture box: a rectangle in its back colour that holds other controls.
 class PictureBox : public QWidget {

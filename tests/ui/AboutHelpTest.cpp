@@ -1,6 +1,7 @@
 // The About window (title, version, links, system information) and the help window behind F1.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -86,7 +87,7 @@ TEST(AboutTest, TheMainWindowWaitsWhileAboutIsOpenAndOkReturnsToIt) {
         activeMeanwhile = w.CurrentWindowState().Active;
         QTest::mouseClick(about->cmdOK, Qt::LeftButton);
     });
-    w.mnuAbout->trigger();  // returns when the About window closes
+    test::Find<QAction>(w, "mnuAbout")->trigger();  // returns when the About window closes
     EXPECT_TRUE(sawAbout);
     EXPECT_FALSE(activeMeanwhile);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -95,21 +96,21 @@ TEST(AboutTest, TheMainWindowWaitsWhileAboutIsOpenAndOkReturnsToIt) {
 TEST(HelpTest, F1ShowsTheHelpPageInTheGamesOwnWindow) {
     test::UiGame ui;
     ASSERT_TRUE(ui.Loaded);
-    ui.window->mnuContents->trigger();
-    EXPECT_TRUE(ui.window->frmHelp->isVisible());
-    const QString text = ui.window->frmHelp->txtHelp->toPlainText();
+    test::Find<QAction>(*ui.window, "mnuContents")->trigger();
+    EXPECT_TRUE(test::Find<HelpWindow>(*ui.window, "frmHelp")->isVisible());
+    const QString text = test::Find<QTextBrowser>(*ui.window, "txtHelp")->toPlainText();
     for (const char* word : {"fuzzbomb", "crystal", "Ctrl+T", "Space", "100", "ticket"}) {
         EXPECT_TRUE(text.contains(QString::fromLatin1(word), Qt::CaseInsensitive)) << word;
     }
-    ui.window->frmHelp->close();
+    test::Find<HelpWindow>(*ui.window, "frmHelp")->close();
 }
 
 TEST(HelpTest, AMissingHelpFileShowsNothing) {
     test::UiGame ui;
     ASSERT_TRUE(ui.Loaded);
     ui.game->shell.AppPath = "/nonexistent-folder/";
-    ui.window->mnuContents->trigger();
-    EXPECT_FALSE(ui.window->frmHelp->isVisible());
+    test::Find<QAction>(*ui.window, "mnuContents")->trigger();
+    EXPECT_FALSE(test::Find<HelpWindow>(*ui.window, "frmHelp")->isVisible());
     EXPECT_TRUE(ui.messages.Shown.empty());
 }
 

@@ -46,9 +46,11 @@ protected:
     }
     // The colour of the sky band in the window's game view, just above the skyline's top.
     QRgb SkyPixel(const QImage& shot) const {
-        const QPoint view = g.window->picGameView->mapTo(g.window.get(), QPoint(4, 4));
+        const QPoint view = test::Find<QWidget>(*g.window, "picGameView")->mapTo(g.window.get(), QPoint(4, 4));
         return shot.pixel(view);
     }
+
+    QLabel* Label(const char* name) { return test::Find<QLabel>(*g.window, name); }
 
     test::UiGame g{21};  // Denver: downtown and mountains
     GameLoop loop{*g.game, *g.window};
@@ -63,7 +65,7 @@ TEST_F(GameScreensTest, TheStationAtNoonWithATrainStanding) {
     EXPECT_GT(sky.green(), 240) << "a bright cyan sky at noon";
     EXPECT_EQ(sky.green(), sky.blue());
     EXPECT_TRUE(g.game->scene.DepartureBannerOn);
-    EXPECT_TRUE(g.window->lblTime->text().startsWith("12:00:")) << g.window->lblTime->text().toStdString();
+    EXPECT_TRUE(Label("lblTime")->text().startsWith("12:00:")) << Label("lblTime")->text().toStdString();
 }
 
 TEST_F(GameScreensTest, TheStationAtNightWithATrainStanding) {
@@ -85,11 +87,11 @@ TEST_F(GameScreensTest, AJourneyShowsTheRouteTheTimeAndTheDayOnBlack) {
         loop.tmrGameLoop_Timer(ms);
     }
     const QImage shot = Shot("journey.png");
-    EXPECT_TRUE(g.window->lblInTransit->isVisible());
-    EXPECT_EQ(g.window->lblInTransit->text().toStdString(), g.game->scene.TransitRoute);
-    EXPECT_TRUE(g.window->lblTransitTime->text().endsWith(" PM"));
-    EXPECT_EQ(g.window->lblDayNum->text(), "Day 1");
-    const QColor corner(shot.pixel(g.window->picGameView->mapTo(g.window.get(), QPoint(4, 4))));
+    EXPECT_TRUE(Label("lblInTransit")->isVisible());
+    EXPECT_EQ(Label("lblInTransit")->text().toStdString(), g.game->scene.TransitRoute);
+    EXPECT_TRUE(Label("lblTransitTime")->text().endsWith(" PM"));
+    EXPECT_EQ(Label("lblDayNum")->text(), "Day 1");
+    const QColor corner(shot.pixel(test::Find<QWidget>(*g.window, "picGameView")->mapTo(g.window.get(), QPoint(4, 4))));
     EXPECT_EQ(corner, QColor(Qt::black));
 }
 

@@ -32,6 +32,10 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(ui.Loaded) << "the assets could not be loaded"; }
     MainWindow& w() { return *ui.window; }
+    template <class T>
+    T* Find(const QString& name) {
+        return test::Find<T>(w(), name);
+    }
     Game& g() { return *ui.game; }
     const WindowLayout& l() { return ui.game->panels.Layout; }
     void ShowActive() {
@@ -42,7 +46,7 @@ protected:
     // A click on the normal map at a city's marker.
     void ClickCity(std::int16_t city) {
         const City& c = g().world.city(city);
-        QTest::mouseClick(w().picUSA, Qt::LeftButton, {}, QPoint(c.MapX, c.MapY));
+        QTest::mouseClick(Find<QWidget>("picUSA"), Qt::LeftButton, {}, QPoint(c.MapX, c.MapY));
     }
     test::UiGame ui{21};
 };
@@ -51,9 +55,9 @@ protected:
 
 TEST_F(MainWindowTest, TheWindowHasAFixedSizeAroundTheStatusBarAndTheView) {
     EXPECT_EQ(w().minimumSize(), w().maximumSize());
-    EXPECT_EQ(w().client->size(), QSize(640, 15 + 377));
-    EXPECT_EQ(w().picStatusBar->geometry(), QRect(0, 0, 640, 15));
-    EXPECT_EQ(w().picGameView->geometry(), QRect(0, 15, 640, 377));
+    EXPECT_EQ(Find<QWidget>("client")->size(), QSize(640, 15 + 377));
+    EXPECT_EQ(Find<QWidget>("picStatusBar")->geometry(), QRect(0, 0, 640, 15));
+    EXPECT_EQ(Find<GameView>("picGameView")->geometry(), QRect(0, 15, 640, 377));
     EXPECT_EQ(w().objectName(), QStringLiteral("frmMain"));
     EXPECT_EQ(w().windowTitle(), QStringLiteral("Railquest"));
     // The offscreen screen is wider than 640 pixels: the window stands at (120, 120) twips.
@@ -62,26 +66,26 @@ TEST_F(MainWindowTest, TheWindowHasAFixedSizeAroundTheStatusBarAndTheView) {
 
 TEST_F(MainWindowTest, ThePanelsStandWhereTheLayoutPutsThem) {
     const Surface& map = g().sprites.Map;
-    const QRect panel = w().picInfo->geometry();
-    EXPECT_EQ(panel.right(), w().picGameView->geometry().right());
+    const QRect panel = Find<QWidget>("picInfo")->geometry();
+    EXPECT_EQ(panel.right(), Find<GameView>("picGameView")->geometry().right());
     EXPECT_EQ(panel.width(), PxRect(l().Info).width());
-    EXPECT_EQ(w().picUSA->geometry(), QRect(32, 5, map.Width, map.Height));
-    EXPECT_EQ(w().picUSAZoom->size(), QSize(2 * map.Width, 2 * map.Height));
-    EXPECT_EQ(w().lblTrainTime[1]->x(), Px(0.75 * l().Tickets.Width));
-    const QRect ok = w().cmdExitTix->geometry();
+    EXPECT_EQ(Find<QWidget>("picUSA")->geometry(), QRect(32, 5, map.Width, map.Height));
+    EXPECT_EQ(Find<QWidget>("picUSAZoom")->size(), QSize(2 * map.Width, 2 * map.Height));
+    EXPECT_EQ(Find<QLabel>("lblTrainTime1")->x(), Px(0.75 * l().Tickets.Width));
+    const QRect ok = Find<QPushButton>("cmdExitTix")->geometry();
     EXPECT_EQ(Px(l().Tickets.Width) - (ok.x() + ok.width()), 16);
-    EXPECT_EQ(w().picTickets->geometry().bottom(), w().picGameView->geometry().bottom());
+    EXPECT_EQ(Find<QWidget>("picTickets")->geometry().bottom(), Find<GameView>("picGameView")->geometry().bottom());
 }
 
 TEST_F(MainWindowTest, PanelsAndTheBannerStartHidden) {
     EXPECT_FALSE(w().IsInfoPanelVisible());
     EXPECT_FALSE(w().IsTicketWindowVisible());
-    EXPECT_TRUE(w().picTrainDest->isHidden());
-    EXPECT_TRUE(w().lblInTransit->isHidden());
-    EXPECT_TRUE(w().picUSAZoomContain->isHidden());
-    EXPECT_TRUE(w().hscUSA->isHidden());
-    EXPECT_EQ(w().picTrainDest->geometry().top(), Px(2000));
-    EXPECT_EQ(w().cmdZoom->text(), QStringLiteral("Zoom In"));
+    EXPECT_TRUE(Find<QWidget>("picTrainDest")->isHidden());
+    EXPECT_TRUE(Find<QLabel>("lblInTransit")->isHidden());
+    EXPECT_TRUE(Find<QWidget>("picUSAZoomContain")->isHidden());
+    EXPECT_TRUE(Find<QScrollBar>("hscUSA")->isHidden());
+    EXPECT_EQ(Find<QWidget>("picTrainDest")->geometry().top(), Px(2000));
+    EXPECT_EQ(Find<QPushButton>("cmdZoom")->text(), QStringLiteral("Zoom In"));
 }
 
 // ---- Menus ----
@@ -94,8 +98,8 @@ struct MenuItem {
 };
 
 TEST_F(MainWindowTest, EveryMenuEntryWithItsCaptionShortcutAndVisibility) {
-    EXPECT_EQ(w().mnuGame->title(), QStringLiteral("&Game"));
-    EXPECT_EQ(w().mnuHelp->title(), QStringLiteral("&Help"));
+    EXPECT_EQ(Find<QMenu>("mnuGame")->title(), QStringLiteral("&Game"));
+    EXPECT_EQ(Find<QMenu>("mnuHelp")->title(), QStringLiteral("&Help"));
     const std::vector<MenuItem> game = {
         {"mnuNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), true},
         {"mnuOpen", "&Open...", {}, false},
@@ -115,7 +119,8 @@ TEST_F(MainWindowTest, EveryMenuEntryWithItsCaptionShortcutAndVisibility) {
         {"mnuBreak3", "", {}, true},
         {"mnuAbout", "&About...", {}, true},
     };
-    for (const auto& [menu, items] : {std::pair{w().mnuGame, game}, std::pair{w().mnuHelp, help}}) {
+    for (const auto& [menu, items] :
+         {std::pair{Find<QMenu>("mnuGame"), game}, std::pair{Find<QMenu>("mnuHelp"), help}}) {
         const QList<QAction*> actions = menu->actions();
         ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size()));
         for (std::size_t i = 0; i < items.size(); ++i) {
@@ -130,41 +135,42 @@ TEST_F(MainWindowTest, EveryMenuEntryWithItsCaptionShortcutAndVisibility) {
             EXPECT_EQ(a->isVisible(), want.Visible) << want.Name;
         }
     }
-    EXPECT_TRUE(w().mnuSound->isCheckable());
-    EXPECT_TRUE(w().mnuSound->isChecked());
+    EXPECT_TRUE(Find<QAction>("mnuSound")->isCheckable());
+    EXPECT_TRUE(Find<QAction>("mnuSound")->isChecked());
 }
 
 TEST_F(MainWindowTest, TheShortcutsTriggerTheirEntries) {
     ShowActive();
-    for (QAction* a : {w().mnuNew, w().mnuSkipToTrain, w().mnuJoystick, w().mnuSound, w().mnuPause, w().mnuContents}) {
+    for (QAction* a : {Find<QAction>("mnuNew"), Find<QAction>("mnuSkipToTrain"), Find<QAction>("mnuJoystick"),
+                       Find<QAction>("mnuSound"), Find<QAction>("mnuPause"), Find<QAction>("mnuContents")}) {
         QSignalSpy spy(a, &QAction::triggered);
         const QKeyCombination key = a->shortcut()[0];
         QTest::keyClick(&w(), key.key(), key.keyboardModifiers());
         EXPECT_EQ(spy.count(), 1) << a->objectName().toStdString();
     }
     // A hidden entry's shortcut does nothing.
-    QSignalSpy keyboard(w().mnuKeyboard, &QAction::triggered);
+    QSignalSpy keyboard(Find<QAction>("mnuKeyboard"), &QAction::triggered);
     QTest::keyClick(&w(), Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(keyboard.count(), 0);
 }
 
 TEST_F(MainWindowTest, PauseAndSoundFollowTheShell) {
-    w().mnuPause->trigger();
+    Find<QAction>("mnuPause")->trigger();
     EXPECT_TRUE(g().shell.Paused);
-    EXPECT_EQ(w().mnuPause->text(), QStringLiteral("Un&pause"));
-    w().mnuPause->trigger();
+    EXPECT_EQ(Find<QAction>("mnuPause")->text(), QStringLiteral("Un&pause"));
+    Find<QAction>("mnuPause")->trigger();
     EXPECT_FALSE(g().shell.Paused);
-    EXPECT_EQ(w().mnuPause->text(), QStringLiteral("&Pause"));
+    EXPECT_EQ(Find<QAction>("mnuPause")->text(), QStringLiteral("&Pause"));
     g().effects.SoundOn = true;
     w().SyncMenus();
-    EXPECT_TRUE(w().mnuSound->isChecked());
-    w().mnuSound->trigger();
+    EXPECT_TRUE(Find<QAction>("mnuSound")->isChecked());
+    Find<QAction>("mnuSound")->trigger();
     EXPECT_FALSE(g().effects.SoundOn);
-    EXPECT_FALSE(w().mnuSound->isChecked());
+    EXPECT_FALSE(Find<QAction>("mnuSound")->isChecked());
     g().scene.JoystickMode = true;
     w().SyncMenus();
-    EXPECT_FALSE(w().mnuJoystick->isVisible());
-    EXPECT_TRUE(w().mnuKeyboard->isVisible());
+    EXPECT_FALSE(Find<QAction>("mnuJoystick")->isVisible());
+    EXPECT_TRUE(Find<QAction>("mnuKeyboard")->isVisible());
 }
 
 // ---- The map and the history ----
@@ -172,58 +178,59 @@ TEST_F(MainWindowTest, PauseAndSoundFollowTheShell) {
 TEST_F(MainWindowTest, AClickOnAMarkerShowsTheCityAndMovesTheArrow) {
     w().OpenMapFromCapitol();
     ClickCity(46);  // Chicago
-    EXPECT_TRUE(w().lblInfoInfo->text().startsWith(QString::fromStdString(g().world.city(46).Name + ": ")));
-    EXPECT_EQ(w().imgPointer->pos(), QPoint(g().world.city(46).MapX, g().world.city(46).MapY));
+    EXPECT_TRUE(Find<QLabel>("lblInfoInfo")->text().startsWith(QString::fromStdString(g().world.city(46).Name + ": ")));
+    EXPECT_EQ(Find<QWidget>("imgPointer")->pos(), QPoint(g().world.city(46).MapX, g().world.city(46).MapY));
     EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), 46);
 }
 
 TEST_F(MainWindowTest, ZoomingMovesTheArrowBetweenTheMapsAndTheBarsFollowTheRule) {
     w().OpenMapFromCapitol();
     const City& denver = g().world.city(21);
-    QTest::mouseClick(w().cmdZoom, Qt::LeftButton);
-    EXPECT_EQ(w().cmdZoom->text(), QStringLiteral("Zoom Out"));
-    EXPECT_TRUE(w().picUSA->isHidden());
-    EXPECT_FALSE(w().picUSAZoomContain->isHidden());
-    EXPECT_EQ(w().imgPointer->parentWidget(), w().picUSAZoom);
+    QTest::mouseClick(Find<QPushButton>("cmdZoom"), Qt::LeftButton);
+    EXPECT_EQ(Find<QPushButton>("cmdZoom")->text(), QStringLiteral("Zoom Out"));
+    EXPECT_TRUE(Find<QWidget>("picUSA")->isHidden());
+    EXPECT_FALSE(Find<QWidget>("picUSAZoomContain")->isHidden());
+    EXPECT_EQ(Find<QWidget>("imgPointer")->parentWidget(), Find<QWidget>("picUSAZoom"));
     const MapState& map = g().panels.Map;
-    EXPECT_EQ(w().hscUSA->value(), -map.HscValue);
-    EXPECT_EQ(w().picUSAZoom->pos(), QPoint(Px(map.HscValue), Px(map.VscValue)));
-    w().hscUSA->setValue(0);  // dragging the bar moves the map
+    EXPECT_EQ(Find<QScrollBar>("hscUSA")->value(), -map.HscValue);
+    EXPECT_EQ(Find<QWidget>("picUSAZoom")->pos(), QPoint(Px(map.HscValue), Px(map.VscValue)));
+    Find<QScrollBar>("hscUSA")->setValue(0);  // dragging the bar moves the map
     EXPECT_EQ(map.HscValue, 0);
-    EXPECT_EQ(w().picUSAZoom->x(), 0);
+    EXPECT_EQ(Find<QWidget>("picUSAZoom")->x(), 0);
 
-    QTest::mouseClick(w().cmdZoom, Qt::LeftButton);
-    EXPECT_EQ(w().cmdZoom->text(), QStringLiteral("Zoom In"));
-    EXPECT_EQ(w().imgPointer->parentWidget(), w().picUSA);
-    EXPECT_EQ(w().imgPointer->pos(), QPoint(denver.MapX, denver.MapY));
-    EXPECT_TRUE(w().hscUSA->isHidden());
+    QTest::mouseClick(Find<QPushButton>("cmdZoom"), Qt::LeftButton);
+    EXPECT_EQ(Find<QPushButton>("cmdZoom")->text(), QStringLiteral("Zoom In"));
+    EXPECT_EQ(Find<QWidget>("imgPointer")->parentWidget(), Find<QWidget>("picUSA"));
+    EXPECT_EQ(Find<QWidget>("imgPointer")->pos(), QPoint(denver.MapX, denver.MapY));
+    EXPECT_TRUE(Find<QScrollBar>("hscUSA")->isHidden());
 }
 
 TEST_F(MainWindowTest, TheHistoryButtonsStepAndFollowTheHistory) {
     w().OpenMapFromCapitol();
     ClearHistory(g().panels.Hist);
     ClickCity(46);
-    EXPECT_FALSE(w().cmdBack->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>("cmdBack")->isEnabled());
     ClickCity(121);
-    EXPECT_TRUE(w().cmdBack->isEnabled());
-    QTest::mouseClick(w().cmdBack, Qt::LeftButton);
+    EXPECT_TRUE(Find<QPushButton>("cmdBack")->isEnabled());
+    QTest::mouseClick(Find<QPushButton>("cmdBack"), Qt::LeftButton);
     EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), 46);
-    EXPECT_TRUE(w().lblInfoInfo->text().startsWith(QString::fromStdString(g().world.city(46).Name)));
-    EXPECT_FALSE(w().cmdBack->isEnabled());
-    EXPECT_TRUE(w().cmdForward->isEnabled());
-    QTest::mouseClick(w().cmdForward, Qt::LeftButton);
+    EXPECT_TRUE(Find<QLabel>("lblInfoInfo")->text().startsWith(QString::fromStdString(g().world.city(46).Name)));
+    EXPECT_FALSE(Find<QPushButton>("cmdBack")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>("cmdForward")->isEnabled());
+    QTest::mouseClick(Find<QPushButton>("cmdForward"), Qt::LeftButton);
     EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), 121);
 }
 
 TEST_F(MainWindowTest, DestinationAndLegendLabelsLeadToTheirCities) {
     w().OpenMapFromCapitol();
     const City& denver = g().world.city(21);
-    EXPECT_EQ(w().lblInfoTrainDest[2]->Caption().toStdString(), "* " + g().world.city(denver.TrainDest[2]).Name);
-    QTest::mouseClick(w().lblInfoTrainDest[1], Qt::LeftButton);
+    EXPECT_EQ(Find<ClickLabel>("lblInfoTrainDest2")->Caption().toStdString(),
+              "* " + g().world.city(denver.TrainDest[2]).Name);
+    QTest::mouseClick(Find<ClickLabel>("lblInfoTrainDest1"), Qt::LeftButton);
     EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), denver.TrainDest[1]);
-    QTest::mouseClick(w().lblLegend[2], Qt::LeftButton);  // "Fuzzbomb City"
+    QTest::mouseClick(Find<QLabel>("lblLegend2"), Qt::LeftButton);  // "Fuzzbomb City"
     EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), g().world.FuzzbombCity);
-    EXPECT_EQ(w().lblLegend[0]->text(), QStringLiteral("You Are Here"));
+    EXPECT_EQ(Find<QLabel>("lblLegend0")->text(), QStringLiteral("You Are Here"));
 }
 
 TEST_F(MainWindowTest, ThePanelsOkAndEscapeCloseIt) {
@@ -234,7 +241,7 @@ TEST_F(MainWindowTest, ThePanelsOkAndEscapeCloseIt) {
     EXPECT_FALSE(w().IsInfoPanelVisible());
     EXPECT_TRUE(g().sprites[kPlayerSlot].Shown);
     w().OpenMapFromCapitol();
-    QTest::mouseClick(w().cmdExitInfo, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("cmdExitInfo"), Qt::LeftButton);
     EXPECT_FALSE(w().IsInfoPanelVisible());
 
     w().ShowTicketWindow();
@@ -242,7 +249,7 @@ TEST_F(MainWindowTest, ThePanelsOkAndEscapeCloseIt) {
     QTest::keyClick(&w(), Qt::Key_Escape);
     EXPECT_FALSE(w().IsTicketWindowVisible());
     w().ShowTicketWindow();
-    QTest::mouseClick(w().cmdExitTix, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("cmdExitTix"), Qt::LeftButton);
     EXPECT_FALSE(w().IsTicketWindowVisible());
 }
 
@@ -253,30 +260,32 @@ TEST_F(MainWindowTest, TheScheduleShowsTheRowsTheTicketRuleFills) {
     w().FillTrainSchedule(21);
     for (std::size_t s = 1; s <= 5; ++s) {
         const TicketRow& row = g().panels.Tickets.Rows[s];
-        EXPECT_EQ(w().lblTrainTime[s]->text().toStdString(), row.Time) << s;
-        EXPECT_EQ(w().lblTrainDest[s]->text().toStdString(), row.Dest) << s;
-        EXPECT_EQ(w().lblTrainType[s]->isHidden(), !row.Marked) << s;
+        EXPECT_EQ(Find<QLabel>(QStringLiteral("lblTrainTime%1").arg(s))->text().toStdString(), row.Time) << s;
+        EXPECT_EQ(Find<QLabel>(QStringLiteral("lblTrainDest%1").arg(s))->text().toStdString(), row.Dest) << s;
+        EXPECT_EQ(Find<QLabel>(QStringLiteral("lblTrainType%1").arg(s))->isHidden(), !row.Marked) << s;
     }
-    EXPECT_LT(w().optTrain[3]->y(), w().optTrain[4]->y()) << "slot 3 leaves first at 10:04";
-    EXPECT_GT(w().optTrain[2]->y(), w().optTrain[1]->y()) << "slot 2 leaves last at 10:12";
+    EXPECT_LT(Find<QRadioButton>("optTrain3")->y(), Find<QRadioButton>("optTrain4")->y())
+        << "slot 3 leaves first at 10:04";
+    EXPECT_GT(Find<QRadioButton>("optTrain2")->y(), Find<QRadioButton>("optTrain1")->y())
+        << "slot 2 leaves last at 10:12";
 }
 
 TEST_F(MainWindowTest, AnyLabelOfARowChoosesItsTrain) {
     w().ShowTicketWindow();
-    QTest::mouseClick(w().lblTrainTime[4], Qt::LeftButton);
-    EXPECT_TRUE(w().optTrain[4]->isChecked());
+    QTest::mouseClick(Find<QLabel>("lblTrainTime4"), Qt::LeftButton);
+    EXPECT_TRUE(Find<QRadioButton>("optTrain4")->isChecked());
     EXPECT_EQ(g().scene.SelectedTrain, 4);
-    QTest::mouseClick(w().lblTrainDest[1], Qt::LeftButton);
-    EXPECT_TRUE(w().optTrain[1]->isChecked());
-    EXPECT_FALSE(w().optTrain[4]->isChecked());
-    QTest::mouseClick(w().lblTrainType[5], Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>("lblTrainDest1"), Qt::LeftButton);
+    EXPECT_TRUE(Find<QRadioButton>("optTrain1")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("optTrain4")->isChecked());
+    QTest::mouseClick(Find<QLabel>("lblTrainType5"), Qt::LeftButton);
     EXPECT_EQ(g().scene.SelectedTrain, 5);
-    QTest::mouseClick(w().optTrain[2], Qt::LeftButton);
+    QTest::mouseClick(Find<QRadioButton>("optTrain2"), Qt::LeftButton);
     EXPECT_EQ(g().scene.SelectedTrain, 2);
     w().ClearPanels();
     EXPECT_EQ(g().scene.SelectedTrain, 0);
     for (std::size_t s = 1; s <= 5; ++s) {
-        EXPECT_FALSE(w().optTrain[s]->isChecked());
+        EXPECT_FALSE(Find<QRadioButton>(QStringLiteral("optTrain%1").arg(s))->isChecked());
     }
     EXPECT_FALSE(w().IsTicketWindowVisible());
     EXPECT_TRUE(g().panels.Hist.Entries.empty());
@@ -287,51 +296,54 @@ TEST_F(MainWindowTest, AnyLabelOfARowChoosesItsTrain) {
 TEST_F(MainWindowTest, TheCrystalCountKeepsItsRightEdge) {
     g().world.crystals(kPlayer) = 100;
     w().UpdateCrystalDisplay();
-    EXPECT_EQ(w().lblCrystals->text(), QStringLiteral("100"));
-    EXPECT_EQ(w().lblSymbol->text(), QStringLiteral("\u25C6"));
-    const int right = w().lblCrystals->geometry().right();
+    EXPECT_EQ(Find<QLabel>("lblCrystals")->text(), QStringLiteral("100"));
+    EXPECT_EQ(Find<QLabel>("lblSymbol")->text(), QStringLiteral("\u25C6"));
+    const int right = Find<QLabel>("lblCrystals")->geometry().right();
     g().world.crystals(kPlayer) = kFuzzed;
     w().UpdateCrystalDisplay();
-    EXPECT_EQ(w().lblCrystals->text(), QStringLiteral("0"));
-    EXPECT_EQ(w().lblCrystals->geometry().right(), right);
-    EXPECT_EQ(w().lblCrystals->x() - (w().lblSymbol->x() + w().lblSymbol->width()), 4);  // 60 twips
+    EXPECT_EQ(Find<QLabel>("lblCrystals")->text(), QStringLiteral("0"));
+    EXPECT_EQ(Find<QLabel>("lblCrystals")->geometry().right(), right);
+    EXPECT_EQ(Find<QLabel>("lblCrystals")->x() - (Find<QLabel>("lblSymbol")->x() + Find<QLabel>("lblSymbol")->width()),
+              4);  // 60 twips
 }
 
 TEST_F(MainWindowTest, TheStatusBarAndJourneyTexts) {
     w().ShowTime("3:07:00 PM");
     w().ShowCityName("Denver, Colorado");
-    EXPECT_EQ(w().lblTime->text(), QStringLiteral("3:07:00 PM"));
-    EXPECT_EQ(w().lblCityName->text(), QStringLiteral("Denver, Colorado"));
+    EXPECT_EQ(Find<QLabel>("lblTime")->text(), QStringLiteral("3:07:00 PM"));
+    EXPECT_EQ(Find<QLabel>("lblCityName")->text(), QStringLiteral("Denver, Colorado"));
     w().ShowTransit("Denver, Colorado -> Chicago, Illinois", "3:07 PM", "Day 2");
-    EXPECT_FALSE(w().lblInTransit->isHidden());
-    EXPECT_EQ(w().lblDayNum->text(), QStringLiteral("Day 2"));
-    EXPECT_EQ(w().lblTransitTime->y(), w().lblInTransit->y() + w().lblInTransit->height());
-    EXPECT_EQ(w().lblDayNum->y(), w().lblTransitTime->y() + w().lblTransitTime->height());
-    EXPECT_EQ(w().picStatusBar->palette().color(QPalette::Window), QColor(Qt::black));
-    EXPECT_EQ(w().picGameView->Picture().pixel(320, 188), qRgb(0, 0, 0));
+    EXPECT_FALSE(Find<QLabel>("lblInTransit")->isHidden());
+    EXPECT_EQ(Find<QLabel>("lblDayNum")->text(), QStringLiteral("Day 2"));
+    EXPECT_EQ(Find<QLabel>("lblTransitTime")->y(),
+              Find<QLabel>("lblInTransit")->y() + Find<QLabel>("lblInTransit")->height());
+    EXPECT_EQ(Find<QLabel>("lblDayNum")->y(),
+              Find<QLabel>("lblTransitTime")->y() + Find<QLabel>("lblTransitTime")->height());
+    EXPECT_EQ(Find<QWidget>("picStatusBar")->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(Find<GameView>("picGameView")->Picture().pixel(320, 188), qRgb(0, 0, 0));
     w().HideTransit();
     w().SetStatusBarBlack(false);
-    EXPECT_TRUE(w().lblDayNum->isHidden());
-    EXPECT_EQ(w().picStatusBar->palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_TRUE(Find<QLabel>("lblDayNum")->isHidden());
+    EXPECT_EQ(Find<QWidget>("picStatusBar")->palette().color(QPalette::Window), QColor(192, 192, 192));
 }
 
 TEST_F(MainWindowTest, TheBannerSizesItselfFromTheLeftEdge) {
     w().SetBannerText("********** DEPARTING FOR: CHICAGO, ILLINOIS **********");
     w().SetBannerVisible(true);
-    EXPECT_FALSE(w().picTrainDest->isHidden());
-    EXPECT_EQ(w().lblTrainDestBanner->x(), 0);
-    const int wide = w().lblTrainDestBanner->width();
+    EXPECT_FALSE(Find<QWidget>("picTrainDest")->isHidden());
+    EXPECT_EQ(Find<QLabel>("lblTrainDestBanner")->x(), 0);
+    const int wide = Find<QLabel>("lblTrainDestBanner")->width();
     w().SetBannerText("** X **");
-    EXPECT_LT(w().lblTrainDestBanner->width(), wide);
-    EXPECT_EQ(w().lblTrainDestBanner->x(), 0);
+    EXPECT_LT(Find<QLabel>("lblTrainDestBanner")->width(), wide);
+    EXPECT_EQ(Find<QLabel>("lblTrainDestBanner")->x(), 0);
 }
 
 TEST_F(MainWindowTest, TheViewShowsTheSurfaceItIsHanded) {
     Surface view(640, 377, 0x00123456u);
     view.At(10, 20) = 0x00FF0000u;
     w().PresentView(view);
-    EXPECT_EQ(w().picGameView->Picture().pixel(0, 0), qRgb(0x12, 0x34, 0x56));
-    EXPECT_EQ(w().picGameView->Picture().pixel(10, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(Find<GameView>("picGameView")->Picture().pixel(0, 0), qRgb(0x12, 0x34, 0x56));
+    EXPECT_EQ(Find<GameView>("picGameView")->Picture().pixel(10, 20), qRgb(255, 0, 0));
     EXPECT_EQ(GameView::WholeScale(1.5), 1);
     EXPECT_EQ(GameView::WholeScale(2.0), 2);
 }
@@ -345,7 +357,7 @@ TEST_F(MainWindowTest, NoToTheQuitQuestionKeepsTheGameAndReleasesTheKeys) {
     bool quit = false;
     w().onQuitConfirmed = [&] { quit = true; };
     ui.messages.Answers = {false};
-    w().mnuExit->trigger();
+    Find<QAction>("mnuExit")->trigger();
     ASSERT_EQ(ui.messages.Asked, std::vector<std::string>({"Are you sure you want to quit?"}));
     EXPECT_TRUE(w().isVisible());
     EXPECT_EQ(g().scene.InputBits, 0);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <deque>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,17 @@ inline QApplication& App() {
 inline std::string AssetsDir() {
     const char* dir = std::getenv("RAILQUEST_ASSETS");
     return std::string(dir != nullptr ? dir : RAILQUEST_SOURCE_ASSETS) + "/";
+}
+
+// A control of a window by its design name (its objectName). Asking for one the window lacks fails
+// the test.
+template <class T>
+T* Find(const QObject& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (found == nullptr) {
+        throw std::runtime_error("no control named " + name.toStdString());
+    }
+    return found;
 }
 
 // Answers questions from a script (No when the script is empty) and records every box.

@@ -1,12 +1,14 @@
 // window_pictures [FOLDER]: writes pictures of the main window with its panels open, the journey, the
 // About box and the help page as PNG files (to the current folder by default), to be looked at.
+#include <QAction>
 #include <QDir>
 #include <QImage>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 #include <cstdio>
 
 #include "UiTestSupport.h"
-#include "main/Panels.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpWindow.h"
 
@@ -43,14 +45,13 @@ int main(int argc, char** argv) {
 
     w.OpenMapFromCapitol();
     Save(w, "window_info.png");
-    w.cmdZoom_Click();
+    test::Find<QPushButton>(w, "cmdZoom")->click();
     Save(w, "window_info_zoomed.png");
-    w.cmdZoom_Click();
+    test::Find<QPushButton>(w, "cmdZoom")->click();
     w.HideInfoPanel();
 
     w.FillTrainSchedule(21);
-    optTrain_Click(*ui.game, 3);
-    w.RefreshTicketWindow();
+    test::Find<QRadioButton>(w, "optTrain3")->click();
     w.ShowTicketWindow();
     Save(w, "window_tickets.png");
     w.HideTicketWindow();
@@ -66,8 +67,8 @@ int main(int argc, char** argv) {
 
     AboutDialog about(ui.messages, &w);
     Save(about, "about.png");
-    w.mnuContents->trigger();
-    Save(*w.frmHelp, "help.png");
+    test::Find<QAction>(w, "mnuContents")->trigger();
+    Save(*test::Find<HelpWindow>(w, "frmHelp"), "help.png");
     std::printf("pictures written to %s\n", qPrintable(out.absolutePath()));
     return failures == 0 ? 0 : 1;
 }

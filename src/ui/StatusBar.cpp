@@ -1,0 +1,59 @@
+// picStatusBar: its labels, their places, and what they show.
+#include "ui/StatusBar.h"
+
+#include <QFontMetrics>
+
+#include "ui/Twips.h"
+
+namespace rq {
+
+StatusBar::StatusBar(QWidget* parent)
+    : PictureBox(QStringLiteral("picStatusBar"), kPanelGrey, parent),
+      // The city name is centred over the whole bar, behind the clock and the count.
+      lblCityName(MakeLabel(QStringLiteral("lblCityName"), QString(), SansFont(8.25), this)),
+      lblTime(MakeLabel(QStringLiteral("lblTime"), QString(), SansFont(8.25), this)),
+      lblSymbol(MakeLabel(QStringLiteral("lblSymbol"), QStringLiteral("\u25C6"), SansFont(8.25), this)),
+      lblCrystals(MakeLabel(QStringLiteral("lblCrystals"), QStringLiteral("0"), SansFont(8.25), this)) {
+    lblCityName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetTextColour(lblCityName, Qt::black, &kPanelGrey);
+    lblTime->setContentsMargins(3, 0, 0, 0);
+    SetTextColour(lblSymbol, Qt::black, &kPanelGrey);
+    lblCrystals->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblCrystals->setContentsMargins(0, 0, 3, 0);
+    SetTextColour(lblCrystals, Qt::black, &kPanelGrey);
+}
+
+double StatusBar::CrystalsWidthTwips() const {
+    return Twips(QFontMetrics(lblCrystals->font()).horizontalAdvance(QStringLiteral("100")) + 4);
+}
+
+void StatusBar::Layout(const WindowLayout& l) {
+    setGeometry(0, 0, Px(l.StatusBar.Width), Px(l.StatusBar.Height));
+    lblCityName->setGeometry(PxRect({0, 0, 9615, 195}));
+    lblTime->move(0, 0);
+    // The count keeps the right edge Form_Load gives it and sizes itself to its number.
+    crystalsRight_ = Px(l.CrystalsLeft + CrystalsWidthTwips());
+}
+
+void StatusBar::ShowTime(const QString& text) {
+    lblTime->setText(text);
+    lblTime->adjustSize();
+}
+
+void StatusBar::ShowCityName(const QString& text) {
+    lblCityName->setText(text);
+}
+
+void StatusBar::ShowCrystals(const QString& text) {
+    lblCrystals->setText(text);
+    lblCrystals->adjustSize();
+    lblCrystals->move(crystalsRight_ - lblCrystals->width(), 0);
+    lblSymbol->adjustSize();
+    lblSymbol->move(lblCrystals->x() - lblSymbol->width() - Px(60), 0);
+}
+
+void StatusBar::SetBlack(bool black) {
+    SetBackColour(black ? Qt::black : kPanelGrey);
+}
+
+}  // namespace rq

@@ -1,0 +1,37 @@
+// picStatusBar: the one-line bar along the top of the main window with the clock (lblTime), the
+// city name (lblCityName) and, at the right end, the crystal symbol (lblSymbol) and count (lblCrystals).
+#pragma once
+
+#include <QString>
+
+#include "main/PanelState.h"
+#include "ui/Controls.h"
+
+namespace rq {
+
+class StatusBar : public PictureBox {
+    Q_OBJECT
+public:
+    explicit StatusBar(QWidget* parent);
+
+    // The width lblCrystals is given, twips: wide enough for "100" in its font.
+    double CrystalsWidthTwips() const;
+    // Form_Load's part: the bar's place, the city name's box and the count's right edge.
+    void Layout(const WindowLayout& l);
+
+    void ShowTime(const QString& text);
+    void ShowCityName(const QString& text);
+    // The count sizes itself to its number at its right edge; the symbol sits 60 twips to its left.
+    void ShowCrystals(const QString& text);
+    // Black for a journey, light grey in a city.
+    void SetBlack(bool black);
+
+private:
+    QLabel* lblCityName;
+    QLabel* lblTime;
+    QLabel* lblSymbol;
+    QLabel* lblCrystals;
+    int crystalsRight_ = 0;  // the right edge of lblCrystals, pixels
+};
+
+}  // namespace rq
