@@ -6,6 +6,9 @@
 #include <cctype>
 
 #include "base/Rounding.h"
+#include "scene/ActorPass.h"
+#include "scene/Crystals.h"
+#include "scene/Fuzzies.h"
 #include "scene/LeaveCity.h"
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteScene.h"
@@ -79,6 +82,20 @@ void RunPlatform(SceneContext& ctx) {
     }
 }
 
+// The action button drops one of the player's crystals.
+void DropOnAction(SceneContext& ctx) {
+    if ((ctx.scene.InputBits & kInputAction) != 0) {
+        DropCrystal(ctx, kPlayerSlot);
+    }
+}
+
+// A lying crystal replicates every 9 ticks, three game seconds.
+void SpawnNowAndThen(SceneContext& ctx) {
+    if (CInt(ctx.w.GameTime) % 9 == 0) {
+        SpawnCrystal(ctx);
+    }
+}
+
 void PresentStreet(SceneContext& ctx) {
     SprComposeScene(ctx.spr, ctx.w.GameTime);
     SprPresent(ctx.spr, ctx.scene.View, ctx.spr.ViewCol * kViewWidth, ctx.spr.ViewRow * kViewHeight);
@@ -123,9 +140,16 @@ CityTickResult TimerInCity(SceneContext& ctx) {
     AnnounceTrain(ctx);
     BlinkBanner(ctx);
     SprEraseAll(ctx.spr);
+    EndHitFlash(ctx);
     SprAnimate(ctx.spr);
     RunPlatform(ctx);
     ctx.scene.Meetings.clear();
+    AimFuzzies(ctx);
+    ctx.scene.LastCollisionPasses = CollisionPasses(ctx);
+    MoveActors(ctx);
+    DropOnAction(ctx);
+    SpawnNowAndThen(ctx);
+    PickUpCrystals(ctx);
     PresentStreet(ctx);
     if (PlayerDeparts(ctx)) {
         return CityTickResult::JourneyBegins;

@@ -20,8 +20,9 @@ std::string DepartureBannerText(const std::string& destinationName);
 void ShowDepartureBanner(SceneContext& ctx, bool visible);
 
 // One city tick: the win announcement, the clock, the train announcement and the banner's blink,
-// the sprites and the train at the platform, the picture of the street, and the start of a journey
-// once the player's train has left with the player aboard.
+// the end of last tick's hit flashes, the sprites and the train at the platform, the fuzzies' aims,
+// the collision passes and the moves, crystals dropped, replicated and picked up, the picture of the
+// street, and the start of a journey once the player's train has left with the player aboard.
 CityTickResult TimerInCity(SceneContext& ctx);
 
 }  // namespace rq

@@ -65,11 +65,8 @@ bool IsPlacementFree(SceneContext& ctx, int slot) {
     if (TouchSceneObjects(ctx, slot) != 0) {
         return false;
     }
-    const int rects = static_cast<int>(ctx.spr.gSceneRects.size()) - 1;
-    for (int r = 1; r <= rects; ++r) {
-        if (iSprHitsRect(ctx.spr, slot, r)) {
-            return false;
-        }
+    if (FirstSceneRectHit(ctx.spr, slot) != 0) {
+        return false;
     }
     const int last = kPlayerSlot + ctx.w.city(ctx.w.CurCity).NumCitizens;
     return iSprFindCollision(ctx.spr, slot, kFirstActorSlot, last) == 0;

@@ -30,6 +30,7 @@ struct Scene {
     bool DepartureBannerOn = false;  // the departure banner blinks while true
     bool BannerVisible = false;      // the banner strip shows at this moment of its blink
     bool ActorPassAgain = false;     // one more collision pass is wanted within this tick
+    int LastCollisionPasses = 0;     // how many collision passes the last city tick ran
     // The meeting log of one tick: the person and the fuzzy of each meeting, by slot.
     std::vector<std::pair<std::int16_t, std::int16_t>> Meetings;
     Surface View{640, 377};    // the view shown on screen, filled by each city tick

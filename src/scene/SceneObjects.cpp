@@ -18,41 +18,6 @@ std::int16_t Magnitude(std::int16_t v) {
     return static_cast<std::int16_t>(std::abs(v));
 }
 
-// Reflects the actor's velocity off the object's box with the wall bounce's edge tests.
-// Returns which edges the actor's next box spans.
-struct EdgesSpanned {
-    bool Bottom = false;
-    bool Right = false;
-};
-
-EdgesSpanned Reflect(Sprite& actor, const Sprite& object) {
-    const SpriteBox a = NextBox(actor);
-    const int left = object.X;
-    const int top = object.Y;
-    const int right = object.X + object.Width;
-    const int bottom = object.Y + object.Height;
-    EdgesSpanned spanned;
-    const bool overlapsHorizontally = a.Right >= left && a.Left <= right;
-    const bool overlapsVertically = a.Bottom >= top && a.Top <= bottom;
-    if (overlapsHorizontally) {
-        if (Spans(a.Top, a.Bottom, bottom)) {
-            actor.VY = Magnitude(actor.VY);
-            spanned.Bottom = true;
-        } else if (Spans(a.Top, a.Bottom, top)) {
-            actor.VY = static_cast<std::int16_t>(-Magnitude(actor.VY));
-        }
-    }
-    if (overlapsVertically) {
-        if (Spans(a.Left, a.Right, right)) {
-            actor.VX = Magnitude(actor.VX);
-            spanned.Right = true;
-        } else if (Spans(a.Left, a.Right, left)) {
-            actor.VX = static_cast<std::int16_t>(-Magnitude(actor.VX));
-        }
-    }
-    return spanned;
-}
-
 void StopPlayerInside(SpriteEngine& spr) {
     SprHide(spr, kPlayerSlot);
     spr[kPlayerSlot].VX = 0;
@@ -60,6 +25,24 @@ void StopPlayerInside(SpriteEngine& spr) {
 }
 
 }  // namespace
+
+EdgesSpanned BounceOffBox(Sprite& actor, const SpriteBox& box) {
+    const SpriteBox a = NextBox(actor);
+    EdgesSpanned spanned;
+    if (Spans(a.Top, a.Bottom, box.Bottom)) {
+        actor.VY = Magnitude(actor.VY);
+        spanned.Bottom = true;
+    } else if (Spans(a.Top, a.Bottom, box.Top)) {
+        actor.VY = static_cast<std::int16_t>(-Magnitude(actor.VY));
+    }
+    if (Spans(a.Left, a.Right, box.Right)) {
+        actor.VX = Magnitude(actor.VX);
+        spanned.Right = true;
+    } else if (Spans(a.Left, a.Right, box.Left)) {
+        actor.VX = static_cast<std::int16_t>(-Magnitude(actor.VX));
+    }
+    return spanned;
+}
 
 std::int16_t TouchSceneObjects(SceneContext& ctx, int slot) {
     SpriteEngine& spr = ctx.spr;
@@ -76,7 +59,9 @@ std::int16_t TouchSceneObjects(SceneContext& ctx, int slot) {
     if (touched == 0) {
         return 0;
     }
-    const EdgesSpanned spanned = Reflect(spr[slot], spr[touched]);
+    const Sprite& object = spr[touched];
+    const EdgesSpanned spanned =
+        BounceOffBox(spr[slot], {object.X, object.Y, object.X + object.Width, object.Y + object.Height});
     const bool cleanPlayer = slot == kPlayerSlot && ctx.w.crystals(kPlayer) >= 0;
     if (touched == kTicketOfficeSlot) {
         // The ticket office's door is on its bottom edge.
@@ -92,7 +77,8 @@ std::int16_t TouchSceneObjects(SceneContext& ctx, int slot) {
         }
     } else if (slot == kPlayerSlot && ctx.w.crystals(kPlayer) == 100) {
         DestroyFuzzbomb(ctx);
-    } else if (ctx.w.crystals(spr[slot].CitizenNo) >= 0) {
+    } else if (slot >= kPlayerSlot && ctx.w.crystals(spr[slot].CitizenNo) >= 0) {
+        // Only a walker is fuzzed; a crystal dropped against the fuzzbomb is merely refused.
         MakeFuzzyActor(ctx.w, spr, ctx.fx, slot);
     }
     return touched;

@@ -2,6 +2,8 @@
 // 2560/3, 640/3, ...) rounded halves-to-even; they are written out here as the game stores them.
 #include "scene/SceneRects.h"
 
+#include "sprite/SpriteDraw.h"
+
 namespace rq {
 
 namespace {
@@ -38,6 +40,16 @@ std::vector<SceneRect> SceneRectsForSize(std::int16_t size) {
             break;
     }
     return rects;
+}
+
+int FirstSceneRectHit(const SpriteEngine& spr, int slot) {
+    const int rects = static_cast<int>(spr.gSceneRects.size()) - 1;
+    for (int r = 1; r <= rects; ++r) {
+        if (iSprHitsRect(spr, slot, r)) {
+            return r;
+        }
+    }
+    return 0;
 }
 
 }  // namespace rq

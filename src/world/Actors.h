@@ -10,6 +10,17 @@
 
 namespace rq {
 
+// The last actor slot of the current city's street: 109 + NumCitizens (109, the player, when the
+// street has nobody else or the player is travelling).
+inline int LastStreetActor(const World& w) {
+    return kPlayerSlot + (w.CurCity > 0 ? w.city(w.CurCity).NumCitizens : 0);
+}
+
+// Does the actor show a fuzzed citizen (or the fuzzed player)?
+inline bool IsFuzzyActor(const World& w, const Sprite& actor) {
+    return w.crystals(actor.CitizenNo) == kFuzzed;
+}
+
 // Frame := a random frame of first..last, with its place on the sheet, so actors do not animate in step.
 void SetRandomFrame(World& w, SpriteEngine& spr, int slot, std::int16_t first, std::int16_t last);
 

@@ -13,6 +13,12 @@ namespace rq {
 // The station view's left edge, in scene pixels: a train past it has left.
 inline constexpr int kStationLeft = 640;
 
+// A train stands at the platform: the ordinary or the marked train is shown and not moving.
+inline bool TrainStandsAtPlatform(const SpriteEngine& spr) {
+    return (spr[kTrainSprite].Shown && spr[kTrainSprite].VX == 0) ||
+           (spr[kMarkedTrainSprite].Shown && spr[kMarkedTrainSprite].VX == 0);
+}
+
 // What a tick at the platform did that the window shows.
 struct PlatformEvents {
     bool ArrivalsRan = false;  // the network's arrivals ran: the map and the panel may show new fuzz
