@@ -110,12 +110,12 @@ bool MeetPlayer(SceneContext& ctx, int slot) {
     return true;
 }
 
-// Would the walker's next move run into anything at all? Asks without turning it or touching anyone.
-bool WouldRunIntoSomething(const SceneContext& ctx, int slot, int first, int last) {
-    const SpriteEngine& spr = ctx.spr;
+// Would the walker's next move take it into a wall, the track, a building, the fuzzbomb or the
+// player? Asks without turning it or touching anyone.
+bool WouldRunIntoTheStreet(const SpriteEngine& spr, int slot) {
     return iSprCollide(spr, slot, kTicketOfficeSlot) || iSprCollide(spr, slot, kCapitolSlot) ||
            iSprCollide(spr, slot, kFuzzbombSlot) || FirstSceneRectHit(spr, slot) != 0 ||
-           iSprFindCollision(spr, slot, first, last) != 0 || iSprCollide(spr, slot, kPlayerSlot);
+           iSprCollide(spr, slot, kPlayerSlot);
 }
 
 }  // namespace
@@ -210,11 +210,11 @@ int CollisionPasses(SceneContext& ctx) {
         ++passes;
     } while (scene.ActorPassAgain && passes < kMaxCollisionPasses);
     if (scene.ActorPassAgain) {
-        const int first = FirstWalker(w);
-        const int last = LastStreetActor(w);
-        for (int slot = first; slot <= last; ++slot) {
+        // Walkers still jostling each other may walk on and part; none walks into the street's walls,
+        // buildings or the player unchecked.
+        for (int slot = FirstWalker(w); slot <= LastStreetActor(w); ++slot) {
             Sprite& walker = spr[slot];
-            if (walker.Shown && !walker.Blocked && WouldRunIntoSomething(ctx, slot, first, last)) {
+            if (walker.Shown && !walker.Blocked && WouldRunIntoTheStreet(spr, slot)) {
                 walker.Blocked = true;
             }
         }

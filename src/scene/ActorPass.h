@@ -27,8 +27,9 @@ void ActorPass(SceneContext& ctx);
 
 // The collision passes of one tick: passes while a pass asks for another (up to
 // kMaxCollisionPasses), each followed by stopping a clean player about to run into a citizen.
-// Returns how many passes ran. If the limit is reached, the walkers that would still run into
-// something stand still this tick rather than walk on unchecked.
+// Returns how many passes ran. If the limit is reached, walkers whose next move would take them
+// into a wall, the track, a building or the player stand still this tick; walkers that only jostle
+// each other walk on and part.
 int CollisionPasses(SceneContext& ctx);
 
 }  // namespace rq
