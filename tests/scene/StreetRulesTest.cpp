@@ -11,7 +11,6 @@
 #include "scene/SceneRects.h"
 #include "scene/SceneTestSupport.h"
 #include "support/RecordingSound.h"
-#include "world/Actors.h"
 #include "world/Clock.h"
 #include "world/Trains.h"
 
@@ -67,15 +66,13 @@ protected:
 
 TEST_F(StreetRulesTest, WallsAndTheTrackWithoutATrainTurnWalkersAway) {
     // x, y, course; the course after the look ahead and whether it stands still this tick.
-    for (const auto& c : {std::array{900, 712, 0, 7, 0, -7, 0},
-                          {900, 712, 5, 5, 5, -5, 0},
-                          {1246, 500, 7, 0, -7, 0, 0},
-                          {1246, 712, 5, 5, -5, -5, 1},
-                          {900, 200, 0, -7, 0, 7, 0}}) {
+    // clang-format off
+    for (const auto& c : {std::array{900, 712, 0, 7, 0, -7, 0}, {900, 712, 5, 5, 5, -5, 0}, {1246, 500, 7, 0, -7, 0, 0},
+                          {1246, 712, 5, 5, -5, -5, 1}, {900, 200, 0, -7, 0, 7, 0}}) {
+        // clang-format on
         Clear();
         const int a = Actor(c[0], c[1], c[2], c[3]);
         ActorPass(t.ctx);
-        SCOPED_TRACE(c[0] + c[1]);
         ExpectCourse(a, c[4], c[5]);
         EXPECT_EQ(spr()[a].Blocked, c[6] == 1);
     }
@@ -99,7 +96,6 @@ TEST_F(StreetRulesTest, WalkersBoardTheStandingTrainWhileASeatIsFreeAndTheSlotsC
         Actor(700, 600, 7, 0);
         const auto* nextSave = spr()[a + 1].Save.Pixels.data();
         ActorPass(t.ctx);
-        SCOPED_TRACE(c[1] + c[2]);
         EXPECT_EQ(w().city(3).NumCitizens, 2 - c[3]) << "nobody is lost";
         EXPECT_EQ(RiderAt(w(), 3, s, 1, std::min(c[2] + 1, kSeats)), c[3] == 1 ? 101 : c[2]);
         EXPECT_EQ(spr()[a].CitizenNo, 101 + c[3]);
@@ -110,16 +106,14 @@ TEST_F(StreetRulesTest, WalkersBoardTheStandingTrainWhileASeatIsFreeAndTheSlotsC
 
 TEST_F(StreetRulesTest, FuzziesMeetingThePlayerTurnBackStepAsideOrArePushedAndTouchIt) {
     // The player's course; the fuzzy's place and course; its course after, and whether it touched.
-    for (const auto& c : {std::array{0, 0, 870, 500, 7, 0, -7, 0, 1},
-                          {0, -8, 870, 500, 7, 0, -7, 0, 1},
-                          {0, -8, 900, 461, 0, 7, 0, -7, 1},
-                          {8, 0, 926, 500, 7, 0, 7, 0, 0},
-                          {6, 6, 924, 510, 5, 5, 5, 5, 1},
-                          {0, 0, 926, 500, 0, 0, 0, 0, 0}}) {
+    // clang-format off
+    for (const auto& c : {std::array{0, 0, 870, 500, 7, 0, -7, 0, 1}, {0, -8, 870, 500, 7, 0, -7, 0, 1},
+                          {0, -8, 900, 461, 0, 7, 0, -7, 1}, {8, 0, 926, 500, 7, 0, 7, 0, 0},
+                          {6, 6, 924, 510, 5, 5, 5, 5, 1}, {0, 0, 926, 500, 0, 0, 0, 0, 0}}) {
+        // clang-format on
         Clear();
         Player(900, 500, c[0], c[1]);
         const int a = Actor(c[2], c[3], c[4], c[5], -1);
-        SCOPED_TRACE(c[0] * 100 + c[1] * 10 + c[2]);
         // Walking the same way (straight at full speeds 8 and 7, or both standing) is no meeting.
         EXPECT_EQ(iActorLookAhead(t.ctx, a), c[8] == 1);
         ExpectCourse(a, c[6], c[7]);
@@ -174,28 +168,19 @@ TEST_F(StreetRulesTest, AFuzzysTouchHalvesCrystalsOncePerPairAndFuzzesThoseWithN
     EXPECT_EQ(spr()[p].Frame, 10);
 }
 
-TEST_F(StreetRulesTest, FuzziesHuntThePeopleOfTheirViewAndCitizensFetchCrystals) {
+TEST_F(StreetRulesTest, FuzziesHuntOnlyThePeopleOfTheirView) {
     w().GameTime = 15;
     // A person's place; the course of the fuzzy at (700, 390) after aiming.
-    for (const auto& c : {std::array{900, 400, 7, 0},
-                          {710, 600, 0, 7},
-                          {900, 600, 5, 5},
-                          {705, 405, 0, -7},
-                          {700, 380, 0, -7},
-                          {500, 400, 0, -7}}) {
+    // clang-format off
+    for (const auto& c : {std::array{900, 400, 7, 0}, {710, 600, 0, 7}, {900, 600, 5, 5}, {705, 405, 0, -7},
+                          {700, 380, 0, -7}, {500, 400, 0, -7}}) {
+        // clang-format on
         Clear();
         const int f = Actor(700, 390, 0, -7, -1);
         Actor(c[0], c[1], 0, 0, 0);
         AimFuzzies(t.ctx);
-        SCOPED_TRACE(c[0] + c[1]);
         ExpectCourse(f, c[2], c[3]);
     }
-    Clear();
-    const int a = Actor(700, 390, 0, -7, 10);
-    Place(1, 900, 380);  // its top corner in the citizen's view
-    Place(2, 760, 300);  // nearer, in another view
-    AimFuzzies(t.ctx);
-    ExpectCourse(a, 7, 0);
 }
 
 TEST_F(StreetRulesTest, WanderingAndDroppingDrawInTheGamesOrder) {
@@ -219,16 +204,13 @@ TEST_F(StreetRulesTest, WanderingAndDroppingDrawInTheGamesOrder) {
 
 TEST_F(StreetRulesTest, ACrystalLandingOnSomethingIsNotDroppedAndTheDropperKeepsIt) {
     // The dropper's x and course; an obstacle and where it stands; dropped?
-    for (const auto& c : {std::array{900, 7, 0, 0, 0, 1},
-                          {900, 7, 50, 890, 515, 0},
-                          {900, 7, 103, 840, 470, 0},
-                          {900, 7, 105, 850, 480, 0},
-                          {1240, -7, 0, 0, 0, 0},
-                          {900, 0, 0, 0, 0, 0}}) {
+    // clang-format off
+    for (const auto& c : {std::array{900, 7, 0, 0, 0, 1}, {900, 7, 50, 890, 515, 0}, {900, 7, 103, 840, 470, 0},
+                          {900, 7, 105, 850, 480, 0}, {1240, -7, 0, 0, 0, 0}, {900, 0, 0, 0, 0, 0}}) {
+        // clang-format on
         Clear();
         if (c[2] != 0) Place(c[2], c[3], c[4]);
         DropCrystal(t.ctx, Actor(c[0], 500, c[1], 0, 4));
-        SCOPED_TRACE(c[2]);
         EXPECT_EQ(w().crystals(101), 4 - c[5]);
         EXPECT_EQ(spr()[1].Shown, c[5] == 1);
         EXPECT_EQ(sound.Count("drpcryst.wav"), c[5]);
@@ -236,9 +218,7 @@ TEST_F(StreetRulesTest, ACrystalLandingOnSomethingIsNotDroppedAndTheDropperKeeps
     }
 }
 
-TEST_F(StreetRulesTest, AReplicaNeedsALyingCrystalAndFreeGround) {
-    SpawnCrystal(t.ctx);
-    EXPECT_FALSE(spr()[1].Shown);
+TEST_F(StreetRulesTest, AReplicaDrawsItsSourceSlotThenTheTossOnEveryTry) {
     Place(1, 900, 500);
     // Slot 5 is empty; slot 1 loses the toss, then wins it; direction 2, to the right.
     w().Rng.Script({0.04, 0.1, 0.0, 0.9, 0.0, 0.2, 0.3});
@@ -247,10 +227,6 @@ TEST_F(StreetRulesTest, AReplicaNeedsALyingCrystalAndFreeGround) {
     EXPECT_TRUE(spr()[2].Shown && spr()[2].Animating);
     EXPECT_EQ(spr()[2].X, 913);
     EXPECT_EQ(sound.Count("repcryst.wav"), 1);
-    Place(1, 1250, 500);
-    w().Rng.Script({0.0, 0.0, 0.3});
-    SpawnCrystal(t.ctx);
-    EXPECT_FALSE(spr()[3].Shown) << "into the wall";
 }
 
 TEST_F(StreetRulesTest, WhoeverWalksOverACrystalTakesItUpToTheLimit) {
@@ -262,7 +238,6 @@ TEST_F(StreetRulesTest, WhoeverWalksOverACrystalTakesItUpToTheLimit) {
         if (c[0] == 1) Player(900, 500, 0, 0, c[1]);
         Place(7, 905, 505);
         PickUpCrystals(t.ctx);
-        SCOPED_TRACE(c[0] * 1000 + c[1]);
         EXPECT_EQ(w().crystals(spr()[who].CitizenNo), c[2]);
         EXPECT_EQ(sound.Count(c[3] == 1 ? "pckcryst.wav" : "maxcryst.wav"), 1);
         EXPECT_FALSE(spr()[7].Shown);

@@ -11,7 +11,6 @@
 #include "scene/ActorPass.h"
 #include "scene/ActorSlots.h"
 #include "scene/CityTick.h"
-#include "scene/Crystals.h"
 #include "scene/EnterCity.h"
 #include "scene/SceneRects.h"
 #include "scene/SceneTestSupport.h"
