@@ -16,7 +16,7 @@
 #include "scene/SceneRects.h"
 #include "sprite/BmpPictureLoader.h"
 #include "sprite/SpriteDraw.h"
-#include "sprite/SpriteScene.h"
+#include "sprite/SpriteSetup.h"
 #include "support/FakeFrontend.h"
 #include "world/Actors.h"
 #include "world/CityTable.h"
