@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "main/NewGame.h"
 #include "main/Settings.h"
 #include "main/Startup.h"
 #include "scene/EnterCity.h"
@@ -72,6 +73,11 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
         tmrGameLoop_.stop();
         SprShutdown(game_->sprites);
         QCoreApplication::quit();
+    };
+    frmMain_->onNewGame = [this] {
+        if (mnuNew_Click(*game_, *frmMain_, *loop_)) {
+            ArmLoopTimer();
+        }
     };
     frmSplash_->onStart = [this] { StartPlaying(); };
 

@@ -23,6 +23,9 @@ public:
     // The game view painted black (a new game, the start of a journey).
     virtual void ClearGameView() = 0;
 
+    // The busy (hourglass) mouse pointer while a new game is built, and the normal one again.
+    virtual void SetBusyPointer(bool busy) = 0;
+
     // Whether the main window is the active window with no dialog open, and whether it is minimized.
     virtual WindowState CurrentWindowState() const = 0;
 };

@@ -71,6 +71,15 @@ std::int64_t GameLoop::NanosecondsUntilNextWake(std::int64_t nowNanoseconds) con
     return pacer_.NanosecondsUntilDue(nowNanoseconds);
 }
 
+void GameLoop::ResumeInCity() {
+    journeyBegun_ = false;
+    tickPending_ = false;
+    arrived_ = false;
+    game_.shell.InTransit = false;
+    enabled_ = true;
+    held_ = true;  // no catch-up for the time the question was open
+}
+
 void GameLoop::tmrGameLoop_Timer(std::int64_t nowMilliseconds) {
     Shell& shell = game_.shell;
     if (!IsGameActive(shell, fe_.CurrentWindowState())) {

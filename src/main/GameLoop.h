@@ -31,6 +31,11 @@ public:
     // end of the journey's wait; a held or disabled loop only looks now and then whether it may run.
     std::int64_t NanosecondsUntilNextWake(std::int64_t nowNanoseconds) const;
 
+    // After a new game: a journey under way (told to stop by StopTransit) is dropped at the step it
+    // had reached, without reaching its destination; the loop is enabled in the city phase and its
+    // pace starts afresh at the next wake.
+    void ResumeInCity();
+
     // One tick of the loop's timer, as the game defines it (the splash hand-over and the phase
     // switch). `nowMilliseconds` paces a journey's steps.
     void tmrGameLoop_Timer(std::int64_t nowMilliseconds);

@@ -122,6 +122,11 @@ void MainWindow::BuildMenus() {
         a->setShortcutContext(Qt::WindowShortcut);
     }
 
+    connect(mnuNew, &QAction::triggered, this, [this] {
+        if (onNewGame) {
+            onNewGame();
+        }
+    });
     connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
     connect(mnuSkipToTrain, &QAction::triggered, this, [this] { mnuSkipToTrain_Click(game_); });
@@ -318,6 +323,14 @@ void MainWindow::SyncMenus() {
     mnuKeyboard->setVisible(game_.scene.JoystickMode);
     const QSignalBlocker block(mnuSound);
     mnuSound->setChecked(game_.effects.SoundOn);
+}
+
+void MainWindow::SetBusyPointer(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 WindowState MainWindow::CurrentWindowState() const {

@@ -49,6 +49,8 @@ public:
     // Runs after "Yes" to the quit question, once the settings are saved and a journey told to
     // stop: the app releases the sprite engine and ends. Without it the application quits.
     std::function<void()> onQuitConfirmed;
+    // The Game menu's "&New": the app starts a new game with the loop it runs.
+    std::function<void()> onNewGame;
 
     // ---- Frontend ----
     void ShowMessage(const std::string& text) override { messages_->ShowMessage(text); }
@@ -77,6 +79,7 @@ public:
     void PresentView(const Surface& view) override;
     void ClearGameView() override;
     void SyncMenus() override;
+    void SetBusyPointer(bool busy) override;
     WindowState CurrentWindowState() const override;
 
 protected:

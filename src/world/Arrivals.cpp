@@ -30,7 +30,7 @@ void PlayerStepsOff(World& w, SpriteEngine& spr, const EffectPlayer& fx) {
     if (player.Shown) {
         return;
     }
-    SprShowAt(spr, kPlayerSlot, static_cast<std::int16_t>(CInt(kPlatformCentre - player.Width / 2.0)), PlatformY(spr));
+    ShowPlayerOnPlatform(spr);
     if (w.crystals(kPlayer) == kFuzzed) {
         MakeFuzzyActor(w, spr, fx, kPlayerSlot);
         SetRandomDownwardVelocity(w, spr, kPlayerSlot, 8);
@@ -68,6 +68,11 @@ void NewcomersStepOff(World& w, SpriteEngine& spr, const EffectPlayer& fx) {
 }
 
 }  // namespace
+
+void ShowPlayerOnPlatform(SpriteEngine& spr) {
+    const Sprite& player = spr[kPlayerSlot];
+    SprShowAt(spr, kPlayerSlot, static_cast<std::int16_t>(CInt(kPlatformCentre - player.Width / 2.0)), PlatformY(spr));
+}
 
 void QueueOnward(World& w, std::int16_t c, std::int16_t s, int k) {
     const std::int16_t d = w.city(c).TrainDest[At(s)];

@@ -17,6 +17,9 @@ namespace rq {
 // Must run before AdvanceRiders of the same window, which empties stage 18.
 void ProcessArrivals(World& w, SpriteEngine& spr, EffectPlayer& fx, std::int16_t c, std::int16_t s);
 
+// Shows the player's figure on the platform: centred on it, one pixel below the track strip.
+void ShowPlayerOnPlatform(SpriteEngine& spr);
+
 // Queues the rider of stage 18, seat k of route (c, s) for the slot-s train of its destination;
 // with all 26 places taken the rider is lost (counted in LostRiders).
 void QueueOnward(World& w, std::int16_t c, std::int16_t s, int k);

@@ -1,6 +1,8 @@
 // The train pipelines: departures, the ten-minute advance, and the warm-up at start-up.
 #include "world/Trains.h"
 
+#include <array>
+
 #include "base/Index.h"
 #include "world/CityTable.h"
 
@@ -50,7 +52,38 @@ SendThresholds ThresholdsFor(int citizens, int destSize) {
     return never;
 }
 
+// Takes every entry of `rider` out of a packed row of seats, the riders behind moving up.
+int RemoveFromSeats(std::array<std::int16_t, kSeats + 1>& seats, std::int16_t rider) {
+    int kept = 1;
+    int removed = 0;
+    for (int k = 1; k <= kSeats && seats[At(k)] != 0; ++k) {
+        if (seats[At(k)] == rider) {
+            ++removed;
+        } else {
+            seats[At(kept++)] = seats[At(k)];
+        }
+    }
+    for (int k = kept; k <= kSeats && seats[At(k)] != 0; ++k) {
+        seats[At(k)] = 0;
+    }
+    return removed;
+}
+
 }  // namespace
+
+int RemoveFromTrains(World& w, std::int16_t rider) {
+    int removed = 0;
+    for (std::int16_t c = 1; c <= kNumCities; ++c) {
+        City& city = w.city(c);
+        for (int s = 1; s <= kSlots; ++s) {
+            removed += RemoveFromSeats(city.Waiting[At(s)], rider);
+            for (int j = 1; j <= kStages; ++j) {
+                removed += RemoveFromSeats(city.Stage(s, j), rider);
+            }
+        }
+    }
+    return removed;
+}
 
 int FirstFreeSeat(const World& w, std::int16_t c, std::int16_t s) {
     const auto& stage1 = w.city(c).Stage(s, 1);

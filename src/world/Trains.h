@@ -30,6 +30,10 @@ void WarmUpTrains(World& w);
 void AdvanceAllRiders(World& w, std::int16_t slot);
 void DeparturePass(World& w, std::int16_t slot);
 
+// Takes the rider out of every queue and every train of the network, closing each gap so that the
+// seats stay packed from seat 1. Returns how many places it held.
+int RemoveFromTrains(World& w, std::int16_t rider);
+
 // The rider in stage j (1..18), seat k (1..26) of route (c, s); 0 = empty. Entry 0 is unused.
 inline std::int16_t& RiderAt(World& w, std::int16_t c, std::int16_t s, int j, int k) {
     return w.city(c).Stage(s, j)[static_cast<std::size_t>(k)];

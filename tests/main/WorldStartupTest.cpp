@@ -17,26 +17,7 @@
 namespace rq {
 namespace {
 
-// Hops from `from` to every city over the rail links (−1 = not reached).
-std::vector<int> Hops(const World& w, int from) {
-    std::vector<int> hops(kNumCities + 1, -1);
-    std::vector<int> level{from};
-    hops[At(from)] = 0;
-    for (int h = 1; !level.empty(); ++h) {
-        std::vector<int> next;
-        for (const int c : level) {
-            for (int s = 1; s <= kSlots; ++s) {
-                const int d = w.city(c).TrainDest[At(s)];
-                if (d >= 1 && hops[At(d)] < 0) {
-                    hops[At(d)] = h;
-                    next.push_back(d);
-                }
-            }
-        }
-        level = std::move(next);
-    }
-    return hops;
-}
+using testkit::Hops;
 
 struct Started {
     std::unique_ptr<World> w = std::make_unique<World>();

@@ -57,10 +57,12 @@ public:
     void RefreshInfoForCurrentCity() override { ++infoRefreshes; }
     void ClearGameView() override { ++viewClears; }
     void SyncMenus() override { ++menuSyncs; }
+    void SetBusyPointer(bool busy) override { busyPointer = busy; }
     WindowState CurrentWindowState() const override { return window; }
 
     WindowState window;
     bool ticketVisible = false;
+    bool busyPointer = false;
     int infoRefreshes = 0, viewClears = 0, menuSyncs = 0;
     bool answerYes = true;
     std::vector<std::string> messages;
