@@ -2,7 +2,6 @@
 #include "main/Panels.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "base/Rounding.h"
 #include "sprite/SpriteDraw.h"
@@ -317,36 +316,16 @@ void ResetTicketRows(TicketState& t) {
     }
 }
 
-int ParseTimeOfDay(const std::string& text) {
-    int h = 0;
-    int m = 0;
-    int s = 0;
-    char half[3] = {};
-    if (std::sscanf(text.c_str(), "%d:%d:%d %2s", &h, &m, &s, half) != 4) {
-        return -1;
-    }
-    const std::string ampm(half);
-    if (h < 1 || h > 12 || m < 0 || m > 59 || s < 0 || s > 59 || (ampm != "AM" && ampm != "PM")) {
-        return -1;
-    }
-    const int hour = (h % 12) + (ampm == "PM" ? 12 : 0);
-    return hour * 3600 + m * 60 + s;
-}
-
 void FillTrainSchedule(Game& g, std::int16_t city) {
     if (!IsCity(city)) {
         return;
     }
     const std::int16_t base = CurrentTrainSlot(g.world);
-    // The present moment as the clock shows it; before the first tick of a game that is midnight.
-    int t = ParseTimeOfDay(FormatClockTime(g.world, 0));
-    if (t < 0) {
-        t = 0;
-    }
-    // On to the next even minute with 0 seconds: the start of the next two-minute window.
-    while ((t / 60) % 2 != 0 || t % 60 != 0) {
-        t += 60 - t % 60;
-    }
+    // The first row's train is the one of the window after the present one, so its time is that
+    // window's start, even when the present window has only just begun (on an even minute to the
+    // second, such as midnight at start-up or the end of a journey). Just before the first tick of a
+    // game (GameTime −1, base 0) that is midnight. Whole days are dropped when the time is written.
+    const int t = (Int(g.world.GameTime / kTrainWindowUnits) + 1) * kTrainWindowSeconds;
     const City& c = g.world.city(city);
     for (int k = 1; k <= 5; ++k) {
         const auto s = static_cast<std::size_t>(SlotAtPosition(base, k));

@@ -93,9 +93,6 @@ void ShowCapitalCity(Game& g, std::int16_t city);
 // Rows back at their own positions: slot s in row s (LayoutTicketWindow).
 void ResetTicketRows(TicketState& t);
 
-// Reads "h:nn:ss AM/PM" back as seconds since midnight; −1 for a text that is not such a time.
-int ParseTimeOfDay(const std::string& text);
-
 // The next five departures from the city: the slot after the present window first, each at the
 // start of its next window; a choice of the train whose window has just begun is dropped.
 void FillTrainSchedule(Game& g, std::int16_t city);
