@@ -292,9 +292,9 @@ void OpenMapAtCapitol(Game& g) {
     map.PointerVisible = true;
     const std::int16_t city = CityAtMapPoint(g.world, map, CInt(map.PointerLeft / TPPX), CInt(map.PointerTop / TPPY));
     if (city != 0) {
+        // The city's caption and destinations say which city it is; the arrow is put away. With no
+        // city under it, the arrow stays where it was.
         ShowCityInfo(g, city);
-    } else {
-        // An arrow that marks no city would point at nothing.
         map.PointerVisible = false;
     }
     DrawCityMarkers(g);

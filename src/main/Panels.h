@@ -81,8 +81,9 @@ bool RefreshInfoForCurrentCity(Game& g, bool infoPanelVisible);
 void cmdExitInfo_Click(Game& g);
 
 // What walking into the capitol does to the panel's contents: the destinations box hidden, the
-// map cleared of its markers, the arrow shown and the city under it shown (or, with no city under
-// it, the arrow hidden again), and the markers drawn anew. The caller shows the panel.
+// map cleared of its markers, the arrow shown and the city under it looked up; a city found there is
+// shown with its destinations and the arrow is hidden again (with none the arrow stays); the markers
+// are drawn anew. The caller shows the panel.
 void OpenMapAtCapitol(Game& g);
 
 // What arriving in a capital does: the map back to its normal size, the city shown and added.
