@@ -82,7 +82,7 @@ AboutDialog::AboutDialog(MessagePort& messages, QWidget* parent) : QDialog(paren
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(QStringLiteral("System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     for (QPushButton* b : {cmdOK, cmdSysInfo}) {
         b->setFont(SansFont(8.25));

@@ -103,7 +103,7 @@ void InfoPanel::BuildLegend() {
 void InfoPanel::BuildCityCaption() {
     const QFont font = SansFont(8.25);
     picInfoInfo = new PictureBox(QStringLiteral("picInfoInfo"), kPanelGrey, this);
-    lblInfoInfo = MakeLabel(QStringLiteral("lblInfoInfo"), QString(), SansFont(8.25, true), picInfoInfo);
+    lblInfoInfo = MakeLabel(QStringLiteral("lblInfoInfo"), QString(), font, picInfoInfo);
     lblInfoInfo->setContentsMargins(3, 1, 3, 1);
 
     picInfoTrainDests = new PictureBox(QStringLiteral("picInfoTrainDests"), kPanelGrey, this);

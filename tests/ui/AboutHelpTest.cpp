@@ -30,6 +30,7 @@ TEST(AboutTest, TheWindowNamesTheGameItsVersionTheMakerAndThePublicData) {
     EXPECT_TRUE(about.lblCredits->text().contains(QStringLiteral("Census Bureau")));
     EXPECT_TRUE(about.lblCredits->text().contains(QStringLiteral("us-atlas")));
     EXPECT_FALSE(about.picIcon->pixmap().isNull());
+    EXPECT_EQ(about.cmdSysInfo->text(), QStringLiteral("System Info..."));
 }
 
 TEST(AboutTest, TheLinksOpenMailAndTheWebSite) {
