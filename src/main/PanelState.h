@@ -44,7 +44,8 @@ struct WindowLayout {
     // Form_Load
     TwipRect Window;             // frmMain, its outer size and its place on the screen
     TwipRect StatusBar;          // picStatusBar
-    TwipRect GameView;           // picGameView
+    TwipRect GameView;           // picGameView, its Width and Height with its border
+    TwipRect View;               // the 640 × 377-pixel picture the game view shows, without the border
     TwipRect TrainDest;          // picTrainDest
     TwipRect Banner;             // lblTrainDestBanner inside picTrainDest
     double CrystalsLeft = 0;     // lblCrystals.Left

@@ -25,6 +25,7 @@ void ComputeFormLoad(WindowLayout& l, const ControlSizes& sizes, double screenWi
     l.StatusBar = {0, 0, l.Window.Width - kFrameWidthTwips, 15.0 * TPPY};
     // The game view's Width and Height include its border.
     l.GameView = {0, l.StatusBar.Height, 640.0 * TPPX + 10, 377.0 * TPPY + 30};
+    l.View = {0, l.StatusBar.Height, 640.0 * TPPX, 377.0 * TPPY};
 
     l.TrainDest = {0, 2000, l.Window.Width, sizes.BannerHeight};
     l.Banner = {0, 0, l.Window.Width, sizes.BannerHeight};
@@ -35,10 +36,12 @@ void ComputeFormLoad(WindowLayout& l, const ControlSizes& sizes, double screenWi
 void ComputeTicketWindow(WindowLayout& l, const ControlSizes& sizes, int officeWidth, int officeHeight) {
     TwipRect& t = l.Tickets;
     t.Left = 0;
-    // The ticket window leaves the ticket office (standing at the view's right) uncovered.
-    t.Width = l.GameView.Width - 10 - static_cast<double>(officeWidth) * TPPX - 60;
-    t.Height = l.GameView.Height - static_cast<double>(officeHeight) * TPPY - 480;
-    t.Top = l.GameView.Top + l.GameView.Height - t.Height;  // bottom edges flush
+    // The ticket window leaves the ticket office (standing at the view's right) uncovered. It is laid
+    // out for the picture the view shows: the game view's border is not drawn, and a window reaching
+    // into it would lose its bottom edge, the OK button then sitting short of its 240 twips.
+    t.Width = l.View.Width - static_cast<double>(officeWidth) * TPPX - 60;
+    t.Height = l.View.Height - static_cast<double>(officeHeight) * TPPY - 480;
+    t.Top = l.View.Top + l.View.Height - t.Height;  // bottom edges flush
 
     l.RowTop[0] = 0;
     for (std::size_t i = 1; i <= 5; ++i) {

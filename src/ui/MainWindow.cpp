@@ -186,10 +186,10 @@ void MainWindow::Form_Load() {
 
     picStatusBar->Layout(l);
     // The game view is the 640 × 377 picture; the twips of its border are not drawn.
-    picGameView->setGeometry(0, Px(l.GameView.Top), kViewWidth, kViewHeight);
+    picGameView->setGeometry(PxRect(l.View));
     SyncMenus();
 
-    client->setFixedSize(Px(l.StatusBar.Width), Px(l.GameView.Top) + kViewHeight);
+    client->setFixedSize(Px(l.StatusBar.Width), Px(l.View.Bottom()));
     adjustSize();
     setFixedSize(size());
     move(Px(l.Window.Left), Px(l.Window.Top));

@@ -34,11 +34,13 @@ TEST(FormLoadTest, TheCrystalCountEndsTenTwipsFromTheBarsRightEdge) {
 TEST(TicketLayoutTest, RowsSitAtSeventhsRoundedHalvesToEvenAndTheOkCornerIs240TwipsIn) {
     WindowLayout l = Loaded();
     ComputeTicketWindow(l, ControlSizes{}, 112, 96);
-    EXPECT_EQ(l.Tickets.Bottom(), l.GameView.Bottom());
-    // 3765 / 7 = 537.857…; 2 × that = 1075.71…
-    EXPECT_EQ(l.Tickets.Height, 3765);
-    EXPECT_EQ(l.RowTop[1], 538);
-    EXPECT_EQ(l.RowTop[2], 1076);
+    // Laid out for the 640 × 377 pixels the view shows: its bottom is the shown picture's.
+    EXPECT_EQ(l.Tickets.Bottom(), l.View.Bottom());
+    EXPECT_EQ(l.Tickets.Width, 9600 - 112 * 15 - 60);
+    // 3735 / 7 = 533.57…; 2 × that = 1067.14…
+    EXPECT_EQ(l.Tickets.Height, 3735);
+    EXPECT_EQ(l.RowTop[1], 534);
+    EXPECT_EQ(l.RowTop[2], 1067);
     for (std::size_t i = 1; i <= 5; ++i) {
         EXPECT_NEAR(l.RowTop[i], l.Tickets.Height * static_cast<double>(i) / 7, 0.5) << i;
     }

@@ -74,6 +74,7 @@ TEST_F(MainWindowTest, ThePanelsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(Find<QLabel>("lblTrainTime1")->x(), Px(0.75 * l().Tickets.Width));
     const QRect ok = Find<QPushButton>("cmdExitTix")->geometry();
     EXPECT_EQ(Px(l().Tickets.Width) - (ok.x() + ok.width()), 16);
+    EXPECT_EQ(Find<QWidget>("picTickets")->height() - (ok.y() + ok.height()), 16) << "the whole window shows";
     EXPECT_EQ(Find<QWidget>("picTickets")->geometry().bottom(), Find<GameView>("picGameView")->geometry().bottom());
 }
 
@@ -179,6 +180,7 @@ TEST_F(MainWindowTest, AClickOnAMarkerShowsTheCityAndMovesTheArrow) {
     w().OpenMapFromCapitol();
     ClickCity(46);  // Chicago
     EXPECT_TRUE(Find<QLabel>("lblInfoInfo")->text().startsWith(QString::fromStdString(g().world.city(46).Name + ": ")));
+    EXPECT_FALSE(Find<QLabel>("lblInfoInfo")->font().bold()) << "the panel's regular face";
     EXPECT_EQ(Find<QWidget>("imgPointer")->pos(), QPoint(g().world.city(46).MapX, g().world.city(46).MapY));
     EXPECT_EQ(CurrentHistoryCity(g().panels.Hist), 46);
 }
