@@ -29,19 +29,21 @@ GameApp::~GameApp() {
 
 bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     Shell& shell = game_->shell;
+    // The seed, the program folder, the player's 10 crystals and day 1; then the splash window; then
+    // the main window, whose load shows the crystal count.
+    BeginGame(*game_, seed);
     shell.AppPath = appPath;
-
-    frmMain_ = std::make_unique<MainWindow>(*game_);
-    frmMain_->SetSettingsPath(settingsPath_);
     // Start-up's messages open in the middle of the screen, over the splash window.
     QtMessagePort onScreen(nullptr);
     frmSplash_ = std::make_unique<SplashWindow>(shell, onScreen);
     frmSplash_->show();
     shell.SplashUp = true;
+    frmMain_ = std::make_unique<MainWindow>(*game_);
+    frmMain_->SetSettingsPath(settingsPath_);
 
     QtPictureLoader pictures;
     QtMessagePort overSplash(frmSplash_.get());
-    if (!LoadGameFiles(*game_, pictures, overSplash) || !BuildGame(*game_, seed)) {
+    if (!LoadGameFiles(*game_, pictures, overSplash) || !BuildGame(*game_)) {
         FailureExit(*game_, settingsPath_);
         frmSplash_->close();
         return false;

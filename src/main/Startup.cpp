@@ -1,4 +1,4 @@
-// Start-up in the game's order: surfaces and files first, then the world and the sprite slots.
+// Start-up in the game's order: seed and crystals, surfaces and files, then the world and the sprite slots.
 #include "main/Startup.h"
 
 #include <algorithm>
@@ -48,8 +48,12 @@ bool LoadGameFiles(Game& game, PictureLoader& loader, MessagePort& messages) {
            iSprLoadGfx(e, dir, "railquest.dat", messages);
 }
 
-bool BuildGame(Game& game, std::uint64_t seed) {
-    StartWorld(game.world, game.sprites, seed);
+void BeginGame(Game& game, std::uint64_t seed) {
+    BeginWorld(game.world, seed);
+}
+
+bool BuildGame(Game& game) {
+    BuildWorld(game.world, game.sprites);
     if (!CreateSprites(game.sprites)) {
         return false;
     }

@@ -1,5 +1,5 @@
-// The game's start-up steps that need no window: the back buffer, the pictures and the frame file,
-// then the world and the sprite slots.
+// The game's start-up steps that need no window: the seed and the player's crystals, the back buffer,
+// the pictures and the frame file, then the world, the sprite slots and the track strip.
 #pragma once
 
 #include <string>
@@ -14,8 +14,12 @@ namespace rq {
 // program folder, stopping at the first failure (whose loader has already shown its message).
 bool LoadGameFiles(Game& game, PictureLoader& loader, MessagePort& messages);
 
-// The world (seeded), then the sprite slots and the track strip. False when a slot cannot be made.
-bool BuildGame(Game& game, std::uint64_t seed);
+// The seed, the player's 10 crystals and day 1: start-up's first steps, before the main window loads.
+void BeginGame(Game& game, std::uint64_t seed);
+
+// After the files are loaded: the world, then the sprite slots and the track strip. False when a
+// slot cannot be made.
+bool BuildGame(Game& game);
 
 // The failure exit: save the settings, release the surfaces. (The windows close after it.)
 void FailureExit(Game& game, const std::string& settingsPath);

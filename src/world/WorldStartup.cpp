@@ -61,16 +61,24 @@ void PlaceFuzzbombAndStartCity(World& w) {
     SpreadFuzzFromFuzzbomb(w);
 }
 
-void StartWorld(World& w, SpriteEngine& spr, std::uint64_t seed) {
+void BeginWorld(World& w, std::uint64_t seed) {
     w.Rng.Seed(seed);
     w.crystals(kPlayer) = 10;
     w.DayNum = 1;
+}
+
+void BuildWorld(World& w, SpriteEngine& spr) {
     BuildCityTable(w);
     BuildRailLinks(w);
     PopulateCities(w, spr);
     PlaceFuzzbombAndStartCity(w);
     QueuePlayerTowardsStartCity(w);
     WarmUpTrains(w);
+}
+
+void StartWorld(World& w, SpriteEngine& spr, std::uint64_t seed) {
+    BeginWorld(w, seed);
+    BuildWorld(w, spr);
 }
 
 }  // namespace rq

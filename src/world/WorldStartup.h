@@ -8,10 +8,16 @@
 
 namespace rq {
 
-// The whole world start-up, in the game's order: seeds the generator, gives the player 10 crystals
-// and day 1, builds the cities, links and citizens, places the fuzzbomb and the start city
-// (PlaceFuzzbombAndStartCity), queues the player on a slot-1 train towards the start city and runs
-// the trains for three hours (WarmUpTrains). GameTime is left at 0.
+// The first steps of start-up: seeds the generator, gives the player 10 crystals and day 1. The game
+// takes them before its main window loads, so that the window's first count shows the 10.
+void BeginWorld(World& w, std::uint64_t seed);
+
+// The world's build, after the pictures are loaded: the cities, links and citizens, the fuzzbomb and
+// the start city (PlaceFuzzbombAndStartCity), the player queued on a slot-1 train towards the start
+// city and the trains run for three hours (WarmUpTrains). GameTime is left at 0.
+void BuildWorld(World& w, SpriteEngine& spr);
+
+// The whole world start-up, BeginWorld then BuildWorld (the commands and the tests).
 void StartWorld(World& w, SpriteEngine& spr, std::uint64_t seed);
 
 // Chooses FuzzbombCity (no hub within two hops) and the start city CurCity (IsGoodStartCity), then

@@ -50,7 +50,8 @@ TEST_F(StartupTest, TheRealFilesLoadAndTheGameIsBuilt) {
     EXPECT_TRUE(game->sprites.Back.Exists());
     EXPECT_TRUE(game->sprites.Map.Exists());
     EXPECT_GE(game->sprites.gFrames.size(), 30u);
-    ASSERT_TRUE(BuildGame(*game, 7));
+    BeginGame(*game, 7);
+    ASSERT_TRUE(BuildGame(*game));
     EXPECT_NE(game->world.CurCity, 0);
     EXPECT_NE(game->world.FuzzbombCity, 0);
     for (int slot = 1; slot <= kLastActorSlot; ++slot) EXPECT_TRUE(game->sprites[slot].Created) << slot;

@@ -76,7 +76,8 @@ struct UiGame {
         App();
         game->shell.AppPath = AssetsDir();
         QtPictureLoader loader;
-        Loaded = LoadGameFiles(*game, loader, messages) && BuildGame(*game, seed);
+        BeginGame(*game, seed);
+        Loaded = LoadGameFiles(*game, loader, messages) && BuildGame(*game);
         window = std::make_unique<MainWindow>(*game);
         window->SetMessagePort(&messages);
         window->LayoutTicketWindow();
