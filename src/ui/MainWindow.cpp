@@ -326,11 +326,7 @@ void MainWindow::SyncMenus() {
 }
 
 void MainWindow::SetBusyPointer(bool busy) {
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
+    busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
 }
 
 WindowState MainWindow::CurrentWindowState() const {
@@ -371,11 +367,7 @@ void MainWindow::mnuExit_Click() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (Form_Unload()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    event->setAccepted(Form_Unload());
 }
 
 bool MainWindow::Form_Unload() {
