@@ -80,13 +80,13 @@ void SdlVoice::Close() {
 
 void SdlVoice::Load(const std::string& folder, std::string_view file) {
     const std::string path = folder + std::string(file);
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wavFormat{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &spec, &data, &length) == nullptr) {
+    if (SDL_LoadWAV(path.c_str(), &wavFormat, &data, &length) == nullptr) {
         return;  // missing or not a wave file SDL can decode: the effect stays silent
     }
-    std::vector<std::uint8_t> samples = Convert(spec, data, length, format_, static_cast<Uint8>(channels_), rate_);
+    std::vector<std::uint8_t> samples = Convert(wavFormat, data, length, format_, static_cast<Uint8>(channels_), rate_);
     SDL_FreeWAV(data);
     if (!samples.empty()) {
         sounds_.push_back(Sound{file, std::move(samples)});

@@ -63,22 +63,22 @@ TEST(SoundAssets, EachEffectIsMonoPcmOfItsLengthAndNeitherClipsNorIsSilent) {
         EXPECT_EQ(bytes.substr(20, 4), std::string("\1\0\1\0", 4)) << file << ": PCM, mono";
         EXPECT_EQ(bytes.substr(34, 2), std::string("\20\0", 2)) << file << ": 16-bit";
 
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec wavFormat{};
         Uint8* data = nullptr;
         Uint32 length = 0;
-        ASSERT_NE(SDL_LoadWAV(file.c_str(), &spec, &data, &length), nullptr) << file;
+        ASSERT_NE(SDL_LoadWAV(file.c_str(), &wavFormat, &data, &length), nullptr) << file;
         std::vector<std::int16_t> samples(length / 2);
         std::memcpy(samples.data(), data, samples.size() * 2);
         SDL_FreeWAV(data);
-        EXPECT_TRUE(spec.freq == 22050 || spec.freq == 44100) << file << ": " << spec.freq << " Hz";
+        EXPECT_TRUE(wavFormat.freq == 22050 || wavFormat.freq == 44100) << file << ": " << wavFormat.freq << " Hz";
 
-        const double seconds = static_cast<double>(samples.size()) / spec.freq;
+        const double seconds = static_cast<double>(samples.size()) / wavFormat.freq;
         EXPECT_GE(seconds, kLengths[number][0]) << file;
         EXPECT_LE(seconds, kLengths[number][1]) << file;
         int peak = 0;
         for (const std::int16_t v : samples) peak = std::max(peak, std::abs(static_cast<int>(v)));
         EXPECT_LE(peak, 32768.0 * std::pow(10.0, -1.0 / 20.0)) << file << " peaks above -1 dBFS";
-        loudness.push_back(Loudness(samples, spec.freq));
+        loudness.push_back(Loudness(samples, wavFormat.freq));
         EXPECT_GT(loudness.back(), -24.0) << file << " is nearly silent";
     }
     const auto [quietest, loudest] = std::minmax_element(loudness.begin(), loudness.end());
