@@ -26,27 +26,26 @@ bool InLook(const Sprite& s, std::int16_t first) {
     return s.Frame >= first && s.Frame < first + kLookFrames;
 }
 
-// For one picture the hit person shows the fuzzy look; FrameDelay 1 marks the flash.
-void Flash(SpriteEngine& spr, Sprite& s, std::int16_t ownFirst) {
-    if (InLook(s, ownFirst)) {
-        s.Frame = static_cast<std::int16_t>(s.Frame - ownFirst + kFuzzyFirstFrame);
+// Moves an actor from one look to another, keeping its place in the animation.
+void ChangeLook(SpriteEngine& spr, Sprite& s, std::int16_t from, std::int16_t to, std::int16_t delay) {
+    if (InLook(s, from)) {
+        s.Frame = static_cast<std::int16_t>(s.Frame - from + to);
     }
     TakeFrame(spr, s);
-    s.FrameDelay = 1;
-    s.FirstFrame = kFuzzyFirstFrame;
-    s.LastFrame = kFuzzyFirstFrame + kLookFrames - 1;
+    s.FrameDelay = delay;
+    s.FirstFrame = to;
+    s.LastFrame = static_cast<std::int16_t>(to + kLookFrames - 1);
+}
+
+// For one picture the hit person shows the fuzzy look; FrameDelay 1 marks the flash.
+void Flash(SpriteEngine& spr, Sprite& s, std::int16_t ownFirst) {
+    ChangeLook(spr, s, ownFirst, kFuzzyFirstFrame, 1);
 }
 
 // Back to the person's own look after a flash. Only a frame still in the fuzzy look is shifted: an
 // actor that left the street while flashing and came back as a newcomer already shows its own.
 void Unflash(SpriteEngine& spr, Sprite& s, std::int16_t ownFirst) {
-    if (InLook(s, kFuzzyFirstFrame)) {
-        s.Frame = static_cast<std::int16_t>(s.Frame - kFuzzyFirstFrame + ownFirst);
-    }
-    TakeFrame(spr, s);
-    s.FrameDelay = 3;
-    s.FirstFrame = ownFirst;
-    s.LastFrame = static_cast<std::int16_t>(ownFirst + kLookFrames - 1);
+    ChangeLook(spr, s, kFuzzyFirstFrame, ownFirst, 3);
 }
 
 // A view of the scene, by column and row, of a point.
