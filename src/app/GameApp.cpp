@@ -9,6 +9,7 @@
 #include "main/Settings.h"
 #include "main/Startup.h"
 #include "scene/EnterCity.h"
+#include "scene/Joystick.h"
 #include "sprite/SpriteSetup.h"
 #include "ui/QtMessagePort.h"
 #include "ui/QtPictureLoader.h"
@@ -23,6 +24,8 @@ GameApp::GameApp() : game_(std::make_unique<Game>()) {
 
 GameApp::~GameApp() {
     tmrGameLoop_.stop();
+    keyboard_.reset();
+    game_->scene.Joystick = nullptr;
     game_->effects.Port = nullptr;
     SprShutdown(game_->sprites);
 }
@@ -60,7 +63,8 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
 
     // Joystick mode is kept only while a joystick answers; without one the game plays by keyboard
     // and the next save writes "N".
-    game_->scene.JoystickMode = false;
+    game_->scene.Joystick = &joystick_;
+    RestoreControlMode(game_->scene, ReadJoystickSetting(settingsPath_));
     frmMain_->SyncMenus();
 
     loop_ = std::make_unique<GameLoop>(*game_, *frmMain_);
@@ -82,6 +86,8 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
         }
     };
     frmSplash_->onStart = [this] { StartPlaying(); };
+    keyboard_ = std::make_unique<KeyboardInput>(*frmMain_, game_->scene);
+    keyboard_->onQuitKey = [this] { QuitKey(); };
 
     loop_->SetEnabled(true, Now());
     tmrGameLoop_.start();
@@ -95,6 +101,19 @@ void GameApp::ArmLoopTimer() {
     constexpr std::int64_t kNsPerMs = 1'000'000;
     const std::int64_t ns = loop_->NanosecondsUntilNextWake(Now());
     tmrGameLoop_.start(static_cast<int>((ns + kNsPerMs - 1) / kNsPerMs));
+}
+
+// Q stops the loop and closes the window, which asks whether to quit; "No" lets the game go on as
+// it was, with every key released.
+void GameApp::QuitKey() {
+    const bool running = loop_->Enabled();
+    loop_->SetEnabled(false, Now());
+    tmrGameLoop_.stop();
+    if (frmMain_->close() || !running) {
+        return;
+    }
+    loop_->SetEnabled(true, Now());
+    ArmLoopTimer();
 }
 
 void GameApp::StartPlaying() {

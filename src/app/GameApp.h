@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "input/KeyboardInput.h"
+#include "input/SdlJoystick.h"
 #include "main/Game.h"
 #include "main/GameLoop.h"
 #include "sound/SdlVoice.h"
@@ -29,6 +31,7 @@ public:
 private:
     void StartPlaying();
     void ArmLoopTimer();
+    void QuitKey();
     std::int64_t Now() const { return clock_.nsecsElapsed(); }
 
     std::unique_ptr<Game> game_;
@@ -36,6 +39,8 @@ private:
     std::unique_ptr<SplashWindow> frmSplash_;
     std::unique_ptr<GameLoop> loop_;
     SdlVoice voice_;
+    SdlJoystick joystick_;
+    std::unique_ptr<KeyboardInput> keyboard_;
     QTimer tmrGameLoop_;
     QElapsedTimer clock_;
     std::string settingsPath_;

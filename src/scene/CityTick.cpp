@@ -9,6 +9,7 @@
 #include "scene/ActorPass.h"
 #include "scene/Crystals.h"
 #include "scene/Fuzzies.h"
+#include "scene/Joystick.h"
 #include "scene/LeaveCity.h"
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteScene.h"
@@ -140,6 +141,9 @@ CityTickResult TimerInCity(SceneContext& ctx) {
     AnnounceTrain(ctx);
     BlinkBanner(ctx);
     SprEraseAll(ctx.spr);
+    if (ctx.scene.JoystickMode) {
+        ReadJoystick(ctx);
+    }
     EndHitFlash(ctx);
     SprAnimate(ctx.spr);
     RunPlatform(ctx);

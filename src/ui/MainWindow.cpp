@@ -18,6 +18,7 @@
 #include "main/Panels.h"
 #include "main/Settings.h"
 #include "main/WindowLayout.h"
+#include "scene/Joystick.h"
 #include "ui/AboutDialog.h"
 #include "ui/Controls.h"
 #include "ui/GameView.h"
@@ -133,6 +134,14 @@ void MainWindow::BuildMenus() {
     connect(mnuSound, &QAction::toggled, this, [this](bool on) { game_.effects.SoundOn = on; });
     connect(mnuPause, &QAction::triggered, this, [this] {
         mnuPause_Click(game_.shell);
+        SyncMenus();
+    });
+    connect(mnuJoystick, &QAction::triggered, this, [this] {
+        rq::mnuJoystick_Click(game_.scene, *messages_);
+        SyncMenus();
+    });
+    connect(mnuKeyboard, &QAction::triggered, this, [this] {
+        rq::mnuKeyboard_Click(game_.scene);
         SyncMenus();
     });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });

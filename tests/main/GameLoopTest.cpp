@@ -9,6 +9,7 @@
 #include "main/GameLoop.h"
 #include "scene/CityTick.h"
 #include "scene/EnterCity.h"
+#include "scene/Joystick.h"
 #include "scene/LeaveCity.h"
 #include "sprite/SpriteDraw.h"
 #include "support/FakeFrontend.h"
@@ -262,6 +263,52 @@ TEST_F(GameLoopTest, LeavingACityHandsItsCrystalsToCitizensWhoHoldAtMostTen) {
     EXPECT_GE(w.crystals(c.Citizens[1]), 0);
     EXPECT_TRUE(game->sprites.gSceneRects.empty());
     for (int s = 1; s <= kLastActorSlot; ++s) EXPECT_FALSE(game->sprites[s].Shown);
+}
+
+// A joystick whose answer the test sets: a position, or a failed read.
+struct FakeJoystick : JoystickPort {
+    bool Detect() override { return position.has_value(); }
+    std::optional<JoystickPosition> ReadPosition() override {
+        ++reads;
+        return position;
+    }
+    std::optional<JoystickPosition> position;
+    int reads = 0;
+};
+
+TEST_F(GameLoopTest, TheTickReadsTheJoystickOnlyInJoystickModeAndFallsBackWhenItFails) {
+    FakeJoystick joystick;
+    joystick.position = JoystickPosition{0, 65535, 1};
+    game->scene.Joystick = &joystick;
+    game->scene.InputBits = kInputUp;  // held on the keyboard
+    Ticks(1);
+    EXPECT_EQ(joystick.reads, 0);
+    EXPECT_EQ(game->scene.InputBits, kInputUp);
+
+    game->scene.JoystickMode = true;
+    Ticks(1);
+    EXPECT_EQ(game->scene.InputBits, kInputLeft | kInputDown | kInputAction);
+
+    joystick.position.reset();  // pulled out
+    Ticks(2);
+    EXPECT_EQ(fe.messages, std::vector<std::string>{"Joystick Error!"});
+    EXPECT_FALSE(game->scene.JoystickMode);
+    EXPECT_GT(fe.menuSyncs, 0);
+    EXPECT_EQ(joystick.reads, 2) << "keyboard mode from the failed read on";
+    EXPECT_EQ(game->scene.InputBits, kInputLeft | kInputDown | kInputAction);
+}
+
+TEST(ControlMode, StartUpKeepsASavedJoystickModeOnlyWhenTheJoystickAnswers) {
+    for (const bool saved : {false, true}) {
+        for (const bool answers : {false, true}) {
+            FakeJoystick joystick;
+            if (answers) joystick.position = JoystickPosition{};
+            Scene scene;
+            scene.Joystick = &joystick;
+            RestoreControlMode(scene, saved);
+            EXPECT_EQ(scene.JoystickMode, saved && answers) << saved << answers;
+        }
+    }
 }
 
 }  // namespace

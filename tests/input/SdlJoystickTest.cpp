@@ -1,0 +1,128 @@
+// Joystick 0 through SDL, with SDL's virtual joysticks under the dummy video driver: the stick's
+// thresholds, the buttons, a pad pulled out during play and no pad at all.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include "input/SdlJoystick.h"
+#include "main/Game.h"
+#include "scene/Joystick.h"
+#include "support/FakeFrontend.h"
+
+namespace rq {
+namespace {
+
+// SDL's axis value for a position of 0..65535.
+Sint16 Axis(int position) {
+    return static_cast<Sint16>(position - 32768);
+}
+
+// A virtual pad as joystick 0, moved by the test.
+class VirtualPad {
+public:
+    explicit VirtualPad(SDL_JoystickType type) {
+        index_ = SDL_JoystickAttachVirtual(type, 2, 4, 0);
+        handle_ = SDL_JoystickOpen(index_);
+    }
+    ~VirtualPad() {
+        if (handle_ != nullptr) SDL_JoystickClose(handle_);
+        if (attached_) SDL_JoystickDetachVirtual(index_);
+    }
+    bool Ok() const { return index_ >= 0 && handle_ != nullptr; }
+    void Move(int x, int y) {
+        SDL_JoystickSetVirtualAxis(handle_, 0, Axis(x));
+        SDL_JoystickSetVirtualAxis(handle_, 1, Axis(y));
+    }
+    void Press(int button, bool down) {
+        SDL_JoystickSetVirtualButton(handle_, button, down ? SDL_PRESSED : SDL_RELEASED);
+    }
+    void PullOut() {
+        SDL_JoystickClose(handle_);
+        handle_ = nullptr;
+        SDL_JoystickDetachVirtual(index_);
+        attached_ = false;
+    }
+
+private:
+    int index_ = -1;
+    SDL_Joystick* handle_ = nullptr;
+    bool attached_ = true;
+};
+
+class SdlJoystickTest : public ::testing::TestWithParam<SDL_JoystickType> {
+protected:
+    static void SetUpTestSuite() { SDL_setenv("SDL_VIDEODRIVER", "dummy", 1); }
+    // The stick's input for a position, as the game reads it through the port.
+    std::uint16_t BitsAt(VirtualPad& pad, int x, int y) {
+        pad.Move(x, y);
+        const std::optional<JoystickPosition> p = joystick.ReadPosition();
+        return p ? JoystickInputBits(*p) : 0xFFFF;
+    }
+    SdlJoystick joystick;
+};
+
+TEST_P(SdlJoystickTest, TheStickCountsOnlyNearItsEnds) {
+    VirtualPad pad(GetParam());
+    ASSERT_TRUE(pad.Ok()) << SDL_GetError();
+    ASSERT_TRUE(joystick.Detect());
+    const struct {
+        int x, y;
+        std::uint16_t bits;
+    } table[] = {
+        {32768, 32768, 0},  {4096, 32768, 64}, {4097, 32768, 0},       {61439, 32768, 0},
+        {61440, 32768, 4},  {32768, 4096, 1},  {32768, 4097, 0},       {32768, 61439, 0},
+        {32768, 61440, 16}, {0, 0, 64 + 1},    {65535, 65535, 4 + 16},
+    };
+    for (const auto& t : table) {
+        EXPECT_EQ(BitsAt(pad, t.x, t.y), t.bits) << t.x << ", " << t.y;
+    }
+}
+
+TEST_P(SdlJoystickTest, AnyButtonIsTheActionButton) {
+    VirtualPad pad(GetParam());
+    ASSERT_TRUE(pad.Ok()) << SDL_GetError();
+    for (int button = 0; button < 4; ++button) {
+        pad.Press(button, true);
+        EXPECT_EQ(BitsAt(pad, 32768, 32768), kInputAction) << "button " << button;
+        pad.Press(button, false);
+        EXPECT_EQ(BitsAt(pad, 32768, 32768), 0) << "button " << button;
+    }
+}
+
+TEST_P(SdlJoystickTest, APadPulledOutDuringPlayFallsBackToTheKeyboard) {
+    VirtualPad pad(GetParam());
+    ASSERT_TRUE(pad.Ok()) << SDL_GetError();
+    auto game = std::make_unique<Game>();
+    test::FakeFrontend port;
+    game->scene.Joystick = &joystick;
+    mnuJoystick_Click(game->scene, port);
+    ASSERT_TRUE(game->scene.JoystickMode);
+    SceneContext ctx = SceneOf(*game, port);
+    pad.Move(0, 32768);
+    ReadJoystick(ctx);
+    EXPECT_EQ(game->scene.InputBits, kInputLeft);
+
+    pad.PullOut();
+    ReadJoystick(ctx);
+    EXPECT_EQ(port.messages, std::vector<std::string>{"Joystick Error!"});
+    EXPECT_FALSE(game->scene.JoystickMode);
+    EXPECT_EQ(game->scene.InputBits, kInputLeft);  // left as it was
+}
+
+INSTANTIATE_TEST_SUITE_P(PadsSdlKnowsAndPlainJoysticks, SdlJoystickTest,
+                         ::testing::Values(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_JOYSTICK_TYPE_UNKNOWN));
+
+TEST(SdlJoystickNone, NoPadCannotBeDetectedAndKeepsTheKeyboard) {
+    SdlJoystick joystick;
+    auto game = std::make_unique<Game>();
+    test::FakeFrontend port;
+    game->scene.Joystick = &joystick;
+    mnuJoystick_Click(game->scene, port);
+    EXPECT_EQ(port.messages, std::vector<std::string>{"Cannot detect the joystick!"});
+    EXPECT_FALSE(game->scene.JoystickMode);
+    RestoreControlMode(game->scene, true);  // a saved joystick mode, no pad: quietly the keyboard
+    EXPECT_FALSE(game->scene.JoystickMode);
+    EXPECT_EQ(port.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace rq
