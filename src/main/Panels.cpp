@@ -360,8 +360,7 @@ void ClearTrainChoice(Game& g) {
 
 void cmdExitTix_Click(Game& g) {
     ShowPlayerAgain(g);
-    const auto dy = static_cast<std::int16_t>(g.sprites[kPlayerSlot].Height + 3);
-    PushOverlappingActors(g.world, g.sprites, kPlayerSlot, 0, dy);
+    ClearSpotBelow(g.world, g.sprites, kPlayerSlot);
 }
 
 }  // namespace rq

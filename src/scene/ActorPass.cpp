@@ -5,6 +5,7 @@
 
 #include "scene/ActorSlots.h"
 #include "scene/Fuzzies.h"
+#include "scene/PlayerControl.h"
 #include "scene/SceneObjects.h"
 #include "scene/SceneRects.h"
 #include "sprite/SpriteDraw.h"
@@ -17,9 +18,6 @@
 namespace rq {
 
 namespace {
-
-// A fuzzy may board only in the last three ticks of a stop, after the whistle.
-constexpr double kFuzzyBoardingTicks = 27;
 
 bool PlayerIsFuzzed(const World& w) {
     return w.crystals(kPlayer) == kFuzzed;
@@ -130,7 +128,7 @@ bool BoardTrain(SceneContext& ctx, int slot) {
     if (slot == kPlayerSlot) {
         return true;  // the player takes its seat when the train has left
     }
-    if (IsFuzzyActor(w, spr[slot]) && w.PlatformTicks < kFuzzyBoardingTicks) {
+    if (IsFuzzyActor(w, spr[slot]) && w.PlatformTicks < kLastCallTicks) {
         return false;
     }
     const int seat = FirstFreeSeat(w, w.CurCity, t);
@@ -200,6 +198,7 @@ int CollisionPasses(SceneContext& ctx) {
     int passes = 0;
     do {
         scene.ActorPassAgain = false;
+        PlayerCollisions(ctx);
         ActorPass(ctx);
         // A clean player about to run into a citizen stops, and the walkers look again.
         if (!PlayerIsFuzzed(w) && iSprFindCollision(spr, kPlayerSlot, kFirstActorSlot, LastStreetActor(w)) != 0) {

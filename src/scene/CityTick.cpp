@@ -11,6 +11,7 @@
 #include "scene/Fuzzies.h"
 #include "scene/Joystick.h"
 #include "scene/LeaveCity.h"
+#include "scene/PlayerControl.h"
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteScene.h"
 #include "world/Clock.h"
@@ -144,12 +145,14 @@ CityTickResult TimerInCity(SceneContext& ctx) {
     if (ctx.scene.JoystickMode) {
         ReadJoystick(ctx);
     }
+    SteerPlayer(ctx);
     EndHitFlash(ctx);
     SprAnimate(ctx.spr);
     RunPlatform(ctx);
     ctx.scene.Meetings.clear();
     AimFuzzies(ctx);
     ctx.scene.LastCollisionPasses = CollisionPasses(ctx);
+    MovePlayerAndView(ctx);
     MoveActors(ctx);
     DropOnAction(ctx);
     SpawnNowAndThen(ctx);

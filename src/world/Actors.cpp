@@ -43,6 +43,12 @@ void PushChain(World& w, SpriteEngine& spr, int slot, std::int16_t dx, std::int1
 
 }  // namespace
 
+void ClearSpotBelow(World& w, SpriteEngine& spr, int slot) {
+    if (const Sprite* s = SlotPtr(spr, slot); s != nullptr) {
+        PushOverlappingActors(w, spr, slot, 0, static_cast<std::int16_t>(s->Height + 3));
+    }
+}
+
 void SetRandomFrame(World& w, SpriteEngine& spr, int slot, std::int16_t first, std::int16_t last) {
     Sprite& s = spr[slot];
     s.Frame = static_cast<std::int16_t>(w.Rng.Below(last - first + 1) + first);

@@ -38,4 +38,8 @@ void MakeFuzzyActor(World& w, SpriteEngine& spr, const EffectPlayer& fx, int slo
 // spot is being cleared, never moves.
 void PushOverlappingActors(World& w, SpriteEngine& spr, int slot, std::int16_t dx, std::int16_t dy);
 
+// Clears the spot of an actor that has just appeared (on the platform, or from behind a panel):
+// whoever stands on it is pushed down by the actor's height plus 3.
+void ClearSpotBelow(World& w, SpriteEngine& spr, int slot);
+
 }  // namespace rq

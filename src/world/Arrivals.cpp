@@ -35,7 +35,7 @@ void PlayerStepsOff(World& w, SpriteEngine& spr, const EffectPlayer& fx) {
         MakeFuzzyActor(w, spr, fx, kPlayerSlot);
         SetRandomDownwardVelocity(w, spr, kPlayerSlot, 8);
     }
-    PushOverlappingActors(w, spr, kPlayerSlot, 0, static_cast<std::int16_t>(player.Height + 3));
+    ClearSpotBelow(w, spr, kPlayerSlot);
 }
 
 // The actors of the newcomers are the hidden ones with a citizen; they line up on the platform,
@@ -63,7 +63,7 @@ void NewcomersStepOff(World& w, SpriteEngine& spr, const EffectPlayer& fx) {
             actor.LastFrame = static_cast<std::int16_t>(kCitizenFirstFrame + kLookFrames - 1);
         }
         SetRandomDownwardVelocity(w, spr, a, 7);
-        PushOverlappingActors(w, spr, a, 0, static_cast<std::int16_t>(actor.Height + 3));
+        ClearSpotBelow(w, spr, a);
     }
 }
 

@@ -13,6 +13,10 @@ namespace rq {
 // The station view's left edge, in scene pixels: a train past it has left.
 inline constexpr int kStationLeft = 640;
 
+// The last three ticks of a stop, after the whistle: whoever reaches the track then boards, whatever
+// train the ticket says.
+inline constexpr double kLastCallTicks = 27;
+
 // A train stands at the platform: the ordinary or the marked train is shown and not moving.
 inline bool TrainStandsAtPlatform(const SpriteEngine& spr) {
     return (spr[kTrainSprite].Shown && spr[kTrainSprite].VX == 0) ||

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "main/GameLoop.h"
+#include "main/Panels.h"
 #include "scene/CityTick.h"
 #include "scene/EnterCity.h"
 #include "scene/Joystick.h"
@@ -16,6 +17,7 @@
 #include "support/RecordingSound.h"
 #include "support/TestSprites.h"
 #include "world/CityTable.h"
+#include "world/Platform.h"
 #include "world/Trains.h"
 
 namespace rq {
@@ -46,6 +48,36 @@ protected:
     }
     void Ticks(int n) {
         for (int i = 0; i < n; ++i) loop.tmrGameLoop_Timer(0);
+    }
+    // Walks the player's centre to (x, y) as a player would: along y first, then x; held up by a
+    // crowd, it steps aside for a moment and tries again.
+    void WalkTo(int x, int y) {
+        const Sprite& p = game->sprites[kPlayerSlot];
+        int still = 0;
+        int asides = 0;
+        for (int tick = 0; tick < 3000; ++tick) {
+            const int dx = x - (p.X + p.Width / 2);
+            const int dy = y - (p.Y + p.Height / 2);
+            std::uint16_t key = 0;
+            if (dy > 4 || dy < -4) {
+                key = dy > 0 ? kInputDown : kInputUp;
+            } else if (dx > 4 || dx < -4) {
+                key = dx > 0 ? kInputRight : kInputLeft;
+            } else {
+                break;
+            }
+            if (still >= 8) {
+                const bool along = key == kInputLeft || key == kInputRight;
+                key = along ? (asides % 2 == 0 ? kInputDown : kInputUp) : (asides % 2 == 0 ? kInputLeft : kInputRight);
+                ++asides;
+            }
+            game->scene.InputBits = key;
+            const int x0 = p.X;
+            const int y0 = p.Y;
+            Ticks(still >= 8 ? 6 : 1);
+            still = (p.X == x0 && p.Y == y0 && still < 8) ? still + 1 : 0;
+        }
+        game->scene.InputBits = 0;
     }
     // Runs the journey under way to its end through the loop, each call later than any wait.
     void RunJourneyToTheEnd() {
@@ -135,7 +167,7 @@ TEST_F(GameLoopTest, TheBannerBlinksEverySixTicksInTheStationOnly) {
     EXPECT_FALSE(fe.bannerVisible);
     Ticks(6);
     EXPECT_TRUE(fe.bannerVisible);
-    game->sprites.ViewRow = 1;  // the player walked down the street
+    game->sprites[kPlayerSlot].Y = 600;  // the player has walked down the street
     Ticks(1);
     EXPECT_FALSE(fe.bannerVisible);
 }
@@ -155,21 +187,51 @@ TEST_F(GameLoopTest, ATrainsVisitEndsWithTheBannerOffAndTheScheduleRefilled) {
     EXPECT_EQ(fe.schedules.back(), kHere);
 }
 
-TEST_F(GameLoopTest, AJourneyEndToEndThroughTheLoop) {
+TEST_F(GameLoopTest, AWholeVisitOnFootAndAJourneyThroughTheLoop) {
     World& w = game->world;
-    Ticks(1);
-    // The player walks into the standing train; when it has gone the player sits in seat 1.
-    while (game->sprites[kTrainSprite].VX != 0) Ticks(1);
-    Ticks(10);
-    SprHide(game->sprites, kPlayerSlot);
+    Sprite& player = game->sprites[kPlayerSlot];
+    const Sprite& office = game->sprites[kTicketOfficeSlot];
+    const int doorX = office.X + 8;  // any way in along the bottom edge; the street ends just right of it
+    const int belowOffice = office.Y + office.Height + player.Height;
+    // Down the street and along under the ticket office, then in by its door.
+    const int waypoints[][2] = {{player.X + player.Width / 2, belowOffice}, {doorX, belowOffice}};
     int guard = 0;
-    while (!game->shell.InTransit && guard++ < 400) Ticks(1);
+    for (const auto& [x, y] : waypoints) {
+        WalkTo(x, y);
+    }
+    EXPECT_EQ(game->sprites.ViewRow, 2) << "the view has followed the player down the street";
+    game->scene.InputBits = kInputUp;
+    while (!fe.ticketVisible && guard++ < 2000) Ticks(1);
+    ASSERT_TRUE(fe.ticketVisible) << "walked into the ticket office";
+    EXPECT_FALSE(player.Shown);
+    Ticks(5);  // the window stops the player
+    EXPECT_EQ(player.VX, 0);
+    EXPECT_EQ(player.VY, 0);
+
+    // The next train is chosen; OK puts the player back in the street.
+    const auto chosen = static_cast<std::int16_t>(CurrentTrainSlot(w) % 5 + 1);
+    optTrain_Click(*game, chosen);
+    fe.HideTicketWindow();
+    cmdExitTix_Click(*game);
+    ASSERT_TRUE(player.Shown);
+    const int platform[][2] = {{doorX, belowOffice}, {kPlatformCentre, belowOffice}, {kPlatformCentre, 260}};
+    for (const auto& [x, y] : platform) {
+        WalkTo(x, y);
+    }
+    EXPECT_TRUE(StationInView(game->sprites));
+    // Waiting on the platform for the chosen train to stand, then up into it.
+    while (!(CurrentTrainSlot(w) == chosen && TrainStandsAtPlatform(game->sprites)) && guard++ < 4000) Ticks(1);
+    game->scene.InputBits = kInputUp;
+    while (player.Shown && guard++ < 4000) Ticks(1);
+    ASSERT_FALSE(player.Shown) << "boarded";
+    game->scene.InputBits = 0;
+    while (!game->shell.InTransit && guard++ < 4000) Ticks(1);
     ASSERT_TRUE(game->shell.InTransit);
-    const std::int16_t dest = w.city(kHere).TrainDest[1];
+    const std::int16_t dest = w.city(kHere).TrainDest[static_cast<std::size_t>(chosen)];
     EXPECT_EQ(w.CurCity, 0);
     EXPECT_EQ(w.TransitDest, dest);
     EXPECT_EQ(game->scene.TransitRoute, w.city(kHere).Name + " -> " + w.city(dest).Name);
-    EXPECT_EQ(RiderAt(w, kHere, 1, 1, 1), kPlayer);
+    EXPECT_EQ(RiderAt(w, kHere, chosen, 1, 1), kPlayer);
     EXPECT_EQ(fe.panelClears, 1) << "the street of the city left is cleared";
     for (int s = 1; s <= kLastActorSlot; ++s) EXPECT_FALSE(game->sprites[s].Shown);
 
