@@ -117,11 +117,9 @@ void GameApp::QuitKey() {
 }
 
 void GameApp::StartPlaying() {
-    game_->shell.SplashUp = false;
     frmMain_->show();
     frmMain_->activateWindow();
-    game_->world.GameTime = -1;
-    loop_->SetEnabled(true, Now());
+    loop_->SplashClicked(Now());
     ArmLoopTimer();
     frmSplash_->close();
 }

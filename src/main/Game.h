@@ -29,6 +29,9 @@ struct Shell {
     bool SplashUp = false;   // the splash window still holds the game
     StartupStage Stage = StartupStage::Loading;
     bool FirstTickDone = false;  // the one tick behind the splash window has run
+    // Steps run since the splash click (the click is step 0, the first city tick after it step 1),
+    // counted on through new games: the clock of a recording.
+    std::int64_t Steps = 0;
 };
 
 struct Game {

@@ -98,10 +98,36 @@ void GameLoop::tmrGameLoop_Timer(std::int64_t nowMilliseconds) {
     if (shell.InTransit) {
         TimerInTransit(nowMilliseconds);
     } else {
-        SceneContext ctx = SceneOf(game_, fe_);
-        if (TimerInCity(ctx) == CityTickResult::JourneyBegins) {
-            shell.InTransit = true;
-        }
+        RunStep();
+    }
+}
+
+void GameLoop::SplashClicked(std::int64_t nowNanoseconds) {
+    game_.shell.SplashUp = false;
+    game_.world.GameTime = -1;
+    SetEnabled(true, nowNanoseconds);
+}
+
+StepPhase GameLoop::RunStep() {
+    Shell& shell = game_.shell;
+    if (!shell.SplashUp) {
+        ++shell.Steps;
+    }
+    if (shell.InTransit && ArrivalPending()) {
+        FinishArrival();
+    }
+    if (shell.InTransit) {
+        JourneyStep();
+        return StepPhase::Transit;
+    }
+    CityTick();
+    return StepPhase::City;
+}
+
+void GameLoop::CityTick() {
+    SceneContext ctx = SceneOf(game_, fe_);
+    if (TimerInCity(ctx) == CityTickResult::JourneyBegins) {
+        game_.shell.InTransit = true;
     }
 }
 
@@ -114,6 +140,32 @@ void GameLoop::BeginJourney() {
     fe_.ShowTransit(game_.scene.TransitRoute, FormatClockTime(game_.world, 1), std::to_string(game_.world.DayNum));
 }
 
+void GameLoop::JourneyStep() {
+    if (!journeyBegun_) {
+        BeginJourney();
+    }
+    if (tickPending_) {
+        Journey::Tick(game_.effects);
+        tickPending_ = false;
+    }
+    const JourneyStepReport report = journey_.Step(game_.world, game_.sprites, game_.effects);
+    if (report.Status == JourneyStatus::Stopped) {
+        // A quit or a new game asked the journey to stop; whoever asked rebuilds the window.
+        journeyBegun_ = false;
+        return;
+    }
+    fe_.UpdateTransit(report.ClockText, report.DayText);
+    arrived_ = report.Status == JourneyStatus::Arrived;
+    tickPending_ = true;
+    lastWaitMs_ = report.WaitMs;
+}
+
+void GameLoop::FinishArrival() {
+    Journey::Tick(game_.effects);
+    tickPending_ = false;
+    EndJourney();
+}
+
 void GameLoop::EndJourney() {
     journeyBegun_ = false;
     SceneContext ctx = SceneOf(game_, fe_);
@@ -123,33 +175,25 @@ void GameLoop::EndJourney() {
     Journey::Finish(game_.world);  // one unit back, which the next city tick adds again
 }
 
+// In the window the journey's waits pace its steps. The end of the last wait plays the last tick and
+// builds the destination's street at once; its first city tick follows at the city's pace.
 void GameLoop::TimerInTransit(std::int64_t nowMilliseconds) {
     if (!journeyBegun_) {
-        BeginJourney();
         nextStepAtMs_ = nowMilliseconds;
     }
     for (int steps = 0; steps < kMaxJourneyStepsPerWake; ++steps) {
         if (nowMilliseconds < nextStepAtMs_) {
             return;
         }
-        if (tickPending_) {
-            Journey::Tick(game_.effects);
-            tickPending_ = false;
-            if (arrived_) {
-                EndJourney();
-                return;
-            }
-        }
-        const JourneyStepReport report = journey_.Step(game_.world, game_.sprites, game_.effects);
-        if (report.Status == JourneyStatus::Stopped) {
-            // A quit or a new game asked the journey to stop; whoever asked rebuilds the window.
-            journeyBegun_ = false;
+        if (ArrivalPending()) {
+            FinishArrival();
             return;
         }
-        fe_.UpdateTransit(report.ClockText, report.DayText);
-        arrived_ = report.Status == JourneyStatus::Arrived;
-        tickPending_ = true;
-        nextStepAtMs_ = nowMilliseconds + report.WaitMs;
+        RunStep();
+        if (!journeyBegun_) {
+            return;  // stopped
+        }
+        nextStepAtMs_ = nowMilliseconds + lastWaitMs_;
     }
 }
 

@@ -1,4 +1,5 @@
 // The game loop: paced ticks of the city phase, the journey's paced steps, and the splash hand-over.
+// Both are built on one step function, which a run without a window calls as fast as it likes.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,12 @@
 #include "world/Journey.h"
 
 namespace rq {
+
+// The phase a step ran in.
+enum class StepPhase : std::uint8_t {
+    City,     // one city tick
+    Transit,  // one of the journey's 180 steps
+};
 
 class GameLoop {
 public:
@@ -40,9 +47,25 @@ public:
     // switch). `nowMilliseconds` paces a journey's steps.
     void tmrGameLoop_Timer(std::int64_t nowMilliseconds);
 
+    // The player's click on the splash window: the main window takes over, the clock stands one unit
+    // before midnight of day 1 (step 0) and the loop runs from `now`.
+    void SplashClicked(std::int64_t nowNanoseconds);
+
+    // Runs exactly one step now, whatever the time: a city tick, or in transit one journey step (the
+    // journey begun before its first step, the previous step's tick sound played first; a journey's
+    // waits only pace the window). The step after a journey's last plays that step's tick and builds
+    // the destination's street before its city tick. The caller has made sure the game may run
+    // (IsGameActive). Once the splash window is gone each step counts in Shell::Steps.
+    StepPhase RunStep();
+
 private:
     void TimerInTransit(std::int64_t nowMilliseconds);
+    void CityTick();
+    void JourneyStep();
     void BeginJourney();
+    // Step 180 has run and its wait is over: its tick, then the destination's street.
+    bool ArrivalPending() const { return journeyBegun_ && tickPending_ && arrived_; }
+    void FinishArrival();
     void EndJourney();
 
     Game& game_;
@@ -55,6 +78,7 @@ private:
     bool journeyBegun_ = false;
     bool tickPending_ = false;       // a step ran; its tick sound follows its wait
     bool arrived_ = false;           // step 180 has run
+    int lastWaitMs_ = 0;             // the wait after the journey step that ran last
     std::int64_t nextStepAtMs_ = 0;  // when the current wait is over
 };
 

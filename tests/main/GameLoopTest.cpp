@@ -287,6 +287,34 @@ TEST_F(GameLoopTest, StopTransitEndsAJourneyAtItsNextStepWithoutArriving) {
     EXPECT_EQ(w.CurCity, 0) << "the destination's street is not built";
 }
 
+TEST_F(GameLoopTest, StepsCountFromTheSplashClickAndAJourneyIsHundredEightyOfThem) {
+    World& w = game->world;
+    game->shell.SplashUp = true;
+    game->shell.Stage = StartupStage::FirstTick;
+    loop.tmrGameLoop_Timer(0);
+    loop.tmrGameLoop_Timer(0);
+    ASSERT_EQ(game->shell.Stage, StartupStage::Ready);
+    loop.SplashClicked(0);
+    EXPECT_EQ(game->shell.Steps, 0) << "the tick behind the splash window is no step";
+    EXPECT_EQ(w.GameTime, -1);
+    EXPECT_EQ(loop.RunStep(), StepPhase::City);
+    EXPECT_EQ(game->shell.Steps, 1);
+    EXPECT_EQ(w.GameTime, 0);
+
+    w.CurCity = 0;
+    w.TransitDest = 2;
+    w.GameTime = 1000;
+    game->shell.InTransit = true;
+    int transitSteps = 0;
+    while (loop.RunStep() == StepPhase::Transit && transitSteps <= 200) ++transitSteps;
+    EXPECT_EQ(transitSteps, 180);
+    EXPECT_EQ(sound.Count("tick.wav"), 180) << "the last tick comes with the first city tick";
+    EXPECT_EQ(w.CurCity, 2);
+    EXPECT_FALSE(fe.transitShown);
+    EXPECT_EQ(w.GameTime, 33300) << "as the paced window arrives: three hours after the aligned start";
+    EXPECT_EQ(game->shell.Steps, 1 + 180 + 1);
+}
+
 TEST_F(GameLoopTest, TheWinIsAnnouncedOnceAtTheStartOfTheNextTick) {
     game->world.FuzzbombCity = 0;
     game->scene.InputBits = 0x10;
