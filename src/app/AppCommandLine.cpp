@@ -57,6 +57,22 @@ std::string ReadDataDir(const std::string& value, CommandLine& line) {
     return {};
 }
 
+std::string ReadRecord(const std::string& value, CommandLine& line) {
+    if (value.empty()) {
+        return "--record needs a file name";
+    }
+    line.RecordFile = value;
+    return {};
+}
+
+std::string ReadReplay(const std::string& value, CommandLine& line) {
+    if (value.empty()) {
+        return "--replay needs a file name";
+    }
+    line.ReplayFile = value;
+    return {};
+}
+
 struct ValueOption {
     const char* Name;
     const char* ValueName;
@@ -72,6 +88,8 @@ constexpr ValueOption kValueOptions[] = {
     {"simulate", "DAYS", "run the world's trains for DAYS game days with the player away, print a line a day",
      ReadSimulate},
     {"datadir", "DIR", "read the game's pictures, frame file, sounds and help page from DIR", ReadDataDir},
+    {"record", "FILE", "play and write what you do to FILE, so that the game can be replayed", ReadRecord},
+    {"replay", "FILE", "play a recorded game again in the window (your keys and menus are ignored)", ReadReplay},
 };
 
 struct FlagOption {
@@ -170,6 +188,11 @@ ParseResult ParseAppCommandLine(const QStringList& args) {
     if (line.DumpWorldFile && line.SimulateDays) {
         result.Error = "--dump-world and --simulate cannot be used together";
     }
+    if (line.RecordFile && line.ReplayFile) {
+        result.Error = "--record and --replay cannot be used together";
+    } else if (line.ReplayFile && line.Seed) {
+        result.Error = "--replay takes its seed from the recording; leave out --seed";
+    }
     return result;
 }
 
@@ -178,7 +201,8 @@ std::string UsageText() {
     AddOptions(parser);
     // Qt's first line names the executable as started (or a placeholder); the game's line names its options.
     const QString options = parser.helpText().section('\n', 1);
-    return "Usage: railquest [--seed N] [--dump-world FILE | --simulate DAYS] [--datadir DIR]\n" +
+    return "Usage: railquest [--seed N] [--dump-world FILE | --simulate DAYS] [--record FILE | --replay FILE]\n"
+           "                 [--datadir DIR]\n" +
            options.toStdString();
 }
 

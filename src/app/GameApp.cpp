@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "main/GameShell.h"
 #include "main/NewGame.h"
 #include "main/Settings.h"
 #include "main/Startup.h"
@@ -77,6 +78,7 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     });
     frmMain_->onQuitConfirmed = [this] {
         tmrGameLoop_.stop();
+        recorder_.Finish(game_->shell.Steps + 1);
         SprShutdown(game_->sprites);
         QCoreApplication::quit();
     };
@@ -88,6 +90,13 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     frmSplash_->onStart = [this] { StartPlaying(); };
     keyboard_ = std::make_unique<KeyboardInput>(*frmMain_, game_->scene);
     keyboard_->onQuitKey = [this] { QuitKey(); };
+    if (recorder_.IsOpen()) {
+        shell.Recorder = &recorder_;
+        loop_->afterStep = [this] { RecordStep(*game_); };
+    }
+    if (replay_) {
+        StartReplay();
+    }
 
     loop_->SetEnabled(true, Now());
     tmrGameLoop_.start();
@@ -114,6 +123,30 @@ void GameApp::QuitKey() {
     }
     loop_->SetEnabled(true, Now());
     ArmLoopTimer();
+}
+
+bool GameApp::RecordTo(const std::string& path, std::uint64_t seed) {
+    return recorder_.Open(path, seed);
+}
+
+void GameApp::Replay(Recording recording) {
+    replay_ = std::move(recording);
+}
+
+// The recording's input replaces the player's: the stick is not read and the menus but Exit are
+// off. At the recording's end the game is left running, paused.
+void GameApp::StartReplay() {
+    cursor_ = std::make_unique<ReplayCursor>(*replay_);
+    game_->scene.JoystickMode = false;
+    frmMain_->SyncMenus();
+    frmMain_->LockMenusForReplay();
+    loop_->beforeStep = [this] { cursor_->ApplyUpTo(game_->shell.Steps, *game_, *frmMain_, *loop_); };
+    loop_->afterStep = [this] {
+        if (cursor_->EndsBy(game_->shell.Steps + 1) && !game_->shell.Paused) {
+            mnuPause_Click(game_->shell);
+            frmMain_->SyncMenus();
+        }
+    };
 }
 
 void GameApp::StartPlaying() {

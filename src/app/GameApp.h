@@ -5,12 +5,15 @@
 #include <QTimer>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "input/KeyboardInput.h"
 #include "input/SdlJoystick.h"
 #include "main/Game.h"
 #include "main/GameLoop.h"
+#include "main/Recording.h"
+#include "main/Replay.h"
 #include "sound/SdlVoice.h"
 #include "ui/MainWindow.h"
 #include "ui/SplashWindow.h"
@@ -28,8 +31,14 @@ public:
 
     std::string SettingsPath() const { return settingsPath_; }
 
+    // Before Main: write what the player does to `path` (false when it cannot be written), or play a
+    // recorded game again, the player's keys and menus (but Exit) ignored, paused at its end.
+    bool RecordTo(const std::string& path, std::uint64_t seed);
+    void Replay(Recording recording);
+
 private:
     void StartPlaying();
+    void StartReplay();
     void ArmLoopTimer();
     void QuitKey();
     std::int64_t Now() const { return clock_.nsecsElapsed(); }
@@ -44,6 +53,9 @@ private:
     QTimer tmrGameLoop_;
     QElapsedTimer clock_;
     std::string settingsPath_;
+    RecordingWriter recorder_;
+    std::optional<Recording> replay_;
+    std::unique_ptr<ReplayCursor> cursor_;
 };
 
 }  // namespace rq

@@ -1,6 +1,7 @@
 // The railquest executable: reads the command line, finds the game's files, runs a world command or starts the game.
 #include <QApplication>
 #include <QIcon>
+#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "app/GameApp.h"
 #include "base/Random.h"
 #include "main/Commands.h"
+#include "main/Recording.h"
 
 namespace {
 
@@ -20,6 +22,21 @@ std::optional<std::string> LocateGameFiles(const rq::CommandLine& line) {
         std::cerr << "railquest: " << rq::DataFolderMissingText(search) << '\n';
     }
     return search.Folder;
+}
+
+// The recording named by --replay; a file that cannot be read or is not a good recording is named
+// with the fault's line.
+std::optional<rq::Recording> ReadRecording(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) {
+        std::cerr << "railquest: cannot read the recording " << path << '\n';
+        return std::nullopt;
+    }
+    rq::RecordingParse parsed = rq::ParseRecording(in);
+    if (!parsed.Result) {
+        std::cerr << "railquest: " << path << ", " << parsed.Error << '\n';
+    }
+    return std::move(parsed.Result);
 }
 
 std::uint64_t ChooseSeed(const rq::CommandLine& line) {
@@ -65,6 +82,14 @@ int main(int argc, char* argv[]) {
         return rq::RunWorldCommand(line, ChooseSeed(line), std::cout, std::cerr);
     }
 
+    std::optional<rq::Recording> replay;
+    if (line.ReplayFile) {
+        replay = ReadRecording(*line.ReplayFile);
+        if (!replay) {
+            return 2;
+        }
+    }
+
     rq::PrepareHighDpi();
     QApplication::setApplicationName("railquest");
     QApplication::setApplicationDisplayName("Railquest");
@@ -75,7 +100,15 @@ int main(int argc, char* argv[]) {
     }
     QApplication::setWindowIcon(GameIcon());
     rq::GameApp game;
-    if (!game.Main(ChooseSeed(line), *appPath)) {
+    const std::uint64_t seed = replay ? replay->Seed : ChooseSeed(line);
+    if (line.RecordFile && !game.RecordTo(*line.RecordFile, seed)) {
+        std::cerr << "railquest: cannot write the recording " << *line.RecordFile << '\n';
+        return 2;
+    }
+    if (replay) {
+        game.Replay(std::move(*replay));
+    }
+    if (!game.Main(seed, *appPath)) {
         return 1;  // the loader that failed has shown its message; the settings are saved
     }
     return QApplication::exec();

@@ -11,7 +11,9 @@ struct CommandLine {
     std::optional<std::uint64_t> Seed;
     std::optional<std::string> DumpWorldFile;  // "-" is standard output
     std::optional<int> SimulateDays;
-    std::optional<std::string> DataDir;  // the folder of the game's files, when given
+    std::optional<std::string> DataDir;     // the folder of the game's files, when given
+    std::optional<std::string> RecordFile;  // --record: what the player does is written there
+    std::optional<std::string> ReplayFile;  // --replay: a recorded game played again
     bool Help = false;
     bool Version = false;
 };

@@ -13,6 +13,8 @@
 
 namespace rq {
 
+class RecordingWriter;
+
 // The start-up handshake with the splash window.
 enum class StartupStage : std::int16_t {
     Loading = 0,    // start-up is building the game
@@ -32,6 +34,7 @@ struct Shell {
     // Steps run since the splash click (the click is step 0, the first city tick after it step 1),
     // counted on through new games: the clock of a recording.
     std::int64_t Steps = 0;
+    RecordingWriter* Recorder = nullptr;  // --record: where what the player does is written
 };
 
 struct Game {

@@ -109,10 +109,21 @@ void GameLoop::SplashClicked(std::int64_t nowNanoseconds) {
 }
 
 StepPhase GameLoop::RunStep() {
-    Shell& shell = game_.shell;
-    if (!shell.SplashUp) {
-        ++shell.Steps;
+    if (!game_.shell.SplashUp) {
+        ++game_.shell.Steps;
     }
+    if (beforeStep) {
+        beforeStep();
+    }
+    const StepPhase phase = StepOnce();
+    if (afterStep) {
+        afterStep();
+    }
+    return phase;
+}
+
+StepPhase GameLoop::StepOnce() {
+    const Shell& shell = game_.shell;
     if (shell.InTransit && ArrivalPending()) {
         FinishArrival();
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "main/Frontend.h"
 #include "main/Game.h"
@@ -58,8 +59,14 @@ public:
     // (IsGameActive). Once the splash window is gone each step counts in Shell::Steps.
     StepPhase RunStep();
 
+    // Around every step, once it is counted: a replay applies its entries before the step (they may
+    // start a new game, which ends a journey), a recording notes the step's input after it.
+    std::function<void()> beforeStep;
+    std::function<void()> afterStep;
+
 private:
     void TimerInTransit(std::int64_t nowMilliseconds);
+    StepPhase StepOnce();
     void CityTick();
     void JourneyStep();
     void BeginJourney();

@@ -4,6 +4,7 @@
 #include "main/NewGame.h"
 
 #include "base/Index.h"
+#include "main/Replay.h"
 #include "scene/EnterCity.h"
 #include "scene/LeaveCity.h"
 #include "sprite/SpriteDraw.h"
@@ -90,9 +91,16 @@ std::int16_t FirstEmptyCity(const World& w) {
 }
 
 bool mnuNew_Click(Game& game, Frontend& fe, GameLoop& loop) {
-    if (!fe.AskYesNo("Are you sure you want to start a new game?")) {
-        return false;
+    const bool yes = fe.AskYesNo("Are you sure you want to start a new game?");
+    RecordAction(game, {0, EntryKind::Menu, "new", 0, 0});
+    RecordAction(game, {0, EntryKind::Answer, yes ? "yes" : "no", 0, 0});
+    if (yes) {
+        StartNewGame(game, fe, loop);
     }
+    return yes;
+}
+
+void StartNewGame(Game& game, Frontend& fe, GameLoop& loop) {
     World& w = game.world;
     SpriteEngine& spr = game.sprites;
     SceneContext ctx = SceneOf(game, fe);
@@ -125,7 +133,6 @@ bool mnuNew_Click(Game& game, Frontend& fe, GameLoop& loop) {
     fe.UpdateCrystalDisplay();
     game.effects.SceneBuilding = false;
     fe.SetBusyPointer(false);
-    return true;
 }
 
 }  // namespace rq

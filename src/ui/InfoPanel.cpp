@@ -7,7 +7,9 @@
 #include <QSignalBlocker>
 #include <tuple>
 
+#include "base/Rounding.h"
 #include "main/Panels.h"
+#include "main/Replay.h"
 #include "main/WindowLayout.h"
 #include "ui/GameView.h"
 #include "ui/MapViews.h"
@@ -50,7 +52,11 @@ void InfoPanel::BuildMap() {
 
     for (MapPicture* map : {picUSA, picUSAZoom}) {
         connect(map, &MapPicture::pressed, this, [this](QPointF at) {
-            MapClick(game_, Twips(at.x()), Twips(at.y()));
+            // The map's own pixel: what the click means, and what a recording keeps.
+            const int x = CInt(Twips(at.x()) / TPPX);
+            const int y = CInt(Twips(at.y()) / TPPY);
+            RecordAction(game_, {0, EntryKind::Map, {}, x, y});
+            MapClick(game_, x * TPPX, y * TPPY);
             Refresh();
         });
     }
@@ -224,26 +230,31 @@ void InfoPanel::Refresh() {
 }
 
 void InfoPanel::cmdZoom_Click() {
+    RecordAction(game_, {0, EntryKind::Zoom, {}, 0, 0});
     rq::cmdZoom_Click(game_);
     Refresh();
 }
 
 void InfoPanel::cmdBack_Click() {
+    RecordAction(game_, {0, EntryKind::Back, {}, 0, 0});
     rq::cmdBack_Click(game_);
     Refresh();
 }
 
 void InfoPanel::cmdForward_Click() {
+    RecordAction(game_, {0, EntryKind::Forward, {}, 0, 0});
     rq::cmdForward_Click(game_);
     Refresh();
 }
 
 void InfoPanel::lblInfoTrainDest_Click(int index) {
+    RecordAction(game_, {0, EntryKind::Dest, {}, index, 0});
     rq::lblInfoTrainDest_Click(game_, index);
     Refresh();
 }
 
 void InfoPanel::lblLegend_Click(int index) {
+    RecordAction(game_, {0, EntryKind::Legend, {}, index, 0});
     rq::lblLegend_Click(game_, index);
     Refresh();
 }

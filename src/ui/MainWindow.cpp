@@ -16,6 +16,7 @@
 
 #include "main/GameShell.h"
 #include "main/Panels.h"
+#include "main/Replay.h"
 #include "main/Settings.h"
 #include "main/WindowLayout.h"
 #include "scene/Joystick.h"
@@ -130,17 +131,26 @@ void MainWindow::BuildMenus() {
     });
     connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
-    connect(mnuSkipToTrain, &QAction::triggered, this, [this] { mnuSkipToTrain_Click(game_); });
-    connect(mnuSound, &QAction::toggled, this, [this](bool on) { game_.effects.SoundOn = on; });
+    connect(mnuSkipToTrain, &QAction::triggered, this, [this] {
+        RecordAction(game_, {0, EntryKind::Menu, "skip", 0, 0});
+        mnuSkipToTrain_Click(game_);
+    });
+    connect(mnuSound, &QAction::toggled, this, [this](bool on) {
+        RecordAction(game_, {0, EntryKind::Menu, "sound", 0, 0});
+        game_.effects.SoundOn = on;
+    });
     connect(mnuPause, &QAction::triggered, this, [this] {
+        RecordAction(game_, {0, EntryKind::Menu, "pause", 0, 0});
         mnuPause_Click(game_.shell);
         SyncMenus();
     });
     connect(mnuJoystick, &QAction::triggered, this, [this] {
+        RecordAction(game_, {0, EntryKind::Menu, "joystick", 0, 0});
         rq::mnuJoystick_Click(game_.scene, *messages_);
         SyncMenus();
     });
     connect(mnuKeyboard, &QAction::triggered, this, [this] {
+        RecordAction(game_, {0, EntryKind::Menu, "keyboard", 0, 0});
         rq::mnuKeyboard_Click(game_.scene);
         SyncMenus();
     });
@@ -154,7 +164,8 @@ void MainWindow::BuildMenus() {
 // Escape presses the cancel button of the panel that is open. The keys that steer the player are
 // read in the same place.
 void MainWindow::BuildKeys() {
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    auto* escape = escape_;
     connect(escape, &QShortcut::activated, this, [this] { CancelPressed(); });
 }
 
@@ -334,6 +345,13 @@ void MainWindow::SyncMenus() {
     mnuSound->setChecked(game_.effects.SoundOn);
 }
 
+void MainWindow::LockMenusForReplay() {
+    for (QAction* a : {mnuNew, mnuOpen, mnuSave, mnuSkipToTrain, mnuJoystick, mnuKeyboard, mnuSound, mnuPause}) {
+        a->setEnabled(false);
+    }
+    escape_->setEnabled(false);
+}
+
 void MainWindow::SetBusyPointer(bool busy) {
     busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
 }
@@ -348,11 +366,13 @@ WindowState MainWindow::CurrentWindowState() const {
 // ---- Events ----
 
 void MainWindow::cmdExitInfo_Click() {
+    RecordAction(game_, {0, EntryKind::Ok, "info", 0, 0});
     HideInfoPanel();
     rq::cmdExitInfo_Click(game_);
 }
 
 void MainWindow::cmdExitTix_Click() {
+    RecordAction(game_, {0, EntryKind::Ok, "tickets", 0, 0});
     HideTicketWindow();
     rq::cmdExitTix_Click(game_);
 }

@@ -15,6 +15,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QShortcut;
 
 namespace rq {
 
@@ -79,6 +80,8 @@ public:
     void PresentView(const Surface& view) override;
     void ClearGameView() override;
     void SyncMenus() override;
+    // A replay plays the recorded input: the Game menu's entries but Exit, and Escape, are off.
+    void LockMenusForReplay();
     void SetBusyPointer(bool busy) override;
     WindowState CurrentWindowState() const override;
 
@@ -106,6 +109,7 @@ private:
     MessagePort* messages_;
     std::string settingsPath_;
     QPushButton* cancelButton_ = nullptr;
+    QShortcut* escape_ = nullptr;
     bool quitConfirmed_ = false;
 
     // ---- Controls, by their design names ----

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "main/Panels.h"
+#include "main/Replay.h"
 #include "main/WindowLayout.h"
 #include "ui/Twips.h"
 
@@ -93,6 +94,7 @@ void TicketWindow::Refresh() {
 }
 
 void TicketWindow::optTrain_Click(int index) {
+    RecordAction(game_, {0, EntryKind::Ticket, {}, index, 0});
     rq::optTrain_Click(game_, index);
     Refresh();
 }
