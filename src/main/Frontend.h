@@ -28,6 +28,10 @@ public:
 
     // Whether the main window is the active window with no dialog open, and whether it is minimized.
     virtual WindowState CurrentWindowState() const = 0;
+
+    // The ticket window shows the train chosen in the game (a replayed click); nothing to show
+    // without a window.
+    virtual void RefreshTicketWindow() {}
 };
 
 }  // namespace rq

@@ -79,6 +79,7 @@ void ReplayCursor::Apply(const RecordEntry& e, Game& game, Frontend& fe, GameLoo
             break;
         case EntryKind::Ticket:
             optTrain_Click(game, e.A);
+            fe.RefreshTicketWindow();
             break;
         case EntryKind::Ok:
             if (e.Word == "tickets") {

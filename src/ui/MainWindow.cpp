@@ -345,6 +345,10 @@ void MainWindow::SyncMenus() {
     mnuSound->setChecked(game_.effects.SoundOn);
 }
 
+void MainWindow::RefreshTicketWindow() {
+    picTickets->Refresh();
+}
+
 void MainWindow::LockMenusForReplay() {
     for (QAction* a : {mnuNew, mnuOpen, mnuSave, mnuSkipToTrain, mnuJoystick, mnuKeyboard, mnuSound, mnuPause}) {
         a->setEnabled(false);

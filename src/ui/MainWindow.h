@@ -80,6 +80,7 @@ public:
     void PresentView(const Surface& view) override;
     void ClearGameView() override;
     void SyncMenus() override;
+    void RefreshTicketWindow() override;
     // A replay plays the recorded input: the Game menu's entries but Exit, and Escape, are off.
     void LockMenusForReplay();
     void SetBusyPointer(bool busy) override;
