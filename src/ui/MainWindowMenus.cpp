@@ -1,0 +1,140 @@
+// The main window's Game and Help menus: their entries with captions and shortcuts, what each
+// does (recorded when a recording is made), and their state shown from the game's.
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QSignalBlocker>
+
+#include "main/GameShell.h"
+#include "main/Replay.h"
+#include "scene/Joystick.h"
+#include "ui/AboutDialog.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+
+namespace rq {
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void AddBreak(QMenu* menu, const QString& name) {
+    menu->addSeparator()->setObjectName(name);
+}
+
+}  // namespace
+
+void MainWindow::BuildMenus() {
+    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    mnuNew = AddItem(mnuGame, QStringLiteral("mnuNew"), QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuOpen = AddItem(mnuGame, QStringLiteral("mnuOpen"), QStringLiteral("&Open..."));
+    mnuSave = AddItem(mnuGame, QStringLiteral("mnuSave"), QStringLiteral("&Save"));
+    mnuOpen->setVisible(false);
+    mnuSave->setVisible(false);
+    AddBreak(mnuGame, QStringLiteral("mnuBreak1"));
+    mnuSkipToTrain = AddItem(mnuGame, QStringLiteral("mnuSkipToTrain"), QStringLiteral("Skip To Next &Train"),
+                             QKeySequence(Qt::CTRL | Qt::Key_T));
+    AddBreak(mnuGame, QStringLiteral("mnuBreak4"));
+    mnuJoystick = AddItem(mnuGame, QStringLiteral("mnuJoystick"), QStringLiteral("Switch to &Joystick"),
+                          QKeySequence(Qt::CTRL | Qt::Key_J));
+    mnuKeyboard = AddItem(mnuGame, QStringLiteral("mnuKeyboard"), QStringLiteral("Switch to &Keyboard"),
+                          QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuKeyboard->setVisible(false);
+    mnuSound =
+        AddItem(mnuGame, QStringLiteral("mnuSound"), QStringLiteral("Soun&d"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSound->setCheckable(true);
+    mnuSound->setChecked(true);
+    mnuPause =
+        AddItem(mnuGame, QStringLiteral("mnuPause"), QStringLiteral("&Pause"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    AddBreak(mnuGame, QStringLiteral("mnuBreak2"));
+    mnuExit = AddItem(mnuGame, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuContents =
+        AddItem(mnuHelp, QStringLiteral("mnuContents"), QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
+    AddBreak(mnuHelp, QStringLiteral("mnuBreak3"));
+    mnuAbout = AddItem(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About..."));
+
+    // The menu shortcuts work wherever the focus is in the window.
+    for (QAction* a : mnuGame->actions() + mnuHelp->actions()) {
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+
+    connect(mnuNew, &QAction::triggered, this, [this] {
+        if (onNewGame) {
+            onNewGame();
+        }
+    });
+    connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
+    connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
+    connect(mnuSkipToTrain, &QAction::triggered, this, [this] {
+        RecordAction(game_, {0, EntryKind::Menu, "skip", 0, 0});
+        mnuSkipToTrain_Click(game_);
+    });
+    connect(mnuSound, &QAction::toggled, this, [this](bool on) {
+        RecordAction(game_, {0, EntryKind::Menu, "sound", 0, 0});
+        game_.effects.SoundOn = on;
+    });
+    connect(mnuPause, &QAction::triggered, this, [this] {
+        RecordAction(game_, {0, EntryKind::Menu, "pause", 0, 0});
+        mnuPause_Click(game_.shell);
+        SyncMenus();
+    });
+    connect(mnuJoystick, &QAction::triggered, this, [this] {
+        RecordAction(game_, {0, EntryKind::Menu, "joystick", 0, 0});
+        rq::mnuJoystick_Click(game_.scene, *messages_);
+        SyncMenus();
+    });
+    connect(mnuKeyboard, &QAction::triggered, this, [this] {
+        RecordAction(game_, {0, EntryKind::Menu, "keyboard", 0, 0});
+        rq::mnuKeyboard_Click(game_.scene);
+        SyncMenus();
+    });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuContents, &QAction::triggered, this, [this] { mnuContents_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+}
+
+void MainWindow::SyncMenus() {
+    mnuPause->setText(game_.shell.Paused ? QStringLiteral("Un&pause") : QStringLiteral("&Pause"));
+    mnuJoystick->setVisible(!game_.scene.JoystickMode);
+    mnuKeyboard->setVisible(game_.scene.JoystickMode);
+    const QSignalBlocker block(mnuSound);
+    mnuSound->setChecked(game_.effects.SoundOn);
+}
+
+void MainWindow::LockMenusForReplay() {
+    for (QAction* a : {mnuNew, mnuOpen, mnuSave, mnuSkipToTrain, mnuJoystick, mnuKeyboard, mnuSound, mnuPause}) {
+        a->setEnabled(false);
+    }
+    escape_->setEnabled(false);
+}
+
+void MainWindow::mnuContents_Click() {
+    QString folder = QString::fromStdString(game_.shell.AppPath);
+    if (folder.isEmpty()) {
+        folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    }
+    // A missing help file shows nothing.
+    frmHelp->Open(folder + QString::fromLatin1(kHelpFile));
+}
+
+void MainWindow::mnuAbout_Click() {
+    AboutDialog about(*messages_, this);
+    about.exec();
+}
+
+void MainWindow::mnuExit_Click() {
+    close();
+}
+
+}  // namespace rq
