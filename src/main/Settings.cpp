@@ -29,22 +29,32 @@ bool SameName(const std::string& a, const std::string& b) {
            });
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
+// The lines of a settings file's text, each without its line end: "\n" and every carriage return
+// before it, which reads as a blank anyway, so a saved file reads as it was written.
+std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaxSettingsBytes) {
-        return lines;
-    }
-    std::ifstream in(path, std::ios::binary);
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
+        while (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
         lines.push_back(line);
     }
     return lines;
+}
+
+// The text of a settings file; empty when there is none or it is too large to be ours.
+std::string ReadText(const std::string& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size > kMaxSettingsBytes) {
+        return {};
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 // A value in a matching pair of double or single quotes reads without them, as the profile functions
@@ -77,10 +87,10 @@ bool KeyOfLine(const std::string& line, std::string& key, std::string& value) {
 
 }  // namespace
 
-std::string GetProfileString(const std::string& path, const std::string& section, const std::string& key,
-                             const std::string& fallback) {
+std::string ProfileStringIn(const std::string& text, const std::string& section, const std::string& key,
+                            const std::string& fallback) {
     bool inSection = false;
-    for (const std::string& line : ReadLines(path)) {
+    for (const std::string& line : Lines(text)) {
         const std::string name = SectionName(line);
         if (!name.empty()) {
             inSection = SameName(name, section);
@@ -95,9 +105,14 @@ std::string GetProfileString(const std::string& path, const std::string& section
     return fallback;
 }
 
-bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value) {
-    std::vector<std::string> lines = ReadLines(path);
+std::string GetProfileString(const std::string& path, const std::string& section, const std::string& key,
+                             const std::string& fallback) {
+    return ProfileStringIn(ReadText(path), section, key, fallback);
+}
+
+std::string WithProfileString(const std::string& text, const std::string& section, const std::string& key,
+                              const std::string& value) {
+    std::vector<std::string> lines = Lines(text);
     const std::string entry = key + "=" + value;
     bool inSection = false;
     bool done = false;
@@ -133,6 +148,17 @@ bool WriteProfileString(const std::string& path, const std::string& section, con
             lines.push_back(entry);
         }
     }
+    std::string result;
+    for (const std::string& line : lines) {
+        result += line;
+        result += '\n';
+    }
+    return result;
+}
+
+bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value) {
+    const std::string text = WithProfileString(ReadText(path), section, key, value);
     std::error_code ec;
     const std::filesystem::path file(path);
     if (file.has_parent_path()) {
@@ -142,9 +168,7 @@ bool WriteProfileString(const std::string& path, const std::string& section, con
     const std::string temp = path + ".new";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : lines) {
-            out << line << '\n';
-        }
+        out << text;
         out.flush();
         if (!out) {
             std::filesystem::remove(temp, ec);

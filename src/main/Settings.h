@@ -11,6 +11,14 @@ namespace rq {
 std::string GetProfileString(const std::string& path, const std::string& section, const std::string& key,
                              const std::string& fallback);
 
+// The same on the text of an INI file.
+std::string ProfileStringIn(const std::string& text, const std::string& section, const std::string& key,
+                            const std::string& fallback);
+
+// The text of an INI file with the key set, every other line kept (each line then ends in "\n").
+std::string WithProfileString(const std::string& text, const std::string& section, const std::string& key,
+                              const std::string& value);
+
 // Sets a key of an INI file, keeping every other line; creates the file, section or key when missing.
 // Returns false when the file cannot be written.
 bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,

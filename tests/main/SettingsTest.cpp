@@ -79,6 +79,22 @@ TEST_F(SettingsTest, SavingKeepsOtherSectionsAndKeys) {
     EXPECT_EQ(GetProfileString(path, "Window", "X", ""), "10");
 }
 
+TEST_F(SettingsTest, SavingTwiceWritesWhatTheFirstSaveWrote) {
+    const char* const files[] = {
+        "[Railquest]\r\nJoyStick=Y\r\n",
+        "[Other]\r\r\nA=1\r\r\n[Railquest]\r\r\n",  // carriage returns pile up before a line feed
+        "[Railquest]\nJoyStick=N",
+    };
+    for (const char* text : files) {
+        Write(text);
+        ASSERT_TRUE(SaveSettings(true, path));
+        const std::string once = Read();
+        ASSERT_TRUE(SaveSettings(true, path));
+        EXPECT_EQ(Read(), once) << text;
+        EXPECT_TRUE(ReadJoystickSetting(path)) << text;
+    }
+}
+
 TEST_F(SettingsTest, SavingCreatesTheFolder) {
     const std::string nested = (dir / "a" / "b" / "railquest.ini").string();
     ASSERT_TRUE(SaveSettings(false, nested));
