@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "sound/WaveFile.h"
+
 namespace rq {
 
 namespace {
@@ -13,23 +15,6 @@ namespace {
 constexpr int kWantedRate = 44100;
 // A small device buffer keeps a cut-in quick and "is a sound playing" close to what is heard.
 constexpr Uint16 kWantedBufferFrames = 512;
-
-// A file's samples converted to the device's format; empty when SDL cannot convert them.
-std::vector<std::uint8_t> Convert(const SDL_AudioSpec& from, const Uint8* data, Uint32 length, SDL_AudioFormat format,
-                                  Uint8 channels, int rate) {
-    std::vector<std::uint8_t> out;
-    SDL_AudioStream* stream = SDL_NewAudioStream(from.format, from.channels, from.freq, format, channels, rate);
-    if (stream == nullptr) {
-        return out;
-    }
-    if (SDL_AudioStreamPut(stream, data, static_cast<int>(length)) == 0 && SDL_AudioStreamFlush(stream) == 0) {
-        out.resize(static_cast<std::size_t>(std::max(0, SDL_AudioStreamAvailable(stream))));
-        const int got = SDL_AudioStreamGet(stream, out.data(), static_cast<int>(out.size()));
-        out.resize(static_cast<std::size_t>(std::max(0, got)));
-    }
-    SDL_FreeAudioStream(stream);
-    return out;
-}
 
 }  // namespace
 
@@ -79,15 +64,8 @@ void SdlVoice::Close() {
 }
 
 void SdlVoice::Load(const std::string& folder, std::string_view file) {
-    const std::string path = folder + std::string(file);
-    SDL_AudioSpec wavFormat{};
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &wavFormat, &data, &length) == nullptr) {
-        return;  // missing or not a wave file SDL can decode: the effect stays silent
-    }
-    std::vector<std::uint8_t> samples = Convert(wavFormat, data, length, format_, static_cast<Uint8>(channels_), rate_);
-    SDL_FreeWAV(data);
+    // A missing file, or one SDL cannot decode, leaves the effect silent.
+    std::vector<std::uint8_t> samples = LoadWave(folder + std::string(file), {format_, channels_, rate_});
     if (!samples.empty()) {
         sounds_.push_back(Sound{file, std::move(samples)});
     }

@@ -19,9 +19,9 @@
 
 namespace rq::test {
 
-// A 16-bit mono wave file at 44 100 Hz whose samples all have one value, so that the disk driver's
-// output shows which file played and for how long.
-inline std::string WaveBytes(std::int16_t value, int frames, std::uint16_t formatTag = 1) {
+// A 16-bit mono wave file at 44 100 Hz (or `rate`) whose samples all have one value, so that the disk
+// driver's output shows which file played and for how long.
+inline std::string WaveBytes(std::int16_t value, int frames, std::uint16_t formatTag = 1, std::uint32_t rate = 44100) {
     std::string b;
     const auto put = [&b](std::uint32_t v, int bytes) {
         for (int i = 0; i < bytes; ++i) b.push_back(static_cast<char>((v >> (8 * i)) & 0xFFu));
@@ -31,7 +31,7 @@ inline std::string WaveBytes(std::int16_t value, int frames, std::uint16_t forma
     put(36u + dataBytes, 4);
     b += "WAVEfmt ";
     for (const auto& [v, bytes] :
-         {std::pair{16u, 4}, {formatTag, 2}, {1u, 2}, {44100u, 4}, {88200u, 4}, {2u, 2}, {16u, 2}})
+         {std::pair{16u, 4}, {std::uint32_t{formatTag}, 2}, {1u, 2}, {rate, 4}, {rate * 2, 4}, {2u, 2}, {16u, 2}})
         put(v, bytes);
     b += "data";
     put(dataBytes, 4);
