@@ -1,6 +1,8 @@
 // Checks a bitmap file's headers against its length, in 64-bit arithmetic so no field can wrap round.
 #include "sprite/BmpLayout.h"
 
+#include <cstdlib>
+
 namespace rq {
 namespace {
 
@@ -57,7 +59,7 @@ bool ReadBmpLayout(std::span<const std::uint8_t> b, BmpLayout& layout, std::stri
     const std::uint64_t paletteSize = bits == 8 && colours == 0 ? 256 : colours;
     const std::uint64_t headersEnd = paletteAt + 4 * paletteSize;
     const std::uint64_t dataAt = U32(b, 10);
-    const std::uint64_t height = rawHeight < 0 ? -static_cast<std::int64_t>(rawHeight) : rawHeight;
+    const auto height = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(rawHeight)));
     const std::uint64_t stride = (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bits) + 31) / 32 * 4;
     if (dataAt < headersEnd) {
         return bad("the pixel data starts inside the header");

@@ -187,6 +187,42 @@ bool ReadFrameFile(const std::string& text, std::vector<SpriteFrame>& frames, st
     return true;
 }
 
+bool FramesFromText(const SpriteEngine& e, const std::string& text, const std::string& fileName,
+                    std::vector<SpriteFrame>& frames, std::string& error) {
+    std::vector<SpriteFrame> read;
+    if (!ReadFrameFile(text, read, error)) {
+        error += " in " + fileName;
+        return false;
+    }
+    if (read.size() <= static_cast<std::size_t>(kFramesNeeded)) {
+        error = fileName + " holds " + std::to_string(read.size() - 1) + " frames; the game needs frames 0 to " +
+                std::to_string(kFramesNeeded - 1);
+        return false;
+    }
+    // Every frame is drawn from both sheets; one that does not lie on them is a damaged file.
+    for (std::size_t i = 0; i + 1 < read.size(); ++i) {
+        const SpriteFrame& f = read[i];
+        const std::string which = "Frame " + std::to_string(i) + " (" + std::to_string(f.SrcX) + ", " +
+                                  std::to_string(f.SrcY) + ", " + std::to_string(f.Width) + ", " +
+                                  std::to_string(f.Height) + ") of " + fileName;
+        if (f.Width <= 0 || f.Height <= 0) {
+            error = which + " has no width or height";
+            return false;
+        }
+        if (!e.Sheet.Exists() || !e.Mask.Exists()) {
+            error = which + " has no sprite sheet and mask to lie on; load them first";
+            return false;
+        }
+        // The loaders keep both sheets the same size, so the sheet's bounds are the mask's.
+        if (f.SrcX < 0 || f.SrcY < 0 || f.SrcX + f.Width > e.Sheet.Width || f.SrcY + f.Height > e.Sheet.Height) {
+            error = which + " lies outside the sprite sheet (" + SizeText(e.Sheet) + " pixels)";
+            return false;
+        }
+    }
+    frames = std::move(read);
+    return true;
+}
+
 bool iSprLoadGfx(SpriteEngine& e, const std::string& appPath, const std::string& fileName, MessagePort& messages) {
     const std::string path = ProgramFile(appPath, fileName);
     std::ifstream in(path, std::ios::binary);
@@ -200,31 +236,8 @@ bool iSprLoadGfx(SpriteEngine& e, const std::string& appPath, const std::string&
     }
     std::vector<SpriteFrame> frames;
     std::string error;
-    if (!ReadFrameFile(content.str(), frames, error)) {
-        return Fail(messages, kGfxError, error + " in " + fileName);
-    }
-    if (frames.size() <= static_cast<std::size_t>(kFramesNeeded)) {
-        return Fail(messages, kGfxError,
-                    fileName + " holds " + std::to_string(frames.size() - 1) + " frames; the game needs frames 0 to " +
-                        std::to_string(kFramesNeeded - 1));
-    }
-    // Every frame is drawn from both sheets; one that does not lie on them is a damaged file.
-    for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
-        const SpriteFrame& f = frames[i];
-        const std::string which = "Frame " + std::to_string(i) + " (" + std::to_string(f.SrcX) + ", " +
-                                  std::to_string(f.SrcY) + ", " + std::to_string(f.Width) + ", " +
-                                  std::to_string(f.Height) + ") of " + fileName;
-        if (f.Width <= 0 || f.Height <= 0) {
-            return Fail(messages, kGfxError, which + " has no width or height");
-        }
-        if (!e.Sheet.Exists() || !e.Mask.Exists()) {
-            return Fail(messages, kGfxError, which + " has no sprite sheet and mask to lie on; load them first");
-        }
-        // The loaders keep both sheets the same size, so the sheet's bounds are the mask's.
-        if (f.SrcX < 0 || f.SrcY < 0 || f.SrcX + f.Width > e.Sheet.Width || f.SrcY + f.Height > e.Sheet.Height) {
-            return Fail(messages, kGfxError,
-                        which + " lies outside the sprite sheet (" + SizeText(e.Sheet) + " pixels)");
-        }
+    if (!FramesFromText(e, content.str(), fileName, frames, error)) {
+        return Fail(messages, kGfxError, error);
     }
     e.gFrames = std::move(frames);
     return true;

@@ -50,6 +50,11 @@ bool iSprLoadGfx(SpriteEngine& e, const std::string& appPath, const std::string&
 // N records followed by the all-zero entry. Only the text is checked here, not the sheet.
 bool ReadFrameFile(const std::string& text, std::vector<SpriteFrame>& frames, std::string& error);
 
+// The checks of iSprLoadGfx on the text of a frame file: on success `frames` holds what goes into
+// gFrames; otherwise `error` says why, naming fileName.
+bool FramesFromText(const SpriteEngine& e, const std::string& text, const std::string& fileName,
+                    std::vector<SpriteFrame>& frames, std::string& error);
+
 // appPath joined with fileName.
 std::string ProgramFile(const std::string& appPath, const std::string& fileName);
 
