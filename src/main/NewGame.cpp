@@ -12,6 +12,7 @@
 #include "world/Arrivals.h"
 #include "world/CityDescription.h"
 #include "world/CityTable.h"
+#include "world/Platform.h"
 #include "world/Trains.h"
 #include "world/WorldStartup.h"
 
@@ -106,6 +107,7 @@ void StartNewGame(Game& game, Frontend& fe, GameLoop& loop) {
     SceneContext ctx = SceneOf(game, fe);
     fe.SetBusyPointer(true);
     w.StopTransit = true;
+    MoveOnAfterHandOver(w, spr);
     if (!game.shell.InTransit) {
         ShowPlayerOnPlatform(spr);
     }

@@ -19,7 +19,8 @@ bool mnuNew_Click(Game& game, Frontend& fe, GameLoop& loop);
 // The street is cleared, every citizen holds 4 crystals again and the player 10, no city is left
 // empty, a new fuzzbomb and start city are chosen and the fuzz spread as at start-up, the player
 // rides the train about to arrive at the start city, and the loop runs again in the city phase just
-// before midnight of day 1. A journey under way stops where it is.
+// before midnight of day 1. A journey under way stops where it is; a train standing after its
+// riders were handed over lets the trains move on first.
 void StartNewGame(Game& game, Frontend& fe, GameLoop& loop);
 
 }  // namespace rq

@@ -106,4 +106,15 @@ PlatformEvents TrainAtPlatform(World& w, SpriteEngine& spr, EffectPlayer& fx) {
     return events;
 }
 
+bool RidersHandedOver(const World& w, const SpriteEngine& spr) {
+    const double second = w.PlatformTicks / 3;
+    return TrainStandsAtPlatform(spr) && second >= kArrivalsSecond && second < kAdvanceSecond;
+}
+
+void MoveOnAfterHandOver(World& w, const SpriteEngine& spr) {
+    if (RidersHandedOver(w, spr)) {
+        AdvanceAllRiders(w, CurrentTrainSlot(w));
+    }
+}
+
 }  // namespace rq

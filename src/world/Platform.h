@@ -23,6 +23,15 @@ inline bool TrainStandsAtPlatform(const SpriteEngine& spr) {
            (spr[kMarkedTrainSprite].Shown && spr[kMarkedTrainSprite].VX == 0);
 }
 
+// The train at the platform has handed its riders over and the trains have not moved on yet: for
+// these few ticks the last stage of the present slot, in every city, still lists riders who are now
+// in their destination or queued onward.
+bool RidersHandedOver(const World& w, const SpriteEngine& spr);
+
+// A stop cut short in those ticks (a new game): the trains move on now, as the stop would have moved
+// them a moment later, so that nobody is handed over a second time when the slot comes round again.
+void MoveOnAfterHandOver(World& w, const SpriteEngine& spr);
+
 // What a tick at the platform did that the window shows.
 struct PlatformEvents {
     bool ArrivalsRan = false;  // the network's arrivals ran: the map and the panel may show new fuzz

@@ -15,6 +15,7 @@
 #include "support/RecordingSound.h"
 #include "support/TestSprites.h"
 #include "world/CityTable.h"
+#include "world/Platform.h"
 #include "world/Trains.h"
 #include "world/WorldStartup.h"
 
@@ -200,6 +201,18 @@ TEST_F(NewGameTest, YesDuringAJourneyStopsItAndThePlayerHoldsOneSeat) {
     // The next journey starts from its first step.
     IntoAJourney(1);
     EXPECT_EQ(std::fmod(game->world.GameTime, 180), 0) << "aligned to the minute, a step run";
+}
+
+TEST_F(NewGameTest, YesWhileATrainStandsAfterItsHandOverHandsNobodyOverTwice) {
+    World& w = game->world;
+    // The first train stands; the riders of its slot have been handed over in every city and the
+    // trains have not moved on yet.
+    for (int i = 0; i < 400 && !(TrainStandsAtPlatform(game->sprites) && w.PlatformTicks == 4); ++i) Ticks(1);
+    ASSERT_EQ(w.PlatformTicks, 4);
+    NewGame();
+    testkit::ExpectWorldIsWhole(w, "just after", listedTwice);
+    Ticks(1810);  // every slot's trains come in once more
+    testkit::ExpectWorldIsWhole(w, "ten minutes on", listedTwice);
 }
 
 TEST_F(NewGameTest, SeveralNewGamesInARow) {
