@@ -19,6 +19,9 @@ bool ParseNumber(const std::string& text, T& out) {
     return ec == std::errc() && ptr == last && !text.empty();
 }
 
+// A billion steps: more than nine years of game time in the street.
+constexpr std::int64_t kMaxSteps = 1'000'000'000;
+
 // Each reader stores its option's value in the command line, or returns why it cannot.
 using ValueReader = std::string (*)(const std::string& value, CommandLine& line);
 
@@ -73,6 +76,23 @@ std::string ReadReplay(const std::string& value, CommandLine& line) {
     return {};
 }
 
+std::string ReadSteps(const std::string& value, CommandLine& line) {
+    std::int64_t steps = 0;
+    if (!ParseNumber(value, steps) || steps < 1 || steps > kMaxSteps) {
+        return "--steps takes a number of steps from 1 to " + std::to_string(kMaxSteps) + ", not '" + value + "'";
+    }
+    line.Steps = steps;
+    return {};
+}
+
+std::string ReadTrace(const std::string& value, CommandLine& line) {
+    if (value.empty()) {
+        return "--trace needs a file name (- for standard output)";
+    }
+    line.TraceFile = value;
+    return {};
+}
+
 struct ValueOption {
     const char* Name;
     const char* ValueName;
@@ -90,6 +110,8 @@ constexpr ValueOption kValueOptions[] = {
     {"datadir", "DIR", "read the game's pictures, frame file, sounds and help page from DIR", ReadDataDir},
     {"record", "FILE", "play and write what you do to FILE, so that the game can be replayed", ReadRecord},
     {"replay", "FILE", "play a recorded game again in the window (your keys and menus are ignored)", ReadReplay},
+    {"steps", "K", "with --headless: run K steps (city ticks or journey steps)", ReadSteps},
+    {"trace", "OUT", "with --headless: write each step as a JSON line to OUT (- for standard output)", ReadTrace},
 };
 
 struct FlagOption {
@@ -102,6 +124,10 @@ struct FlagOption {
 constexpr FlagOption kFlagOptions[] = {
     {"h", "help", "show this text and exit", &CommandLine::Help},
     {"v", "version", "show the version and exit", &CommandLine::Version},
+    {nullptr, "headless", "run the game without a window or sound as fast as possible, then print a summary line",
+     &CommandLine::Headless},
+    {nullptr, "restless", "with --headless: a restless player walks, drops crystals, buys tickets and rides trains",
+     &CommandLine::Restless},
 };
 
 // Qt's own window-system options: QApplication reads them from argv, the parser only lets them by.
@@ -114,7 +140,8 @@ void AddOptions(QCommandLineParser& parser) {
         parser.addOption(QCommandLineOption(o.Name, o.Description, o.ValueName));
     }
     for (const FlagOption& o : kFlagOptions) {
-        parser.addOption(QCommandLineOption({o.Short, o.Long}, o.Description));
+        const QStringList names = o.Short != nullptr ? QStringList{o.Short, o.Long} : QStringList{o.Long};
+        parser.addOption(QCommandLineOption(names, o.Description));
     }
     for (const char* name : kWindowSystemOptions) {
         QCommandLineOption option(name, QString(), "value");
@@ -151,6 +178,29 @@ std::string ParseError(const QCommandLineParser& parser, const QStringList& args
     return parser.errorText().toStdString();
 }
 
+// The options that go only with others, or not with others.
+std::string CheckCombination(const CommandLine& line) {
+    if (line.DumpWorldFile && line.SimulateDays) {
+        return "--dump-world and --simulate cannot be used together";
+    }
+    if (line.RecordFile && line.ReplayFile) {
+        return "--record and --replay cannot be used together";
+    }
+    if (line.ReplayFile && line.Seed) {
+        return "--replay takes its seed from the recording; leave out --seed";
+    }
+    if (line.Headless && (line.DumpWorldFile || line.SimulateDays || line.RecordFile || line.ReplayFile)) {
+        return "--headless cannot be used with --dump-world, --simulate, --record or --replay";
+    }
+    if (line.Headless && !line.Steps) {
+        return "--headless needs --steps K";
+    }
+    if (!line.Headless && (line.Steps || line.Restless || line.TraceFile)) {
+        return std::string(line.Steps ? "--steps" : (line.Restless ? "--restless" : "--trace")) + " needs --headless";
+    }
+    return {};
+}
+
 }  // namespace
 
 QStringList ArgumentsAfterProgram(int argc, char* argv[]) {
@@ -185,14 +235,7 @@ ParseResult ParseAppCommandLine(const QStringList& args) {
             }
         }
     }
-    if (line.DumpWorldFile && line.SimulateDays) {
-        result.Error = "--dump-world and --simulate cannot be used together";
-    }
-    if (line.RecordFile && line.ReplayFile) {
-        result.Error = "--record and --replay cannot be used together";
-    } else if (line.ReplayFile && line.Seed) {
-        result.Error = "--replay takes its seed from the recording; leave out --seed";
-    }
+    result.Error = CheckCombination(line);
     return result;
 }
 
@@ -202,7 +245,8 @@ std::string UsageText() {
     // Qt's first line names the executable as started (or a placeholder); the game's line names its options.
     const QString options = parser.helpText().section('\n', 1);
     return "Usage: railquest [--seed N] [--dump-world FILE | --simulate DAYS] [--record FILE | --replay FILE]\n"
-           "                 [--datadir DIR]\n" +
+           "                 [--datadir DIR]\n"
+           "       railquest [--seed N] --headless --steps K [--restless] [--trace OUT] [--datadir DIR]\n" +
            options.toStdString();
 }
 

@@ -9,7 +9,6 @@
 #include "main/NewGame.h"
 #include "main/Settings.h"
 #include "main/Startup.h"
-#include "scene/EnterCity.h"
 #include "scene/Joystick.h"
 #include "sprite/SpriteSetup.h"
 #include "ui/QtMessagePort.h"
@@ -52,15 +51,13 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
         frmSplash_->close();
         return false;
     }
-    game_->world.CrystalDisplay = frmMain_.get();
     // The effects play from the program folder; without an audio device the game is silent.
     voice_.Open(shell.AppPath);
     game_->effects.Port = &voice_;
 
     frmMain_->LayoutTicketWindow();
     frmMain_->LayoutInfoPanel();
-    SceneContext ctx = SceneOf(*game_, *frmMain_);
-    EnterCity(ctx, game_->world.CurCity);
+    EnterStartCity(*game_, *frmMain_);
 
     // Joystick mode is kept only while a joystick answers; without one the game plays by keyboard
     // and the next save writes "N".

@@ -81,6 +81,14 @@ int main(int argc, char* argv[]) {
         }
         return rq::RunWorldCommand(line, ChooseSeed(line), std::cout, std::cerr);
     }
+    if (line.Headless) {
+        const QCoreApplication app(argc, argv);  // no window, no sound: only to know the program's folder
+        const std::optional<std::string> appPath = LocateGameFiles(line);
+        if (!appPath) {
+            return 1;
+        }
+        return rq::RunHeadlessCommand(line, ChooseSeed(line), *appPath, std::cout, std::cerr);
+    }
 
     std::optional<rq::Recording> replay;
     if (line.ReplayFile) {

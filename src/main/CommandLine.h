@@ -14,6 +14,10 @@ struct CommandLine {
     std::optional<std::string> DataDir;     // the folder of the game's files, when given
     std::optional<std::string> RecordFile;  // --record: what the player does is written there
     std::optional<std::string> ReplayFile;  // --replay: a recorded game played again
+    bool Headless = false;                  // no window, no sound: run steps as fast as possible
+    std::optional<std::int64_t> Steps;      // how many steps a headless run takes
+    bool Restless = false;                  // a restless player plays the headless run
+    std::optional<std::string> TraceFile;   // the headless run's trace, "-" is standard output
     bool Help = false;
     bool Version = false;
 };

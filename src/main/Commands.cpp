@@ -1,14 +1,27 @@
-// --dump-world and --simulate: build the world from a seed and report on it, no window.
+// --dump-world and --simulate: build the world from a seed and report on it, no window; and the
+// headless street.
 #include "main/Commands.h"
 
 #include <fstream>
 #include <memory>
 
+#include "main/HeadlessGame.h"
+#include "main/RestlessPlayer.h"
 #include "main/WorldJson.h"
 #include "world/Simulate.h"
 #include "world/WorldStartup.h"
 
 namespace rq {
+
+namespace {
+
+// A player who holds no key and clicks nothing.
+class StillPlayer : public InputSource {
+public:
+    StepInput Next(std::int64_t, const HeadlessGame&) override { return {}; }
+};
+
+}  // namespace
 
 bool IsWorldCommand(const CommandLine& line) {
     return line.DumpWorldFile.has_value() || line.SimulateDays.has_value();
@@ -46,6 +59,14 @@ int RunWorldCommand(const CommandLine& line, std::uint64_t seed, std::ostream& o
         return out ? 0 : 1;
     }
     return 0;
+}
+
+int RunHeadlessCommand(const CommandLine& line, std::uint64_t seed, const std::string& appPath, std::ostream& out,
+                       std::ostream& err) {
+    RestlessPlayer restless(seed);
+    StillPlayer still;
+    InputSource& player = line.Restless ? static_cast<InputSource&>(restless) : still;
+    return RunHeadless(seed, appPath, player, line.Steps.value_or(0), line.TraceFile, out, err);
 }
 
 }  // namespace rq

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "main/CommandLine.h"
 
@@ -12,5 +13,11 @@ bool IsWorldCommand(const CommandLine& line);
 
 // Runs it and returns the process's exit status (0, or 1 when the output cannot be written).
 int RunWorldCommand(const CommandLine& line, std::uint64_t seed, std::ostream& out, std::ostream& err);
+
+// --headless --steps K [--restless] [--trace OUT]: the game without a window, from the game's files in
+// appPath, for K steps played by a restless player or by one who holds no key and clicks nothing.
+// Returns the exit status (0, or 1 when the files do not load or the trace cannot be written).
+int RunHeadlessCommand(const CommandLine& line, std::uint64_t seed, const std::string& appPath, std::ostream& out,
+                       std::ostream& err);
 
 }  // namespace rq

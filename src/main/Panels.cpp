@@ -279,6 +279,16 @@ bool RefreshInfoForCurrentCity(Game& g, bool infoPanelVisible) {
     return true;
 }
 
+bool RefreshMapState(Game& g, bool infoPanelVisible) {
+    DrawCityMarkers(g);
+    return RefreshInfoForCurrentCity(g, infoPanelVisible);
+}
+
+void ClearPanelState(Game& g) {
+    ClearHistory(g.panels.Hist);
+    ClearTrainChoice(g);
+}
+
 void cmdExitInfo_Click(Game& g) {
     ShowPlayerAgain(g);
     const auto dx = static_cast<std::int16_t>(g.sprites[kPlayerSlot].Width + 3);

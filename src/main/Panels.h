@@ -76,6 +76,14 @@ std::int16_t lblLegend_Click(Game& g, int index);
 // changed). Returns whether it did.
 bool RefreshInfoForCurrentCity(Game& g, bool infoPanelVisible);
 
+// After the network's arrivals (RefreshMapAndInfo): the markers drawn anew, then the open panel's
+// capital as RefreshInfoForCurrentCity has it. Returns whether the information was shown again.
+bool RefreshMapState(Game& g, bool infoPanelVisible);
+
+// Leaving a city (ClearPanels), once the window has hidden both panels: the history emptied and no
+// train chosen.
+void ClearPanelState(Game& g);
+
 // "OK" of the information panel, once the panel is hidden: the player, hidden while the panel was
 // open, is shown again and actors standing on it are pushed right by its width plus 3 pixels.
 void cmdExitInfo_Click(Game& g);

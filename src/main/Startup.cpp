@@ -5,6 +5,7 @@
 
 #include "main/Settings.h"
 #include "main/WindowLayout.h"
+#include "scene/EnterCity.h"
 #include "scene/SceneRects.h"
 #include "sprite/CreateSprites.h"
 #include "sprite/SpriteLoad.h"
@@ -60,6 +61,12 @@ bool BuildGame(Game& game) {
     // The first step of laying out the main window (BuildTrackStrip) needs only the sprite engine.
     SprBuildTrackStrip(game.sprites);
     return true;
+}
+
+void EnterStartCity(Game& game, Frontend& fe) {
+    game.world.CrystalDisplay = &fe;
+    SceneContext ctx = SceneOf(game, fe);
+    EnterCity(ctx, game.world.CurCity);
 }
 
 void FailureExit(Game& game, const std::string& settingsPath) {

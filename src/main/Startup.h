@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/MessagePort.h"
+#include "main/Frontend.h"
 #include "main/Game.h"
 #include "sprite/PictureLoader.h"
 
@@ -20,6 +21,10 @@ void BeginGame(Game& game, std::uint64_t seed);
 // After the files are loaded: the world, then the sprite slots and the track strip. False when a
 // slot cannot be made.
 bool BuildGame(Game& game);
+
+// Once the main window is laid out: the window shows the player's crystal count from now on, and the
+// start city's street is built behind the splash window.
+void EnterStartCity(Game& game, Frontend& fe);
 
 // The failure exit: save the settings, release the surfaces. (The windows close after it.)
 void FailureExit(Game& game, const std::string& settingsPath);

@@ -201,8 +201,7 @@ void MainWindow::HideInfoPanel() {
 }
 
 void MainWindow::RefreshMapAndInfo() {
-    DrawCityMarkers(game_);
-    rq::RefreshInfoForCurrentCity(game_, IsInfoPanelVisible());
+    RefreshMapState(game_, IsInfoPanelVisible());
     picInfo->Refresh();
 }
 
@@ -215,8 +214,7 @@ void MainWindow::RefreshInfoForCurrentCity() {
 void MainWindow::ClearPanels() {
     HideInfoPanel();
     HideTicketWindow();
-    ClearHistory(game_.panels.Hist);
-    ClearTrainChoice(game_);
+    ClearPanelState(game_);
     picInfo->Refresh();
     picTickets->Refresh();
 }

@@ -32,6 +32,11 @@ TEST(AppCommandLine, OptionsAndTheirValuesAreRead) {
     ASSERT_TRUE(r.Error.empty()) << r.Error;
     EXPECT_EQ(r.Line.SimulateDays, 30);
     EXPECT_EQ(r.Line.Seed, 18446744073709551615u);
+    r = Parse({"--headless", "--steps", "1000000000", "--restless", "--trace", "out.jsonl"});
+    ASSERT_TRUE(r.Error.empty()) << r.Error;
+    EXPECT_TRUE(r.Line.Headless && r.Line.Restless);
+    EXPECT_EQ(r.Line.Steps, 1000000000);
+    EXPECT_EQ(r.Line.TraceFile, "out.jsonl");
     r = Parse({"--seed=0", "--simulate=100000"});
     ASSERT_TRUE(r.Error.empty()) << r.Error;
     EXPECT_EQ(r.Line.Seed, 0u);
@@ -54,6 +59,7 @@ TEST(AppCommandLine, HelpAndVersionHaveShortAndLongNames) {
 TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
     const std::string seedRange = "--seed takes a whole number from 0 to 18446744073709551615, not ";
     const std::string daysRange = "--simulate takes a number of days from 1 to 100000, not ";
+    const std::string stepsRange = "--steps takes a number of steps from 1 to 1000000000, not ";
     const struct {
         QStringList args;
         std::string error;
@@ -75,6 +81,16 @@ TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
         {{"--seed", "1", "-x=2"}, "unknown argument '-x=2' (try --help)"},
         {{"world.json"}, "unknown argument 'world.json' (try --help)"},
         {{"--dump-world", "-", "--simulate", "2"}, "--dump-world and --simulate cannot be used together"},
+        {{"--headless"}, "--headless needs --steps K"},
+        {{"--headless", "--steps", "0"}, stepsRange + "'0'"},
+        {{"--headless", "--steps", "1000000001"}, stepsRange + "'1000000001'"},
+        {{"--headless", "--steps", "many"}, stepsRange + "'many'"},
+        {{"--headless", "--steps", "5", "--trace", ""}, "--trace needs a file name (- for standard output)"},
+        {{"--headless", "--steps", "5", "--simulate", "2"},
+         "--headless cannot be used with --dump-world, --simulate, --record or --replay"},
+        {{"--steps", "5"}, "--steps needs --headless"},
+        {{"--restless"}, "--restless needs --headless"},
+        {{"--trace", "-"}, "--trace needs --headless"},
     };
     for (const auto& c : cases) {
         const ParseResult r = Parse(c.args);
@@ -95,7 +111,8 @@ TEST(AppCommandLine, WindowSystemOptionsAreLeftToQt) {
 TEST(AppCommandLine, TheHelpTextNamesEveryOptionButQtsOwn) {
     const std::string usage = UsageText();
     EXPECT_EQ(usage.rfind("Usage: railquest ", 0), 0u) << usage;
-    for (const char* option : {"--seed", "--dump-world", "--simulate", "--datadir", "-h, --help", "-v, --version"}) {
+    for (const char* option : {"--seed", "--dump-world", "--simulate", "--datadir", "--headless", "--steps",
+                               "--restless", "--trace", "-h, --help", "-v, --version"}) {
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(usage.find("platform"), std::string::npos);
