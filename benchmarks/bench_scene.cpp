@@ -36,7 +36,8 @@ public:
     explicit BusyStreet(bool drawn) {
         game_->shell.AppPath = RAILQUEST_ASSET_DIR;
         BmpPictureLoader loader;
-        if (!LoadGameFiles(*game_, loader, window_) || !BuildGame(*game_, 11)) {
+        BeginGame(*game_, 11);
+        if (!LoadGameFiles(*game_, loader, window_) || !BuildGame(*game_)) {
             throw std::runtime_error("the game's files did not load");
         }
         SprBuildTrackStrip(game_->sprites);
