@@ -8,7 +8,6 @@
 #include "base/Index.h"
 #include "scene/ActorPass.h"
 #include "scene/Crystals.h"
-#include "world/Actors.h"
 #include "world/Clock.h"
 #include "world/Platform.h"
 
