@@ -189,11 +189,14 @@ std::string CheckCombination(const CommandLine& line) {
     if (line.ReplayFile && line.Seed) {
         return "--replay takes its seed from the recording; leave out --seed";
     }
-    if (line.Headless && (line.DumpWorldFile || line.SimulateDays || line.RecordFile || line.ReplayFile)) {
-        return "--headless cannot be used with --dump-world, --simulate, --record or --replay";
+    if (line.Headless && (line.DumpWorldFile || line.SimulateDays || line.RecordFile)) {
+        return "--headless cannot be used with --dump-world, --simulate or --record";
     }
-    if (line.Headless && !line.Steps) {
-        return "--headless needs --steps K";
+    if (line.ReplayFile && line.Restless) {
+        return "--restless cannot be used with --replay: the recording is the player";
+    }
+    if (line.Headless && !line.Steps && !line.ReplayFile) {
+        return "--headless needs --steps K (or --replay FILE)";
     }
     if (!line.Headless && (line.Steps || line.Restless || line.TraceFile)) {
         return std::string(line.Steps ? "--steps" : (line.Restless ? "--restless" : "--trace")) + " needs --headless";

@@ -133,13 +133,15 @@ void GameApp::Replay(Recording recording) {
 // The recording's input replaces the player's: the stick is not read and the menus but Exit are
 // off. At the recording's end the game is left running, paused.
 void GameApp::StartReplay() {
-    cursor_ = std::make_unique<ReplayCursor>(*replay_);
+    replayInput_ = std::make_unique<RecordingInput>(*replay_);
     game_->scene.JoystickMode = false;
     frmMain_->SyncMenus();
     frmMain_->LockMenusForReplay();
-    loop_->beforeStep = [this] { cursor_->ApplyUpTo(game_->shell.Steps, *game_, *frmMain_, *loop_); };
+    loop_->beforeStep = [this] {
+        ApplyStepInput(*game_, *frmMain_, *loop_, replayInput_->InputFor(game_->shell.Steps));
+    };
     loop_->afterStep = [this] {
-        if (cursor_->EndsBy(game_->shell.Steps + 1) && !game_->shell.Paused) {
+        if (replayInput_->EndsBy(game_->shell.Steps + 1) && !game_->shell.Paused) {
             mnuPause_Click(game_->shell);
             frmMain_->SyncMenus();
         }

@@ -55,7 +55,7 @@ private:
     std::string settingsPath_;
     RecordingWriter recorder_;
     std::optional<Recording> replay_;
-    std::unique_ptr<ReplayCursor> cursor_;
+    std::unique_ptr<RecordingInput> replayInput_;
 };
 
 }  // namespace rq

@@ -81,21 +81,21 @@ int main(int argc, char* argv[]) {
         }
         return rq::RunWorldCommand(line, ChooseSeed(line), std::cout, std::cerr);
     }
-    if (line.Headless) {
-        const QCoreApplication app(argc, argv);  // no window, no sound: only to know the program's folder
-        const std::optional<std::string> appPath = LocateGameFiles(line);
-        if (!appPath) {
-            return 1;
-        }
-        return rq::RunHeadlessCommand(line, ChooseSeed(line), *appPath, std::cout, std::cerr);
-    }
-
     std::optional<rq::Recording> replay;
     if (line.ReplayFile) {
         replay = ReadRecording(*line.ReplayFile);
         if (!replay) {
             return 2;
         }
+    }
+    if (line.Headless) {
+        const QCoreApplication app(argc, argv);  // no window, no sound: only to know the program's folder
+        const std::optional<std::string> appPath = LocateGameFiles(line);
+        if (!appPath) {
+            return 1;
+        }
+        const std::uint64_t seed = replay ? replay->Seed : ChooseSeed(line);
+        return rq::RunHeadlessCommand(line, seed, *appPath, replay ? &*replay : nullptr, std::cout, std::cerr);
     }
 
     rq::PrepareHighDpi();

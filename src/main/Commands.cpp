@@ -3,9 +3,11 @@
 #include "main/Commands.h"
 
 #include <fstream>
+#include <limits>
 #include <memory>
 
 #include "main/HeadlessGame.h"
+#include "main/Replay.h"
 #include "main/RestlessPlayer.h"
 #include "main/WorldJson.h"
 #include "world/Simulate.h"
@@ -61,8 +63,13 @@ int RunWorldCommand(const CommandLine& line, std::uint64_t seed, std::ostream& o
     return 0;
 }
 
-int RunHeadlessCommand(const CommandLine& line, std::uint64_t seed, const std::string& appPath, std::ostream& out,
-                       std::ostream& err) {
+int RunHeadlessCommand(const CommandLine& line, std::uint64_t seed, const std::string& appPath, const Recording* replay,
+                       std::ostream& out, std::ostream& err) {
+    if (replay != nullptr) {
+        RecordingInput recorded(*replay);
+        const std::int64_t all = std::numeric_limits<std::int64_t>::max();
+        return RunHeadless(replay->Seed, appPath, recorded, line.Steps.value_or(all), line.TraceFile, out, err);
+    }
     RestlessPlayer restless(seed);
     StillPlayer still;
     InputSource& player = line.Restless ? static_cast<InputSource&>(restless) : still;

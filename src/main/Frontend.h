@@ -29,9 +29,11 @@ public:
     // Whether the main window is the active window with no dialog open, and whether it is minimized.
     virtual WindowState CurrentWindowState() const = 0;
 
-    // The ticket window shows the train chosen in the game (a replayed click); nothing to show
-    // without a window.
-    virtual void RefreshTicketWindow() {}
+    // A replayed question: the next AskYesNo returns `yes` at once, without asking.
+    virtual void AnswerNextQuestion(bool yes) = 0;
+
+    // The panels show what the game holds after a replayed click; nothing to show without a window.
+    virtual void RefreshPanels() {}
 };
 
 }  // namespace rq

@@ -31,10 +31,6 @@ void LayOutPanels(Game& g) {
     ComputeInfoPanel(l, ControlSizes{}, g.sprites.Map.Width, g.sprites.Map.Height);
 }
 
-bool IsAnswer(const PlayerAction& a) {
-    return a.Kind == PlayerActionKind::AnswerYes || a.Kind == PlayerActionKind::AnswerNo;
-}
-
 std::string OneLine(std::string text) {
     for (char& ch : text) {
         if (ch == '\n') ch = ' ';
@@ -84,16 +80,7 @@ bool HeadlessGame::Step(const StepInput& input) {
     if (ran_) {
         window_.BeginStep();
     }
-    if (input.Keys) {
-        g.scene.InputBits = *input.Keys;
-    }
-    const std::vector<PlayerAction>& actions = input.Actions;
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        if (i + 1 < actions.size() && IsAnswer(actions[i + 1])) {
-            window_.AnswerNextQuestion(actions[i + 1].Kind == PlayerActionKind::AnswerYes);
-        }
-        Apply(actions[i]);
-    }
+    ApplyStepInput(g, window_, loop_, input);
     ran_ = IsGameActive(g.shell, window_.CurrentWindowState());
     if (!ran_) {
         return false;  // what the actions showed and played stays for the step that runs next
@@ -101,58 +88,6 @@ bool HeadlessGame::Step(const StepInput& input) {
     lastInput_ = g.scene.InputBits;
     lastPhase_ = loop_.RunStep();
     return true;
-}
-
-void HeadlessGame::Apply(const PlayerAction& a) {
-    Game& g = *game_;
-    switch (a.Kind) {
-        case PlayerActionKind::MenuNew:
-            mnuNew_Click(g, window_, loop_);
-            break;
-        case PlayerActionKind::MenuSkip:
-            mnuSkipToTrain_Click(g);
-            break;
-        case PlayerActionKind::MenuPause:
-            mnuPause_Click(g.shell);
-            break;
-        case PlayerActionKind::MenuSound:
-            g.effects.SoundOn = !g.effects.SoundOn;
-            break;
-        case PlayerActionKind::MenuJoystick:
-            mnuJoystick_Click(g.scene, window_);
-            break;
-        case PlayerActionKind::MenuKeyboard:
-            mnuKeyboard_Click(g.scene);
-            break;
-        case PlayerActionKind::AnswerYes:
-        case PlayerActionKind::AnswerNo:
-            break;  // handed to the question before it
-        case PlayerActionKind::Ticket:
-            if (window_.IsTicketWindowVisible()) optTrain_Click(g, a.A);
-            break;
-        case PlayerActionKind::OkTickets:
-            if (window_.IsTicketWindowVisible()) {
-                window_.HideTicketWindow();
-                cmdExitTix_Click(g);
-            }
-            break;
-        case PlayerActionKind::OkInfo:
-            if (window_.IsInfoPanelVisible()) {
-                window_.HideInfoPanel();
-                cmdExitInfo_Click(g);
-            }
-            break;
-        default:
-            // The information panel's controls answer only while it is open.
-            if (!window_.IsInfoPanelVisible()) break;
-            if (a.Kind == PlayerActionKind::Map) MapClick(g, a.A * TPPX, a.B * TPPY);
-            if (a.Kind == PlayerActionKind::Zoom) cmdZoom_Click(g);
-            if (a.Kind == PlayerActionKind::Back) cmdBack_Click(g);
-            if (a.Kind == PlayerActionKind::Forward) cmdForward_Click(g);
-            if (a.Kind == PlayerActionKind::Dest) lblInfoTrainDest_Click(g, a.A);
-            if (a.Kind == PlayerActionKind::Legend) lblLegend_Click(g, a.A);
-            break;
-    }
 }
 
 std::int64_t RunSteps(HeadlessGame& game, InputSource& source, std::int64_t maxSteps, std::ostream* trace) {

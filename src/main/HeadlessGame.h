@@ -46,8 +46,6 @@ public:
     const HeadlessWindow& window() const { return window_; }
 
 private:
-    void Apply(const PlayerAction& action);
-
     std::unique_ptr<Game> game_;
     HeadlessWindow window_;
     GameLoop loop_;

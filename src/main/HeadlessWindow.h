@@ -29,7 +29,7 @@ public:
 
     // The answer to the next question. A question with none given is answered Yes, as the window's
     // question answers Enter: Yes is the button that has the focus.
-    void AnswerNextQuestion(bool yes) { answer_ = yes; }
+    void AnswerNextQuestion(bool yes) override { answer_ = yes; }
 
     // ---- SoundPort ----
     void Play(std::string_view file, bool interrupts) override;

@@ -93,8 +93,8 @@ std::int16_t FirstEmptyCity(const World& w) {
 
 bool mnuNew_Click(Game& game, Frontend& fe, GameLoop& loop) {
     const bool yes = fe.AskYesNo("Are you sure you want to start a new game?");
-    RecordAction(game, {0, EntryKind::Menu, "new", 0, 0});
-    RecordAction(game, {0, EntryKind::Answer, yes ? "yes" : "no", 0, 0});
+    RecordAction(game, {PlayerActionKind::MenuNew});
+    RecordAction(game, {yes ? PlayerActionKind::AnswerYes : PlayerActionKind::AnswerNo});
     if (yes) {
         StartNewGame(game, fe, loop);
     }

@@ -37,10 +37,11 @@ struct PlayerAction {
     int B = 0;
 };
 
-// The input for one step, applied before it runs: first the held keys, then the actions in order.
+// The input for one step, applied before it runs: first the actions in order, then the held keys
+// the step runs with.
 struct StepInput {
     // The held InputBits from this step on (keyboard or joystick alike); none leaves them as the
-    // game left them.
+    // game (or a new game) left them.
     std::optional<std::uint16_t> Keys;
     std::vector<PlayerAction> Actions;
     bool End = false;  // the input ends here: the run stops before this step
@@ -54,5 +55,18 @@ public:
     // The input before step `step`, with the game as the player sees it now.
     virtual StepInput Next(std::int64_t step, const HeadlessGame& game) = 0;
 };
+
+class Frontend;
+class GameLoop;
+struct Game;
+
+// What one of the player's actions does, as the window's control would. A question it asks (a new
+// game) is answered by the window, or by the answer the frontend was given. The stick's input is in
+// the held keys, so switching the control mode changes nothing here. A panel's controls answer only
+// while it is open.
+void PerformPlayerAction(Game& game, Frontend& fe, GameLoop& loop, const PlayerAction& action);
+
+// A step's input: each action, with the answer that follows it handed to its question, then the keys.
+void ApplyStepInput(Game& game, Frontend& fe, GameLoop& loop, const StepInput& input);
 
 }  // namespace rq

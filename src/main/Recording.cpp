@@ -14,55 +14,42 @@ namespace {
 constexpr std::string_view kHeader = "railquest-replay 1";
 constexpr std::int64_t kFlushMilliseconds = 1000;
 
-struct KindName {
-    EntryKind Kind;
+// How each action is written: its name, the word after it, and the numbers it takes with their range.
+struct ActionWords {
+    PlayerActionKind Kind;
     std::string_view Name;
-    int Numbers;  // how many numbers follow the name
+    std::string_view Word;
+    int Numbers;
     int Low, High;
 };
 
-// The words of each entry, with the numbers it takes and their range.
-constexpr std::array<KindName, 12> kKinds{{
-    {EntryKind::Keys, "keys", 1, 0, 0x1FF},
-    {EntryKind::Menu, "menu", 0, 0, 0},
-    {EntryKind::Answer, "answer", 0, 0, 0},
-    {EntryKind::Ticket, "ticket", 1, 1, 5},
-    {EntryKind::Ok, "ok", 0, 0, 0},
-    {EntryKind::Map, "map", 2, -32768, 32767},
-    {EntryKind::Zoom, "zoom", 0, 0, 0},
-    {EntryKind::Back, "back", 0, 0, 0},
-    {EntryKind::Forward, "forward", 0, 0, 0},
-    {EntryKind::Dest, "dest", 1, 1, 5},
-    {EntryKind::Legend, "legend", 1, 0, 4},
-    {EntryKind::End, "end", 0, 0, 0},
+constexpr std::array<ActionWords, 17> kActions{{
+    {PlayerActionKind::MenuNew, "menu", "new", 0, 0, 0},
+    {PlayerActionKind::MenuSkip, "menu", "skip", 0, 0, 0},
+    {PlayerActionKind::MenuPause, "menu", "pause", 0, 0, 0},
+    {PlayerActionKind::MenuSound, "menu", "sound", 0, 0, 0},
+    {PlayerActionKind::MenuJoystick, "menu", "joystick", 0, 0, 0},
+    {PlayerActionKind::MenuKeyboard, "menu", "keyboard", 0, 0, 0},
+    {PlayerActionKind::AnswerYes, "answer", "yes", 0, 0, 0},
+    {PlayerActionKind::AnswerNo, "answer", "no", 0, 0, 0},
+    {PlayerActionKind::Ticket, "ticket", "", 1, 1, 5},
+    {PlayerActionKind::OkTickets, "ok", "tickets", 0, 0, 0},
+    {PlayerActionKind::OkInfo, "ok", "info", 0, 0, 0},
+    {PlayerActionKind::Map, "map", "", 2, -32768, 32767},
+    {PlayerActionKind::Zoom, "zoom", "", 0, 0, 0},
+    {PlayerActionKind::Back, "back", "", 0, 0, 0},
+    {PlayerActionKind::Forward, "forward", "", 0, 0, 0},
+    {PlayerActionKind::Dest, "dest", "", 1, 1, 5},
+    {PlayerActionKind::Legend, "legend", "", 1, 0, 4},
 }};
 
-const KindName& NameOf(EntryKind kind) {
-    for (const KindName& k : kKinds) {
-        if (k.Kind == kind) {
-            return k;
+const ActionWords& WordsOf(PlayerActionKind kind) {
+    for (const ActionWords& a : kActions) {
+        if (a.Kind == kind) {
+            return a;
         }
     }
-    return kKinds.back();
-}
-
-// The words an entry may carry after its name.
-bool WordAllowed(EntryKind kind, const std::string& word) {
-    switch (kind) {
-        case EntryKind::Menu:
-            return word == "new" || word == "skip" || word == "pause" || word == "sound" || word == "joystick" ||
-                   word == "keyboard";
-        case EntryKind::Answer:
-            return word == "yes" || word == "no";
-        case EntryKind::Ok:
-            return word == "tickets" || word == "info";
-        default:
-            return false;
-    }
-}
-
-bool TakesWord(EntryKind kind) {
-    return kind == EntryKind::Menu || kind == EntryKind::Answer || kind == EntryKind::Ok;
+    return kActions.front();
 }
 
 template <typename T>
@@ -81,6 +68,52 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
+// The entry after its step number; an empty string when it is good, else what is wrong.
+std::string ReadEntry(const std::vector<std::string>& w, RecordEntry& e) {
+    const std::string& name = w[1];
+    if (name == "end" || name == "keys") {
+        const bool keys = name == "keys";
+        int bits = 0;
+        if (w.size() != (keys ? 3u : 2u)) {
+            return "wrong number of values for \"" + name + "\"";
+        }
+        if (keys && (!ParseNumber(w[2], bits) || bits < 0 || bits > 0x1FF)) {
+            return "keys value out of range: " + w[2];
+        }
+        e.Kind = keys ? RecordEntry::Type::Keys : RecordEntry::Type::End;
+        e.Keys = static_cast<std::uint16_t>(bits);
+        return {};
+    }
+    bool named = false;
+    for (const ActionWords& a : kActions) {
+        if (a.Name != name) {
+            continue;
+        }
+        named = true;
+        const std::size_t words = a.Word.empty() ? 2 : 3;
+        if (words == 3 && (w.size() < 3 || w[2] != a.Word)) {
+            continue;
+        }
+        if (w.size() != words + static_cast<std::size_t>(a.Numbers)) {
+            return "wrong number of values for \"" + name + "\"";
+        }
+        int* numbers[] = {&e.Action.A, &e.Action.B};
+        for (int i = 0; i < a.Numbers; ++i) {
+            const std::string& text = w[words + static_cast<std::size_t>(i)];
+            if (!ParseNumber(text, *numbers[i]) || *numbers[i] < a.Low || *numbers[i] > a.High) {
+                return name + " value out of range: " + text;
+            }
+        }
+        e.Kind = RecordEntry::Type::Action;
+        e.Action.Kind = a.Kind;
+        return {};
+    }
+    if (named) {
+        return "unknown " + name + " \"" + (w.size() > 2 ? w[2] : std::string()) + "\"";
+    }
+    return "unknown entry \"" + name + "\"";
+}
+
 }  // namespace
 
 RecordingParse ParseRecording(std::istream& in) {
@@ -88,7 +121,11 @@ RecordingParse ParseRecording(std::istream& in) {
     int lineNo = 0;
     int stage = 0;  // 0: the header is next, 1: the seed, 2: entries
     auto fail = [&lineNo](const std::string& what) {
-        return RecordingParse{std::nullopt, "line " + std::to_string(lineNo) + ": " + what};
+        std::string error = "line ";
+        error += std::to_string(lineNo);
+        error += ": ";
+        error += what;
+        return RecordingParse{std::nullopt, error};
     };
     for (std::string line; std::getline(in, line);) {
         ++lineNo;
@@ -117,34 +154,10 @@ RecordingParse ParseRecording(std::istream& in) {
         if (!rec.Entries.empty() && e.Step < rec.Entries.back().Step) {
             return fail("step " + w[0] + " goes back before step " + std::to_string(rec.Entries.back().Step));
         }
-        const KindName* kind = nullptr;
-        for (const KindName& k : kKinds) {
-            if (k.Name == w[1]) {
-                kind = &k;
-            }
+        if (const std::string error = ReadEntry(w, e); !error.empty()) {
+            return fail(error);
         }
-        if (kind == nullptr) {
-            return fail("unknown entry \"" + w[1] + "\"");
-        }
-        e.Kind = kind->Kind;
-        const std::size_t expected = 2 + (TakesWord(e.Kind) ? 1 : 0) + static_cast<std::size_t>(kind->Numbers);
-        if (w.size() != expected) {
-            return fail("wrong number of values for \"" + w[1] + "\"");
-        }
-        if (TakesWord(e.Kind)) {
-            e.Word = w[2];
-            if (!WordAllowed(e.Kind, e.Word)) {
-                return fail("unknown " + w[1] + " \"" + e.Word + "\"");
-            }
-        }
-        int* numbers[] = {&e.A, &e.B};
-        for (int i = 0; i < kind->Numbers; ++i) {
-            int& v = *numbers[i];
-            if (!ParseNumber(w[static_cast<std::size_t>(2 + i)], v) || v < kind->Low || v > kind->High) {
-                return fail(w[1] + " value out of range: " + w[static_cast<std::size_t>(2 + i)]);
-            }
-        }
-        rec.Entries.push_back(std::move(e));
+        rec.Entries.push_back(e);
     }
     if (stage < 2) {
         ++lineNo;
@@ -154,16 +167,24 @@ RecordingParse ParseRecording(std::istream& in) {
 }
 
 std::string FormatEntry(const RecordEntry& e) {
-    const KindName& kind = NameOf(e.Kind);
-    std::string line = std::to_string(e.Step) + " " + std::string(kind.Name);
-    if (TakesWord(e.Kind)) {
-        line += " " + e.Word;
+    std::string line = std::to_string(e.Step);
+    if (e.Kind != RecordEntry::Type::Action) {
+        line += e.Kind == RecordEntry::Type::End ? " end" : " keys ";
+        if (e.Kind == RecordEntry::Type::Keys) {
+            line += std::to_string(e.Keys);
+        }
+        return line;
     }
-    if (kind.Numbers >= 1) {
-        line += " " + std::to_string(e.A);
+    const ActionWords& a = WordsOf(e.Action.Kind);
+    line += ' ';
+    line += a.Name;
+    if (!a.Word.empty()) {
+        line += ' ';
+        line += a.Word;
     }
-    if (kind.Numbers >= 2) {
-        line += " " + std::to_string(e.B);
+    for (int i = 0; i < a.Numbers; ++i) {
+        line += ' ';
+        line += std::to_string(i == 0 ? e.Action.A : e.Action.B);
     }
     return line;
 }
@@ -201,14 +222,20 @@ void RecordingWriter::Keys(std::int64_t step, std::uint16_t bits, std::int64_t n
         return;
     }
     keys_ = bits;
-    Write({step, EntryKind::Keys, {}, bits, 0}, nowMilliseconds);
+    RecordEntry e;
+    e.Step = step;
+    e.Kind = RecordEntry::Type::Keys;
+    e.Keys = bits;
+    Write(e, nowMilliseconds);
 }
 
 void RecordingWriter::Finish(std::int64_t step) {
     if (!out_.is_open()) {
         return;
     }
-    out_ << FormatEntry({step, EntryKind::End, {}, 0, 0}) << '\n';
+    RecordEntry e;
+    e.Step = step;
+    out_ << FormatEntry(e) << '\n';
     out_.close();
 }
 

@@ -22,16 +22,16 @@
 #include <string>
 #include <vector>
 
+#include "main/PlayerInput.h"
+
 namespace rq {
 
-enum class EntryKind { Keys, Menu, Answer, Ticket, Ok, Map, Zoom, Back, Forward, Dest, Legend, End };
-
 struct RecordEntry {
+    enum class Type : std::uint8_t { Keys, Action, End };
     std::int64_t Step = 0;
-    EntryKind Kind = EntryKind::End;
-    std::string Word;  // menu: new, skip, ...; answer: yes, no; ok: tickets, info
-    int A = 0;         // keys: the bits; ticket: the slot; map: X; dest, legend: the index
-    int B = 0;         // map: Y
+    Type Kind = Type::End;
+    std::uint16_t Keys = 0;  // Keys: the held InputBits
+    PlayerAction Action;     // Action: what the player did
 };
 
 struct Recording {

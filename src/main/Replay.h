@@ -1,43 +1,39 @@
-// Recording what the player does, and doing it again from a recording: the window's controls and
-// a replay reach the game through the same rules.
+// Recording what the player does, and the input of a recording played again: the window's controls,
+// a replay in the window and a replay without one reach the game through the same rules.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-#include "main/Frontend.h"
 #include "main/Game.h"
-#include "main/GameLoop.h"
+#include "main/PlayerInput.h"
 #include "main/Recording.h"
 
 namespace rq {
 
 // While a recording is being made (--record): writes what the player just did, to apply before the
 // next step. No effect otherwise.
-void RecordAction(Game& game, RecordEntry entry);
+void RecordAction(Game& game, const PlayerAction& action);
 
-// After each step of a recorded game: the held input the step used, and the file kept flushed.
+// After each step of a recorded game: the held input the step ran with, and the file kept flushed.
 void RecordStep(Game& game);
 
-// A recording being played back.
-class ReplayCursor {
+// A recording's input, step by step.
+class RecordingInput : public InputSource {
 public:
-    explicit ReplayCursor(const Recording& recording) : rec_(recording) {}
+    explicit RecordingInput(const Recording& recording) : rec_(recording) {}
 
-    // Before step `step` runs: applies the entries of every step up to it, in file order, then holds
-    // the recorded input.
-    void ApplyUpTo(std::int64_t step, Game& game, Frontend& fe, GameLoop& loop);
+    // The entries of every step up to `step` not given yet, in file order; End once the recording's
+    // `end` (or its last entry) is passed.
+    StepInput InputFor(std::int64_t step);
+    StepInput Next(std::int64_t step, const HeadlessGame& game) override;
 
     // The recording ends before `step` would run: its `end` is at that step or earlier.
     bool EndsBy(std::int64_t step) const;
 
 private:
-    void Apply(const RecordEntry& e, Game& game, Frontend& fe, GameLoop& loop);
-
     const Recording& rec_;
     std::size_t next_ = 0;
-    std::uint16_t keys_ = 0;
-    bool newGameAsked_ = false;
 };
 
 }  // namespace rq

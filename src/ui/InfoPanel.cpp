@@ -55,7 +55,7 @@ void InfoPanel::BuildMap() {
             // The map's own pixel: what the click means, and what a recording keeps.
             const int x = CInt(Twips(at.x()) / TPPX);
             const int y = CInt(Twips(at.y()) / TPPY);
-            RecordAction(game_, {0, EntryKind::Map, {}, x, y});
+            RecordAction(game_, {PlayerActionKind::Map, x, y});
             MapClick(game_, x * TPPX, y * TPPY);
             Refresh();
         });
@@ -230,31 +230,31 @@ void InfoPanel::Refresh() {
 }
 
 void InfoPanel::cmdZoom_Click() {
-    RecordAction(game_, {0, EntryKind::Zoom, {}, 0, 0});
+    RecordAction(game_, {PlayerActionKind::Zoom});
     rq::cmdZoom_Click(game_);
     Refresh();
 }
 
 void InfoPanel::cmdBack_Click() {
-    RecordAction(game_, {0, EntryKind::Back, {}, 0, 0});
+    RecordAction(game_, {PlayerActionKind::Back});
     rq::cmdBack_Click(game_);
     Refresh();
 }
 
 void InfoPanel::cmdForward_Click() {
-    RecordAction(game_, {0, EntryKind::Forward, {}, 0, 0});
+    RecordAction(game_, {PlayerActionKind::Forward});
     rq::cmdForward_Click(game_);
     Refresh();
 }
 
 void InfoPanel::lblInfoTrainDest_Click(int index) {
-    RecordAction(game_, {0, EntryKind::Dest, {}, index, 0});
+    RecordAction(game_, {PlayerActionKind::Dest, index});
     rq::lblInfoTrainDest_Click(game_, index);
     Refresh();
 }
 
 void InfoPanel::lblLegend_Click(int index) {
-    RecordAction(game_, {0, EntryKind::Legend, {}, index, 0});
+    RecordAction(game_, {PlayerActionKind::Legend, index});
     rq::lblLegend_Click(game_, index);
     Refresh();
 }

@@ -241,8 +241,18 @@ void MainWindow::ClearGameView() {
     picGameView->Clear();
 }
 
-void MainWindow::RefreshTicketWindow() {
+void MainWindow::RefreshPanels() {
     picTickets->Refresh();
+    picInfo->Refresh();
+}
+
+bool MainWindow::AskYesNo(const std::string& question) {
+    if (answer_) {
+        const bool yes = *answer_;
+        answer_.reset();
+        return yes;
+    }
+    return messages_->AskYesNo(question);
 }
 
 void MainWindow::SetBusyPointer(bool busy) {
@@ -259,13 +269,13 @@ WindowState MainWindow::CurrentWindowState() const {
 // ---- Events ----
 
 void MainWindow::cmdExitInfo_Click() {
-    RecordAction(game_, {0, EntryKind::Ok, "info", 0, 0});
+    RecordAction(game_, {PlayerActionKind::OkInfo});
     HideInfoPanel();
     rq::cmdExitInfo_Click(game_);
 }
 
 void MainWindow::cmdExitTix_Click() {
-    RecordAction(game_, {0, EntryKind::Ok, "tickets", 0, 0});
+    RecordAction(game_, {PlayerActionKind::OkTickets});
     HideTicketWindow();
     rq::cmdExitTix_Click(game_);
 }

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "main/Frontend.h"
 #include "main/Game.h"
@@ -56,7 +57,8 @@ public:
     // ---- Frontend ----
     void ShowMessage(const std::string& text) override { messages_->ShowMessage(text); }
     void ShowExclamation(const std::string& text) override { messages_->ShowExclamation(text); }
-    bool AskYesNo(const std::string& question) override { return messages_->AskYesNo(question); }
+    bool AskYesNo(const std::string& question) override;
+    void AnswerNextQuestion(bool yes) override { answer_ = yes; }
     void ShowTime(const std::string& text) override;
     void ShowCityName(const std::string& text) override;
     void UpdateCrystalDisplay() override;
@@ -80,7 +82,7 @@ public:
     void PresentView(const Surface& view) override;
     void ClearGameView() override;
     void SyncMenus() override;
-    void RefreshTicketWindow() override;
+    void RefreshPanels() override;
     // A replay plays the recorded input: the Game menu's entries but Exit, and Escape, are off.
     void LockMenusForReplay();
     void SetBusyPointer(bool busy) override;
@@ -111,6 +113,7 @@ private:
     std::string settingsPath_;
     QPushButton* cancelButton_ = nullptr;
     QShortcut* escape_ = nullptr;
+    std::optional<bool> answer_;  // a replayed answer to the next question
     bool quitConfirmed_ = false;
 
     // ---- Controls, by their design names ----

@@ -77,25 +77,25 @@ void MainWindow::BuildMenus() {
     connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
     connect(mnuSkipToTrain, &QAction::triggered, this, [this] {
-        RecordAction(game_, {0, EntryKind::Menu, "skip", 0, 0});
+        RecordAction(game_, {PlayerActionKind::MenuSkip});
         mnuSkipToTrain_Click(game_);
     });
     connect(mnuSound, &QAction::toggled, this, [this](bool on) {
-        RecordAction(game_, {0, EntryKind::Menu, "sound", 0, 0});
+        RecordAction(game_, {PlayerActionKind::MenuSound});
         game_.effects.SoundOn = on;
     });
     connect(mnuPause, &QAction::triggered, this, [this] {
-        RecordAction(game_, {0, EntryKind::Menu, "pause", 0, 0});
+        RecordAction(game_, {PlayerActionKind::MenuPause});
         mnuPause_Click(game_.shell);
         SyncMenus();
     });
     connect(mnuJoystick, &QAction::triggered, this, [this] {
-        RecordAction(game_, {0, EntryKind::Menu, "joystick", 0, 0});
+        RecordAction(game_, {PlayerActionKind::MenuJoystick});
         rq::mnuJoystick_Click(game_.scene, *messages_);
         SyncMenus();
     });
     connect(mnuKeyboard, &QAction::triggered, this, [this] {
-        RecordAction(game_, {0, EntryKind::Menu, "keyboard", 0, 0});
+        RecordAction(game_, {PlayerActionKind::MenuKeyboard});
         rq::mnuKeyboard_Click(game_.scene);
         SyncMenus();
     });

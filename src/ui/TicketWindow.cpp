@@ -94,7 +94,7 @@ void TicketWindow::Refresh() {
 }
 
 void TicketWindow::optTrain_Click(int index) {
-    RecordAction(game_, {0, EntryKind::Ticket, {}, index, 0});
+    RecordAction(game_, {PlayerActionKind::Ticket, index});
     rq::optTrain_Click(game_, index);
     Refresh();
 }

@@ -19,6 +19,7 @@ public:
         messages.push_back(question);
         return answerYes;
     }
+    void AnswerNextQuestion(bool yes) override { answerYes = yes; }
     void ShowTime(const std::string& text) override { time = text; }
     void ShowCityName(const std::string& text) override { cityName = text; }
     void UpdateCrystalDisplay() override { ++crystalUpdates; }
