@@ -189,8 +189,8 @@ std::string CheckCombination(const CommandLine& line) {
     if (line.ReplayFile && line.Seed) {
         return "--replay takes its seed from the recording; leave out --seed";
     }
-    if (line.Headless && (line.DumpWorldFile || line.SimulateDays || line.RecordFile)) {
-        return "--headless cannot be used with --dump-world, --simulate or --record";
+    if (line.Headless && (line.DumpWorldFile || line.SimulateDays)) {
+        return "--headless cannot be used with --dump-world or --simulate";
     }
     if (line.ReplayFile && line.Restless) {
         return "--restless cannot be used with --replay: the recording is the player";

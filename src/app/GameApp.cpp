@@ -80,7 +80,10 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
         QCoreApplication::quit();
     };
     frmMain_->onNewGame = [this] {
-        if (mnuNew_Click(*game_, *frmMain_, *loop_)) {
+        RecordAction(*game_, {PlayerActionKind::MenuNew});
+        const bool yes = mnuNew_Click(*game_, *frmMain_, *loop_);
+        RecordAction(*game_, {yes ? PlayerActionKind::AnswerYes : PlayerActionKind::AnswerNo});
+        if (yes) {
             ArmLoopTimer();
         }
     };

@@ -30,6 +30,7 @@ public:
     bool Main(std::uint64_t seed, const std::string& appPath);
 
     std::string SettingsPath() const { return settingsPath_; }
+    const Game& game() const { return *game_; }
 
     // Before Main: write what the player does to `path` (false when it cannot be written), or play a
     // recorded game again, the player's keys and menus (but Exit) ignored, paused at its end.

@@ -73,7 +73,13 @@ int RunHeadlessCommand(const CommandLine& line, std::uint64_t seed, const std::s
     RestlessPlayer restless(seed);
     StillPlayer still;
     InputSource& player = line.Restless ? static_cast<InputSource&>(restless) : still;
-    return RunHeadless(seed, appPath, player, line.Steps.value_or(0), line.TraceFile, out, err);
+    RecordingWriter recorder;
+    if (line.RecordFile && !recorder.Open(*line.RecordFile, seed)) {
+        err << "railquest: cannot write the recording " << *line.RecordFile << '\n';
+        return 1;
+    }
+    return RunHeadless(seed, appPath, player, line.Steps.value_or(0), line.TraceFile, out, err,
+                       recorder.IsOpen() ? &recorder : nullptr);
 }
 
 }  // namespace rq

@@ -10,6 +10,7 @@
 #include "main/GameShell.h"
 #include "main/NewGame.h"
 #include "main/Panels.h"
+#include "main/Replay.h"
 #include "main/Startup.h"
 #include "main/StepTrace.h"
 #include "main/WindowLayout.h"
@@ -80,6 +81,9 @@ bool HeadlessGame::Step(const StepInput& input) {
     if (ran_) {
         window_.BeginStep();
     }
+    for (const PlayerAction& a : input.Actions) {
+        RecordAction(g, a);
+    }
     ApplyStepInput(g, window_, loop_, input);
     ran_ = IsGameActive(g.shell, window_.CurrentWindowState());
     if (!ran_) {
@@ -87,6 +91,7 @@ bool HeadlessGame::Step(const StepInput& input) {
     }
     lastInput_ = g.scene.InputBits;
     lastPhase_ = loop_.RunStep();
+    RecordStep(g);
     return true;
 }
 
@@ -127,13 +132,15 @@ std::string SummaryLine(const Game& game, std::int64_t stepsRun) {
 }
 
 int RunHeadless(std::uint64_t seed, const std::string& appPath, InputSource& source, std::int64_t maxSteps,
-                const std::optional<std::string>& traceFile, std::ostream& out, std::ostream& err) {
+                const std::optional<std::string>& traceFile, std::ostream& out, std::ostream& err,
+                RecordingWriter* recorder) {
     HeadlessGame game;
     std::string error;
     if (!game.Start(seed, appPath, error)) {
         err << "railquest: " << error << '\n';
         return 1;
     }
+    game.RecordTo(recorder);
     std::ofstream file;
     std::ostream* trace = nullptr;
     if (traceFile && *traceFile == "-") {
@@ -147,6 +154,9 @@ int RunHeadless(std::uint64_t seed, const std::string& appPath, InputSource& sou
         trace = &file;
     }
     const std::int64_t run = RunSteps(game, source, maxSteps, trace);
+    if (recorder != nullptr) {
+        recorder->Finish(game.game().shell.Steps + 1);
+    }
     if (file.is_open()) {
         file.close();
         if (!file) {

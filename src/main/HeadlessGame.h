@@ -39,6 +39,8 @@ public:
     bool Step(const StepInput& input);
 
     const Game& game() const { return *game_; }
+    // What the player does from now on is written to `recorder` (none: nothing is written).
+    void RecordTo(RecordingWriter* recorder) { game_->shell.Recorder = recorder; }
     // What the last step was: its phase, the held InputBits it ran with, and the window's notes of
     // it (messages, sounds, open panels), the input's actions included.
     StepPhase LastPhase() const { return lastPhase_; }
@@ -68,7 +70,9 @@ std::string SummaryLine(const Game& game, std::int64_t stepsRun);
 // writes the trace to `traceFile` when given ("-" is `out`; the summary then goes to `err`) and
 // prints the summary line. Returns the exit status: 0, or 1 when the game's files do not load or the
 // trace cannot be written.
+// With `recorder`, the run is also written as a recording, complete at its end.
 int RunHeadless(std::uint64_t seed, const std::string& appPath, InputSource& source, std::int64_t maxSteps,
-                const std::optional<std::string>& traceFile, std::ostream& out, std::ostream& err);
+                const std::optional<std::string>& traceFile, std::ostream& out, std::ostream& err,
+                RecordingWriter* recorder = nullptr);
 
 }  // namespace rq

@@ -4,7 +4,6 @@
 #include "main/NewGame.h"
 
 #include "base/Index.h"
-#include "main/Replay.h"
 #include "scene/EnterCity.h"
 #include "scene/LeaveCity.h"
 #include "sprite/SpriteDraw.h"
@@ -93,8 +92,6 @@ std::int16_t FirstEmptyCity(const World& w) {
 
 bool mnuNew_Click(Game& game, Frontend& fe, GameLoop& loop) {
     const bool yes = fe.AskYesNo("Are you sure you want to start a new game?");
-    RecordAction(game, {PlayerActionKind::MenuNew});
-    RecordAction(game, {yes ? PlayerActionKind::AnswerYes : PlayerActionKind::AnswerNo});
     if (yes) {
         StartNewGame(game, fe, loop);
     }

@@ -114,8 +114,10 @@ TEST(RecordingLoopTest, AGameRecordedThroughTheLoopReplaysToTheSameWorld) {
             played.game->effects.SoundOn = false;
         }
         if (i == 400) {
-            played.fe.answerYes = true;
+            played.fe.answerYes = true;  // as the window's menu entry records it
+            RecordAction(*played.game, {PlayerActionKind::MenuNew});
             mnuNew_Click(*played.game, played.fe, played.loop);
+            RecordAction(*played.game, {PlayerActionKind::AnswerYes});
         }
         played.loop.tmrGameLoop_Timer(i * 200);  // time enough for a journey's waits
     }

@@ -3,9 +3,14 @@
 
 #include <QLabel>
 #include <QStandardPaths>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
 
 #include "UiTestSupport.h"
 #include "app/GameApp.h"
+#include "main/HeadlessGame.h"
+#include "main/Replay.h"
 
 namespace rq {
 namespace {
@@ -29,6 +34,61 @@ TEST(GameAppTest, TheFirstScreenShowsThePlayersTenCrystalsAndTheNextTrainsTimes)
     EXPECT_EQ(test::Find<QLabel>(*frmMain, "lblCrystals")->text(), QStringLiteral("10"));
     // Midnight of day 1 lies in slot 1's window: the first row is slot 2's train, two minutes on.
     EXPECT_EQ(test::Find<QLabel>(*frmMain, "lblTrainTime2")->text(), QStringLiteral("12:02:00 AM"));
+}
+
+// Plays the recording's input until `steps` have run.
+class UpTo : public InputSource {
+public:
+    UpTo(const Recording& r, std::int64_t steps) : input_(r), steps_(steps) {}
+    StepInput Next(std::int64_t step, const HeadlessGame& game) override {
+        StepInput in = input_.Next(step, game);
+        in.End = step > steps_;
+        return in;
+    }
+
+private:
+    RecordingInput input_;
+    std::int64_t steps_;
+};
+
+TEST(GameAppTest, AGameRecordedInTheWindowIsTheSameGameReplayedWithoutOne) {
+    test::App();
+    QStandardPaths::setTestModeEnabled(true);
+    const std::string path = (std::filesystem::path(testing::TempDir()) / "window.rqr").string();
+    GameApp app;
+    ASSERT_TRUE(app.RecordTo(path, 7));
+    ASSERT_TRUE(app.Main(7, test::AssetsDir()));
+    QWidget* splash = TopLevel(QStringLiteral("frmSplash"));
+    ASSERT_NE(splash, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
+    QTest::mouseClick(splash, Qt::LeftButton);
+    QWidget* frmMain = TopLevel(QStringLiteral("frmMain"));
+    ASSERT_NE(frmMain, nullptr);
+    frmMain->activateWindow();
+    const int startX = app.game().sprites[kPlayerSlot].X;
+    // Down the street and along it, with the keys of the real window.
+    for (const auto& [key, ms] : {std::pair{Qt::Key_Down, 600}, {Qt::Key_Right, 700}, {Qt::Key_Left, 300}}) {
+        QTest::keyPress(frmMain, key);
+        QTest::qWait(ms);
+        QTest::keyRelease(frmMain, key);
+    }
+    QTest::qWait(1200);  // the recording is flushed at least once a second
+    const std::int64_t steps = app.game().shell.Steps;
+    ASSERT_GT(steps, 50) << "the window's game ran";
+    const std::string window = SummaryLine(app.game(), steps);
+    const int playerX = app.game().sprites[kPlayerSlot].X;
+
+    std::ifstream in(path);  // flushed at least once a second, so complete but for its end
+    const RecordingParse rec = ParseRecording(in);
+    ASSERT_TRUE(rec.Result) << rec.Error;
+    HeadlessGame headless;
+    std::string error;
+    ASSERT_TRUE(headless.Start(rec.Result->Seed, test::AssetsDir(), error)) << error;
+    UpTo input(*rec.Result, steps);
+    EXPECT_EQ(RunSteps(headless, input, steps, nullptr), steps);
+    EXPECT_EQ(SummaryLine(headless.game(), steps), window);
+    EXPECT_EQ(headless.game().sprites[kPlayerSlot].X, playerX);
+    EXPECT_NE(playerX, startX) << "the player walked";
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+# Recorded games played again without a window: each ends with the summary line it ended with when
+# it was recorded, a replay traced twice is the same byte for byte, and a damaged recording is
+# refused with its line named and status 2.  Run with cmake -DGAME=... -DDIR=... -DWORK_DIR=... -P
+set(failures 0)
+macro(fail message)
+  message(SEND_ERROR "${message}")
+  math(EXPR failures "${failures} + 1")
+endmacro()
+
+file(STRINGS ${DIR}/summaries.txt expectations)
+foreach(line IN LISTS expectations)
+  string(FIND "${line}" "|" bar)
+  string(SUBSTRING "${line}" 0 ${bar} name)
+  math(EXPR start "${bar} + 1")
+  string(SUBSTRING "${line}" ${start} -1 expected)
+  execute_process(COMMAND ${GAME} --replay ${DIR}/${name} --headless RESULT_VARIABLE status OUTPUT_VARIABLE out
+                  ERROR_VARIABLE err TIMEOUT 300)
+  if(NOT status EQUAL 0 OR NOT out STREQUAL "${expected}\n")
+    fail("${name}: status ${status}, '${out}${err}', expected '${expected}'")
+  endif()
+endforeach()
+
+file(MAKE_DIRECTORY ${WORK_DIR})
+foreach(run first second)
+  execute_process(COMMAND ${GAME} --replay ${DIR}/new-game-mid-journey.rqr --headless --trace ${WORK_DIR}/${run}.jsonl
+                  RESULT_VARIABLE status OUTPUT_QUIET TIMEOUT 300)
+endforeach()
+file(READ ${WORK_DIR}/first.jsonl first)
+file(READ ${WORK_DIR}/second.jsonl second)
+if(NOT first STREQUAL second OR first STREQUAL "")
+  fail("two traces of the same recording differ")
+endif()
+
+file(WRITE ${WORK_DIR}/bad.rqr "railquest-replay 1\nseed 7\n10 keys 4\n9 keys 0\n")
+execute_process(COMMAND ${GAME} --replay ${WORK_DIR}/bad.rqr --headless RESULT_VARIABLE status ERROR_VARIABLE err
+                OUTPUT_QUIET TIMEOUT 60)
+if(NOT status EQUAL 2 OR NOT err MATCHES "line 4: step 9 goes back before step 10\n$")
+  fail("a step going backwards: status ${status}, '${err}'")
+endif()
+
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} checks of the recorded games failed")
+endif()
