@@ -1,6 +1,6 @@
-// Composes sample street scenes from the committed pictures and writes them as PNG files, so the
-// art can be looked at in its place: every size class, the station by day and night, each skyline
-// layer, and every frame enlarged on the street and on black.
+// sprite_preview [ASSETS [OUT]]: composes sample street scenes from the committed pictures and
+// writes them as PNG files, so the art can be looked at in its place: every size class, the station
+// by day and night, each skyline layer, and every frame enlarged on the street and on black.
 #include <QImage>
 #include <QPainter>
 #include <cstdio>

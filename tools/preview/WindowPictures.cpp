@@ -1,5 +1,6 @@
 // window_pictures [FOLDER]: writes pictures of the main window with its panels open, the journey, the
-// About box and the help page as PNG files (to the current folder by default), to be looked at.
+// station with a train standing at noon and at night as the game loop runs it, the About box and the
+// help page as PNG files (to the current folder by default), to be looked at.
 #include <QAction>
 #include <QDir>
 #include <QImage>
@@ -7,10 +8,13 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <cstdio>
+#include <utility>
 
 #include "UiTestSupport.h"
+#include "main/GameLoop.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpWindow.h"
+#include "world/Platform.h"
 
 namespace {
 
@@ -64,6 +68,24 @@ int main(int argc, char** argv) {
     w.ShowCityName("Denver, Colorado -> Chicago, Illinois");
     w.ShowTransit("Denver, Colorado -> Chicago, Illinois", "10:04 AM", "Day 1");
     Save(w, "window_transit.png");
+
+    w.HideTransit();
+    w.SetStatusBarBlack(false);
+    w.ShowCityName("Denver, Colorado");
+
+    // The game loop at work in the window: a train standing at noon and late in the evening.
+    GameLoop loop(*ui.game, w);
+    QApplication::setActiveWindow(&w);
+    World& world = ui.game->world;
+    for (const auto& [clock, name] : {std::pair{12 * 3600 * 3.0, "window_station_noon.png"},
+                                      std::pair{(22 * 3600 + 30 * 60) * 3.0, "window_station_night.png"}}) {
+        SprHide(ui.game->sprites, kTrainSprite);
+        SprHide(ui.game->sprites, kMarkedTrainSprite);
+        ui.ShowStreet();
+        world.GameTime = clock - 1;
+        for (int tick = 0; tick < 200 && !TrainStandsAtPlatform(ui.game->sprites); ++tick) loop.tmrGameLoop_Timer(0);
+        Save(w, name);
+    }
 
     AboutDialog about(ui.messages, &w);
     Save(about, "about.png");
