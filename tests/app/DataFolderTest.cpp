@@ -30,17 +30,13 @@ protected:
     fs::path root_;
 };
 
-TEST_F(DataFolderTest, TheProgramsOwnFolderComesFirst) {
-    PutFiles("bin");
-    PutFiles("share/railquest");
-    EXPECT_EQ(Find().Folder, Dir("bin") + "/");
-}
-
-TEST_F(DataFolderTest, AnInstallKeepsThemInShareRailquest) {
+TEST_F(DataFolderTest, AnInstallKeepsThemInShareRailquestAndTheProgramsOwnFolderComesFirst) {
     PutFiles("share/railquest");
     const DataFolderSearch s = Find();
     EXPECT_EQ(s.Folder, Dir("share/railquest") + "/");
     EXPECT_EQ(s.Tried, (std::vector<std::string>{Dir("bin"), Dir("share/railquest")}));
+    PutFiles("bin");
+    EXPECT_EQ(Find().Folder, Dir("bin") + "/");
 }
 
 TEST_F(DataFolderTest, NoFilesNamesEveryFolderTriedOnOneLine) {

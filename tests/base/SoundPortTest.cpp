@@ -32,16 +32,7 @@ TEST(PlayEffect, PlaysTheTablesFileWithItsInterruptRule) {
     EXPECT_EQ(sound.played[4], std::make_pair(std::string("makefzzy.wav"), false));
 }
 
-TEST(PlayEffect, NumbersOutsideOneToTenAreSilent) {
-    RecordingSound sound;
-    EffectPlayer player{&sound};
-    player.PlayEffect(0);
-    player.PlayEffect(11);
-    player.PlayEffect(-3);
-    EXPECT_TRUE(sound.played.empty());
-}
-
-TEST(PlayEffect, SoundSwitchedOffOrSceneBuildingSilencesEverything) {
+TEST(PlayEffect, SoundSwitchedOffSceneBuildingOrANumberOutsideOneToTenIsSilent) {
     RecordingSound sound;
     EffectPlayer player{&sound};
     player.SoundOn = false;
@@ -51,6 +42,7 @@ TEST(PlayEffect, SoundSwitchedOffOrSceneBuildingSilencesEverything) {
     for (std::int16_t n = 1; n <= 10; ++n) player.PlayEffect(n);
     EXPECT_TRUE(sound.played.empty());
     player.SceneBuilding = false;
+    for (const int n : {0, 11, -3}) player.PlayEffect(static_cast<std::int16_t>(n));  // no such effect
     player.PlayEffect(kZapped);
     EXPECT_EQ(sound.played.size(), 1u);
 }

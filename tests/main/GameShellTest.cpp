@@ -1,4 +1,5 @@
-// Pause, the game-active test and "Skip To Next Train" with its conditions and arithmetic.
+// The one tick behind the splash window (pause, another window and minimizing hold the game:
+// GameLoopTest) and "Skip To Next Train" with its conditions and arithmetic.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -21,16 +22,6 @@ protected:
     std::unique_ptr<Game> game = std::make_unique<Game>();
 };
 
-TEST(IsGameActive, PauseAnotherWindowOrMinimizingHoldTheGame) {
-    Shell shell;
-    EXPECT_TRUE(IsGameActive(shell, {}));
-    shell.Paused = true;
-    EXPECT_FALSE(IsGameActive(shell, {}));
-    shell.Paused = false;
-    EXPECT_FALSE(IsGameActive(shell, {.Active = false, .Minimized = false}));
-    EXPECT_FALSE(IsGameActive(shell, {.Active = true, .Minimized = true}));
-}
-
 TEST(IsGameActive, TheOneTickBehindTheSplashAlwaysRuns) {
     Shell shell;
     shell.SplashUp = true;
@@ -39,14 +30,6 @@ TEST(IsGameActive, TheOneTickBehindTheSplashAlwaysRuns) {
     EXPECT_TRUE(IsGameActive(shell, {.Active = false, .Minimized = true}));
     shell.Stage = StartupStage::Ready;
     EXPECT_FALSE(IsGameActive(shell, {.Active = false, .Minimized = false}));
-}
-
-TEST(Pause, TogglesBackAndForth) {
-    Shell shell;
-    mnuPause_Click(shell);
-    EXPECT_TRUE(shell.Paused);
-    mnuPause_Click(shell);
-    EXPECT_FALSE(shell.Paused);
 }
 
 TEST_F(GameShellTest, SkipLandsOneUnitBeforeTheNextTrainWindow) {
@@ -62,22 +45,15 @@ TEST_F(GameShellTest, SkipLandsOneUnitBeforeTheNextTrainWindow) {
 
 TEST_F(GameShellTest, SkipDoesNothingWhileAFuzzyIsOnScreen) {
     Sprite& actor = game->sprites[kFirstActorSlot + 3];
-    actor.Shown = true;
     actor.CitizenNo = 55;
     game->world.crystals(55) = kFuzzed;
+    EXPECT_TRUE(NoFuzzyInScene(*game)) << "a hidden fuzzy actor does not count";
+    actor.Shown = true;
     EXPECT_FALSE(NoFuzzyInScene(*game));
     EXPECT_FALSE(mnuSkipToTrain_Click(*game));
     EXPECT_EQ(game->world.GameTime, 100);
     game->world.crystals(55) = 0;  // a citizen with nothing is no fuzzy
-    EXPECT_TRUE(NoFuzzyInScene(*game));
     EXPECT_TRUE(mnuSkipToTrain_Click(*game));
-}
-
-TEST_F(GameShellTest, AHiddenFuzzyActorDoesNotCount) {
-    Sprite& actor = game->sprites[kLastActorSlot];
-    actor.CitizenNo = 9;
-    game->world.crystals(9) = kFuzzed;
-    EXPECT_TRUE(NoFuzzyInScene(*game));
 }
 
 TEST_F(GameShellTest, SkipDoesNothingWithATrainInOffTheStationOrWithoutThePlayer) {

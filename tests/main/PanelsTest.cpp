@@ -129,6 +129,9 @@ TEST_F(PanelsTest, ScrollingStopsAtTheEndsOfTheRange) {
     EXPECT_EQ(p().Map.HscValue, p().Layout.HscMax);
     EXPECT_EQ(p().Map.VscValue, p().Layout.VscMax);
     EXPECT_GT(std::abs(CentreX() - 465), 32);  // the city lies off-centre at the range's end
+    SetZoomScroll(*g, 100, -999999);           // the bars, dragged, keep in range too
+    EXPECT_EQ(p().Map.HscValue, 0);
+    EXPECT_EQ(p().Map.VscValue, p().Layout.VscMax);
 }
 
 TEST_F(PanelsTest, TheArrowsClickShowsTheCityBelowWithoutAddingIt) {
@@ -161,12 +164,6 @@ TEST_F(PanelsTest, MarkerColoursPutThePlayersCityFirst) {
     EXPECT_FALSE(p().Map.UsaMarkers[10].Square);
     EXPECT_EQ(p().Map.UsaMarkers[8].Fill, 0x0000FF00u);
     EXPECT_TRUE(p().Map.ZoomMarkers.empty());
-}
-
-TEST_F(PanelsTest, SetZoomScrollKeepsTheBarsInRange) {
-    SetZoomScroll(*g, 100, -999999);
-    EXPECT_EQ(p().Map.HscValue, 0);
-    EXPECT_EQ(p().Map.VscValue, p().Layout.VscMax);
 }
 
 // ---- History ----
@@ -262,16 +259,14 @@ TEST_F(PanelsTest, RefreshShowsACapitalAgainOnlyWhileThePanelShowsIt) {
     EXPECT_EQ(p().Info.InfoText, "City 51: 0 Crystals");
 }
 
-TEST_F(PanelsTest, ArrivingInACapitalUnzoomsShowsAndAdds) {
+TEST_F(PanelsTest, ArrivingInACapitalUnzoomsShowsAndAddsAndItsCapitolOpensTheMap) {
     w().city(60).IsCapital = true;
     cmdZoom_Click(*g);
     ShowCapitalCity(*g, 60);
     EXPECT_FALSE(p().Map.Zoomed);
     EXPECT_EQ(CurrentHistoryCity(p().Hist), 60);
     EXPECT_EQ(p().Map.PointerLeft, w().city(60).MapX * 15);
-}
-
-TEST_F(PanelsTest, TheCapitolOpensTheMapOnTheCityUnderTheArrow) {
+    // The capitol opens the map on the city under the arrow.
     ShowCityInfo(*g, 61);
     DrawCityMarkers(*g);
     OpenMapAtCapitol(*g);
@@ -321,18 +316,10 @@ TEST_F(TicketTest, At100320TheNextFiveDeparturesStartWithSlotThree) {
     EXPECT_FALSE(Row(1).Marked);  // TrainType 0 shows no "*"
 }
 
-TEST_F(TicketTest, JustBeforeMidnightTheFirstDepartureIsMidnight) {
-    At(23, 58, 30);
-    FillTrainSchedule(*g, 70);
-    EXPECT_EQ(SlotsTopToBottom(), std::vector<int>({1, 2, 3, 4, 5}));  // base slot 5
-    EXPECT_EQ(Row(1).Time, "12:00:00 AM");
-    EXPECT_EQ(Row(2).Time, "12:02:00 AM");
-    EXPECT_EQ(Row(5).Time, "12:08:00 AM");
-}
-
-// At the very start of a window (an even minute to the second: midnight at start-up, an arrival after
-// a journey) the present window's train is listed last and the first row's train comes two minutes later.
-TEST_F(TicketTest, AtTheStartOfAWindowTheFirstRowIsTheNextWindowsTrain) {
+// The next five departures in order, wrapping round midnight. At the very start of a window (an even
+// minute to the second: midnight at start-up, an arrival after a journey) the present window's train is
+// listed last and the first row's train comes two minutes later.
+TEST_F(TicketTest, TheFirstRowIsTheNextWindowsTrainAlsoAtTheStartOfAWindow) {
     struct Case {
         double GameTime;
         int FirstSlot;
@@ -340,10 +327,11 @@ TEST_F(TicketTest, AtTheStartOfAWindowTheFirstRowIsTheNextWindowsTrain) {
         const char* LastTime;
     };
     const Case cases[] = {
-        {0, 2, "12:02:00 AM", "12:10:00 AM"},                          // midnight at start-up
-        {(13 * 3600 + 20 * 60) * 3.0, 2, "1:22:00 PM", "1:30:00 PM"},  // an arrival on an even minute
-        {(13 * 3600 + 21 * 60) * 3.0, 2, "1:22:00 PM", "1:30:00 PM"},  // a minute into the window
-        {-1, 1, "12:00:00 AM", "12:08:00 AM"},                         // just before a game's first tick
+        {0, 2, "12:02:00 AM", "12:10:00 AM"},                                 // midnight at start-up
+        {(13 * 3600 + 20 * 60) * 3.0, 2, "1:22:00 PM", "1:30:00 PM"},         // an arrival on an even minute
+        {(13 * 3600 + 21 * 60) * 3.0, 2, "1:22:00 PM", "1:30:00 PM"},         // a minute into the window
+        {-1, 1, "12:00:00 AM", "12:08:00 AM"},                                // just before a game's first tick
+        {(23 * 3600 + 58 * 60 + 30) * 3.0, 1, "12:00:00 AM", "12:08:00 AM"},  // slot 5's window, past midnight
     };
     for (const Case& c : cases) {
         w().GameTime = c.GameTime;
@@ -400,7 +388,8 @@ protected:
     const Sprite& Actor() const { return g->sprites[kFirstActorSlot]; }
 };
 
-TEST_F(PanelOkTest, TheTicketWindowsOkShowsThePlayerAndPushesActorsDown) {
+// The ticket window's OK pushes the actors on the player's spot down, the panel's OK to the right.
+TEST_F(PanelOkTest, TheOkButtonsShowThePlayerAndPushActorsAway) {
     SprShowAt(g->sprites, kFirstActorSlot, 305, 510);
     cmdExitTix_Click(*g);
     EXPECT_TRUE(Player().Shown);
@@ -408,9 +397,7 @@ TEST_F(PanelOkTest, TheTicketWindowsOkShowsThePlayerAndPushesActorsDown) {
     EXPECT_EQ(Player().Y, 500);
     EXPECT_EQ(Actor().X, 305);
     EXPECT_EQ(Actor().Y, 510 + Player().Height + 3);
-}
-
-TEST_F(PanelOkTest, TheInformationPanelsOkPushesActorsRight) {
+    SprHide(g->sprites, kPlayerSlot);
     SprShowAt(g->sprites, kFirstActorSlot, 305, 510);
     cmdExitInfo_Click(*g);
     EXPECT_TRUE(Player().Shown);

@@ -34,7 +34,7 @@ protected:
     std::string path;
 };
 
-TEST_F(SettingsTest, OnlyAnUpperCaseYAsksForTheJoystick) {
+TEST_F(SettingsTest, OnlyAnUpperCaseYAsksForTheJoystickWhateverTheNamesCase) {
     EXPECT_FALSE(ReadJoystickSetting(path));  // no file: keyboard mode
     const std::pair<const char*, bool> cases[] = {
         {"[Railquest]\nJoyStick=Y\n", true},
@@ -48,6 +48,7 @@ TEST_F(SettingsTest, OnlyAnUpperCaseYAsksForTheJoystick) {
         {"[Railquest]\nJoyStick=N\n", false},
         {"[Railquest]\nJoyStick=Yes\n", false},
         {"[Other]\nJoyStick=Y\n", false},
+        {"; comment\r\n[railquest]\r\n  joystick =  Y  \r\n", true},  // names ignore case, blanks around
     };
     for (const auto& [text, joystick] : cases) {
         Write(text);
@@ -55,18 +56,16 @@ TEST_F(SettingsTest, OnlyAnUpperCaseYAsksForTheJoystick) {
     }
 }
 
-TEST_F(SettingsTest, SectionAndKeyNamesIgnoreCaseAndBlanksAroundTheValue) {
-    Write("; comment\r\n[railquest]\r\n  joystick =  Y  \r\n");
-    EXPECT_TRUE(ReadJoystickSetting(path));
-}
-
-TEST_F(SettingsTest, SavingWritesTheModeAndReadsBack) {
+TEST_F(SettingsTest, SavingWritesTheModeAndReadsBackCreatingTheFolder) {
     ASSERT_TRUE(SaveSettings(true, path));
     EXPECT_EQ(Read(), "[Railquest]\nJoyStick=Y\n");
     EXPECT_TRUE(ReadJoystickSetting(path));
     ASSERT_TRUE(SaveSettings(false, path));
     EXPECT_EQ(Read(), "[Railquest]\nJoyStick=N\n");
     EXPECT_FALSE(ReadJoystickSetting(path));
+    const std::string nested = (dir / "a" / "b" / "railquest.ini").string();
+    ASSERT_TRUE(SaveSettings(true, nested));
+    EXPECT_TRUE(ReadJoystickSetting(nested));
 }
 
 TEST_F(SettingsTest, SavingKeepsOtherSectionsAndKeys) {
@@ -95,31 +94,19 @@ TEST_F(SettingsTest, SavingTwiceWritesWhatTheFirstSaveWrote) {
     }
 }
 
-TEST_F(SettingsTest, SavingCreatesTheFolder) {
-    const std::string nested = (dir / "a" / "b" / "railquest.ini").string();
-    ASSERT_TRUE(SaveSettings(false, nested));
-    EXPECT_EQ(GetProfileString(nested, "Railquest", "JoyStick", "?"), "N");
-}
-
-TEST_F(SettingsTest, AGarbageFileReadsAsKeyboardModeAndIsMendedBySaving) {
+// A garbage or oversized file reads as keyboard mode and is mended by saving (the oversized one is
+// replaced); a folder where the file should be cannot be replaced by a file, and saving says so.
+TEST_F(SettingsTest, BadFilesReadAsKeyboardModeAndAreMendedBySaving) {
     std::string junk(3000, '\0');
     for (std::size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>((i * 37) % 256);
-    Write(junk);
-    EXPECT_FALSE(ReadJoystickSetting(path));
-    ASSERT_TRUE(SaveSettings(true, path));
-    EXPECT_TRUE(ReadJoystickSetting(path));
-}
-
-TEST_F(SettingsTest, AnOversizedFileIsNotReadAndIsReplacedBySaving) {
-    Write("[Railquest]\nJoyStick=Y\n" + std::string(200000, 'x'));
-    EXPECT_FALSE(ReadJoystickSetting(path));
-    ASSERT_TRUE(SaveSettings(false, path));
-    EXPECT_EQ(Read(), "[Railquest]\nJoyStick=N\n");
-}
-
-TEST_F(SettingsTest, AnUnwritableLocationReportsFailure) {
+    for (const std::string& bad : {junk, "[Railquest]\nJoyStick=Y\n" + std::string(200000, 'x')}) {
+        Write(bad);
+        EXPECT_FALSE(ReadJoystickSetting(path));
+        ASSERT_TRUE(SaveSettings(true, path));
+        EXPECT_TRUE(ReadJoystickSetting(path));
+    }
+    EXPECT_EQ(Read(), "[Railquest]\nJoyStick=Y\n") << "the oversized file was replaced";
     std::filesystem::create_directories(dir / "blocked");
-    // A folder where the file should be cannot be replaced by a file.
     EXPECT_FALSE(SaveSettings(false, (dir / "blocked").string()));
 }
 

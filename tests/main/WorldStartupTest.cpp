@@ -1,14 +1,12 @@
 // The world at start-up over the whole city table: the fuzzbomb and start cities, the fuzz two hops
-// out, the player's crystals and train, the warmed-up pipelines, and one seed giving one world.
+// out, the player's crystals and train and the warmed-up pipelines.
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <vector>
 
 #include "WorldInvariants.h"
 #include "base/Index.h"
-#include "main/WorldJson.h"
 #include "world/CityDescription.h"
 #include "world/CityTable.h"
 #include "world/Trains.h"
@@ -97,49 +95,7 @@ TEST_P(WorldStartupTest, ThePlayerRidesTheFirstSlotOneTrainIntoTheStartCity) {
     }
 }
 
-TEST_P(WorldStartupTest, EveryCitizenIsInOnePlaceAndEveryRouteCarriesTrains) {
-    const Started s(GetParam());
-    const World& w = *s.w;
-    EXPECT_EQ(testkit::ExpectWorldIsWhole(w, "after start-up"), kNumCitizens);
-    EXPECT_EQ(w.LostRiders, 0);
-    int withRiders = 0;
-    for (std::int16_t c = 1; c <= kNumCities; ++c) {
-        for (std::int16_t sl = 1; sl <= kSlots; ++sl) {
-            for (int j = 1; j <= kStages; ++j) {
-                withRiders += RiderAt(w, c, sl, j, 1) != 0 ? 1 : 0;
-            }
-        }
-    }
-    EXPECT_GT(withRiders, 1000);  // trains are already under way everywhere
-}
-
 INSTANTIATE_TEST_SUITE_P(Seeds, WorldStartupTest, ::testing::Values(1u, 2u, 3u, 42u, 1234u, 987654321u));
-
-TEST(WorldStartup, OneSeedGivesOneWorld) {
-    auto dump = [](std::uint64_t seed) {
-        const Started s(seed);
-        std::ostringstream out;
-        WriteWorldJson(*s.w, seed, out);
-        return out.str();
-    };
-    EXPECT_EQ(dump(77), dump(77));
-    const std::string a = dump(77);
-    const std::string b = dump(78);
-    EXPECT_NE(a.substr(a.find(",\"fuzzbombCity\"")), b.substr(b.find(",\"fuzzbombCity\"")));
-}
-
-TEST(WorldStartup, PlacingTheFuzzbombAgainKeepsTheRules) {
-    Started s(5);
-    World& w = *s.w;
-    for (int again = 0; again < 5; ++again) {
-        // As a new game does, everybody is clean again before the fuzzbomb is placed anew.
-        for (int citizen = 1; citizen <= kNumCitizens; ++citizen) w.crystals(citizen) = 4;
-        PlaceFuzzbombAndStartCity(w);
-        EXPECT_TRUE(NoHubWithin(w, w.FuzzbombCity, 2));
-        EXPECT_EQ(CityDescription(w, w.FuzzbombCity), "Fuzzbomb City");
-        EXPECT_GT(Hops(w, w.CurCity)[At(w.FuzzbombCity)], 3);
-    }
-}
 
 }  // namespace
 }  // namespace rq

@@ -1,5 +1,6 @@
-// The audio voice on SDL's disk driver: which effects are heard when, and silence for missing or
-// damaged files and when there is no audio device at all.
+// The audio voice on SDL's disk driver: which effects are heard when (the Sound switch and scene
+// building silence them before the voice: SoundPortTest), and silence for missing or damaged files
+// and when there is no audio device at all.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,8 +32,6 @@ int Count(const std::vector<std::int16_t>& s, std::int16_t v) {
 
 struct Sequence {
     const char* what;
-    bool soundOn;
-    bool sceneBuilding;
     std::vector<std::int16_t> effects;
     int longHeard, giveWayHeard, cutInHeard;  // samples of each file in the output, or kCut
 };
@@ -55,7 +54,7 @@ TEST_P(VoiceSequence, PlaysWhatTheEffectRulesAllow) {
     ASSERT_EQ(voice.Rate(), 44100);
     ASSERT_EQ(voice.Format(), AUDIO_S16SYS);
     ASSERT_EQ(voice.Channels(), 1);
-    const EffectPlayer player{&voice, c.soundOn, c.sceneBuilding};
+    const EffectPlayer player{&voice};
     for (const std::int16_t number : c.effects) player.PlayEffect(number);
 
     const std::vector<std::int16_t> heard = test::PlayOut(voice, dir / "out.raw");
@@ -75,14 +74,10 @@ TEST_P(VoiceSequence, PlaysWhatTheEffectRulesAllow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Effects, VoiceSequence,
-    ::testing::Values(Sequence{"GiveWayWhenQuietPlays", true, false, {kPickCrystal}, 0, kShort, 0},
-                      Sequence{"GiveWayWhilePlayingIsDropped", true, false, {kWinGame, kPickCrystal}, kLong, 0, 0},
-                      Sequence{"InterruptCutsIn", true, false, {kWinGame, kTrain}, kCut, 0, kShort},
-                      Sequence{
-                          "PickUpSkippedTrainCutsIn", true, false, {kWinGame, kPickCrystal, kTrain}, kCut, 0, kShort},
-                      Sequence{"SoundMenuUnchecked", false, false, {kWinGame, kPickCrystal, kTrain}, 0, 0, 0},
-                      Sequence{"SceneBeingBuilt", true, true, {kPickCrystal, kTrain}, 0, 0, 0},
-                      Sequence{"NumbersZeroAndEleven", true, false, {0, 11, -1}, 0, 0, 0}),
+    ::testing::Values(Sequence{"GiveWayWhenQuietPlays", {kPickCrystal}, 0, kShort, 0},
+                      Sequence{"GiveWayWhilePlayingIsDropped", {kWinGame, kPickCrystal}, kLong, 0, 0},
+                      Sequence{"InterruptCutsIn", {kWinGame, kTrain}, kCut, 0, kShort},
+                      Sequence{"PickUpSkippedTrainCutsIn", {kWinGame, kPickCrystal, kTrain}, kCut, 0, kShort}),
     [](const ::testing::TestParamInfo<Sequence>& p) { return std::string(p.param.what); });
 
 // Every way a file can fail to load leaves its effect silent and the others playing.

@@ -38,23 +38,6 @@ TEST(Blit, EachRasterOperationCombinesSourceAndDestinationAsGdiDoes) {
     }
 }
 
-TEST(Blit, MaskThenImageDrawsASpriteOverItsBackground) {
-    // A 2 × 2 sprite: top-left pixel transparent (mask white, image black), the rest covered.
-    Surface mask(2, 2, 0);
-    mask.At(0, 0) = 0x00FFFFFFu;
-    Surface image(2, 2, 0x00123456u);
-    image.At(0, 0) = 0;
-    Surface back(4, 4, 0x00C0E0FFu);
-    Blit(back, 1, 1, 2, 2, mask, 0, 0, RasterOp::And);
-    Blit(back, 1, 1, 2, 2, image, 0, 0, RasterOp::Invert);
-    EXPECT_EQ(back.At(1, 1), 0x00C0E0FFu) << "background shows through";
-    EXPECT_EQ(back.At(2, 1), 0x00123456u);
-    EXPECT_EQ(back.At(1, 2), 0x00123456u);
-    EXPECT_EQ(back.At(2, 2), 0x00123456u);
-    EXPECT_EQ(back.At(0, 0), 0x00C0E0FFu);
-    EXPECT_EQ(back.At(3, 3), 0x00C0E0FFu);
-}
-
 TEST(BlitMasked, GivesThePixelsOfAnAndThenAnInvertBlitAtEveryEdge) {
     Surface mask = Numbered(7, 6, 0x00F0F0F0u);
     Surface image = Numbered(7, 6, 0x00030303u);
@@ -78,14 +61,6 @@ TEST(BlitMasked, GivesThePixelsOfAnAndThenAnInvertBlitAtEveryEdge) {
     Blit(b, 0, 0, 4, 4, small, 0, 0, RasterOp::And);
     Blit(b, 0, 0, 4, 4, image, 0, 0, RasterOp::Invert);
     EXPECT_EQ(a.Pixels, b.Pixels);
-}
-
-TEST(Blit, EraseOfASurfaceOntoItselfClearsItToBlack) {
-    Surface s = Numbered(5, 4);
-    Blit(s, 0, 0, 5, 4, s, 0, 0, RasterOp::Erase);
-    for (std::uint32_t p : s.Pixels) {
-        EXPECT_EQ(p, 0u);
-    }
 }
 
 // Wherever the block lands, a destination pixel changes exactly when it lies in the block and the

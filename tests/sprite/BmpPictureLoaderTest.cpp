@@ -55,13 +55,5 @@ TEST(DecodeBmp, RefusesDamagedFilesWithADescription) {
     }
 }
 
-TEST(BmpPictureLoader, AMissingFileIsNotFound) {
-    BmpPictureLoader loader;
-    Surface s;
-    std::string error;
-    EXPECT_FALSE(loader.Load("/nonexistent/railquest.bmp", s, error));
-    EXPECT_EQ(error, "File not found: /nonexistent/railquest.bmp");
-}
-
 }  // namespace
 }  // namespace rq

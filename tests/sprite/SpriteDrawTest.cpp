@@ -37,7 +37,7 @@ TEST(SprShowAt, AnUncreatedOrImpossibleSlotIsLeftAlone) {
     }
 }
 
-TEST(SprHideAndMove, HiddenSpritesKeepTheirPlaceAndBlockedOnesDoNotMove) {
+TEST(SprHideAndMove, HiddenSpritesKeepTheirPlaceBlockedOnesDoNotMoveAndMovesWrapAt16Bits) {
     auto e = MakeEngine();
     Make(*e, 109, 0, 3, true, 3);
     SprMoveBy(*e, 109, 5, 5);
@@ -55,42 +55,34 @@ TEST(SprHideAndMove, HiddenSpritesKeepTheirPlaceAndBlockedOnesDoNotMove) {
     EXPECT_EQ((*e)[109].X, 192);
     SprMoveBy(*e, 109, 8, 8);
     EXPECT_EQ((*e)[109].X, 192);
-}
-
-TEST(SprMoveBy, UsesSixteenBitArithmetic) {
-    auto e = MakeEngine();
-    Make(*e, 109, 0, 3, true, 3);
-    SprShowAt(*e, 109, 32760, 0);
+    SprShowAt(*e, 109, 32760, 0);  // 16-bit arithmetic
     SprMoveBy(*e, 109, 10, 0);
     EXPECT_EQ((*e)[109].X, -32766);
 }
 
-TEST(SprAnimate, CrystalsPlayOnceAndStopOnTheirLastFrame) {
+// Crystals (delay 1) play once and stop on their last frame; actors (delay 3) loop, changing every
+// third tick; hidden or still sprites keep their frame.
+TEST(SprAnimate, CrystalsPlayOnceActorsLoopAndHiddenOrStillSpritesKeepTheirFrame) {
     auto e = MakeEngine();
     Make(*e, 50, 12, 17, true, 1);
-    SprShowAt(*e, 50, 10, 10);
-    std::vector<int> frames;
-    for (int tick = 0; tick < 10; ++tick) {
-        SprAnimate(*e);
-        frames.push_back((*e)[50].Frame);
-    }
-    EXPECT_EQ(frames, (std::vector<int>{13, 14, 15, 16, 17, 17, 17, 17, 17, 17}));
-    EXPECT_FALSE((*e)[50].Animating);
-    EXPECT_EQ((*e)[50].SrcX, 30 * 17);
-}
-
-TEST(SprAnimate, ActorsLoopChangingEveryThirdTick) {
-    auto e = MakeEngine();
     Make(*e, 110, 8, 11, true, 3);
-    SprShowAt(*e, 110, 10, 10);
-    std::vector<int> frames;
+    Make(*e, 112, 8, 11, true, 1);
+    Make(*e, 105, 22, 25, false, 1);
+    for (const int slot : {50, 110, 105}) SprShowAt(*e, slot, 10, 10);
+    std::vector<int> crystal, actor;
     for (int tick = 0; tick < 15; ++tick) {
         SprAnimate(*e);
-        frames.push_back((*e)[110].Frame);
+        crystal.push_back((*e)[50].Frame);
+        actor.push_back((*e)[110].Frame);
     }
-    EXPECT_EQ(frames, (std::vector<int>{8, 8, 9, 9, 9, 10, 10, 10, 11, 11, 11, 8, 8, 8, 9}));
+    EXPECT_EQ(crystal, (std::vector<int>{13, 14, 15, 16, 17, 17, 17, 17, 17, 17, 17, 17, 17, 17, 17}));
+    EXPECT_FALSE((*e)[50].Animating);
+    EXPECT_EQ((*e)[50].SrcX, 30 * 17);
+    EXPECT_EQ(actor, (std::vector<int>{8, 8, 9, 9, 9, 10, 10, 10, 11, 11, 11, 8, 8, 8, 9}));
     EXPECT_TRUE((*e)[110].Animating);
     EXPECT_EQ((*e)[110].SrcX, 30 * 9);
+    EXPECT_EQ((*e)[112].Frame, 8);
+    EXPECT_EQ((*e)[105].Frame, 22);
 }
 
 TEST(SprAnimate, AFrameBeyondTheLookWrapsToItsFirstFrame) {
@@ -108,18 +100,6 @@ TEST(SprAnimate, AFrameBeyondTheLookWrapsToItsFirstFrame) {
     EXPECT_EQ(s.SrcX, 120);
 }
 
-TEST(SprAnimate, HiddenOrStillSpritesKeepTheirFrame) {
-    auto e = MakeEngine();
-    Make(*e, 112, 8, 11, true, 1);
-    Make(*e, 105, 22, 25, false, 1);
-    SprShowAt(*e, 105, 0, 0);
-    for (int tick = 0; tick < 4; ++tick) {
-        SprAnimate(*e);
-    }
-    EXPECT_EQ((*e)[112].Frame, 8);
-    EXPECT_EQ((*e)[105].Frame, 22);
-}
-
 class Collision : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -133,26 +113,21 @@ protected:
     std::unique_ptr<SpriteEngine> e;
 };
 
-TEST_F(Collision, ASpriteNeverCollidesWithItself) {
-    SprShowAt(*e, 110, 100, 100);
-    EXPECT_FALSE(iSprCollide(*e, 110, 110));
-}
-
-TEST_F(Collision, BoxesSharingOnlyAnEdgeCollide) {
-    SprShowAt(*e, 110, 100, 100);
-    SprShowAt(*e, 111, 120, 100);  // 110's Left + Width = 111's Left
-    EXPECT_TRUE(iSprCollide(*e, 110, 111));
-    EXPECT_TRUE(iSprCollide(*e, 111, 110));
-    SprShowAt(*e, 111, 121, 100);
-    EXPECT_FALSE(iSprCollide(*e, 110, 111));
-    SprShowAt(*e, 111, 100, 130);  // bottom edge on top edge
-    EXPECT_TRUE(iSprCollide(*e, 110, 111));
-    SprShowAt(*e, 111, 100, 131);
-    EXPECT_FALSE(iSprCollide(*e, 110, 111));
-    SprShowAt(*e, 111, 79, 69);  // 111's bottom-right corner one short of 110's top-left
-    EXPECT_FALSE(iSprCollide(*e, 110, 111));
-    SprShowAt(*e, 111, 80, 70);  // corners touch
-    EXPECT_TRUE(iSprCollide(*e, 110, 111));
+TEST_F(Collision, BoxesSharingOnlyAnEdgeOrACornerCollide) {
+    SprShowAt(*e, 110, 100, 100);  // 20 × 30
+    const struct {
+        std::int16_t x, y;
+        bool hit;
+    } cases[] = {
+        {120, 100, true}, {121, 100, false},  // 111's left edge on 110's right edge, or one past it
+        {100, 130, true}, {100, 131, false},  // bottom edge on top edge
+        {80, 70, true},   {79, 69, false},    // corners touch, or one short
+    };
+    for (const auto& c : cases) {
+        SprShowAt(*e, 111, c.x, c.y);
+        EXPECT_EQ(iSprCollide(*e, 110, 111), c.hit) << c.x << "," << c.y;
+        EXPECT_EQ(iSprCollide(*e, 111, 110), c.hit) << c.x << "," << c.y;
+    }
 }
 
 TEST_F(Collision, TheTestLooksOneMoveAhead) {
@@ -181,9 +156,10 @@ TEST_F(Collision, ABlockedSpriteIsTestedWhereItStandsAndKeepsItsVelocity) {
     EXPECT_TRUE(iSprCollide(*e, 110, 111));
 }
 
-TEST_F(Collision, HiddenSpritesNeverCollide) {
+TEST_F(Collision, HiddenSpritesAndASpriteWithItselfNeverCollide) {
     SprShowAt(*e, 110, 100, 100);
     SprShowAt(*e, 111, 100, 100);
+    EXPECT_FALSE(iSprCollide(*e, 110, 110));
     SprHide(*e, 111);
     EXPECT_FALSE(iSprCollide(*e, 110, 111));
     EXPECT_FALSE(iSprCollide(*e, 111, 110));

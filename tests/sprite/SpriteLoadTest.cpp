@@ -1,4 +1,5 @@
-// Loading the sheets, plain pictures and the frame file: good files, damaged files, their messages.
+// Loading the frame file and the sheets: good and damaged files and their messages (a missing file's
+// message for every file the game loads: StartupTest).
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -90,45 +91,39 @@ TEST(FrameFileText, JunkNumbersAndAbsurdCountsAreRefused) {
     }
 }
 
-TEST_F(FrameFile, FewerRecordsThanAnnouncedIsAReadError) {
-    EXPECT_FALSE(Load("29\n0,0,20,30\n20,0,20,30\n"));
-    ExpectUnchanged();
-    ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0].rfind(kGfxHeading, 0), 0u) << messages.Shown[0];
-    EXPECT_NE(messages.Shown[0].find("Input past end of file"), std::string::npos);
-    EXPECT_NE(messages.Shown[0].find("frame 2 of 29"), std::string::npos);
-}
-
-TEST_F(FrameFile, AnEmptyFileIsAReadError) {
-    EXPECT_FALSE(Load(""));
-    ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_NE(messages.Shown[0].find("Input past end of file"), std::string::npos);
-}
-
-// Without frames 0 to 28 some sprite slot would take the all-zero closing entry as a 0 × 0 look.
-TEST_F(FrameFile, FewerFramesThanTheSlotsUseAreRefused) {
-    for (int n : {0, 1, 28}) {
-        messages.Shown.clear();
+// Every refused file leaves the frame table as it was and shows one message, under the loader's
+// heading, that says what is wrong. Without frames 0 to 28 some sprite slot would take the all-zero
+// closing entry as a 0 × 0 look.
+TEST_F(FrameFile, DamagedFilesAreRefusedWithOneMessageSayingWhy) {
+    auto frames = [](int n) {
         std::string text = std::to_string(n) + "\n";
         for (int i = 0; i < n; ++i) text += "0,0,1,1\n";
-        EXPECT_FALSE(Load(text)) << n;
+        return text;
+    };
+    const std::string needs = " frames; the game needs frames 0 to 28";
+    const std::pair<std::string, std::string> cases[] = {
+        {"29\n0,0,20,30\n20,0,20,30\n", "Input past end of file (frame 2 of 29 is missing)"},
+        {"", "Input past end of file"},
+        {frames(0), "railquest.dat holds 0" + needs},
+        {frames(1), "railquest.dat holds 1" + needs},
+        {frames(28), "railquest.dat holds 28" + needs},
+        {Needed("81,0,20,30", 1), "lies outside the sprite sheet"},
+        {Needed("0,21,20,30", 1), "lies outside the sprite sheet"},
+        {Needed("-1,0,20,30", 1), "lies outside the sprite sheet"},
+        {Needed("0,-5,20,30", 1), "lies outside the sprite sheet"},
+        {Needed("32767,32767,32767,32767", 1), "lies outside the sprite sheet"},
+        {Needed("0,0,0,30", 1), "has no width or height"},
+        {Needed("0,0,20,-30", 1), "has no width or height"},
+    };
+    for (const auto& [text, why] : cases) {
+        messages.Shown.clear();
+        EXPECT_FALSE(Load(text)) << text;
         ExpectUnchanged();
-        ASSERT_EQ(messages.Shown.size(), 1u);
-        EXPECT_EQ(messages.Shown[0],
-                  kGfxHeading + "railquest.dat holds " + std::to_string(n) + " frames; the game needs frames 0 to 28");
+        ASSERT_EQ(messages.Shown.size(), 1u) << text;
+        EXPECT_EQ(messages.Shown[0].rfind(kGfxHeading, 0), 0u) << messages.Shown[0];
+        EXPECT_NE(messages.Shown[0].find(why), std::string::npos) << messages.Shown[0];
     }
     EXPECT_TRUE(Load(Needed("", 0)));
-}
-
-TEST_F(FrameFile, FramesOffTheSheetOrWithoutSizeAreRefused) {
-    for (const char* record : {"81,0,20,30", "0,21,20,30", "-1,0,20,30", "0,-5,20,30", "0,0,0,30", "0,0,20,-30",
-                               "32767,32767,32767,32767"}) {
-        messages.Shown.clear();
-        EXPECT_FALSE(Load(Needed(record, 1))) << record;
-        ExpectUnchanged();
-        ASSERT_EQ(messages.Shown.size(), 1u);
-        EXPECT_EQ(messages.Shown[0].rfind(kGfxHeading, 0), 0u);
-    }
     EXPECT_TRUE(Load(Needed("80,20,20,30", 1))) << "a frame in the bottom-right corner is on the sheet";
 }
 
@@ -139,42 +134,11 @@ TEST_F(FrameFile, FramesNeedTheSheetsLoadedFirst) {
     ExpectUnchanged();
 }
 
-TEST_F(FrameFile, AMissingFileIsReportedByName) {
-    EXPECT_FALSE(iSprLoadGfx(*e, dir.string(), "nothere.dat", messages));
-    ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0], kGfxHeading + "File not found: " + (dir / "nothere.dat").string());
-}
-
 TEST(ProgramFile, JoinsTheFolderAndTheName) {
     EXPECT_EQ(ProgramFile("/opt/rq/", "usa.bmp"), "/opt/rq/usa.bmp");
     EXPECT_EQ(ProgramFile("/opt/rq", "usa.bmp"), "/opt/rq/usa.bmp");
     EXPECT_EQ(ProgramFile("C:\\rq\\", "usa.bmp"), "C:\\rq\\usa.bmp");
     EXPECT_EQ(ProgramFile("", "usa.bmp"), "usa.bmp");
-}
-
-TEST(SheetLoaders, LoadBothSheetsFromTheProgramFolder) {
-    SpriteEngine e;
-    FakePictures pictures;
-    RecordingMessages messages;
-    pictures.Pictures["/game/railquest.bmp"] = Surface(40, 30, 0x00123456u);
-    pictures.Pictures["/game/masks.bmp"] = Surface(40, 30, 0x00FFFFFFu);
-    EXPECT_TRUE(iSprLoadSheet(e, "/game/", "railquest.bmp", pictures, messages));
-    EXPECT_TRUE(iSprLoadMask(e, "/game/", "masks.bmp", pictures, messages));
-    EXPECT_EQ(e.Sheet.At(5, 5), 0x00123456u);
-    EXPECT_EQ(e.Mask.Width, 40);
-    EXPECT_TRUE(messages.Shown.empty());
-}
-
-TEST(SheetLoaders, AMissingPictureShowsTheGfxMessage) {
-    SpriteEngine e;
-    FakePictures pictures;
-    RecordingMessages messages;
-    EXPECT_FALSE(iSprLoadSheet(e, "/game/", "railquest.bmp", pictures, messages));
-    EXPECT_FALSE(iSprLoadMask(e, "/game/", "masks.bmp", pictures, messages));
-    ASSERT_EQ(messages.Shown.size(), 2u);
-    EXPECT_EQ(messages.Shown[0], kGfxHeading + "File not found: /game/railquest.bmp");
-    EXPECT_EQ(messages.Shown[1], kGfxHeading + "File not found: /game/masks.bmp");
-    EXPECT_FALSE(e.Sheet.Exists());
 }
 
 TEST(SheetLoaders, SheetAndMaskOfDifferentSizesAreRefused) {
@@ -195,20 +159,6 @@ TEST(SheetLoaders, SheetAndMaskOfDifferentSizesAreRefused) {
     ASSERT_TRUE(iSprLoadMask(f, "/g", "masks.bmp", pictures, messages));
     EXPECT_FALSE(iSprLoadSheet(f, "/g", "railquest.bmp", pictures, messages));
     EXPECT_FALSE(f.Sheet.Exists());
-}
-
-TEST(PlainPictures, LoadIntoTheSurfaceGivenOrShowTheBmpMessage) {
-    SpriteEngine e;
-    FakePictures pictures;
-    RecordingMessages messages;
-    const PictureBounds any{1, 1, 1000, 1000};
-    pictures.Pictures["/g/tracks.bmp"] = Surface(32, 10, 0x00808080u);
-    EXPECT_TRUE(iSprLoadBMP(e.Track, "/g", "tracks.bmp", any, pictures, messages));
-    EXPECT_EQ(e.Track.Width, 32);
-    EXPECT_FALSE(iSprLoadBMP(e.Map, "/g", "usa.bmp", any, pictures, messages));
-    ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0], "The following error occurred in iSprLoadBMP():\nFile not found: /g/usa.bmp");
-    EXPECT_FALSE(e.Map.Exists());
 }
 
 }  // namespace

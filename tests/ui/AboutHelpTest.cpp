@@ -59,15 +59,13 @@ TEST(AboutTest, SystemInfoStartsTheFoundProgramOrSaysItIsUnavailable) {
         started.push_back(p);
         return true;
     };
-    about.Keys = MemoryKeyStore{};
-    QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
-    EXPECT_TRUE(started.empty());
-    EXPECT_EQ(messages.Shown, std::vector<std::string>({"System Information Is Unavailable At This Time"}));
-
+    // The rule itself is StartSysInfo's (SysInfoTest); the button hands it the dialog's store and starter.
     about.Keys = SystemKeyStore("/usr/bin", [](const std::string& f) { return f == "/usr/bin/hardinfo"; });
     QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
     EXPECT_EQ(started, std::vector<std::string>({"/usr/bin/hardinfo"}));
-    EXPECT_EQ(messages.Shown.size(), 1u);
+    about.Keys = MemoryKeyStore{};
+    QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
+    EXPECT_EQ(messages.Shown, std::vector<std::string>({"System Information Is Unavailable At This Time"}));
 }
 
 TEST(AboutTest, TheMainWindowWaitsWhileAboutIsOpenAndOkReturnsToIt) {

@@ -1,15 +1,11 @@
 // The game's picture loader (QImage) against the headless reader: every damaged or cut-short file
-// refused by both, every file they accept read to the same pixels, and the splash picture's own rule.
+// refused by both, every file they accept read to the same pixels.
 #include <gtest/gtest.h>
-
-#include <QTest>
-#include <filesystem>
 
 #include "UiTestSupport.h"
 #include "sprite/BmpPictureLoader.h"
 #include "support/BmpBytes.h"
 #include "ui/GameView.h"
-#include "ui/SplashWindow.h"
 
 namespace rq {
 namespace {
@@ -71,27 +67,6 @@ TEST(QtPictureLoader, AgreesWithTheHeadlessReaderOnEveryFlippedHeaderBit) {
         }
     }
     EXPECT_GT(refused, 100) << "most flips in the headers damage the picture";
-}
-
-TEST(SplashPicture, ACutShortPictureIsReportedAndTheGameCanStillStart) {
-    test::App();
-    const auto dir = std::filesystem::temp_directory_path() / "railquest-splash-cut";
-    std::filesystem::create_directories(dir);
-    const std::vector<std::uint8_t> b = test::FileBytes(test::AssetsDir() + "splash.bmp");
-    std::ofstream(dir / "splash.bmp", std::ios::binary).write(reinterpret_cast<const char*>(b.data()), 60000);
-    Shell shell;
-    shell.AppPath = dir.string() + "/";
-    shell.Stage = StartupStage::Ready;
-    test::ScriptedMessages messages;
-    SplashWindow splash(shell, messages);
-    int starts = 0;
-    splash.onStart = [&starts] { ++starts; };
-    EXPECT_EQ(messages.Shown,
-              std::vector<std::string>{"The following error occurred in frmSplsh_load():\nInvalid picture: " +
-                                       (dir / "splash.bmp").string() + " (the file ends before its picture does)"});
-    QTest::mouseClick(&splash, Qt::LeftButton);
-    EXPECT_EQ(starts, 1);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
-// The splash window: its picture, the ready handshake, and a click or any key to begin.
+// The splash window: its picture (a bad one reported), the ready handshake, and a click or any key
+// to begin.
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 
 #include "UiTestSupport.h"
+#include "support/BmpBytes.h"
 #include "ui/SplashWindow.h"
 
 namespace rq {
@@ -40,7 +43,9 @@ TEST_F(SplashWindowTest, IsTheTitlePictureAtItsSize) {
     EXPECT_NE(shot.pixel(320, 100), shot.pixel(20, 470)) << "the picture is drawn";
 }
 
-TEST_F(SplashWindowTest, AClickOrKeyBeforeTheGameIsReadyDoesNothing) {
+// Before the game is ready a click or a key does nothing; once it is, the ready timer stops itself,
+// the prompt shows and any key or click begins.
+TEST_F(SplashWindowTest, OnceReadyThePromptShowsAndAnyKeyOrClickBegins) {
     auto splash = Make();
     splash->show();
     splash->EnableReadyTimer();
@@ -50,32 +55,32 @@ TEST_F(SplashWindowTest, AClickOrKeyBeforeTheGameIsReadyDoesNothing) {
     QTest::keyClick(splash.get(), Qt::Key_Space);
     EXPECT_EQ(starts, 0);
     EXPECT_TRUE(splash->tmrCheckReady->isActive());
-}
-
-TEST_F(SplashWindowTest, OnceReadyThePromptShowsAndAnyKeyOrClickBegins) {
-    auto splash = Make();
-    splash->show();
-    splash->EnableReadyTimer();
     shell.Stage = StartupStage::Ready;
     QTest::qWait(40);
     EXPECT_FALSE(splash->picLblContain->isHidden());
-    EXPECT_FALSE(splash->tmrCheckReady->isActive()) << "the ready timer stops itself";
+    EXPECT_FALSE(splash->tmrCheckReady->isActive());
     QTest::keyClick(splash.get(), Qt::Key_Escape);
     EXPECT_EQ(starts, 1);
     QTest::mouseClick(splash.get(), Qt::LeftButton);
     EXPECT_EQ(starts, 2);
 }
 
-TEST_F(SplashWindowTest, AMissingPictureIsReportedAndTheWindowStaysUsable) {
-    const auto dir = std::filesystem::temp_directory_path() / "railquest-splash-empty";
+TEST_F(SplashWindowTest, AMissingOrCutShortPictureIsReportedAndTheGameCanStillStart) {
+    const auto dir = std::filesystem::temp_directory_path() / "railquest-splash-bad";
     std::filesystem::create_directories(dir);
     shell.AppPath = dir.string() + "/";
-    auto splash = Make();
-    ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0].rfind("The following error occurred in frmSplsh_load():\n", 0), 0u);
     shell.Stage = StartupStage::Ready;
-    QTest::mouseClick(splash.get(), Qt::LeftButton);
-    EXPECT_EQ(starts, 1) << "the game can still be started";
+    const std::vector<std::uint8_t> b = test::FileBytes(test::AssetsDir() + "splash.bmp");
+    for (const char* why : {"File not found", "(the file ends before its picture does)"}) {
+        messages.Shown.clear();
+        auto splash = Make();
+        ASSERT_EQ(messages.Shown.size(), 1u);
+        EXPECT_EQ(messages.Shown[0].rfind("The following error occurred in frmSplsh_load():\n", 0), 0u);
+        EXPECT_NE(messages.Shown[0].find(why), std::string::npos) << messages.Shown[0];
+        QTest::mouseClick(splash.get(), Qt::LeftButton);
+        std::ofstream(dir / "splash.bmp", std::ios::binary).write(reinterpret_cast<const char*>(b.data()), 60000);
+    }
+    EXPECT_EQ(starts, 2);
     std::filesystem::remove_all(dir);
 }
 

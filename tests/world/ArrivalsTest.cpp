@@ -7,20 +7,17 @@
 #include "WorldTestKit.h"
 #include "world/Arrivals.h"
 #include "world/CityDescription.h"
-#include "world/Journey.h"
 #include "world/Trains.h"
 
 namespace rq {
 namespace {
 
+using testkit::Draw;
 using testkit::kActorHeight;
 using testkit::kActorWidth;
 using testkit::TestWorld;
 using V = std::vector<std::int16_t>;
 
-double Draw(int i, int n) {
-    return (i + 0.5) / n;
-}
 // A draw left over at the end of a script shows that no extra draw was made.
 constexpr double kSentinel = 0.999;
 
@@ -93,13 +90,6 @@ TEST_F(ArrivalsTest, AFullOnwardQueueLosesTheRider) {
     EXPECT_EQ(W().LostRiders, 1);              // riders[4] found no place
     AdvanceRiders(W(), 1, 2);
     EXPECT_TRUE(Stage(1, 2, kStages).empty());
-}
-
-TEST_F(ArrivalsTest, AnEmptyTrainChangesNothingAndLeavesSoundOn) {
-    AddCitizens(2, {4});
-    Arrive();
-    EXPECT_EQ(W().city(2).NumCitizens, 1);
-    EXPECT_FALSE(fx.SceneBuilding);
 }
 
 TEST_F(ArrivalsTest, WhileThePlayerSitsInSeatOneNobodyGetsOff) {
@@ -175,21 +165,6 @@ TEST_F(ArrivalsTest, OneCrystalLeftStopsTheChain) {
     EXPECT_EQ(W().Rng.ScriptedLeft(), 1u);
 }
 
-TEST_F(ArrivalsTest, DescriptionWordsAgreeWithTheDescription) {
-    W().FuzzbombCity = 7;
-    Random pick(99);
-    for (std::int16_t c = 1; c <= 20; ++c) {
-        const int n = pick.Below(6);
-        for (int i = 0; i < n; ++i) {
-            AddCitizens(c, {static_cast<std::int16_t>(pick.Below(4) - 1)});
-        }
-        const std::string desc = CityDescription(W(), c);
-        const DescriptionWords words = DescribeWords(W(), c);
-        EXPECT_EQ(words.CrystalWord, desc.find("Crystal") != std::string::npos) << desc;
-        EXPECT_EQ(words.PluralCrystals, desc.find("Crystals") != std::string::npos) << desc;
-    }
-}
-
 // The player's city: the street is built, its actors stand away from the platform.
 class PlatformTest : public ArrivalsTest {
 protected:
@@ -214,25 +189,21 @@ TEST_F(PlatformTest, NewcomersLineUpLeftAndRightOfThePlatformCentre) {
     W().Rng.Script({Draw(0, 4), Draw(1, 3), Draw(3, 4), Draw(0, 3), Draw(2, 4), Draw(2, 3)});
     Arrive();
     EXPECT_EQ(CitizensOf(2), (V{home[0], home[1], riders[0], riders[1], riders[2]}));
-    const Sprite& a = Spr()[112];
-    const Sprite& b = Spr()[113];
-    const Sprite& c = Spr()[114];
-    EXPECT_EQ(a.CitizenNo, riders[0]);
+    EXPECT_EQ(Spr()[112].CitizenNo, riders[0]);
     // 960 − 10 ∓ 20 × 1.2 × n / 2: 938, 974, 914.
-    EXPECT_TRUE(a.Shown && b.Shown && c.Shown);
-    EXPECT_EQ(a.X, 938);
-    EXPECT_EQ(b.X, 974);
-    EXPECT_EQ(c.X, 914);
-    EXPECT_EQ(a.Y, kPlatformY);
-    EXPECT_EQ(a.Frame, 8);
-    EXPECT_EQ(a.VX, 0);
-    EXPECT_EQ(a.VY, 7);
-    EXPECT_EQ(b.Frame, 11);
-    EXPECT_EQ(b.VX, -5);
-    EXPECT_EQ(b.VY, 5);
-    EXPECT_EQ(c.Frame, 10);
-    EXPECT_EQ(c.VX, 5);
-    EXPECT_EQ(c.VY, 5);
+    const struct {
+        int slot;
+        std::int16_t x, frame, vx, vy;
+    } newcomers[] = {{112, 938, 8, 0, 7}, {113, 974, 11, -5, 5}, {114, 914, 10, 5, 5}};
+    for (const auto& n : newcomers) {
+        const Sprite& s = Spr()[n.slot];
+        EXPECT_TRUE(s.Shown) << n.slot;
+        EXPECT_EQ(s.X, n.x) << n.slot;
+        EXPECT_EQ(s.Y, kPlatformY) << n.slot;
+        EXPECT_EQ(s.Frame, n.frame) << n.slot;
+        EXPECT_EQ(s.VX, n.vx) << n.slot;
+        EXPECT_EQ(s.VY, n.vy) << n.slot;
+    }
     // The actors already in the street stay where they were.
     EXPECT_EQ(Spr()[110].Y, 600);
     EXPECT_EQ(Spr()[111].X, 800);
@@ -317,42 +288,6 @@ TEST_F(PlatformTest, AShownPlayerIsLeftWhereItIs) {
     Arrive();
     EXPECT_EQ(Spr()[kPlayerSlot].X, 700);
     EXPECT_EQ(Spr()[kPlayerSlot].Y, 900);
-}
-
-// One whole stop of the network on a ring 1 → 2 → 3 → 1 (slot 2), with the player in city 3:
-// arrivals everywhere, advances everywhere, then departures everywhere but the player's city.
-TEST_F(ArrivalsTest, AWholeStopOnASmallRing) {
-    Link(2, 2, 3);
-    Link(3, 2, 1);
-    const V c1 = AddCitizens(1, {4, 4, 4, 4, 4, 4});
-    AddCitizens(2, {-1, -1});
-    AddCitizens(3, {4, 4, 4, 4, 4, 4});
-    W().CurCity = 3;
-    const V toTwo = NewRiders({4, 4, 4, 4});  // seats 1..3 get off in fuzzed city 2, seat 4 travels on
-    const V toThree = NewRiders({4});
-    const V midway = NewRiders({4});
-    Seat(1, 2, kStages, toTwo);
-    Seat(2, 2, kStages, toThree);
-    Seat(3, 2, 5, midway);
-    // Draws: the newcomer in the player's city gets a frame and a walk; then city 1's departure
-    // sends one (draw 19, 6 citizens to a size-3 city) and picks its first; city 2 sends none.
-    W().Rng.Script({Draw(0, 4), Draw(1, 3), Draw(19, 20), Draw(0, 6), Draw(0, 20), kSentinel});
-    ArrivalPass(W(), Spr(), fx, 2);
-    DeparturePass(W(), 2);
-
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(W().crystals(toTwo[static_cast<std::size_t>(i)]), kFuzzed);
-    EXPECT_EQ(W().city(2).NumCitizens, 5);
-    EXPECT_EQ(W().crystals(toTwo[3]), 4);
-    // City 2 departed with the onward rider in seat 1; city 1 with its random citizen.
-    EXPECT_EQ(Stage(2, 2, 1), (V{toTwo[3]}));
-    EXPECT_EQ(Stage(1, 2, 1), (V{c1[0]}));
-    // The player's city joined the newcomer but did not depart.
-    EXPECT_EQ(CitizensOf(3).back(), toThree[0]);
-    EXPECT_TRUE(Stage(3, 2, 1).empty());
-    EXPECT_EQ(Stage(3, 2, 6), midway);
-    for (std::int16_t c = 1; c <= 3; ++c) EXPECT_TRUE(Stage(c, 2, kStages).empty());
-    EXPECT_EQ(W().Rng.ScriptedLeft(), 1u);
-    EXPECT_EQ(W().city(3).NumCitizens, 7);
 }
 
 }  // namespace

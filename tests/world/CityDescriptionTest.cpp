@@ -1,7 +1,9 @@
-// CityDescription: the fuzzbomb, empty and fuzzed cities, and the singular and plural crystal texts.
+// CityDescription: the fuzzbomb, empty and fuzzed cities, and the singular and plural crystal texts,
+// and the description's words as the rules read them.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "world/CityDescription.h"
@@ -36,6 +38,13 @@ TEST(CityDescription, NamesTheFuzzbombFuzzAndTheCrystalsOfTheCleanCitizens) {
         }
         w->FuzzbombCity = c.fuzzbomb ? 5 : 0;
         EXPECT_EQ(CityDescription(*w, 5), c.text) << c.crystals.size() << " citizens";
+        // The words the fuzz's walks and arrivals read agree with the text.
+        const std::string text = c.text;
+        const DescriptionWords words = DescribeWords(*w, 5);
+        EXPECT_EQ(words.CrystalWord, text.find("Crystal") != std::string::npos) << text;
+        EXPECT_EQ(words.PluralCrystals, text.find("Crystals") != std::string::npos) << text;
+        EXPECT_EQ(words.FuzzedCity, text == "Fuzzed City");
+        EXPECT_EQ(words.FuzzbombCity, text == "Fuzzbomb City");
     }
 }
 

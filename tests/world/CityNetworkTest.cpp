@@ -1,12 +1,12 @@
 // The whole city table and rail network as BuildCityTable and BuildRailLinks leave them: names,
 // capitals, the given rows, size and scenery counts, map positions, the links' rules and whether
-// start-up can always place the fuzzbomb and the player.
+// start-up can always place the fuzzbomb and the player. (tools/citygen checks that each position
+// lies in its own state on the map picture and that links join near neighbours.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <set>
@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "base/Index.h"
-#include "sprite/BmpPictureLoader.h"
 #include "world/CityTable.h"
 
 namespace rq {
@@ -123,19 +122,25 @@ TEST_F(CityNetworkTest, NamesAreUniqueCityCommaStateAndEveryStateHasOneCapital) 
     EXPECT_TRUE(C(0).Name.empty()) << "entry 0 is never a city";
 }
 
-TEST_F(CityNetworkTest, TheGivenRowsAreExactlyAsGiven) {
+// The given rows hold every marked link: no other slot of the table is marked.
+TEST_F(CityNetworkTest, TheGivenRowsAreExactlyAsGivenAndNoOtherSlotIsMarked) {
+    std::set<int> given;
     for (const GivenRow& row : kGivenRows) {
         const City& c = C(row.No);
         SCOPED_TRACE(c.Name);
+        given.insert(row.No);
         EXPECT_EQ(c.Size, row.Size);
         EXPECT_EQ(c.Scenery, row.Scenery);
         EXPECT_EQ(c.MapX, row.MapX);
         EXPECT_EQ(c.MapY, row.MapY);
         for (int s = 1; s <= kSlots; ++s) {
-            const int given = row.Dest[At(s - 1)];
-            EXPECT_EQ(c.TrainDest[At(s)], std::abs(given)) << "slot " << s;
-            EXPECT_EQ(c.TrainType[At(s)], given < 0 ? 1 : 0) << "slot " << s;
+            const int dest = row.Dest[At(s - 1)];
+            EXPECT_EQ(c.TrainDest[At(s)], std::abs(dest)) << "slot " << s;
+            EXPECT_EQ(c.TrainType[At(s)], dest < 0 ? 1 : 0) << "slot " << s;
         }
+    }
+    for (int no = 1; no <= kNumCities; ++no) {
+        EXPECT_TRUE(given.count(no) == 1 || C(no).TrainType == decltype(C(no).TrainType){}) << C(no).Name;
     }
 }
 
@@ -171,125 +176,31 @@ TEST_F(CityNetworkTest, PositionsAreOnTheMapAndAtLeastTwoPixelsApart) {
     }
 }
 
-TEST_F(CityNetworkTest, EveryCityStandsOnLandOfTheMapPicture) {
-    const char* assets = std::getenv("RAILQUEST_ASSETS");
-    ASSERT_NE(assets, nullptr) << "the test runner sets RAILQUEST_ASSETS";
-    Surface map;
-    std::string error;
-    BmpPictureLoader loader;
-    ASSERT_TRUE(loader.Load(std::string(assets) + "/usa.bmp", map, error)) << error;
-    // The information panel is the map's width plus 152 px and must fit over the 640-px view.
-    EXPECT_LE(map.Width, 485);
-    EXPECT_GT(map.Width, 458);
-    EXPECT_GT(map.Height, 283);
-    // Water is blue; land is a warm tan. A city on a shore may stand on a pixel that blends both,
-    // but some land must be right under its marker.
-    auto isLand = [&map](int x, int y) {
-        const std::uint32_t p = map.At(x, y);
-        const int r = static_cast<int>((p >> 16) & 0xFF);
-        const int b = static_cast<int>(p & 0xFF);
-        return r > b + 20;
-    };
-    for (int no = 1; no <= kNumCities; ++no) {
-        const City& c = C(no);
-        bool land = false;
-        for (int dy = -1; dy <= 1; ++dy) {
-            for (int dx = -1; dx <= 1; ++dx) land = land || isLand(c.MapX + dx, c.MapY + dy);
-        }
-        EXPECT_TRUE(land) << c.Name << " at (" << c.MapX << ", " << c.MapY << ")";
-    }
-    // And the sea is where there are no cities: the picture's corners.
-    EXPECT_FALSE(isLand(0, map.Height - 1));
-    EXPECT_FALSE(isLand(map.Width - 1, map.Height - 1));
-}
-
-TEST_F(CityNetworkTest, EveryCityHasFiveDifferentDestinationsNoneItself) {
-    for (int no = 1; no <= kNumCities; ++no) {
-        const std::vector<int> d = Dests(no);
-        const std::set<int> distinct(d.begin(), d.end());
-        EXPECT_EQ(distinct.size(), 5u) << C(no).Name;
-        EXPECT_EQ(distinct.count(no), 0u) << C(no).Name;
-        for (const int x : d) {
-            EXPECT_GE(x, 1) << C(no).Name;
-            EXPECT_LE(x, kNumCities) << C(no).Name;
-        }
-        EXPECT_EQ(C(no).TrainDest[0], 0) << "slot 0 is not used";
-    }
-}
-
-TEST_F(CityNetworkTest, EveryLinkRunsBothWays) {
+// Five different destinations, none the city itself; every link runs both ways; every city can be
+// reached, and is the slot-1 destination of some city (a new game brings the player in on slot 1).
+TEST_F(CityNetworkTest, TheLinksRunBothWaysToFiveOtherCitiesAndReachEveryCity) {
+    std::vector<int> slotOneArrivals(At(kNumCities + 1), 0);
+    const std::vector<int> fromFirst = Hops({1});
     for (int a = 1; a <= kNumCities; ++a) {
-        for (const int b : Dests(a)) {
+        const std::vector<int> d = Dests(a);
+        const std::set<int> distinct(d.begin(), d.end());
+        EXPECT_EQ(distinct.size(), 5u) << C(a).Name;
+        EXPECT_EQ(distinct.count(a), 0u) << C(a).Name;
+        for (const int b : d) {
+            ASSERT_TRUE(b >= 1 && b <= kNumCities) << C(a).Name;
             const std::vector<int> back = Dests(b);
             EXPECT_NE(std::find(back.begin(), back.end(), a), back.end()) << C(a).Name << " -> " << C(b).Name;
         }
+        ++slotOneArrivals[At(d[0])];
+        EXPECT_GE(fromFirst[At(a)], 0) << C(a).Name << " cannot be reached";
     }
-}
-
-TEST_F(CityNetworkTest, TrainTypeIsOneOnExactlyTheMarkedSlots) {
-    const std::set<std::pair<int, int>> marked{{7, 169}, {13, 17}, {17, 21}, {17, 187}, {21, 187}, {21, 46}, {31, 121},
-                                               {31, 46}, {31, 38}, {35, 38}, {38, 169}, {46, 169}, {78, 121}};
-    int ones = 0;
-    for (int a = 1; a <= kNumCities; ++a) {
-        for (int s = 1; s <= kSlots; ++s) {
-            const int b = C(a).TrainDest[At(s)];
-            const int type = C(a).TrainType[At(s)];
-            const bool isMarked = marked.count({std::min(a, b), std::max(a, b)}) == 1;
-            EXPECT_EQ(type, isMarked ? 1 : 0) << C(a).Name << " slot " << s;
-            ones += type == 1 ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(ones, 26);
+    for (int no = 1; no <= kNumCities; ++no) EXPECT_GE(slotOneArrivals[At(no)], 1) << C(no).Name;
 }
 
 TEST_F(CityNetworkTest, IsHubCityIsTrueForExactlyTheTwelveHubs) {
     for (int no = 1; no <= kNumCities; ++no) {
         EXPECT_EQ(IsHubCity(*world, static_cast<std::int16_t>(no)), kHubs.count(no) == 1) << C(no).Name;
     }
-}
-
-TEST_F(CityNetworkTest, TheNetworkIsConnected) {
-    const std::vector<int> dist = Hops({1});
-    for (int no = 1; no <= kNumCities; ++no) EXPECT_GE(dist[At(no)], 0) << C(no).Name << " cannot be reached";
-}
-
-TEST_F(CityNetworkTest, EveryCityIsTheSlotOneDestinationOfSomeCity) {
-    // A new game puts the player on the first slot-1 train that goes to the start city.
-    std::vector<int> arrivals(At(kNumCities + 1), 0);
-    for (int no = 1; no <= kNumCities; ++no) ++arrivals[At(C(no).TrainDest[1])];
-    for (int no = 1; no <= kNumCities; ++no) EXPECT_GE(arrivals[At(no)], 1) << C(no).Name;
-}
-
-TEST_F(CityNetworkTest, LinksJoinNearNeighboursExceptWhereTheGivenRowsSayOtherwise) {
-    // Each city's dozen nearest on the map, ties by number.
-    std::vector<std::set<int>> nearest(At(kNumCities + 1));
-    for (int a = 1; a <= kNumCities; ++a) {
-        std::vector<int> others;
-        for (int b = 1; b <= kNumCities; ++b) {
-            if (b != a) others.push_back(b);
-        }
-        std::sort(others.begin(), others.end(), [a](int x, int y) {
-            const double dx = MapDistance(a, x), dy = MapDistance(a, y);
-            return dx != dy ? dx < dy : x < y;
-        });
-        nearest[At(a)] = std::set<int>(others.begin(), others.begin() + 12);
-    }
-    std::set<std::pair<int, int>> far;
-    int bothWays = 0, links = 0;
-    for (int a = 1; a <= kNumCities; ++a) {
-        for (int s = 1; s <= kSlots; ++s) {
-            const int b = C(a).TrainDest[At(s)];
-            if (b < a || C(a).TrainType[At(s)] == 1) continue;
-            ++links;
-            const bool aNearB = nearest[At(b)].count(a) == 1, bNearA = nearest[At(a)].count(b) == 1;
-            bothWays += aNearB && bNearA ? 1 : 0;
-            if (!aNearB && !bNearA) far.insert({a, b});
-        }
-    }
-    // Birmingham's given row sends trains to Lafayette, Louisiana and Columbia, South Carolina.
-    EXPECT_EQ(far, (std::set<std::pair<int, int>>{{1, 67}, {1, 159}}));
-    EXPECT_EQ(links, 500 - 13);
-    EXPECT_GT(bothWays, links * 9 / 10) << "most links join cities that are near each other both ways";
 }
 
 TEST_F(CityNetworkTest, NoHubWithinTwoIsFalseExactlyNearTheHubs) {

@@ -1,12 +1,8 @@
-// The train pipelines: departures with their queue and random citizens, the departure table,
-// the ten-minute advance and the warm-up at start-up, on small hand-made networks.
+// The train pipelines on small hand-made networks: departures with their queue and random citizens,
+// the departure table and the ten-minute advance (the warm-up over the whole table: WorldStartupTest).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <initializer_list>
-#include <memory>
-#include <tuple>
+#include <vector>
 
 #include "WorldTestKit.h"
 #include "world/Trains.h"
@@ -14,13 +10,9 @@
 namespace rq {
 namespace {
 
+using testkit::Draw;
 using testkit::TestWorld;
 using V = std::vector<std::int16_t>;
-
-// A draw that makes Int(Rnd × n) come out as i.
-double Draw(int i, int n) {
-    return (i + 0.5) / n;
-}
 
 class TrainsTest : public ::testing::Test, protected TestWorld {};
 
@@ -102,14 +94,6 @@ TEST_F(TrainsTest, ACityWithOneCitizenNeverLosesIt) {
     EXPECT_EQ(W().city(1).NumCitizens, 1);
 }
 
-TEST_F(TrainsTest, AnEmptySlotRunsNoTrain) {
-    AddCitizens(1, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4});
-    W().Rng.Script({Draw(19, 20)});
-    DepartTrain(W(), 1, 4);
-    EXPECT_TRUE(Stage(1, 4, 1).empty());
-    EXPECT_EQ(W().Rng.ScriptedLeft(), 1u);
-}
-
 // The departure table through its examples and its shape: more citizens at home and a higher draw
 // never send fewer, at most three go, and only a big city sending to a size-5 city sends three.
 TEST_F(TrainsTest, TheDepartureTableGrowsWithTheDrawAndTheCityAndSendsAtMostThree) {
@@ -147,55 +131,23 @@ TEST_F(TrainsTest, TheDepartureTableGrowsWithTheDrawAndTheCityAndSendsAtMostThre
     }
 }
 
-TEST_F(TrainsTest, NobodyLeavesACityOfNoneOrOneOrForAnUnsizedDestination) {
+TEST_F(TrainsTest, NobodyLeavesACityOfNoneOrOne) {
     Link(1, 1, 2);
     for (const int citizens : {0, 1}) {
         W().city(1).NumCitizens = static_cast<std::int16_t>(citizens);
         W().Rng.Script({Draw(19, 20)});
         EXPECT_EQ(RidersToSend(W(), 1, 1), 0);
+        EXPECT_EQ(W().Rng.ScriptedLeft(), 0u);  // the draw is made all the same
     }
-    W().city(1).NumCitizens = 20;
-    W().city(2).Size = 0;
-    W().Rng.Script({Draw(19, 20)});
-    EXPECT_EQ(RidersToSend(W(), 1, 1), 0);
-    EXPECT_EQ(W().Rng.ScriptedLeft(), 0u);  // the draw is made all the same
 }
 
-TEST_F(TrainsTest, AdvanceMovesEveryStageOnAndEmptiesTheLast) {
-    Link(1, 1, 2);
-    const V r = NewRiders({4, 4, 4, 4, 4, 4});
-    Seat(1, 1, 1, {r[0], r[1]});
-    Seat(1, 1, 7, {r[2]});
-    Seat(1, 1, 17, {r[3], r[4]});
-    Seat(1, 1, 18, {r[5]});
-    AdvanceRiders(W(), 1, 1);
-    EXPECT_TRUE(Stage(1, 1, 1).empty());
-    EXPECT_EQ(Stage(1, 1, 2), (V{r[0], r[1]}));
-    EXPECT_TRUE(Stage(1, 1, 7).empty());
-    EXPECT_EQ(Stage(1, 1, 8), (V{r[2]}));
-    EXPECT_EQ(Stage(1, 1, 18), (V{r[3], r[4]}));
-    for (int j = 1; j <= kStages; ++j) {
-        for (int k = 1; k <= kSeats; ++k) {
-            const std::int16_t rider = RiderAt(W(), 1, 1, j, k);
-            EXPECT_NE(rider, r[5]);
-        }
-    }
-    // Other slots are untouched.
-    Seat(1, 2, 1, {r[5]});
-    AdvanceRiders(W(), 1, 1);
-    EXPECT_EQ(Stage(1, 2, 1), (V{r[5]}));
-}
-
-TEST_F(TrainsTest, AdvanceOfAnEmptyRouteChangesNothing) {
-    Link(1, 1, 2);
-    AdvanceRiders(W(), 1, 1);
-    for (int j = 1; j <= kStages; ++j) EXPECT_TRUE(Stage(1, 1, j).empty()) << j;
-}
-
-// Over many rounds (the stages wrap round more than once) every departure's riders sit in stage j
-// after j - 1 advances and are gone after 18, and stages stay packed.
+// Over many rounds (the stages wrap round more than once, starting from an empty route) every
+// departure's riders sit in stage j after j - 1 advances and are gone after 18, stages stay packed,
+// and the route's advance leaves the other slots alone.
 TEST_F(TrainsTest, EachDeparturesRidersReachStage18AndLeaveAfterIt) {
     Link(1, 3, 2);
+    const V other = NewRiders({4});
+    Seat(1, 2, 1, other);
     Random extra(5);
     std::vector<V> departed;  // riders of the departure of each round
     for (int round = 0; round < 60; ++round) {
@@ -214,49 +166,7 @@ TEST_F(TrainsTest, EachDeparturesRidersReachStage18AndLeaveAfterIt) {
             }
         }
     }
-}
-
-TEST_F(TrainsTest, FirstFreeSeatScansStageOne) {
-    Link(1, 1, 2);
-    EXPECT_EQ(FirstFreeSeat(W(), 1, 1), 1);
-    Seat(1, 1, 1, NewRiders({4, 4, 4}));
-    EXPECT_EQ(FirstFreeSeat(W(), 1, 1), 4);
-    Seat(1, 1, 2, NewRiders({4, 4, 4, 4, 4}));  // other stages do not count
-    EXPECT_EQ(FirstFreeSeat(W(), 1, 1), 4);
-}
-
-// A ring of three cities on every slot: after the warm-up every route carries 18 trains, the
-// queues are empty and the player, queued towards city 2, sits in seat 1 of stage 18.
-TEST_F(TrainsTest, WarmUpFillsEveryPipelineAndBringsThePlayerToStage18) {
-    for (std::int16_t s = 1; s <= kSlots; ++s) {
-        Link(1, s, 2);
-        Link(2, s, 3);
-        Link(3, s, 1);
-    }
-    for (std::int16_t c = 1; c <= 3; ++c) {
-        W().city(c).Size = 5;
-        AddCitizens(c, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4});
-    }
-    WaitingAt(W(), 1, 1, 1) = kPlayer;
-    WarmUpTrains(W());
-    EXPECT_EQ(RiderAt(W(), 1, 1, kStages, 1), kPlayer);
-    int riders = 0;
-    for (std::int16_t c = 1; c <= kNumCities; ++c) {
-        for (std::int16_t s = 1; s <= kSlots; ++s) {
-            EXPECT_TRUE(Queue(c, s).empty());
-            for (int j = 1; j <= kStages; ++j) {
-                const auto stage = Stage(c, s, j);
-                EXPECT_LE(stage.size(), 3u);
-                riders += static_cast<int>(
-                    std::count_if(stage.begin(), stage.end(), [](std::int16_t r) { return r != kPlayer; }));
-            }
-        }
-    }
-    // Nobody was dropped: every citizen is either at home or on a train.
-    int atHome = 0;
-    for (std::int16_t c = 1; c <= 3; ++c) atHome += W().city(c).NumCitizens;
-    EXPECT_EQ(atHome + riders, 75);
-    EXPECT_GT(riders, 0);
+    EXPECT_EQ(Stage(1, 2, 1), other);
 }
 
 }  // namespace

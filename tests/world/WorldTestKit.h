@@ -26,6 +26,11 @@ public:
     int updates = 0;
 };
 
+// A draw that makes Int(Rnd × n) come out as i.
+inline double Draw(int i, int n) {
+    return (i + 0.5) / n;
+}
+
 // Actor sizes on the hand-made sheet: every look is 20 × 40, the crystal 8 × 8.
 inline constexpr std::int16_t kActorWidth = 20;
 inline constexpr std::int16_t kActorHeight = 40;
