@@ -1,20 +1,14 @@
 // The game's rounding rules: Int rounds down, CInt takes halves to even, diagonal speeds.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "base/Rounding.h"
 
 namespace rq {
 namespace {
 
-TEST(Rounding, IntRoundsDownAlsoForNegativeValues) {
-    EXPECT_EQ(Int(2.9), 2);
-    EXPECT_EQ(Int(2.0), 2);
-    EXPECT_EQ(Int(-0.5), -1);
-    EXPECT_EQ(Int(-1.0), -1);
-    EXPECT_EQ(Int(0.0), 0);
-}
-
-TEST(Rounding, CIntRoundsHalvesToTheEvenNeighbourAndTheRestToTheNearest) {
+TEST(Rounding, CIntTakesHalvesToEvenIntRoundsDownAndDiagonalsAreOverRootTwo) {
     EXPECT_EQ(CInt(0.5), 0);
     EXPECT_EQ(CInt(1.5), 2);
     EXPECT_EQ(CInt(2.5), 2);
@@ -27,13 +21,13 @@ TEST(Rounding, CIntRoundsHalvesToTheEvenNeighbourAndTheRestToTheNearest) {
     EXPECT_EQ(CInt(2.4999), 2);  // anything else to the nearest
     EXPECT_EQ(CInt(2.5001), 3);
     EXPECT_EQ(CInt(-2.6), -3);
-}
-
-TEST(Rounding, DiagonalSpeedsAreTheStraightSpeedOverRootTwo) {
-    EXPECT_EQ(DiagonalSpeed(8), 6);
-    EXPECT_EQ(DiagonalSpeed(7), 5);
-    EXPECT_EQ(DiagonalSpeed(1), 1);
-    EXPECT_EQ(DiagonalSpeed(0), 0);
+    // Int rounds down, also below zero.
+    for (const auto& [x, down] : {std::pair{2.9, 2}, {2.0, 2}, {-0.5, -1}, {-1.0, -1}, {0.0, 0}})
+        EXPECT_EQ(Int(x), down) << x;
+    // Diagonal speeds are the straight speed over √2, rounded.
+    for (const auto& [straight, diagonal] : {std::pair{8, 6}, {7, 5}, {1, 1}, {0, 0}}) {
+        EXPECT_EQ(DiagonalSpeed(straight), diagonal) << straight;
+    }
 }
 
 }  // namespace

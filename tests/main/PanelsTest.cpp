@@ -55,7 +55,7 @@ TEST_F(PanelsTest, TheHitTestFindsAMarkerWithin25TwipsAndTheLowerNumberWins) {
     EXPECT_EQ(CityAtMapPoint(w(), p().Map, 202, 601), 6);
 }
 
-TEST_F(PanelsTest, AClickOnAMarkerShowsAndAddsTheCityAClickBetweenMarkersDoesNothing) {
+TEST_F(PanelsTest, AClickOnAMarkerShowsAndAddsTheCityOnTheArrowOnlyShowsIt) {
     const City& c = w().city(7);
     EXPECT_EQ(MapClick(*g, c.MapX * 15.0, c.MapY * 15.0), 7);
     EXPECT_EQ(p().Info.InfoText, "City 7: 0 Crystals");
@@ -65,6 +65,11 @@ TEST_F(PanelsTest, AClickOnAMarkerShowsAndAddsTheCityAClickBetweenMarkersDoesNot
     EXPECT_EQ(p().Hist.Entries.size(), 1u);
     // Pixel positions are rounded halves to even: 7.5 twips is half a pixel.
     EXPECT_EQ(MapClick(*g, c.MapX * 15.0 + 7.5, c.MapY * 15.0), 7);
+    // A click on the arrow shows the city below it without adding it; the arrow's tail lies over no city.
+    ShowCityInfo(*g, 13);
+    EXPECT_EQ(PointerClick(*g, 7.5, 0), 13);
+    EXPECT_EQ(p().Hist.Entries, std::vector<std::int16_t>({7}));
+    EXPECT_EQ(PointerClick(*g, 20 * 15.0, 20 * 15.0), 0);
 }
 
 TEST_F(PanelsTest, ShowCityInfoFillsTheCaptionArrowAndDestinationsWithMarkedLinksPrefixed) {
@@ -134,15 +139,6 @@ TEST_F(PanelsTest, ScrollingStopsAtTheEndsOfTheRange) {
     EXPECT_EQ(p().Map.VscValue, p().Layout.VscMax);
 }
 
-TEST_F(PanelsTest, TheArrowsClickShowsTheCityBelowWithoutAddingIt) {
-    ShowCityInfo(*g, 12);
-    AddToHistory(p().Hist, 12);
-    ShowCityInfo(*g, 13);  // the panel now shows 13; the arrow sits on 13
-    EXPECT_EQ(PointerClick(*g, 7.5, 0), 13);
-    EXPECT_EQ(p().Hist.Entries, std::vector<std::int16_t>({12}));
-    EXPECT_EQ(PointerClick(*g, 20 * 15.0, 20 * 15.0), 0);  // the arrow's tail lies over no city
-}
-
 TEST_F(PanelsTest, MarkerColoursPutThePlayersCityFirst) {
     w().CurCity = 3;
     w().FuzzbombCity = 3;
@@ -168,7 +164,7 @@ TEST_F(PanelsTest, MarkerColoursPutThePlayersCityFirst) {
 
 // ---- History ----
 
-TEST_F(PanelsTest, BackTwiceThenANewCityCutsTheForwardEntries) {
+TEST_F(PanelsTest, BackTwiceThenANewCityCutsTheForwardEntriesAndNoCityComesTwiceInARow) {
     History& h = p().Hist;
     AddToHistory(h, 1);
     EXPECT_FALSE(h.BackEnabled);  // the first entry enables neither button
@@ -194,10 +190,8 @@ TEST_F(PanelsTest, BackTwiceThenANewCityCutsTheForwardEntries) {
     EXPECT_TRUE(h.BackEnabled);
     cmdForward_Click(*g);  // nothing after the last entry
     EXPECT_EQ(CurrentHistoryCity(h), 4);
-}
-
-TEST_F(PanelsTest, TheCurrentCityIsNotAddedTwiceInARow) {
-    History& h = p().Hist;
+    // The current city is not added twice in a row.
+    ClearHistory(h);
     AddToHistory(h, 5);
     AddToHistory(h, 5);
     EXPECT_EQ(h.Entries.size(), 1u);

@@ -7,19 +7,13 @@
 #include <vector>
 
 #include "main/SysInfo.h"
+#include "sprite/SpriteTestSupport.h"
 
 namespace rq {
 namespace {
 
 const std::string kInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-
-class Messages : public MessagePort {
-public:
-    void ShowMessage(const std::string& text) override { Shown.push_back(text); }
-    bool AskYesNo(const std::string&) override { return false; }
-    std::vector<std::string> Shown;
-};
 
 // Texts lose their terminating NUL, and a missing key or value or one longer than the 1024-byte buffer
 // fails with an empty text; no key is left open either way. (The store the game fills holds texts only.)
@@ -66,7 +60,7 @@ protected:
     std::set<std::string> files;
     std::vector<std::string> started;
     bool startWorks = true;
-    Messages messages;
+    test::RecordingMessages messages;
 };
 
 TEST_F(StartSysInfoTest, TheFirstKeysProgramOrTheSecondKeysFolderOrUnavailable) {

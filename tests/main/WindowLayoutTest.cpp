@@ -13,7 +13,7 @@ WindowLayout Loaded(double screenPixels = 1024) {
     return l;
 }
 
-TEST(FormLoadTest, AScreenOfAtMost640PixelsPushesTheWindowToTheLeftEdge) {
+TEST(FormLoadTest, AScreenOfAtMost640PixelsPushesTheWindowToTheLeftEdgeAndTheCountToTheRight) {
     for (const double pixels : {600.0, 640.0}) {
         EXPECT_EQ(Loaded(pixels).Window.Left, -45) << pixels;
         EXPECT_EQ(Loaded(pixels).Window.Top, 0) << pixels;
@@ -21,9 +21,7 @@ TEST(FormLoadTest, AScreenOfAtMost640PixelsPushesTheWindowToTheLeftEdge) {
     EXPECT_EQ(Loaded(641).Window.Left, 120);
     EXPECT_EQ(Loaded(641).Window.Top, 120);
     EXPECT_EQ(Loaded().StatusBar.Width, 9600) << "the window's inner width is 640 pixels";
-}
-
-TEST(FormLoadTest, TheCrystalCountEndsTenTwipsFromTheBarsRightEdge) {
+    // The crystal count ends ten twips from the bar's right edge.
     ControlSizes sizes;
     sizes.CrystalsWidth = 300;
     WindowLayout l;

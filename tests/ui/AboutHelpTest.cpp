@@ -16,7 +16,7 @@
 namespace rq {
 namespace {
 
-TEST(AboutTest, TheWindowNamesTheGameItsVersionTheMakerAndThePublicData) {
+TEST(AboutTest, TheWindowNamesTheGameItsVersionTheMakerAndThePublicDataAndOpensTheLinks) {
     test::App();
     test::ScriptedMessages messages;
     AboutDialog about(messages, nullptr);
@@ -31,12 +31,7 @@ TEST(AboutTest, TheWindowNamesTheGameItsVersionTheMakerAndThePublicData) {
     EXPECT_TRUE(about.lblCredits->text().contains(QStringLiteral("us-atlas")));
     EXPECT_FALSE(about.picIcon->pixmap().isNull());
     EXPECT_EQ(about.cmdSysInfo->text(), QStringLiteral("System Info..."));
-}
-
-TEST(AboutTest, TheLinksOpenMailAndTheWebSite) {
-    test::App();
-    test::ScriptedMessages messages;
-    AboutDialog about(messages, nullptr);
+    // The links open mail and the web site.
     std::vector<QUrl> opened;
     about.OpenUrl = [&](const QUrl& url) {
         opened.push_back(url);

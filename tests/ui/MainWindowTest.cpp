@@ -300,7 +300,7 @@ TEST_F(MainWindowTest, TheCrystalCountKeepsItsRightEdge) {
               4);  // 60 twips
 }
 
-TEST_F(MainWindowTest, TheStatusBarAndJourneyTexts) {
+TEST_F(MainWindowTest, TheStatusBarJourneyAndBannerTexts) {
     w().ShowTime("3:07:00 PM");
     w().ShowCityName("Denver, Colorado");
     EXPECT_EQ(Find<QLabel>("lblTime")->text(), QStringLiteral("3:07:00 PM"));
@@ -318,9 +318,7 @@ TEST_F(MainWindowTest, TheStatusBarAndJourneyTexts) {
     w().SetStatusBarBlack(false);
     EXPECT_TRUE(Find<QLabel>("lblDayNum")->isHidden());
     EXPECT_EQ(Find<QWidget>("picStatusBar")->palette().color(QPalette::Window), QColor(192, 192, 192));
-}
-
-TEST_F(MainWindowTest, TheBannerSizesItselfFromTheLeftEdge) {
+    // The banner sizes itself from the left edge.
     w().SetBannerText("********** DEPARTING FOR: CHICAGO, ILLINOIS **********");
     w().SetBannerVisible(true);
     EXPECT_FALSE(Find<QWidget>("picTrainDest")->isHidden());

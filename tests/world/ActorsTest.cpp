@@ -1,10 +1,9 @@
-// The actor helpers: looks and their sounds, random frames and step-off walks, and clearing a spot
-// by pushing overlapping actors down, with its chain bounded.
+// The actor helpers: looks and their sounds, and clearing a spot by pushing overlapping actors down,
+// with its chain bounded. (Random frames and step-off walks: the newcomers of ArrivalsTest.)
 #include <gtest/gtest.h>
 
 #include "WorldTestKit.h"
 #include "world/Actors.h"
-#include "world/Velocity.h"
 
 namespace rq {
 namespace {
@@ -27,14 +26,6 @@ protected:
         }
     }
 };
-
-TEST_F(ActorsTest, SetRandomFrameTakesTheFramesPlaceOnTheSheet) {
-    W().Rng.Script({Draw(2, 4)});
-    SetRandomFrame(W(), Spr(), 110, 8, 11);
-    EXPECT_EQ(Spr()[110].Frame, 10);
-    EXPECT_EQ(Spr()[110].SrcX, 300);
-    EXPECT_EQ(Spr()[110].SrcY, 20);
-}
 
 TEST_F(ActorsTest, MakeCitizenActorKeepsTheAnimationPhaseAndPlaysItsSound) {
     Spr()[110].Frame = 6;
@@ -69,7 +60,15 @@ TEST_F(ActorsTest, MakeFuzzyActorFuzzesTheCitizenItShows) {
     EXPECT_EQ(Spr()[110].LastFrame, 7);
     EXPECT_EQ(Spr()[110].FrameDelay, 3);
     EXPECT_EQ(W().crystals(Spr()[110].CitizenNo), kFuzzed);
-    EXPECT_EQ(sound.played, (std::vector<std::string>{"makefzzy.wav"}));
+    // An actor already fuzzy only gets its frame range, its delay and the sound.
+    Spr()[110].Frame = 6;
+    Spr()[110].FrameDelay = 1;
+    W().crystals(Spr()[110].CitizenNo) = 4;
+    MakeFuzzyActor(W(), Spr(), fx, 110);
+    EXPECT_EQ(Spr()[110].Frame, 6);
+    EXPECT_EQ(Spr()[110].FrameDelay, 3);
+    EXPECT_EQ(W().crystals(Spr()[110].CitizenNo), 4);  // not touched
+    EXPECT_EQ(sound.played, (std::vector<std::string>{"makefzzy.wav", "makefzzy.wav"}));
 }
 
 TEST_F(ActorsTest, AFuzzedPlayerWandersOffAndTheCountIsRefreshed) {
@@ -95,30 +94,6 @@ TEST_F(ActorsTest, AFuzzedPlayerWandersOffAndTheCountIsRefreshed) {
     MakeFuzzyActor(W(), Spr(), fx, kPlayerSlot);
     EXPECT_EQ(p.VX, 6);
     EXPECT_EQ(p.VY, -6);
-}
-
-TEST_F(ActorsTest, AnActorAlreadyFuzzyOnlyGetsItsRangeAndTheSound) {
-    Citizens(1);
-    Spr()[110].Frame = 6;
-    Spr()[110].FrameDelay = 1;
-    MakeFuzzyActor(W(), Spr(), fx, 110);
-    EXPECT_EQ(Spr()[110].Frame, 6);
-    EXPECT_EQ(Spr()[110].FrameDelay, 3);
-    EXPECT_EQ(W().crystals(Spr()[110].CitizenNo), 4);  // not touched
-    EXPECT_EQ(sound.played.size(), 1u);
-}
-
-TEST_F(ActorsTest, SetRandomDownwardVelocityHasThreeDirections) {
-    const struct {
-        int draw;
-        std::int16_t speed, vx, vy;
-    } cases[] = {{0, 7, -5, 5}, {1, 7, 0, 7}, {2, 7, 5, 5}, {0, 8, -6, 6}, {1, 8, 0, 8}, {2, 8, 6, 6}};
-    for (const auto& c : cases) {
-        W().Rng.Script({Draw(c.draw, 3)});
-        SetRandomDownwardVelocity(W(), Spr(), 110, c.speed);
-        EXPECT_EQ(Spr()[110].VX, c.vx) << c.draw << " " << c.speed;
-        EXPECT_EQ(Spr()[110].VY, c.vy) << c.draw << " " << c.speed;
-    }
 }
 
 TEST_F(ActorsTest, PushingMovesWhatOverlapsAndWhatThatLandsOn) {

@@ -282,13 +282,5 @@ TEST_F(PlatformTest, AFuzzedPlayerArrivesAsAFuzzyAndWalksOff) {
     EXPECT_EQ(W().Rng.ScriptedLeft(), 0u);
 }
 
-TEST_F(PlatformTest, AShownPlayerIsLeftWhereItIs) {
-    SprShowAt(Spr(), kPlayerSlot, 700, 900);
-    Seat(1, 2, kStages, {kPlayer});
-    Arrive();
-    EXPECT_EQ(Spr()[kPlayerSlot].X, 700);
-    EXPECT_EQ(Spr()[kPlayerSlot].Y, 900);
-}
-
 }  // namespace
 }  // namespace rq

@@ -2,8 +2,6 @@
 // neighbourhood walks on small hand-made networks, and placing the 3000 citizens.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -184,24 +182,6 @@ TEST_F(PopulateTest, EveryCitizenLivesInExactlyOneCityWithFourCrystals) {
     }
     EXPECT_EQ(W().crystals(kPlayer), 10) << "the player's crystals are start-up's business";
     EXPECT_EQ(W().crystals(0), 0);
-}
-
-TEST_F(PopulateTest, BiggerCitiesDrawMoreCitizens) {
-    PopulateCities(W(), Spr());
-    std::map<int, double> sum, count;
-    for (int no = 1; no <= kNumCities; ++no) {
-        sum[W().city(no).Size] += W().city(no).NumCitizens;
-        count[W().city(no).Size] += 1;
-    }
-    // Each draw picks a city in proportion to its size: 3000 × Size / 631 on average, fewer for the
-    // size-5 cities whose 25 places fill up.
-    double previous = 0;
-    for (int size = 2; size <= 5; ++size) {
-        const double mean = sum[size] / count[size];
-        EXPECT_GT(mean, previous) << "size " << size;
-        EXPECT_NEAR(mean, std::min(25.0, 3000.0 * size / 631), 2.5) << "size " << size;
-        previous = mean;
-    }
 }
 
 TEST_F(PopulateTest, ADrawWalksTheRunningSumOfSizesAndAFullCityDrawsAgain) {

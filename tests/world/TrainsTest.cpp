@@ -83,7 +83,7 @@ TEST_F(TrainsTest, AMarkedLinkMovesTheQueueButTakesNoCitizen) {
     EXPECT_EQ(W().Rng.ScriptedLeft(), 2u);  // not even the table is asked
 }
 
-TEST_F(TrainsTest, ACityWithOneCitizenNeverLosesIt) {
+TEST_F(TrainsTest, ACityWithOneCitizenOrNoneNeverLosesOne) {
     Link(1, 1, 2);
     W().city(2).Size = 5;
     AddCitizens(1, {4});
@@ -92,6 +92,10 @@ TEST_F(TrainsTest, ACityWithOneCitizenNeverLosesIt) {
         AdvanceRiders(W(), 1, 1);
     }
     EXPECT_EQ(W().city(1).NumCitizens, 1);
+    W().city(1).NumCitizens = 0;  // nor does a city of none send anyone, though the draw is made
+    W().Rng.Script({Draw(19, 20)});
+    EXPECT_EQ(RidersToSend(W(), 1, 1), 0);
+    EXPECT_EQ(W().Rng.ScriptedLeft(), 0u);
 }
 
 // The departure table through its examples and its shape: more citizens at home and a higher draw
@@ -128,16 +132,6 @@ TEST_F(TrainsTest, TheDepartureTableGrowsWithTheDrawAndTheCityAndSendsAtMostThre
                              Example{12, 4, 19, 2}, Example{20, 2, 16, 0}, Example{20, 3, 19, 2}}) {
         EXPECT_EQ(send(e.citizens, e.size, e.r), e.riders)
             << e.citizens << " citizens, size " << e.size << ", draw " << e.r;
-    }
-}
-
-TEST_F(TrainsTest, NobodyLeavesACityOfNoneOrOne) {
-    Link(1, 1, 2);
-    for (const int citizens : {0, 1}) {
-        W().city(1).NumCitizens = static_cast<std::int16_t>(citizens);
-        W().Rng.Script({Draw(19, 20)});
-        EXPECT_EQ(RidersToSend(W(), 1, 1), 0);
-        EXPECT_EQ(W().Rng.ScriptedLeft(), 0u);  // the draw is made all the same
     }
 }
 
