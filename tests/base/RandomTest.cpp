@@ -6,7 +6,7 @@
 namespace rq {
 namespace {
 
-TEST(Random, SameSeedGivesSameSequenceAndOtherSeedsDiffer) {
+TEST(Random, SameSeedGivesSameSequenceOtherSeedsDifferAndScriptedValuesComeFirst) {
     Random a(42);
     Random b(42);
     Random c(43);
@@ -17,9 +17,7 @@ TEST(Random, SameSeedGivesSameSequenceAndOtherSeedsDiffer) {
         differs = differs || va != c.Rnd();
     }
     EXPECT_TRUE(differs);
-}
-
-TEST(Random, ScriptedValuesComeFirstThenTheGeneratorResumes) {
+    // Scripted values come first, then the generator resumes.
     Random scripted(5);
     Random plain(5);
     scripted.Script({0.25, 0.999});

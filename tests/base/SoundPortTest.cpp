@@ -19,17 +19,17 @@ public:
 TEST(PlayEffect, PlaysTheTablesFileWithItsInterruptRule) {
     RecordingSound sound;
     EffectPlayer player{&sound};
-    player.PlayEffect(kWinGame);
-    player.PlayEffect(kPickCrystal);
-    player.PlayEffect(kTrain);
-    player.PlayEffect(kTick);
-    player.PlayEffect(kMakeFuzzy);
-    ASSERT_EQ(sound.played.size(), 5u);
-    EXPECT_EQ(sound.played[0], std::make_pair(std::string("wingame.wav"), true));
-    EXPECT_EQ(sound.played[1], std::make_pair(std::string("pckcryst.wav"), false));
-    EXPECT_EQ(sound.played[2], std::make_pair(std::string("train.wav"), true));
-    EXPECT_EQ(sound.played[3], std::make_pair(std::string("tick.wav"), true));
-    EXPECT_EQ(sound.played[4], std::make_pair(std::string("makefzzy.wav"), false));
+    const std::pair<std::int16_t, std::pair<std::string, bool>> table[] = {{kWinGame, {"wingame.wav", true}},
+                                                                           {kPickCrystal, {"pckcryst.wav", false}},
+                                                                           {kTrain, {"train.wav", true}},
+                                                                           {kTick, {"tick.wav", true}},
+                                                                           {kMakeFuzzy, {"makefzzy.wav", false}}};
+    std::vector<std::pair<std::string, bool>> expected;
+    for (const auto& [number, played] : table) {
+        player.PlayEffect(number);
+        expected.push_back(played);
+    }
+    EXPECT_EQ(sound.played, expected);
 }
 
 TEST(PlayEffect, SoundSwitchedOffSceneBuildingOrANumberOutsideOneToTenIsSilent) {

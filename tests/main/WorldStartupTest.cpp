@@ -87,12 +87,7 @@ TEST_P(WorldStartupTest, ThePlayerRidesTheFirstSlotOneTrainIntoTheStartCity) {
         if (w.city(i).TrainDest[1] == w.CurCity) neighbour = i;
     }
     ASSERT_NE(neighbour, 0);
-    EXPECT_EQ(RiderAt(w, neighbour, 1, kStages, 1), kPlayer);
-    for (std::int16_t c = 1; c <= kNumCities; ++c) {
-        for (int sl = 1; sl <= kSlots; ++sl) {
-            EXPECT_EQ(w.city(c).Waiting[At(sl)][1], 0) << "queue of city " << c;
-        }
-    }
+    EXPECT_EQ(RiderAt(w, neighbour, 1, kStages, 1), kPlayer);  // the warm-up leaves no queue: SimulateTest
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, WorldStartupTest, ::testing::Values(1u, 2u, 3u, 42u, 1234u, 987654321u));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 
 #include "WorldTestKit.h"
 #include "world/Arrivals.h"
@@ -62,21 +63,16 @@ protected:
     Journey journey;
 };
 
+// Rounded to whole units, the clock goes down by single units until it rounds to a whole minute.
 TEST_F(JourneyTest, BeginAlignsTheClockDownToAWholeMinute) {
-    W().GameTime = 1000;
-    W().StopTransit = true;
-    journey.Begin(W());
-    EXPECT_DOUBLE_EQ(W().GameTime, 900);
-    EXPECT_FALSE(W().StopTransit);
-    W().GameTime = 900;
-    journey.Begin(W());
-    EXPECT_DOUBLE_EQ(W().GameTime, 900);
-    W().GameTime = 1079.75;  // rounds to 1080, already whole
-    journey.Begin(W());
-    EXPECT_DOUBLE_EQ(W().GameTime, 1079.75);
-    W().GameTime = 1079.25;  // rounds to 1079: down by single units until it rounds to 900
-    journey.Begin(W());
-    EXPECT_DOUBLE_EQ(W().GameTime, 900.25);
+    for (const auto& [before, after] :
+         {std::pair{1000.0, 900.0}, {900.0, 900.0}, {1079.75, 1079.75}, {1079.25, 900.25}}) {
+        W().GameTime = before;
+        W().StopTransit = true;
+        journey.Begin(W());
+        EXPECT_DOUBLE_EQ(W().GameTime, after) << before;
+        EXPECT_FALSE(W().StopTransit);
+    }
 }
 
 TEST_F(JourneyTest, AWholeJourneyRunsThePassesFromStepThreeAndHandsOverTheDestination) {
