@@ -149,8 +149,9 @@ TEST_F(StartupTest, TheBuildingsFitWhereEveryClassOfCityPlacesThem) {
             const Sprite& s = spr[slot];
             ASSERT_TRUE(s.Shown) << "size " << size << " slot " << slot;
             EXPECT_TRUE(s.X >= 0 && s.X + s.Width <= 1280 && s.Y >= 0 && s.Y + s.Height <= 1131) << slot;
-            for (int r = 1; r < walls; ++r)
+            for (int r = 1; r < walls; ++r) {
                 EXPECT_FALSE(iSprHitsRect(spr, slot, r)) << "size " << size << " wall " << r;
+            }
         }
         EXPECT_FALSE(iSprCollide(spr, kTicketOfficeSlot, kCapitolSlot)) << size;
         EXPECT_FALSE(iSprCollide(spr, kTicketOfficeSlot, kFuzzbombSlot)) << size;

@@ -314,6 +314,9 @@ TEST_F(MainWindowTest, TheStatusBarJourneyAndBannerTexts) {
               Find<QLabel>("lblTransitTime")->y() + Find<QLabel>("lblTransitTime")->height());
     EXPECT_EQ(Find<QWidget>("picStatusBar")->palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(Find<GameView>("picGameView")->Picture().pixel(320, 188), qRgb(0, 0, 0));
+    w().UpdateTransit("3:08 PM", "Day 3");
+    EXPECT_EQ(Find<QLabel>("lblTransitTime")->text(), QStringLiteral("3:08 PM"));
+    EXPECT_EQ(Find<QLabel>("lblDayNum")->text(), QStringLiteral("Day 3"));
     w().HideTransit();
     w().SetStatusBarBlack(false);
     EXPECT_TRUE(Find<QLabel>("lblDayNum")->isHidden());
