@@ -60,9 +60,8 @@ protected:
     RecordingMessages messages;
 };
 
-TEST_F(Assets, TheMaskIsBlackOrWhiteAndTheSheetIsBlackWhereTheMaskIsWhite) {
-    ASSERT_EQ(e->Sheet.Width, e->Mask.Width);
-    ASSERT_EQ(e->Sheet.Height, e->Mask.Height);
+// (The loaders refuse sheets of different sizes and frame files without frames 0 to 28.)
+TEST_F(Assets, TheMaskIsBlackOrWhiteTheSheetBlackWhereItIsWhiteAndEveryFrameDrawsSomething) {
     for (std::size_t i = 0; i < e->Mask.Pixels.size(); ++i) {
         const std::uint32_t m = e->Mask.Pixels[i];
         ASSERT_TRUE(m == 0 || m == 0x00FFFFFFu) << "pixel " << i;
@@ -70,10 +69,6 @@ TEST_F(Assets, TheMaskIsBlackOrWhiteAndTheSheetIsBlackWhereTheMaskIsWhite) {
             ASSERT_EQ(e->Sheet.Pixels[i], 0u) << "pixel " << i;
         }
     }
-}
-
-TEST_F(Assets, EveryFrameTheGameUsesIsThereAndDrawsSomething) {
-    ASSERT_GE(e->gFrames.size(), 30u);
     for (int f = 0; f <= 28; ++f) {
         EXPECT_GT(Covered(f), 0) << "frame " << f;
     }
