@@ -39,7 +39,7 @@ TEST(AppCommandLine, OptionsAndTheirValuesAreReadAndNoneStartTheGameWithAClockSe
     EXPECT_EQ(r.Line.Seed, 3u);
 }
 
-TEST(AppCommandLine, HelpAndVersionHaveShortAndLongNames) {
+TEST(AppCommandLine, HelpAndVersionHaveShortAndLongNamesAndTheHelpNamesEveryOption) {
     for (const char* arg : {"-h", "--help"}) {
         const ParseResult r = Parse({arg});
         EXPECT_TRUE(r.Error.empty() && r.Line.Help && !r.Line.Version) << arg;
@@ -50,6 +50,14 @@ TEST(AppCommandLine, HelpAndVersionHaveShortAndLongNames) {
     }
     const QRegularExpression version("^railquest [0-9]+\\.[0-9]+\\.[0-9]+\n$");
     EXPECT_TRUE(version.match(QString::fromStdString(VersionText())).hasMatch()) << VersionText();
+    // The help text names every option but Qt's own.
+    const std::string usage = UsageText();
+    EXPECT_EQ(usage.rfind("Usage: railquest ", 0), 0u) << usage;
+    for (const char* option : {"--seed", "--dump-world", "--simulate", "--datadir", "--headless", "--steps",
+                               "--restless", "--trace", "-h, --help", "-v, --version"}) {
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
+    }
+    EXPECT_EQ(usage.find("platform"), std::string::npos);
 }
 
 TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
@@ -99,16 +107,6 @@ TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
     const ParseResult r = Parse({"--help=yes"});
     EXPECT_FALSE(r.Error.empty());
     EXPECT_EQ(r.Error.find('\n'), std::string::npos) << r.Error;
-}
-
-TEST(AppCommandLine, TheHelpTextNamesEveryOptionButQtsOwn) {
-    const std::string usage = UsageText();
-    EXPECT_EQ(usage.rfind("Usage: railquest ", 0), 0u) << usage;
-    for (const char* option : {"--seed", "--dump-world", "--simulate", "--datadir", "--headless", "--steps",
-                               "--restless", "--trace", "-h, --help", "-v, --version"}) {
-        EXPECT_NE(usage.find(option), std::string::npos) << option;
-    }
-    EXPECT_EQ(usage.find("platform"), std::string::npos);
 }
 
 }  // namespace

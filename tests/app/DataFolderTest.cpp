@@ -39,16 +39,14 @@ TEST_F(DataFolderTest, AnInstallKeepsThemInShareRailquestAndTheProgramsOwnFolder
     EXPECT_EQ(Find().Folder, Dir("bin") + "/");
 }
 
-TEST_F(DataFolderTest, NoFilesNamesEveryFolderTriedOnOneLine) {
+TEST_F(DataFolderTest, NoFilesNamesEveryFolderTriedOnOneLineAndDataDirIsTheOnlyOneWhenGiven) {
     fs::create_directories(root_ / "bin" / kDataMarkerFile);  // a folder of that name is not the file
     const DataFolderSearch s = Find();
     EXPECT_FALSE(s.Folder.has_value());
     const std::string text = DataFolderMissingText(s);
     EXPECT_EQ(text, "cannot find the game's files (railquest.dat) in " + Dir("bin") + " or " + Dir("share/railquest") +
                         "; name their folder with --datadir DIR");
-}
-
-TEST_F(DataFolderTest, DataDirIsTheOnlyFolderTriedWhenGiven) {
+    // --datadir names the only folder tried.
     PutFiles("bin");
     PutFiles("elsewhere");
     EXPECT_EQ(Find(Dir("elsewhere")).Folder, Dir("elsewhere") + "/");

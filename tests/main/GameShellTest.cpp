@@ -43,26 +43,20 @@ TEST_F(GameShellTest, SkipLandsOneUnitBeforeTheNextTrainWindow) {
     EXPECT_DOUBLE_EQ(game->world.GameTime, 1799.4 + 360 - 359 - 1);
 }
 
-TEST_F(GameShellTest, SkipDoesNothingWhileAFuzzyIsOnScreen) {
-    Sprite& actor = game->sprites[kFirstActorSlot + 3];
-    actor.CitizenNo = 55;
-    game->world.crystals(55) = kFuzzed;
-    EXPECT_TRUE(NoFuzzyInScene(*game)) << "a hidden fuzzy actor does not count";
-    actor.Shown = true;
-    EXPECT_FALSE(NoFuzzyInScene(*game));
-    EXPECT_FALSE(mnuSkipToTrain_Click(*game));
-    EXPECT_EQ(game->world.GameTime, 100);
-    game->world.crystals(55) = 0;  // a citizen with nothing is no fuzzy
-    EXPECT_TRUE(mnuSkipToTrain_Click(*game));
-}
-
-TEST_F(GameShellTest, SkipDoesNothingWithATrainInOffTheStationOrWithoutThePlayer) {
+// Skip does nothing while a fuzzy is on screen (a hidden fuzzy actor does not count, nor a citizen
+// with nothing), a train is in, the view is off the station or the player is not there.
+TEST_F(GameShellTest, SkipDoesNothingWithAFuzzyOrATrainInOffTheStationOrWithoutThePlayer) {
     const auto expectRefused = [this](auto change, auto undo) {
         change();
         EXPECT_FALSE(mnuSkipToTrain_Click(*game));
         EXPECT_EQ(game->world.GameTime, 100);
         undo();
     };
+    Sprite& actor = game->sprites[kFirstActorSlot + 3];
+    actor.CitizenNo = 55;
+    game->world.crystals(55) = kFuzzed;
+    EXPECT_TRUE(NoFuzzyInScene(*game));
+    expectRefused([&actor] { actor.Shown = true; }, [this] { game->world.crystals(55) = 0; });
     expectRefused([this] { game->sprites[kTrainSprite].Shown = true; },
                   [this] { game->sprites[kTrainSprite].Shown = false; });
     expectRefused([this] { game->sprites[kMarkedTrainSprite].Shown = true; },

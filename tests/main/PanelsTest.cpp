@@ -72,7 +72,7 @@ TEST_F(PanelsTest, AClickOnAMarkerShowsAndAddsTheCityOnTheArrowOnlyShowsIt) {
     EXPECT_EQ(PointerClick(*g, 20 * 15.0, 20 * 15.0), 0);
 }
 
-TEST_F(PanelsTest, ShowCityInfoFillsTheCaptionArrowAndDestinationsWithMarkedLinksPrefixed) {
+TEST_F(PanelsTest, ShowCityInfoFillsTheCaptionArrowAndDestinationsWhoseLabelsSelectTheirCities) {
     City& c = w().city(9);
     c.TrainDest = {0, 10, 11, 12, 13, 14};
     c.TrainType = {0, 0, 1, 0, 0, 1};
@@ -86,6 +86,14 @@ TEST_F(PanelsTest, ShowCityInfoFillsTheCaptionArrowAndDestinationsWithMarkedLink
     EXPECT_FALSE(p().Map.PointerOnZoom);
     EXPECT_EQ(p().Map.PointerLeft, c.MapX * 15);
     EXPECT_EQ(p().Map.PointerTop, c.MapY * 15);
+    // A destination label, its mark and all, selects its city; one naming no city does nothing.
+    AddToHistory(p().Hist, 9);
+    EXPECT_EQ(lblInfoTrainDest_Click(*g, 2), 11);
+    EXPECT_EQ(p().Info.InfoText, "City 11: 0 Crystals");
+    EXPECT_EQ(p().Hist.Entries, std::vector<std::int16_t>({9, 11}));
+    p().Info.DestCaptions[3] = "Nowhere";
+    EXPECT_EQ(lblInfoTrainDest_Click(*g, 3), 0);
+    EXPECT_EQ(p().Hist.Entries.size(), 2u);
 }
 
 TEST_F(PanelsTest, ZoomingInAndOutKeepsTheMarkedCityAndItsArrow) {
@@ -202,20 +210,6 @@ TEST_F(PanelsTest, BackTwiceThenANewCityCutsTheForwardEntriesAndNoCityComesTwice
     EXPECT_TRUE(h.Entries.empty());
     EXPECT_FALSE(h.BackEnabled);
     EXPECT_EQ(CurrentHistoryCity(h), 0);
-}
-
-TEST_F(PanelsTest, ADestinationLabelWithOrWithoutTheMarkSelectsItsCity) {
-    City& c = w().city(20);
-    c.TrainDest = {0, 21, 22, 23, 24, 25};
-    c.TrainType = {0, 1, 0, 0, 0, 0};
-    ShowCityInfo(*g, 20);
-    AddToHistory(p().Hist, 20);
-    EXPECT_EQ(lblInfoTrainDest_Click(*g, 1), 21);  // "* City 21"
-    EXPECT_EQ(p().Info.InfoText, "City 21: 0 Crystals");
-    EXPECT_EQ(p().Hist.Entries, std::vector<std::int16_t>({20, 21}));
-    p().Info.DestCaptions[3] = "Nowhere";
-    EXPECT_EQ(lblInfoTrainDest_Click(*g, 3), 0);
-    EXPECT_EQ(p().Hist.Entries.size(), 2u);
 }
 
 TEST_F(PanelsTest, OnlyTwoLegendEntriesLeadToACity) {

@@ -56,7 +56,7 @@ TEST_F(SettingsTest, OnlyAnUpperCaseYAsksForTheJoystickWhateverTheNamesCase) {
     }
 }
 
-TEST_F(SettingsTest, SavingWritesTheModeAndReadsBackCreatingTheFolder) {
+TEST_F(SettingsTest, SavingWritesTheModeCreatingTheFolderAndKeepingOtherSectionsAndKeys) {
     ASSERT_TRUE(SaveSettings(true, path));
     EXPECT_EQ(Read(), "[Railquest]\nJoyStick=Y\n");
     EXPECT_TRUE(ReadJoystickSetting(path));
@@ -66,9 +66,7 @@ TEST_F(SettingsTest, SavingWritesTheModeAndReadsBackCreatingTheFolder) {
     const std::string nested = (dir / "a" / "b" / "railquest.ini").string();
     ASSERT_TRUE(SaveSettings(true, nested));
     EXPECT_TRUE(ReadJoystickSetting(nested));
-}
-
-TEST_F(SettingsTest, SavingKeepsOtherSectionsAndKeys) {
+    // Saving keeps other sections and keys.
     Write("[Window]\nX=10\n\n[Railquest]\nVolume=3\nJoyStick=Y\n\n[Last]\nA=1\n");
     ASSERT_TRUE(SaveSettings(false, path));
     EXPECT_EQ(Read(), "[Window]\nX=10\n\n[Railquest]\nVolume=3\nJoyStick=N\n\n[Last]\nA=1\n");

@@ -46,7 +46,7 @@ TEST(TicketLayoutTest, RowsSitAtSeventhsRoundedHalvesToEvenAndTheOkCornerIs240Tw
     EXPECT_EQ(l.Tickets.Height - l.ExitTix.Bottom(), 240);
 }
 
-TEST(InfoLayoutTest, ThePanelGrowsWithTheMapStaysRightAlignedAndKeepsTheOkCorner) {
+TEST(InfoLayoutTest, ThePanelGrowsWithTheMapStaysRightAlignedKeepsTheOkCornerAndCentresTheZoom) {
     WindowLayout small = Loaded();
     ComputeInfoPanel(small, ControlSizes{}, 300, 200);
     for (const auto& [w, h] : {std::pair{470, 295}, std::pair{520, 330}}) {
@@ -61,9 +61,7 @@ TEST(InfoLayoutTest, ThePanelGrowsWithTheMapStaysRightAlignedAndKeepsTheOkCorner
         // Centred between the legend's bottom and the OK button's top, then raised by 240.
         EXPECT_DOUBLE_EQ(l.TrainDests.Top + l.TrainDests.Height / 2 + 240, (l.Legend.Bottom() + l.ExitInfo.Top) / 2);
     }
-}
-
-TEST(InfoLayoutTest, TheZoomViewportIsTheMiddleSeventyPercentWithReversedScrollRanges) {
+    // The zoom's viewport is the middle seventy percent, with reversed scroll ranges.
     WindowLayout l = Loaded();
     ComputeInfoPanel(l, ControlSizes{}, 470, 295);
     EXPECT_DOUBLE_EQ(l.ZoomContain.Left, 480 + 0.15 * 7050);

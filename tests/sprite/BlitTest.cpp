@@ -87,7 +87,7 @@ TEST(Blit, ClipsAtEveryEdgeOfBothSurfacesKeepingTheRestInPlace) {
     }
 }
 
-TEST(Blit, ABlockEntirelyOutsideOrEmptyDrawsNothing) {
+TEST(Blit, ABlockEntirelyOutsideOrEmptyDrawsNothingAndAFillIsClippedToo) {
     const Surface src = Numbered(4, 4);
     Surface dst(5, 5, 9);
     const Surface before = dst;
@@ -104,6 +104,13 @@ TEST(Blit, ABlockEntirelyOutsideOrEmptyDrawsNothing) {
     Surface none;
     Blit(none, 0, 0, 4, 4, src, 0, 0, RasterOp::Copy);
     EXPECT_FALSE(none.Exists());
+    // A filled block is clipped the same way.
+    Surface s(4, 3, 0);
+    FillRect(s, -2, 1, 4, 9, 0x00ABCDEFu);
+    EXPECT_EQ(s.At(0, 1), 0x00ABCDEFu);
+    EXPECT_EQ(s.At(1, 2), 0x00ABCDEFu);
+    EXPECT_EQ(s.At(2, 1), 0u);
+    EXPECT_EQ(s.At(0, 0), 0u);
 }
 
 TEST(Blit, OverlappingCopiesWithinOneSurfaceMoveTheOriginalPixels) {
@@ -118,15 +125,6 @@ TEST(Blit, OverlappingCopiesWithinOneSurfaceMoveTheOriginalPixels) {
     Surface t = Numbered(6, 6);
     Blit(t, 0, 0, 4, 4, t, 1, 1, RasterOp::Invert);
     EXPECT_EQ(t.At(1, 1), original.At(1, 1) ^ original.At(2, 2));
-}
-
-TEST(FillRect, FillsOnlyTheClippedBlock) {
-    Surface s(4, 3, 0);
-    FillRect(s, -2, 1, 4, 9, 0x00ABCDEFu);
-    EXPECT_EQ(s.At(0, 1), 0x00ABCDEFu);
-    EXPECT_EQ(s.At(1, 2), 0x00ABCDEFu);
-    EXPECT_EQ(s.At(2, 1), 0u);
-    EXPECT_EQ(s.At(0, 0), 0u);
 }
 
 }  // namespace

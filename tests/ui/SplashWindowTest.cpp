@@ -32,7 +32,7 @@ protected:
     int starts = 0;
 };
 
-TEST_F(SplashWindowTest, IsTheTitlePictureAtItsSize) {
+TEST_F(SplashWindowTest, IsTheTitlePictureAtItsSizeAndOnceReadyAnyKeyOrClickBegins) {
     auto splash = Make();
     EXPECT_EQ(splash->size(), QSize(640, 480));
     EXPECT_TRUE(messages.Shown.empty());
@@ -41,12 +41,8 @@ TEST_F(SplashWindowTest, IsTheTitlePictureAtItsSize) {
     EXPECT_EQ(splash->tmrCheckReady->interval(), 10);
     const QImage shot = splash->grab().toImage();
     EXPECT_NE(shot.pixel(320, 100), shot.pixel(20, 470)) << "the picture is drawn";
-}
-
-// Before the game is ready a click or a key does nothing; once it is, the ready timer stops itself,
-// the prompt shows and any key or click begins.
-TEST_F(SplashWindowTest, OnceReadyThePromptShowsAndAnyKeyOrClickBegins) {
-    auto splash = Make();
+    // Before the game is ready a click or a key does nothing; once it is, the ready timer stops itself,
+    // the prompt shows and any key or click begins.
     splash->show();
     splash->EnableReadyTimer();
     QTest::qWait(30);

@@ -54,7 +54,7 @@ TEST_F(ArrivalsTest, RidersJoinTheCityAndAreFuzzedWhereTheCityIsFuzzed) {
     EXPECT_FALSE(fx.SceneBuilding);
 }
 
-TEST_F(ArrivalsTest, AFullCitySendsTheRiderOnward) {
+TEST_F(ArrivalsTest, AFullCitySendsTheRiderOnwardAndAFullOnwardQueueLosesIt) {
     AddCitizens(2, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4});
     const V riders = NewRiders({4, -1});
     Seat(1, 2, kStages, riders);
@@ -62,6 +62,16 @@ TEST_F(ArrivalsTest, AFullCitySendsTheRiderOnward) {
     EXPECT_EQ(W().city(2).NumCitizens, kMaxCitizensInCity);
     EXPECT_EQ(Queue(2, 2), riders);  // d's own train of the same slot number
     EXPECT_EQ(W().LostRiders, 0);
+    // An onward queue that is full as well loses the rider.
+    AdvanceRiders(W(), 1, 2);
+    for (int q = 3; q <= kSeats; ++q) WaitingAt(W(), 2, 2, q) = NewRiders({4})[0];
+    const V more = NewRiders({4});
+    Seat(1, 2, kStages, more);
+    Arrive();
+    EXPECT_EQ(Queue(2, 2).size(), static_cast<std::size_t>(kSeats));
+    EXPECT_EQ(W().LostRiders, 1);
+    AdvanceRiders(W(), 1, 2);
+    EXPECT_TRUE(Stage(1, 2, kStages).empty());
 }
 
 TEST_F(ArrivalsTest, SeatsFourAndBeyondTravelOnInSeatOrder) {
@@ -78,20 +88,6 @@ TEST_F(ArrivalsTest, SeatsFourAndBeyondTravelOnInSeatOrder) {
     EXPECT_EQ(Stage(2, 2, 1), (V{riders[3], riders[4], riders[5]}));
 }
 
-TEST_F(ArrivalsTest, AFullOnwardQueueLosesTheRider) {
-    AddCitizens(2, {4});
-    for (int q = 1; q <= kSeats - 1; ++q) {
-        WaitingAt(W(), 2, 2, q) = NewRiders({4})[0];
-    }
-    const V riders = NewRiders({1, 2, 3, 4, 5});
-    Seat(1, 2, kStages, riders);
-    Arrive();
-    EXPECT_EQ(Queue(2, 2).back(), riders[3]);  // the 26th place
-    EXPECT_EQ(W().LostRiders, 1);              // riders[4] found no place
-    AdvanceRiders(W(), 1, 2);
-    EXPECT_TRUE(Stage(1, 2, kStages).empty());
-}
-
 TEST_F(ArrivalsTest, WhileThePlayerSitsInSeatOneNobodyGetsOff) {
     AddCitizens(2, {4});
     const V riders = NewRiders({4, 4});
@@ -102,7 +98,7 @@ TEST_F(ArrivalsTest, WhileThePlayerSitsInSeatOneNobodyGetsOff) {
     EXPECT_EQ(Queue(2, 2), riders);  // the player is never queued
 }
 
-TEST_F(ArrivalsTest, AFuzzyRiderHalvesACleanCitysCrystalsAndIsCured) {
+TEST_F(ArrivalsTest, AFuzzyRiderHalvesACleanCitysCrystalsAndIsCuredButAttacksNobodyInAFuzzedCity) {
     const V home = AddCitizens(2, {9, 4});
     const V riders = NewRiders({-1});
     Seat(1, 2, kStages, riders);
@@ -113,15 +109,14 @@ TEST_F(ArrivalsTest, AFuzzyRiderHalvesACleanCitysCrystalsAndIsCured) {
     EXPECT_EQ(W().crystals(home[1]), 2);
     EXPECT_EQ(W().crystals(riders[0]), 0);  // cured: somebody still holds crystals
     EXPECT_EQ(W().Rng.ScriptedLeft(), 0u);
-}
-
-TEST_F(ArrivalsTest, AFuzzyArrivingInAFuzzedCityAttacksNobody) {
-    AddCitizens(2, {-1});
-    const V riders = NewRiders({-1});
-    Seat(1, 2, kStages, riders);
+    // A fuzzy arriving in a fuzzed city (city 3) attacks nobody.
+    Link(1, 3, 3);
+    AddCitizens(3, {-1});
+    const V another = NewRiders({-1});
+    Seat(1, 3, kStages, another);
     W().Rng.Script({0.99});
-    Arrive();
-    EXPECT_EQ(W().crystals(riders[0]), kFuzzed);
+    ProcessArrivals(W(), Spr(), fx, 1, 3);
+    EXPECT_EQ(W().crystals(another[0]), kFuzzed);
     EXPECT_EQ(W().Rng.ScriptedLeft(), 1u);
 }
 

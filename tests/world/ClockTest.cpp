@@ -22,7 +22,7 @@ protected:
     std::unique_ptr<World> w = std::make_unique<World>();
 };
 
-TEST_F(ClockTest, TheTwoFormatsOfTheTimeOfDay) {
+TEST_F(ClockTest, TheTwoFormatsOfTheTimeOfDayAndTheSlotOfEachTwoMinutes) {
     // Three units a second; the hour has no leading zero, minutes and seconds have; other modes are empty.
     const struct {
         double time;
@@ -43,6 +43,10 @@ TEST_F(ClockTest, TheTwoFormatsOfTheTimeOfDay) {
         {140400, -1, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(At(c.time, c.mode), c.text) << c.time << " mode " << c.mode;
+    // Every two minutes serve the next slot; before the first tick there is none.
+    const std::pair<double, int> slots[] = {{0, 1},    {359, 1},  {360, 2},        {720, 3},   {1440, 5},
+                                            {1799, 5}, {1800, 1}, {259200 - 1, 5}, {11340, 2}, {-1, 0}};
+    for (const auto& [time, slot] : slots) EXPECT_EQ(SlotAt(time), slot) << time;
 }
 
 TEST_F(ClockTest, MidnightRollsOverAndDropsTheRest) {
@@ -61,12 +65,6 @@ TEST_F(ClockTest, MidnightRollsOverAndDropsTheRest) {
     // Showing the time again does not turn the day a second time.
     EXPECT_EQ(FormatClockTime(*w, 0), "12:00:00 AM");
     EXPECT_EQ(w->DayNum, 6);
-}
-
-TEST_F(ClockTest, EveryTwoMinutesServeTheNextSlotAndBeforeTheFirstTickThereIsNone) {
-    const std::pair<double, int> cases[] = {{0, 1},    {359, 1},  {360, 2},        {720, 3},   {1440, 5},
-                                            {1799, 5}, {1800, 1}, {259200 - 1, 5}, {11340, 2}, {-1, 0}};
-    for (const auto& [time, slot] : cases) EXPECT_EQ(SlotAt(time), slot) << time;
 }
 
 }  // namespace

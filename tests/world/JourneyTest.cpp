@@ -105,10 +105,16 @@ TEST_F(JourneyTest, AWholeJourneyRunsThePassesFromStepThreeAndHandsOverTheDestin
     EXPECT_DOUBLE_EQ(W().GameTime, end);
 }
 
-TEST_F(JourneyTest, EachSlotAdvancesOncePerWindowWithAWorldStep) {
+// The player leaves city 1 in seat 1 of the slot-1 train that has just gone (minute 0), a citizen in
+// the slot-4 train: each slot advances once per window with a world step, so the citizen's eighteenth
+// advance hands it over to city 2, while the player reaches stage 18 and steps off at the next
+// arrival pass in city 2.
+TEST_F(JourneyTest, EachSlotAdvancesOncePerWindowAndThePlayerStepsOffAtTheNextArrival) {
+    BuildStreet();
     W().GameTime = 0;
     const V rider = NewRiders({4});
     Seat(1, 4, 1, rider);
+    Seat(1, 1, 1, {kPlayer});
     journey.Begin(W());
     int slot4Advances = 0;
     while (!journey.Done()) {
@@ -116,18 +122,7 @@ TEST_F(JourneyTest, EachSlotAdvancesOncePerWindowWithAWorldStep) {
         slot4Advances += r.Pass == WorldPass::Arrivals && r.Slot == 4 ? 1 : 0;
     }
     EXPECT_EQ(slot4Advances, 18);  // minutes 6..7 of each of the 18 ten-minute cycles
-    // Seventeen of them moved the rider to stage 18; the eighteenth handed it over to city 2.
     EXPECT_EQ(CitizensOf(2).back(), rider[0]);
-}
-
-// The player leaves city 1 in seat 1 of the slot-1 train that has just gone (minute 0): the journey
-// brings the player to stage 18, and the next arrival pass in city 2 shows the player there.
-TEST_F(JourneyTest, ThePlayerReachesStage18AndStepsOffAtTheNextArrival) {
-    BuildStreet();
-    W().GameTime = 100;
-    Seat(1, 1, 1, {kPlayer});
-    journey.Begin(W());
-    EXPECT_EQ(RunWholeJourney(W(), Spr(), fx, journey), JourneyStatus::Arrived);
     EXPECT_EQ(RiderAt(W(), 1, 1, kStages, 1), kPlayer);
     EXPECT_FALSE(Spr()[kPlayerSlot].Shown);
     ProcessArrivals(W(), Spr(), fx, 1, 1);
