@@ -6,19 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "main/GameLoop.h"
 #include "main/Panels.h"
 #include "scene/CityTick.h"
-#include "scene/EnterCity.h"
 #include "scene/Joystick.h"
 #include "scene/LeaveCity.h"
-#include "sprite/SpriteDraw.h"
-#include "support/FakeFrontend.h"
-#include "support/RecordingSound.h"
-#include "support/TestSprites.h"
-#include "world/CityTable.h"
+#include "support/LoopGame.h"
 #include "world/Platform.h"
-#include "world/Trains.h"
 
 namespace rq {
 namespace {
@@ -26,26 +19,8 @@ namespace {
 constexpr std::int64_t kMs = 1'000'000;
 constexpr std::int64_t kTick = TickPacer::kTickNanoseconds;
 
-class GameLoopTest : public ::testing::Test {
+class GameLoopTest : public ::testing::Test, protected test::LoopGame {
 protected:
-    static constexpr std::int16_t kHere = 1;  // Birmingham, size 3
-
-    void SetUp() override {
-        test::MakeTestSprites(game->sprites);
-        World& w = game->world;
-        BuildCityTable(w);
-        BuildRailLinks(w);
-        PopulateCities(w, game->sprites);
-        w.crystals(kPlayer) = 10;
-        w.CurCity = kHere;
-        w.FuzzbombCity = 150;
-        game->effects.Port = &sound;
-        SceneContext ctx = SceneOf(*game, fe);
-        EnterCity(ctx, kHere);
-        SprShowAt(game->sprites, kPlayerSlot, 900, 250);
-        w.GameTime = -1;
-        loop.SetEnabled(true, 0);
-    }
     void Ticks(int n) {
         for (int i = 0; i < n; ++i) loop.tmrGameLoop_Timer(0);
     }
@@ -85,11 +60,6 @@ protected:
             loop.tmrGameLoop_Timer(ms);
         }
     }
-
-    std::unique_ptr<Game> game = std::make_unique<Game>();
-    test::FakeFrontend fe;
-    test::RecordingSound sound;
-    GameLoop loop{*game, fe};
 };
 
 TEST_F(GameLoopTest, ExactlyOneTickRunsBehindTheSplashWindow) {

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <sstream>
 
 #include "main/GameLoop.h"
@@ -13,13 +12,7 @@
 #include "main/Recording.h"
 #include "main/Replay.h"
 #include "main/WorldJson.h"
-#include "scene/EnterCity.h"
-#include "sprite/SpriteDraw.h"
-#include "support/FakeFrontend.h"
-#include "support/RecordingSound.h"
-#include "support/TestSprites.h"
-#include "world/CityTable.h"
-#include "world/Trains.h"
+#include "support/LoopGame.h"
 
 namespace rq {
 namespace {
@@ -68,34 +61,14 @@ TEST(RecordingFileTest, AFaultIsNamedWithItsLine) {
     }
 }
 
-// A game as the loop tests start it, in Birmingham with the player on the street.
-struct LoopGame {
-    LoopGame() {
-        test::MakeTestSprites(game->sprites);
-        World& w = game->world;
-        BuildCityTable(w);
-        BuildRailLinks(w);
-        PopulateCities(w, game->sprites);
-        w.crystals(kPlayer) = 10;
-        w.CurCity = 1;
-        w.FuzzbombCity = 150;
-        game->effects.Port = &sound;
-        SceneContext ctx = SceneOf(*game, fe);
-        EnterCity(ctx, 1);
-        SprShowAt(game->sprites, kPlayerSlot, 900, 250);
-        w.GameTime = -1;
-        loop.SetEnabled(true, 0);
-    }
+// A loop test's game that can say where everything stands.
+struct LoopGame : test::LoopGame {
     std::string State() const {
         std::ostringstream out;
         WriteWorldJson(game->world, 0, out);
         for (const Sprite& s : game->sprites.gSprites) out << s.X << ',' << s.Y << ',' << s.Shown << ';';
         return out.str();
     }
-    std::unique_ptr<Game> game = std::make_unique<Game>();
-    test::FakeFrontend fe;
-    test::RecordingSound sound;
-    GameLoop loop{*game, fe};
 };
 
 TEST(RecordingLoopTest, AGameRecordedThroughTheLoopReplaysToTheSameWorld) {

@@ -1,0 +1,45 @@
+// A game for the loop's tests: the whole network built with test sprites, the player on the street
+// of Birmingham (a size-3 city) with 10 crystals, the clock one unit before midnight and the loop on.
+#pragma once
+
+#include <memory>
+
+#include "main/Game.h"
+#include "main/GameLoop.h"
+#include "scene/EnterCity.h"
+#include "sprite/SpriteDraw.h"
+#include "support/FakeFrontend.h"
+#include "support/RecordingSound.h"
+#include "support/TestSprites.h"
+#include "world/CityTable.h"
+#include "world/Trains.h"
+
+namespace rq::test {
+
+struct LoopGame {
+    static constexpr std::int16_t kHere = 1;  // Birmingham, size 3
+
+    LoopGame() {
+        MakeTestSprites(game->sprites);
+        World& w = game->world;
+        BuildCityTable(w);
+        BuildRailLinks(w);
+        PopulateCities(w, game->sprites);
+        w.crystals(kPlayer) = 10;
+        w.CurCity = kHere;
+        w.FuzzbombCity = 150;
+        game->effects.Port = &sound;
+        SceneContext ctx = SceneOf(*game, fe);
+        EnterCity(ctx, kHere);
+        SprShowAt(game->sprites, kPlayerSlot, 900, 250);
+        w.GameTime = -1;
+        loop.SetEnabled(true, 0);
+    }
+
+    std::unique_ptr<Game> game = std::make_unique<Game>();
+    FakeFrontend fe;
+    RecordingSound sound;
+    GameLoop loop{*game, fe};
+};
+
+}  // namespace rq::test
