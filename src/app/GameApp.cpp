@@ -71,6 +71,7 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     tmrGameLoop_.setSingleShot(true);
     QObject::connect(&tmrGameLoop_, &QTimer::timeout, [this] {
         loop_->Wake(Now());
+        KeepRecordingFlushed(*game_);
         ArmLoopTimer();
     });
     frmMain_->onQuitConfirmed = [this] {

@@ -34,6 +34,12 @@ void RecordStep(Game& game) {
     game.shell.Recorder->Poll(now);
 }
 
+void KeepRecordingFlushed(Game& game) {
+    if (game.shell.Recorder != nullptr) {
+        game.shell.Recorder->Poll(NowMilliseconds());
+    }
+}
+
 StepInput RecordingInput::InputFor(std::int64_t step) {
     StepInput input;
     while (next_ < rec_.Entries.size() && rec_.Entries[next_].Step <= step) {

@@ -18,6 +18,9 @@ void RecordAction(Game& game, const PlayerAction& action);
 // After each step of a recorded game: the held input the step ran with, and the file kept flushed.
 void RecordStep(Game& game);
 
+// While no step runs (paused, a question open): what was written still reaches the file within a second.
+void KeepRecordingFlushed(Game& game);
+
 // A recording's input, step by step.
 class RecordingInput : public InputSource {
 public:
