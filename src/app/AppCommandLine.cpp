@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <charconv>
 #include <limits>
+#include <optional>
 
 #include "base/Version.h"
 
@@ -25,6 +26,15 @@ constexpr std::int64_t kMaxSteps = 1'000'000'000;
 // Each reader stores its option's value in the command line, or returns why it cannot.
 using ValueReader = std::string (*)(const std::string& value, CommandLine& line);
 
+// A file or folder name: anything but nothing.
+std::string StoreName(const std::string& value, std::optional<std::string>& field, const char* whenEmpty) {
+    if (value.empty()) {
+        return whenEmpty;
+    }
+    field = value;
+    return {};
+}
+
 std::string ReadSeed(const std::string& value, CommandLine& line) {
     std::uint64_t seed = 0;
     if (!ParseNumber(value, seed)) {
@@ -36,11 +46,7 @@ std::string ReadSeed(const std::string& value, CommandLine& line) {
 }
 
 std::string ReadDumpWorld(const std::string& value, CommandLine& line) {
-    if (value.empty()) {
-        return "--dump-world needs a file name (- for standard output)";
-    }
-    line.DumpWorldFile = value;
-    return {};
+    return StoreName(value, line.DumpWorldFile, "--dump-world needs a file name (- for standard output)");
 }
 
 std::string ReadSimulate(const std::string& value, CommandLine& line) {
@@ -53,27 +59,15 @@ std::string ReadSimulate(const std::string& value, CommandLine& line) {
 }
 
 std::string ReadDataDir(const std::string& value, CommandLine& line) {
-    if (value.empty()) {
-        return "--datadir needs a folder name";
-    }
-    line.DataDir = value;
-    return {};
+    return StoreName(value, line.DataDir, "--datadir needs a folder name");
 }
 
 std::string ReadRecord(const std::string& value, CommandLine& line) {
-    if (value.empty()) {
-        return "--record needs a file name";
-    }
-    line.RecordFile = value;
-    return {};
+    return StoreName(value, line.RecordFile, "--record needs a file name");
 }
 
 std::string ReadReplay(const std::string& value, CommandLine& line) {
-    if (value.empty()) {
-        return "--replay needs a file name";
-    }
-    line.ReplayFile = value;
-    return {};
+    return StoreName(value, line.ReplayFile, "--replay needs a file name");
 }
 
 std::string ReadSteps(const std::string& value, CommandLine& line) {
@@ -86,11 +80,7 @@ std::string ReadSteps(const std::string& value, CommandLine& line) {
 }
 
 std::string ReadTrace(const std::string& value, CommandLine& line) {
-    if (value.empty()) {
-        return "--trace needs a file name (- for standard output)";
-    }
-    line.TraceFile = value;
-    return {};
+    return StoreName(value, line.TraceFile, "--trace needs a file name (- for standard output)");
 }
 
 struct ValueOption {
