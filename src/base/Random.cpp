@@ -1,11 +1,15 @@
 // The game's random generator and its clock seed.
 #include "base/Random.h"
 
+#include <charconv>
 #include <chrono>
+#include <sstream>
+#include <vector>
 
 namespace rq {
 
 void Random::Seed(std::uint64_t seed) {
+    seed_ = seed;
     engine_.seed(seed);
     script_.clear();
 }
@@ -22,6 +26,58 @@ double Random::Rnd() {
 
 void Random::Script(std::initializer_list<double> values) {
     script_.insert(script_.end(), values.begin(), values.end());
+}
+
+std::string Random::State() const {
+    std::ostringstream out;
+    out << engine_;
+    return out.str();
+}
+
+namespace {
+
+// The numbers of an engine's text, or none when anything else is in it.
+std::vector<std::uint64_t> StateWords(const std::string& text) {
+    std::vector<std::uint64_t> words;
+    const char* at = text.data();
+    const char* const end = text.data() + text.size();
+    while (at < end) {
+        if (*at == ' ') {
+            ++at;
+            continue;
+        }
+        std::uint64_t word = 0;
+        const auto [next, error] = std::from_chars(at, end, word);
+        if (error != std::errc{} || (next < end && *next != ' ')) {
+            return {};
+        }
+        words.push_back(word);
+        at = next;
+    }
+    return words;
+}
+
+}  // namespace
+
+bool Random::SetState(std::uint64_t seed, const std::string& state) {
+    // The engine's text is its n words, which some libraries follow with the index of the next word.
+    const std::vector<std::uint64_t> words = StateWords(state);
+    constexpr std::size_t n = std::mt19937_64::state_size;
+    const bool withIndex = words.size() == n + 1;
+    if (!(words.size() == n || withIndex) || (withIndex && words.back() > n) ||
+        words.size() != StateWords(State()).size()) {
+        return false;
+    }
+    std::istringstream in(state);
+    std::mt19937_64 engine;
+    in >> engine;
+    if (in.fail()) {
+        return false;
+    }
+    engine_ = engine;
+    seed_ = seed;
+    script_.clear();
+    return true;
 }
 
 std::uint64_t SeedFromClock() {

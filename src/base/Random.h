@@ -5,6 +5,7 @@
 #include <deque>
 #include <initializer_list>
 #include <random>
+#include <string>
 
 namespace rq {
 
@@ -28,8 +29,16 @@ public:
     void Script(std::initializer_list<double> values);
     std::size_t ScriptedLeft() const { return script_.size(); }
 
+    // The seed last given, and the engine's exact position as text (numbers separated by spaces), so
+    // that a saved game draws on exactly where it stopped. SetState takes only a text State wrote:
+    // false, and nothing changed, for anything else.
+    std::uint64_t SeedGiven() const { return seed_; }
+    std::string State() const;
+    bool SetState(std::uint64_t seed, const std::string& state);
+
 private:
     std::mt19937_64 engine_;
+    std::uint64_t seed_ = 0;
     std::deque<double> script_;
 };
 

@@ -80,6 +80,15 @@ void GameLoop::ResumeInCity() {
     held_ = true;  // no catch-up for the time the question was open
 }
 
+void GameLoop::SetPosition(const JourneyPosition& p) {
+    journey_ = Journey{};
+    journey_.ResumeAt(p.NextStep);
+    journeyBegun_ = p.Begun;
+    tickPending_ = p.TickPending;
+    arrived_ = p.Arrived;
+    lastWaitMs_ = p.LastWaitMs;
+}
+
 void GameLoop::tmrGameLoop_Timer(std::int64_t nowMilliseconds) {
     Shell& shell = game_.shell;
     if (!IsGameActive(shell, fe_.CurrentWindowState())) {

@@ -18,6 +18,15 @@ enum class StepPhase : std::uint8_t {
     Transit,  // one of the journey's 180 steps
 };
 
+// Where a journey stands between two steps, as a saved game keeps it.
+struct JourneyPosition {
+    int NextStep = 1;  // the journey's next step, 1..181
+    bool Begun = false;
+    bool TickPending = false;
+    bool Arrived = false;
+    int LastWaitMs = 0;
+};
+
 class GameLoop {
 public:
     // How often a held or disabled loop looks again whether it may run.
@@ -61,6 +70,11 @@ public:
 
     // Around every step, once it is counted: a replay applies its entries before the step (they may
     // start a new game, which ends a journey), a recording notes the step's input after it.
+    JourneyPosition Position() const {
+        return {journey_.NextStep(), journeyBegun_, tickPending_, arrived_, lastWaitMs_};
+    }
+    void SetPosition(const JourneyPosition& p);
+
     std::function<void()> beforeStep;
     std::function<void()> afterStep;
 

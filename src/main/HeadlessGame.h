@@ -46,6 +46,10 @@ public:
     StepPhase LastPhase() const { return lastPhase_; }
     std::uint16_t LastInput() const { return lastInput_; }
     const HeadlessWindow& window() const { return window_; }
+    // The game, its loop and its window to set from a saved game between two steps.
+    Game& state() { return *game_; }
+    GameLoop& loop() { return loop_; }
+    HeadlessWindow& window() { return window_; }
 
 private:
     std::unique_ptr<Game> game_;

@@ -31,6 +31,12 @@ public:
     // question answers Enter: Yes is the button that has the focus.
     void AnswerNextQuestion(bool yes) override { answer_ = yes; }
 
+    // Which panels are open, as a saved game left them.
+    void SetPanelsOpen(bool tickets, bool info) {
+        ticketsOpen_ = tickets;
+        infoOpen_ = info;
+    }
+
     // ---- SoundPort ----
     void Play(std::string_view file, bool interrupts) override;
 

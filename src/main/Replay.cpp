@@ -63,6 +63,13 @@ StepInput RecordingInput::Next(std::int64_t step, const HeadlessGame& /*game*/) 
     return InputFor(step);
 }
 
+void RecordingInput::SkipThrough(std::int64_t step) {
+    while (next_ < rec_.Entries.size() && rec_.Entries[next_].Step <= step &&
+           rec_.Entries[next_].Kind != RecordEntry::Type::End) {
+        ++next_;
+    }
+}
+
 bool RecordingInput::EndsBy(std::int64_t step) const {
     for (std::size_t i = next_; i < rec_.Entries.size() && rec_.Entries[i].Step <= step; ++i) {
         if (rec_.Entries[i].Kind == RecordEntry::Type::End) {

@@ -31,6 +31,9 @@ public:
     StepInput InputFor(std::int64_t step);
     StepInput Next(std::int64_t step, const HeadlessGame& game) override;
 
+    // Passes over the entries of steps up to `step`, which a saved game has already taken in.
+    void SkipThrough(std::int64_t step);
+
     // The recording ends before `step` would run: its `end` is at that step or earlier.
     bool EndsBy(std::int64_t step) const;
 

@@ -27,6 +27,46 @@ constexpr int kGoalPatience = 4000;
 
 RestlessPlayer::RestlessPlayer(std::uint64_t gameSeed) : dice_(gameSeed ^ 0x9E3779B97F4A7C15ull) {}
 
+RestlessPlayer::Memory RestlessPlayer::Remember() const {
+    return {dice_.State(),
+            {static_cast<std::int64_t>(goal_), goalSteps_, held_, holdFor_, still_, lastX_, lastY_, panelWait_, chosen_,
+             city_, travelling_ ? 1 : 0, ticketsChosen_, departures_}};
+}
+
+bool RestlessPlayer::Recall(const Memory& memory) {
+    const std::vector<std::int64_t>& v = memory.Values;
+    constexpr std::int64_t kBig = 1'000'000'000;
+    auto within = [&](std::size_t i, std::int64_t low, std::int64_t high) { return v[i] >= low && v[i] <= high; };
+    if (v.size() != 13 || !within(0, 0, 2) || !within(2, 0, kInputDirections) || !within(8, 0, kSlots) ||
+        !within(9, 0, kNumCities) || !within(10, 0, 1)) {
+        return false;
+    }
+    for (const std::size_t i : {1u, 3u, 4u, 5u, 6u, 7u, 11u, 12u}) {
+        if (!within(i, -kBig, kBig)) {
+            return false;
+        }
+    }
+    Random dice;
+    if (!dice.SetState(dice_.SeedGiven(), memory.Dice)) {
+        return false;
+    }
+    dice_ = dice;
+    goal_ = static_cast<Goal>(v[0]);
+    goalSteps_ = static_cast<int>(v[1]);
+    held_ = static_cast<std::uint16_t>(v[2]);
+    holdFor_ = static_cast<int>(v[3]);
+    still_ = static_cast<int>(v[4]);
+    lastX_ = static_cast<int>(v[5]);
+    lastY_ = static_cast<int>(v[6]);
+    panelWait_ = static_cast<int>(v[7]);
+    chosen_ = static_cast<std::int16_t>(v[8]);
+    city_ = static_cast<std::int16_t>(v[9]);
+    travelling_ = v[10] != 0;
+    ticketsChosen_ = static_cast<int>(v[11]);
+    departures_ = static_cast<int>(v[12]);
+    return true;
+}
+
 void RestlessPlayer::SetGoal(Goal goal) {
     goal_ = goal;
     goalSteps_ = goal == Goal::Wander ? Draw(100, 1500) : kGoalPatience;

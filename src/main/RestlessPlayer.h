@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "base/Random.h"
 #include "main/PlayerInput.h"
@@ -18,6 +20,15 @@ public:
     explicit RestlessPlayer(std::uint64_t gameSeed);
 
     StepInput Next(std::int64_t step, const HeadlessGame& game) override;
+
+    // What it has in mind and its generator's state, so that a saved game's player plays on exactly
+    // as it would have. Recall takes only values Remember could give: false, and nothing changed, else.
+    struct Memory {
+        std::string Dice;
+        std::vector<std::int64_t> Values;
+    };
+    Memory Remember() const;
+    bool Recall(const Memory& memory);
 
     // What it has done so far.
     int TicketsChosen() const { return ticketsChosen_; }

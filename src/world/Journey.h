@@ -55,6 +55,8 @@ public:
     static void Finish(World& w) { w.GameTime -= 1; }
 
     int NextStep() const { return next_; }
+    // A journey taken up again at `step` (1..181), as a saved game left it.
+    void ResumeAt(int step) { next_ = step; }
     bool Done() const { return next_ > kJourneySteps; }
 
 private:

@@ -1,0 +1,18 @@
+// Saved games as files: written atomically, read with a message that names the file and its fault.
+#pragma once
+
+#include <string>
+
+#include "save/SavedGame.h"
+
+namespace rq {
+
+// Saves the game to `path`. False, with "cannot save the game to PATH: reason" in `message` and any
+// old file of that name intact, when it cannot be written.
+bool SaveGameFile(const std::string& path, const Game& game, const SaveExtras& extras, std::string& message);
+
+// Opens the saved game at `path` onto `game` (see ReadSavedGame). False, with
+// "PATH is not a Railquest saved game: fault" in `message` and the game unchanged, when it is none.
+bool OpenGameFile(const std::string& path, Game& game, SaveExtras& extras, std::string& message);
+
+}  // namespace rq
