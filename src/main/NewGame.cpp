@@ -54,11 +54,8 @@ void FuzzTrains(World& w) {
 }
 
 // The player's seat on the slot-1 train that arrives at the start city at the start of the first
-// window: seat 1 of its last stage, whose rider moves to the first free seat. A seat held from the
-// old game (a journey cut short, a train not yet arrived) is given up first, so that the player
-// never arrives twice.
+// window: seat 1 of its last stage, whose rider moves to the first free seat.
 void SeatPlayerOnArrivingTrain(World& w) {
-    RemoveFromTrains(w, kPlayer);
     for (std::int16_t i = 1; i <= kNumCities; ++i) {
         if (w.city(i).TrainDest[1] != w.CurCity) {
             continue;
@@ -119,6 +116,10 @@ void StartNewGame(Game& game, Frontend& fe, GameLoop& loop) {
     RestoreCrystals(w);
     FillEmptyCities(w, spr);
     PlaceFuzzbombAndStartCity(w);
+    // A seat held from the old game (a journey cut short, a train not yet arrived) is given up before
+    // the trains are fuzzed: the player never arrives twice, and never starts the new game fuzzed
+    // because the old seat was on a train leaving a city near the new fuzzbomb.
+    RemoveFromTrains(w, kPlayer);
     FuzzTrains(w);
     SeatPlayerOnArrivingTrain(w);
     w.TransitDest = 0;

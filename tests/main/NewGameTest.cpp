@@ -2,6 +2,7 @@
 // player holds one seat and arrives with the first train, and new games follow each other cleanly.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -26,17 +27,22 @@ constexpr std::int64_t kMs = 1'000'000;
 
 class NewGameTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Start(1234); }
+    // A game just started from `seed`: the player rides the train that brings it to the start city.
+    void Start(std::uint64_t seed) {
+        game = std::make_unique<Game>();
+        loop = std::make_unique<GameLoop>(*game, fe);
+        listedTwice.clear();
         test::MakeTestSprites(game->sprites);
-        StartWorld(game->world, game->sprites, 1234);
+        StartWorld(game->world, game->sprites, seed);
         game->effects.Port = &sound;
         SceneContext ctx = SceneOf(*game, fe);
         EnterCity(ctx, game->world.CurCity);
         game->world.GameTime = -1;
-        loop.SetEnabled(true, 0);
+        loop->SetEnabled(true, 0);
     }
     void Ticks(int n) {
-        for (int i = 0; i < n; ++i) loop.tmrGameLoop_Timer(0);
+        for (int i = 0; i < n; ++i) loop->tmrGameLoop_Timer(0);
     }
     // The player, riding from here on the slot-1 train, is some way into a journey through the loop.
     void IntoAJourney(int wakes) {
@@ -49,7 +55,7 @@ protected:
         w.TransitDest = w.city(from).TrainDest[1];
         w.CurCity = 0;
         game->shell.InTransit = true;
-        for (int i = 0; i < wakes; ++i) loop.Wake(now += 200 * kMs);
+        for (int i = 0; i < wakes; ++i) loop->Wake(now += 200 * kMs);
     }
     // Yes to the question; remembers the citizens drawn for empty cities, who may be listed twice.
     void NewGame() {
@@ -58,7 +64,7 @@ protected:
             if (game->world.city(c).NumCitizens == 0) empty.push_back(c);
         }
         fe.answerYes = true;
-        ASSERT_TRUE(mnuNew_Click(*game, fe, loop));
+        ASSERT_TRUE(mnuNew_Click(*game, fe, *loop));
         for (const std::int16_t c : empty) {
             EXPECT_EQ(game->world.city(c).NumCitizens, 1) << "city " << c << " was empty";
             listedTwice.push_back(game->world.city(c).Citizens[1]);
@@ -73,7 +79,7 @@ protected:
         EXPECT_EQ(w.GameTime, -1);
         EXPECT_EQ(w.crystals(kPlayer), 10);
         EXPECT_FALSE(game->shell.InTransit);
-        EXPECT_TRUE(loop.Enabled());
+        EXPECT_TRUE(loop->Enabled());
         EXPECT_EQ(fe.cityName, w.city(w.CurCity).Name) << "the start city's street is built";
         EXPECT_FALSE(fe.busyPointer);
         EXPECT_FALSE(game->sprites[kPlayerSlot].Shown);
@@ -114,10 +120,23 @@ protected:
         EXPECT_EQ(fe.cityName, w.city(start).Name) << when << ": no other street was built";
     }
 
-    std::unique_ptr<Game> game = std::make_unique<Game>();
+    // The city whose trains carry the player's seat, 0 if none does.
+    std::int16_t CityOfPlayerSeat() const {
+        for (std::int16_t c = 1; c <= kNumCities; ++c) {
+            for (int s = 1; s <= kSlots; ++s) {
+                for (int j = 1; j <= kStages; ++j) {
+                    const auto& seats = game->world.city(c).Stage(s, j);
+                    if (std::find(seats.begin(), seats.end(), kPlayer) != seats.end()) return c;
+                }
+            }
+        }
+        return 0;
+    }
+
+    std::unique_ptr<Game> game;
     test::FakeFrontend fe;
     test::RecordingSound sound;
-    GameLoop loop{*game, fe};
+    std::unique_ptr<GameLoop> loop;
     std::int64_t now = 0;
     std::vector<std::int16_t> listedTwice;
 };
@@ -127,7 +146,7 @@ TEST_F(NewGameTest, NoLeavesAJourneyAndTheWorldAsTheyWere) {
     IntoAJourney(20);
     const World before = game->world;
     fe.answerYes = false;
-    EXPECT_FALSE(mnuNew_Click(*game, fe, loop));
+    EXPECT_FALSE(mnuNew_Click(*game, fe, *loop));
     EXPECT_EQ(fe.messages.back(), "Are you sure you want to start a new game?");
     const World& w = game->world;
     EXPECT_EQ(w.CitizenCrystals, before.CitizenCrystals);
@@ -139,7 +158,7 @@ TEST_F(NewGameTest, NoLeavesAJourneyAndTheWorldAsTheyWere) {
     EXPECT_EQ(w.GameTime, before.GameTime);
     EXPECT_FALSE(w.StopTransit);
     const std::int16_t dest = w.TransitDest;
-    for (int i = 0; i < 2000 && game->shell.InTransit; ++i) loop.Wake(now += 200 * kMs);
+    for (int i = 0; i < 2000 && game->shell.InTransit; ++i) loop->Wake(now += 200 * kMs);
     EXPECT_FALSE(game->shell.InTransit);
     EXPECT_EQ(w.CurCity, dest) << "the journey goes on to its destination";
 }
@@ -183,6 +202,26 @@ TEST_F(NewGameTest, SeveralNewGamesInARowSomeDuringAJourney) {
     }
     IntoAJourney(1);
     EXPECT_EQ(std::fmod(game->world.GameTime, 180), 0) << "aligned to the minute, a step run";
+}
+
+// Wherever the old game's player sat, on a train leaving a city near the new fuzzbomb too, the new
+// game's player starts clean with 10: right after a start and during a journey, over many seeds.
+TEST_F(NewGameTest, ThePlayerStartsCleanWhicheverTrainItSatOn) {
+    int seatsNearTheNewBomb = 0;
+    for (std::uint64_t seed = 1; seed <= 60; ++seed) {
+        for (const bool journey : {false, true}) {
+            const std::string when =
+                "seed " + std::to_string(seed) + (journey ? ", during a journey" : ", at the start");
+            Start(seed);
+            if (journey) IntoAJourney(3);
+            const std::int16_t oldSeat = CityOfPlayerSeat();
+            ASSERT_NE(oldSeat, 0) << when;
+            NewGame();
+            seatsNearTheNewBomb += testkit::Hops(game->world, game->world.FuzzbombCity)[At(oldSeat)] <= 2 ? 1 : 0;
+            EXPECT_EQ(game->world.crystals(kPlayer), 10) << when;
+        }
+    }
+    EXPECT_GE(seatsNearTheNewBomb, 4) << "the old seat was on a fuzzed train in a few of the runs";
 }
 
 TEST_F(NewGameTest, YesWhileATrainStandsAfterItsHandOverHandsNobodyOverTwice) {
