@@ -69,14 +69,23 @@ void MakeCitizenActor(SpriteEngine& spr, const EffectPlayer& fx, int slot) {
 
 void MakeFuzzyActor(World& w, SpriteEngine& spr, const EffectPlayer& fx, int slot) {
     Sprite& s = spr[slot];
+    const bool citizenLook = FrameIn(s, kCitizenFirstFrame, kCitizenFirstFrame + kLookFrames - 1);
+    const bool playerLook = FrameIn(s, kPlayerFirstFrame, kPlayerFirstFrame + kLookFrames - 1);
+    // A person whose hit flash is showing (FrameDelay 1) wears the fuzzy frames for that one picture
+    // but is still a person: it is fuzzed like one, and the look it gets here is kept for good.
+    const bool flashing = s.FrameDelay == 1 && FrameIn(s, kFuzzyFirstFrame, kFuzzyFirstFrame + kLookFrames - 1);
     s.FirstFrame = kFuzzyFirstFrame;
     s.LastFrame = static_cast<std::int16_t>(kFuzzyFirstFrame + kLookFrames - 1);
     s.FrameDelay = 3;
-    if (FrameIn(s, kCitizenFirstFrame, kCitizenFirstFrame + kLookFrames - 1)) {
-        s.Frame = static_cast<std::int16_t>(s.Frame - kLookFrames);
+    if (citizenLook || (flashing && slot != kPlayerSlot)) {
+        if (citizenLook) {
+            s.Frame = static_cast<std::int16_t>(s.Frame - kLookFrames);
+        }
         w.crystals(s.CitizenNo) = kFuzzed;
-    } else if (FrameIn(s, kPlayerFirstFrame, kPlayerFirstFrame + kLookFrames - 1)) {
-        s.Frame = static_cast<std::int16_t>(s.Frame + kLookFrames);
+    } else if (playerLook || flashing) {
+        if (playerLook) {
+            s.Frame = static_cast<std::int16_t>(s.Frame + kLookFrames);
+        }
         w.crystals(kPlayer) = kFuzzed;
         Sprite& player = spr[kPlayerSlot];
         player.Animating = true;

@@ -28,8 +28,9 @@ void SetRandomFrame(World& w, SpriteEngine& spr, int slot, std::int16_t first, s
 // plays "makectzn.wav". Crystal counts are the caller's business.
 void MakeCitizenActor(SpriteEngine& spr, const EffectPlayer& fx, int slot);
 
-// Gives an actor (or the player) the fuzzy look and fuzzes the citizen it shows; a fuzzed player
-// walks off in a random direction and the status bar's count is refreshed. Plays "makefzzy.wav".
+// Gives an actor (or the player) the fuzzy look and fuzzes the citizen it shows, a person still
+// flashing from a hit included; a fuzzed player walks off in a random direction and the status bar's
+// count is refreshed. Plays "makefzzy.wav".
 void MakeFuzzyActor(World& w, SpriteEngine& spr, const EffectPlayer& fx, int slot);
 
 // Moves every actor (the player and the current city's citizens) that overlaps `slot` by (dx, dy),

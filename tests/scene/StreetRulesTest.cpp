@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "scene/ActorPass.h"
 #include "scene/CityTick.h"
 #include "scene/Crystals.h"
 #include "scene/Fuzzies.h"
+#include "scene/SceneObjects.h"
 #include "scene/SceneRects.h"
 #include "scene/SceneTestSupport.h"
 #include "support/RecordingSound.h"
@@ -166,6 +168,39 @@ TEST_F(StreetRulesTest, AFuzzysTouchHalvesCrystalsOncePerPairAndFuzzesThoseWithN
     spr()[p].FrameDelay = 1;
     EndHitFlash(t.ctx);
     EXPECT_EQ(spr()[p].Frame, 10);
+}
+
+// A person whose hit flash is still showing is a person all the same: the fuzzbomb touched in the
+// same tick fuzzes it, with the sound, and the fuzzy look stays after the flash.
+TEST_F(StreetRulesTest, APersonFlashingFromAHitIsFuzzedByTheFuzzbomb) {
+    for (const bool player : {true, false}) {
+        Clear();
+        Place(kFuzzbombSlot, 900, 540);
+        const int p = player ? kPlayerSlot : Actor(870, 550, 7, 0, 2);
+        if (player) Player(870, 550, 8, 0, 2);
+        FuzzyHit(t.ctx, p, 121);
+        ASSERT_EQ(spr()[p].FrameDelay, 1) << "flashing";
+        EXPECT_EQ(TouchSceneObjects(t.ctx, p), kFuzzbombSlot);
+        EXPECT_EQ(w().crystals(spr()[p].CitizenNo), kFuzzed) << (player ? "the player" : "a citizen");
+        EXPECT_EQ(sound.Count("makefzzy.wav"), 1);
+        EndHitFlash(t.ctx);
+        EXPECT_EQ(spr()[p].FirstFrame, kFuzzyFirstFrame);
+        EXPECT_EQ(spr()[p].Frame, 5) << "the fuzzy look for good";
+    }
+}
+
+// One crystal, two fuzzies in one tick: the first leaves the player none, the second fuzzes it, and
+// the fuzzed player walks off as every fuzzed player does.
+TEST_F(StreetRulesTest, APlayerFuzzedByTheSecondOfTwoFuzziesWalksOff) {
+    Player(900, 500, 0, 0, 1);
+    spr()[kPlayerSlot].Animating = false;
+    FuzzyHit(t.ctx, kPlayerSlot, 120);
+    FuzzyHit(t.ctx, kPlayerSlot, 121);
+    EXPECT_EQ(w().crystals(kPlayer), kFuzzed);
+    const Sprite& me = spr()[kPlayerSlot];
+    EXPECT_TRUE(me.VX != 0 || me.VY != 0) << "the random walk";
+    EXPECT_EQ(std::max(std::abs(me.VX), std::abs(me.VY)), me.VX == 0 || me.VY == 0 ? 8 : 6);
+    EXPECT_TRUE(me.Animating);
 }
 
 TEST_F(StreetRulesTest, FuzziesHuntOnlyThePeopleOfTheirView) {

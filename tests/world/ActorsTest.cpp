@@ -60,15 +60,18 @@ TEST_F(ActorsTest, MakeFuzzyActorFuzzesTheCitizenItShows) {
     EXPECT_EQ(Spr()[110].LastFrame, 7);
     EXPECT_EQ(Spr()[110].FrameDelay, 3);
     EXPECT_EQ(W().crystals(Spr()[110].CitizenNo), kFuzzed);
-    // An actor already fuzzy only gets its frame range, its delay and the sound.
-    Spr()[110].Frame = 6;
-    Spr()[110].FrameDelay = 1;
-    W().crystals(Spr()[110].CitizenNo) = 4;
-    MakeFuzzyActor(W(), Spr(), fx, 110);
-    EXPECT_EQ(Spr()[110].Frame, 6);
-    EXPECT_EQ(Spr()[110].FrameDelay, 3);
-    EXPECT_EQ(W().crystals(Spr()[110].CitizenNo), 4);  // not touched
-    EXPECT_EQ(sound.played, (std::vector<std::string>{"makefzzy.wav", "makefzzy.wav"}));
+    // An actor already in the fuzzy look only gets its frame range, its delay and the sound, unless
+    // that look is a hit's flash (FrameDelay 1): then it is a person, and is fuzzed.
+    for (const int delay : {3, 1}) {
+        Spr()[110].Frame = 6;
+        Spr()[110].FrameDelay = static_cast<std::int16_t>(delay);
+        W().crystals(Spr()[110].CitizenNo) = 4;
+        MakeFuzzyActor(W(), Spr(), fx, 110);
+        EXPECT_EQ(Spr()[110].Frame, 6);
+        EXPECT_EQ(Spr()[110].FrameDelay, 3);
+        EXPECT_EQ(W().crystals(Spr()[110].CitizenNo), delay == 1 ? kFuzzed : 4) << "delay " << delay;
+    }
+    EXPECT_EQ(sound.played, (std::vector<std::string>(3, "makefzzy.wav")));
 }
 
 TEST_F(ActorsTest, AFuzzedPlayerWandersOffAndTheCountIsRefreshed) {
