@@ -4,8 +4,6 @@
 
 #include <SDL.h>
 
-#include <array>
-
 namespace rq {
 
 namespace {
@@ -20,6 +18,11 @@ std::uint16_t WithPad(std::uint16_t axis, bool low, bool high) {
     if (low) return 0;
     if (high) return 65535;
     return axis;
+}
+
+bool IsPadButton(SDL_GameControllerButton b) {
+    return b == SDL_CONTROLLER_BUTTON_DPAD_UP || b == SDL_CONTROLLER_BUTTON_DPAD_DOWN ||
+           b == SDL_CONTROLLER_BUTTON_DPAD_LEFT || b == SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
 }
 
 }  // namespace
@@ -92,14 +95,13 @@ std::optional<JoystickPosition> SdlJoystick::ReadPosition() {
                       held(SDL_CONTROLLER_BUTTON_DPAD_LEFT), held(SDL_CONTROLLER_BUTTON_DPAD_RIGHT));
         p.Y = WithPad(Position(SDL_GameControllerGetAxis(controller_, SDL_CONTROLLER_AXIS_LEFTY)),
                       held(SDL_CONTROLLER_BUTTON_DPAD_UP), held(SDL_CONTROLLER_BUTTON_DPAD_DOWN));
-        constexpr std::array actionButtons{SDL_CONTROLLER_BUTTON_A,
-                                           SDL_CONTROLLER_BUTTON_B,
-                                           SDL_CONTROLLER_BUTTON_X,
-                                           SDL_CONTROLLER_BUTTON_Y,
-                                           SDL_CONTROLLER_BUTTON_LEFTSHOULDER,
-                                           SDL_CONTROLLER_BUTTON_RIGHTSHOULDER};
-        for (std::size_t i = 0; i < actionButtons.size(); ++i) {
-            if (held(actionButtons[i])) p.Buttons |= 1u << i;
+        // Every button is the action button, as on a plain joystick, except the direction pad, which
+        // steers, and the guide button, which belongs to the system.
+        for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b) {
+            const auto button = static_cast<SDL_GameControllerButton>(b);
+            if (button != SDL_CONTROLLER_BUTTON_GUIDE && !IsPadButton(button) && held(button)) {
+                p.Buttons |= 1u << b;
+            }
         }
         return p;
     }

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "input/SdlJoystick.h"
 #include "main/Game.h"
 #include "scene/Joystick.h"
@@ -19,8 +21,8 @@ Sint16 Axis(int position) {
 // A virtual pad as joystick 0, moved by the test.
 class VirtualPad {
 public:
-    explicit VirtualPad(SDL_JoystickType type) {
-        index_ = SDL_JoystickAttachVirtual(type, 2, 4, 0);
+    explicit VirtualPad(SDL_JoystickType type, int buttons = 4) {
+        index_ = SDL_JoystickAttachVirtual(type, 2, buttons, 0);
         handle_ = SDL_JoystickOpen(index_);
     }
     ~VirtualPad() {
@@ -28,6 +30,7 @@ public:
         if (attached_) SDL_JoystickDetachVirtual(index_);
     }
     bool Ok() const { return index_ >= 0 && handle_ != nullptr; }
+    int Index() const { return index_; }
     void Move(int x, int y) {
         SDL_JoystickSetVirtualAxis(handle_, 0, Axis(x));
         SDL_JoystickSetVirtualAxis(handle_, 1, Axis(y));
@@ -48,15 +51,17 @@ private:
     bool attached_ = true;
 };
 
+// The stick's input for a position (the centre unless told), as the game reads it through the port.
+std::uint16_t BitsAt(SdlJoystick& joystick, VirtualPad& pad, int x = 32768, int y = 32768) {
+    pad.Move(x, y);
+    const std::optional<JoystickPosition> p = joystick.ReadPosition();
+    return p ? JoystickInputBits(*p) : 0xFFFF;
+}
+
 class SdlJoystickTest : public ::testing::TestWithParam<SDL_JoystickType> {
 protected:
     static void SetUpTestSuite() { SDL_setenv("SDL_VIDEODRIVER", "dummy", 1); }
-    // The stick's input for a position, as the game reads it through the port.
-    std::uint16_t BitsAt(VirtualPad& pad, int x, int y) {
-        pad.Move(x, y);
-        const std::optional<JoystickPosition> p = joystick.ReadPosition();
-        return p ? JoystickInputBits(*p) : 0xFFFF;
-    }
+    std::uint16_t BitsAt(VirtualPad& pad, int x, int y) { return rq::BitsAt(joystick, pad, x, y); }
     SdlJoystick joystick;
 };
 
@@ -110,6 +115,37 @@ TEST_P(SdlJoystickTest, APadPulledOutDuringPlayFallsBackToTheKeyboard) {
 
 INSTANTIATE_TEST_SUITE_P(PadsSdlKnowsAndPlainJoysticks, SdlJoystickTest,
                          ::testing::Values(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_JOYSTICK_TYPE_UNKNOWN));
+
+// On a game controller every button drops a crystal, as on a plain joystick, except the direction
+// pad's, which steer, and the guide button, which is the system's.
+TEST(SdlGameControllerTest, EveryButtonButThePadAndTheGuideIsTheActionButton) {
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SdlJoystick joystick;
+    VirtualPad pad(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_BUTTON_MAX);
+    ASSERT_TRUE(pad.Ok()) << SDL_GetError();
+    SDL_GameController* controller = SDL_GameControllerOpen(pad.Index());
+    ASSERT_NE(controller, nullptr) << SDL_GetError();
+    const std::map<SDL_GameControllerButton, std::uint16_t> steering{{SDL_CONTROLLER_BUTTON_DPAD_UP, kInputUp},
+                                                                     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, kInputDown},
+                                                                     {SDL_CONTROLLER_BUTTON_DPAD_LEFT, kInputLeft},
+                                                                     {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kInputRight},
+                                                                     {SDL_CONTROLLER_BUTTON_GUIDE, 0}};
+    int tried = 0;
+    for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b) {
+        const auto button = static_cast<SDL_GameControllerButton>(b);
+        const SDL_GameControllerButtonBind bind = SDL_GameControllerGetBindForButton(controller, button);
+        if (bind.bindType != SDL_CONTROLLER_BINDTYPE_BUTTON) continue;  // not on this pad (the touchpad)
+        ++tried;
+        pad.Press(bind.value.button, true);
+        const auto it = steering.find(button);
+        const std::uint16_t expected = it == steering.end() ? kInputAction : it->second;
+        EXPECT_EQ(BitsAt(joystick, pad), expected) << SDL_GameControllerGetStringForButton(button);
+        pad.Press(bind.value.button, false);
+        EXPECT_EQ(BitsAt(joystick, pad), 0) << SDL_GameControllerGetStringForButton(button);
+    }
+    EXPECT_GE(tried, 20) << "the pad has buttons up to the paddles";
+    SDL_GameControllerClose(controller);
+}
 
 TEST(SdlJoystickNone, NoPadCannotBeDetectedAndKeepsTheKeyboard) {
     SdlJoystick joystick;
