@@ -1,8 +1,7 @@
 // The whole city table and rail network as BuildCityTable and BuildRailLinks leave them: names,
 // capitals, the given rows, size and scenery counts, map positions, the links' rules and whether
-// start-up can always place the fuzzbomb and the player. (tools/citygen checks that each position
-// lies in its own state on the map picture, that links join near neighbours and which scenery suits
-// which size.)
+// start-up can always place the fuzzbomb and the player. (Each row's own rules, land under every city,
+// near links and scenery by size: CityDataTest.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
