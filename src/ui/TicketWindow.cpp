@@ -2,6 +2,7 @@
 // departures the ticket rules list; a click on any part of a row chooses that row's train.
 #include "ui/TicketWindow.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -14,16 +15,32 @@
 
 namespace rq {
 
+namespace {
+
+// The design's 24-point title filled its 495-twip box. A desktop sans-serif of that size has a taller
+// line (more room above and below its letters) and would reach into the first row: the title takes the
+// largest size whose line fits the box.
+QFont FitLineHeight(QFont font, int height) {
+    while (font.pixelSize() > 8 && QFontMetrics(font).height() > height) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
+}  // namespace
+
 TicketWindow::TicketWindow(Game& game, QWidget* parent)
     : PictureBox(QStringLiteral("picTickets"), kPanelGrey, parent), game_(game) {
     hide();
     shpTixBorder = new ShapeWidget(QStringLiteral("shpTixBorder"), ShapeWidget::Kind::Frame, this);
     shpTixBorder->SetBorderWidth(10);
 
-    lblTrainTitle = MakeLabel(QStringLiteral("lblTrainTitle"), QStringLiteral("Train Schedule"), SansFont(24), this);
-    lblTrainTitle->setGeometry(PxRect({120, 120, 3225, 495}));
-    // The title keeps its design box (wider if the desktop's font needs it), its text at the top so
-    // that it stays clear of the first row.
+    const QRect titleBox = PxRect({120, 120, 3225, 495});
+    lblTrainTitle = MakeLabel(QStringLiteral("lblTrainTitle"), QStringLiteral("Train Schedule"),
+                              FitLineHeight(SansFont(24), titleBox.height()), this);
+    lblTrainTitle->setGeometry(titleBox);
+    // The title keeps its design box (wider if the desktop's font needs it), its text at the top, and
+    // so stays clear of the first row, which starts where the box ends.
     lblTrainTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTrainTitle->resize(std::max(lblTrainTitle->width(), lblTrainTitle->sizeHint().width()), lblTrainTitle->height());
 

@@ -71,6 +71,11 @@ TEST_F(MainWindowTest, AFixedSizeAroundTheStatusBarAndTheViewWithThePanelsLaidOu
     EXPECT_EQ(Find<QWidget>("picUSA")->geometry(), QRect(32, 5, map.Width, map.Height));
     EXPECT_EQ(Find<QWidget>("picUSAZoom")->size(), QSize(2 * map.Width, 2 * map.Height));
     EXPECT_EQ(Find<QLabel>("lblTrainTime1")->x(), Px(0.75 * l().Tickets.Width));
+    // The title's line fits its design box, and so stays clear of the first row's text.
+    const QLabel* title = Find<QLabel>("lblTrainTitle");
+    EXPECT_EQ(title->geometry().topLeft(), QPoint(8, 8));
+    EXPECT_EQ(title->height(), 33);
+    EXPECT_LE(title->fontMetrics().height(), title->height());
     const QRect ok = Find<QPushButton>("cmdExitTix")->geometry();
     EXPECT_EQ(Px(l().Tickets.Width) - (ok.x() + ok.width()), 16);
     EXPECT_EQ(Find<QWidget>("picTickets")->height() - (ok.y() + ok.height()), 16) << "the whole window shows";
