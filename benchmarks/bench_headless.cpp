@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "main/HeadlessGame.h"
-#include "main/RestlessPlayer.h"
+#include "headless/HeadlessGame.h"
+#include "headless/RestlessPlayer.h"
 
 namespace rq {
 namespace {

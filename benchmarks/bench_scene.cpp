@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "main/Startup.h"
+#include "shell/Startup.h"
 #include "scene/CityTick.h"
 #include "scene/Crystals.h"
 #include "scene/EnterCity.h"

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <string>
 
-#include "main/CommandLine.h"
+#include "headless/CommandLine.h"
 
 namespace rq {
 

@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "main/GameShell.h"
-#include "main/NewGame.h"
-#include "main/Settings.h"
-#include "main/Startup.h"
+#include "shell/GameShell.h"
+#include "shell/NewGame.h"
+#include "shell/Settings.h"
+#include "shell/Startup.h"
 #include "scene/Joystick.h"
 #include "sprite/SpriteSetup.h"
 #include "ui/QtMessagePort.h"

@@ -10,8 +10,8 @@
 #include "app/DataFolder.h"
 #include "app/GameApp.h"
 #include "base/Random.h"
-#include "main/Commands.h"
-#include "main/Recording.h"
+#include "headless/Commands.h"
+#include "replay/Recording.h"
 
 namespace {
 

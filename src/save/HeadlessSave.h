@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "main/HeadlessGame.h"
-#include "main/RestlessPlayer.h"
+#include "headless/HeadlessGame.h"
+#include "headless/RestlessPlayer.h"
 #include "save/SavedGame.h"
 
 namespace rq {

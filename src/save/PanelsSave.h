@@ -1,7 +1,7 @@
 // The panels in a saved game: the information panel's history, map and texts, and the ticket rows.
 #pragma once
 
-#include "main/PanelState.h"
+#include "game/PanelState.h"
 #include "save/SaveJson.h"
 
 namespace rq {

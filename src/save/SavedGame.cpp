@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "main/Invariants.h"
+#include "game/Invariants.h"
 #include "save/PanelsSave.h"
 #include "save/StreetSave.h"
 #include "save/WorldSave.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "main/Game.h"
-#include "main/GameLoop.h"
+#include "game/Game.h"
+#include "shell/GameLoop.h"
 #include "save/SaveJson.h"
 
 namespace rq {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/MessagePort.h"
-#include "main/SysInfo.h"
+#include "shell/SysInfo.h"
 
 class QLabel;
 class QPushButton;

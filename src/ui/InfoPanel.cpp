@@ -8,9 +8,9 @@
 #include <tuple>
 
 #include "base/Rounding.h"
-#include "main/Panels.h"
-#include "main/Replay.h"
-#include "main/WindowLayout.h"
+#include "panels/Panels.h"
+#include "replay/Replay.h"
+#include "panels/WindowLayout.h"
 #include "ui/GameView.h"
 #include "ui/MapViews.h"
 #include "ui/Twips.h"

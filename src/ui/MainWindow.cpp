@@ -10,10 +10,10 @@
 #include <QScreen>
 #include <QShortcut>
 
-#include "main/Panels.h"
-#include "main/Replay.h"
-#include "main/Settings.h"
-#include "main/WindowLayout.h"
+#include "panels/Panels.h"
+#include "replay/Replay.h"
+#include "shell/Settings.h"
+#include "panels/WindowLayout.h"
 #include "ui/AboutDialog.h"
 #include "ui/Controls.h"
 #include "ui/GameView.h"

@@ -8,8 +8,8 @@
 #include <memory>
 #include <optional>
 
-#include "main/Frontend.h"
-#include "main/Game.h"
+#include "game/Frontend.h"
+#include "game/Game.h"
 #include "ui/QtMessagePort.h"
 
 class QAction;

@@ -7,8 +7,8 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
-#include "main/GameShell.h"
-#include "main/Replay.h"
+#include "shell/GameShell.h"
+#include "replay/Replay.h"
 #include "scene/Joystick.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpWindow.h"

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "main/PanelState.h"
+#include "game/PanelState.h"
 #include "world/World.h"
 
 namespace rq {

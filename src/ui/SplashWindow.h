@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/MessagePort.h"
-#include "main/Game.h"
+#include "game/Game.h"
 
 class QLabel;
 

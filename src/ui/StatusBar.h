@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "main/PanelState.h"
+#include "game/PanelState.h"
 #include "ui/Controls.h"
 
 namespace rq {

@@ -8,9 +8,9 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "main/Panels.h"
-#include "main/Replay.h"
-#include "main/WindowLayout.h"
+#include "panels/Panels.h"
+#include "replay/Replay.h"
+#include "panels/WindowLayout.h"
 #include "ui/Twips.h"
 
 namespace rq {

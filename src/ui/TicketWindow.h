@@ -5,7 +5,7 @@
 #include <QRect>
 #include <array>
 
-#include "main/Game.h"
+#include "game/Game.h"
 #include "ui/Controls.h"
 
 class QPushButton;

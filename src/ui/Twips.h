@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QRect>
 
-#include "main/PanelState.h"
+#include "game/PanelState.h"
 
 namespace rq {
 

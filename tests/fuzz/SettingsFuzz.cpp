@@ -5,7 +5,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "main/Settings.h"
+#include "shell/Settings.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "input/SdlJoystick.h"
-#include "main/Game.h"
+#include "game/Game.h"
 #include "scene/Joystick.h"
 #include "support/FakeFrontend.h"
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "main/HeadlessGame.h"
+#include "headless/HeadlessGame.h"
 #include "save/HeadlessSave.h"
 
 namespace rq {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "main/Game.h"
+#include "game/Game.h"
 #include "scene/SceneObjects.h"
 #include "support/FakeFrontend.h"
 #include "support/TestSprites.h"

@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "main/Invariants.h"
-#include "main/WorldInvariants.h"
+#include "game/Invariants.h"
+#include "support/WorldInvariants.h"
 #include "scene/ActorPass.h"
 #include "scene/CityTick.h"
 #include "scene/EnterCity.h"

@@ -8,9 +8,9 @@
 #include <iostream>
 #include <string>
 
-#include "main/HeadlessGame.h"
-#include "main/Invariants.h"
-#include "main/RestlessPlayer.h"
+#include "headless/HeadlessGame.h"
+#include "game/Invariants.h"
+#include "headless/RestlessPlayer.h"
 #include "world/Clock.h"
 
 namespace {

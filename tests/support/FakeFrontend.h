@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "main/Frontend.h"
+#include "game/Frontend.h"
 
 namespace rq::test {
 

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "main/Game.h"
-#include "main/GameLoop.h"
+#include "game/Game.h"
+#include "shell/GameLoop.h"
 #include "scene/EnterCity.h"
 #include "sprite/SpriteDraw.h"
 #include "support/FakeFrontend.h"

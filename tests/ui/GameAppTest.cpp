@@ -9,8 +9,8 @@
 
 #include "UiTestSupport.h"
 #include "app/GameApp.h"
-#include "main/HeadlessGame.h"
-#include "main/Replay.h"
+#include "headless/HeadlessGame.h"
+#include "replay/Replay.h"
 
 namespace rq {
 namespace {

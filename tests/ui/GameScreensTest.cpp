@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
-#include "main/GameLoop.h"
+#include "shell/GameLoop.h"
 #include "world/Platform.h"
 
 namespace rq {

@@ -18,8 +18,8 @@
 #include <fstream>
 
 #include "UiTestSupport.h"
-#include "main/Panels.h"
-#include "main/Settings.h"
+#include "panels/Panels.h"
+#include "shell/Settings.h"
 #include "ui/Controls.h"
 #include "ui/GameView.h"
 #include "ui/HelpWindow.h"

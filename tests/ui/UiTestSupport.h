@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "base/MessagePort.h"
-#include "main/Game.h"
-#include "main/Startup.h"
+#include "game/Game.h"
+#include "shell/Startup.h"
 #include "scene/EnterCity.h"
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteScene.h"

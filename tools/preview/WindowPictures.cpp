@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "UiTestSupport.h"
-#include "main/GameLoop.h"
+#include "shell/GameLoop.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpWindow.h"
 #include "world/Platform.h"

@@ -1,0 +1,59 @@
+// What a player does: the held keys and the clicks on menus, panels and questions, and the sources that
+// give them step by step (a recording, a restless player, a test).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace rq {
+
+class HeadlessGame;
+
+// One thing the player does besides holding keys, as the window would pass it to the game.
+enum class PlayerActionKind : std::uint8_t {
+    MenuNew,       // Game > New: asks the question, which the next action may answer
+    MenuSkip,      // Game > Skip To Next Train
+    MenuPause,     // Game > Pause / Unpause
+    MenuSound,     // Game > Sound, switched over
+    MenuJoystick,  // Game > Switch to Joystick (no joystick here: "Cannot detect the joystick!")
+    MenuKeyboard,  // Game > Switch to Keyboard
+    AnswerYes,     // the answer to the question the action before it asks
+    AnswerNo,
+    Ticket,     // a click on the ticket window's row of slot A (1..5)
+    OkTickets,  // the ticket window's OK button (or Escape while it is open)
+    OkInfo,     // the information panel's OK button (or Escape while it is open)
+    Map,        // a click on the map that shows, at map pixel (A, B)
+    Zoom,       // the information panel's Zoom button
+    Back,       // its Back and Forward buttons
+    Forward,
+    Dest,    // a click on destination label A (1..5)
+    Legend,  // a click on legend label A
+};
+
+struct PlayerAction {
+    PlayerActionKind Kind = PlayerActionKind::OkTickets;
+    int A = 0;
+    int B = 0;
+};
+
+// The input for one step, applied before it runs: first the actions in order, then the held keys
+// the step runs with.
+struct StepInput {
+    // The held InputBits from this step on (keyboard or joystick alike); none leaves them as the
+    // game (or a new game) left them.
+    std::optional<std::uint16_t> Keys;
+    std::vector<PlayerAction> Actions;
+    bool End = false;  // the input ends here: the run stops before this step
+};
+
+// Gives the input step by step. Step numbers count as Shell::Steps does: the first step after the
+// splash click is 1. While the game is paused a step does not run and the same number is asked again.
+class InputSource {
+public:
+    virtual ~InputSource() = default;
+    // The input before step `step`, with the game as the player sees it now.
+    virtual StepInput Next(std::int64_t step, const HeadlessGame& game) = 0;
+};
+
+}  // namespace rq

@@ -1,0 +1,172 @@
+// A game without a window: the window's start-up and splash click, the player's input applied as the
+// window applies it, one step at a time, and the run's trace and summary.
+#include "headless/HeadlessGame.h"
+
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "base/Rounding.h"
+#include "shell/GameShell.h"
+#include "shell/NewGame.h"
+#include "panels/Panels.h"
+#include "replay/Replay.h"
+#include "shell/Startup.h"
+#include "headless/StepTrace.h"
+#include "panels/WindowLayout.h"
+#include "scene/Joystick.h"
+#include "sprite/BmpPictureLoader.h"
+#include "world/Clock.h"
+
+namespace rq {
+
+namespace {
+
+// The panels laid out as the window lays them out, with the design's control sizes on a screen 1024
+// pixels wide: the enlarged map's scrolling reads the layout.
+void LayOutPanels(Game& g) {
+    WindowLayout& l = g.panels.Layout;
+    ComputeFormLoad(l, ControlSizes{}, 1024.0 * TPPX);
+    const Sprite& office = g.sprites[kTicketOfficeSlot];
+    ComputeTicketWindow(l, ControlSizes{}, office.Width, office.Height);
+    ComputeInfoPanel(l, ControlSizes{}, g.sprites.Map.Width, g.sprites.Map.Height);
+}
+
+std::string OneLine(std::string text) {
+    for (char& ch : text) {
+        if (ch == '\n') ch = ' ';
+    }
+    return text;
+}
+
+}  // namespace
+
+HeadlessGame::HeadlessGame() : game_(std::make_unique<Game>()), window_(*game_), loop_(*game_, window_) {}
+
+HeadlessGame::~HeadlessGame() {
+    game_->effects.Port = nullptr;
+    game_->world.CrystalDisplay = nullptr;
+}
+
+bool HeadlessGame::Start(std::uint64_t seed, const std::string& appPath, std::string& error, bool drawPictures) {
+    Game& g = *game_;
+    BeginGame(g, seed);
+    g.shell.AppPath = appPath;
+    g.shell.SplashUp = true;
+    BmpPictureLoader pictures;
+    if (!LoadGameFiles(g, pictures, window_) || !BuildGame(g)) {
+        error = window_.Messages().empty() ? "the sprite slots cannot be made" : OneLine(window_.Messages().front());
+        return false;
+    }
+    g.effects.Port = &window_;
+    LayOutPanels(g);
+    EnterStartCity(g, window_);
+    if (!drawPictures) {
+        // Without a back buffer the compose and the view are skipped; collisions use only positions.
+        g.sprites.Back.Release();
+        g.scene.View.Release();
+    }
+    g.shell.Stage = StartupStage::FirstTick;
+    loop_.SetEnabled(true, 0);
+    while (g.shell.Stage != StartupStage::Ready) {
+        loop_.tmrGameLoop_Timer(0);
+    }
+    loop_.SplashClicked(0);
+    ran_ = true;
+    return true;
+}
+
+bool HeadlessGame::Step(const StepInput& input) {
+    Game& g = *game_;
+    if (ran_) {
+        window_.BeginStep();
+    }
+    for (const PlayerAction& a : input.Actions) {
+        RecordAction(g, a);
+    }
+    ApplyStepInput(g, window_, loop_, input);
+    ran_ = IsGameActive(g.shell, window_.CurrentWindowState());
+    if (!ran_) {
+        return false;  // what the actions showed and played stays for the step that runs next
+    }
+    lastInput_ = g.scene.InputBits;
+    lastPhase_ = loop_.RunStep();
+    RecordStep(g);
+    return true;
+}
+
+std::int64_t RunSteps(HeadlessGame& game, InputSource& source, std::int64_t maxSteps, std::ostream* trace) {
+    std::int64_t run = 0;
+    while (run < maxSteps) {
+        const StepInput input = source.Next(game.game().shell.Steps + 1, game);
+        if (input.End) {
+            break;
+        }
+        if (!game.Step(input)) {
+            if (input.Actions.empty()) {
+                break;  // paused, and the player does nothing more
+            }
+            continue;
+        }
+        ++run;
+        if (trace != nullptr) {
+            *trace << StepTraceLine(game) << '\n';
+        }
+    }
+    return run;
+}
+
+std::string SummaryLine(const Game& game, std::int64_t stepsRun) {
+    const World& w = game.world;
+    std::ostringstream s;
+    s << "steps " << stepsRun << ", time " << GameTimeText(w.GameTime) << " (" << FormatTimeOfDay(Int(w.GameTime / 3))
+      << "), day " << w.DayNum << ", city " << w.CurCity;
+    if (w.CurCity > 0) {
+        s << " (" << w.city(w.CurCity).Name << ")";
+    } else if (w.TransitDest > 0) {
+        s << " (on the way to " << w.city(w.TransitDest).Name << ")";
+    }
+    s << ", crystals " << w.crystals(kPlayer) << (w.crystals(kPlayer) == kFuzzed ? " (fuzzed)" : "") << ", fuzzbomb "
+      << (w.FuzzbombCity > 0 ? "standing" : "destroyed");
+    return s.str();
+}
+
+int RunHeadless(std::uint64_t seed, const std::string& appPath, InputSource& source, std::int64_t maxSteps,
+                const std::optional<std::string>& traceFile, std::ostream& out, std::ostream& err,
+                RecordingWriter* recorder) {
+    HeadlessGame game;
+    std::string error;
+    if (!game.Start(seed, appPath, error)) {
+        err << "railquest: " << error << '\n';
+        return 1;
+    }
+    game.RecordTo(recorder);
+    std::ofstream file;
+    std::ostream* trace = nullptr;
+    if (traceFile && *traceFile == "-") {
+        trace = &out;
+    } else if (traceFile) {
+        file.open(*traceFile, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            err << "railquest: cannot write '" << *traceFile << "'\n";
+            return 1;
+        }
+        trace = &file;
+    }
+    const std::int64_t run = RunSteps(game, source, maxSteps, trace);
+    if (recorder != nullptr) {
+        recorder->Finish(game.game().shell.Steps + 1);
+    }
+    if (file.is_open()) {
+        file.close();
+        if (!file) {
+            err << "railquest: cannot write '" << *traceFile << "'\n";
+            return 1;
+        }
+    }
+    (trace == &out ? err : out) << SummaryLine(game.game(), run) << '\n';
+    out.flush();
+    return out ? 0 : 1;
+}
+
+}  // namespace rq

@@ -1,0 +1,76 @@
+// A recorded game: the seed and what the player did at which step. Everything else in a game comes
+// from the seeded generator and the step count, so this is enough to play the game again exactly.
+//
+// The file is text, one entry a line, `#` starting a comment:
+//   railquest-replay 1
+//   seed N
+//   STEP keys BITS       the held input from this step on
+//   STEP menu new|skip|pause|sound|joystick|keyboard
+//   STEP answer yes|no   the answer to the question the previous entry asked
+//   STEP ticket S        the ticket window's row of train slot S (1..5)
+//   STEP ok tickets|info the panels' OK buttons
+//   STEP map X Y         a click on the map at map pixel X, Y
+//   STEP zoom | back | forward | dest I | legend I
+//   STEP end
+// Entries are in step order and apply before their step runs; several may share a step.
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/PlayerAction.h"
+
+namespace rq {
+
+struct RecordEntry {
+    enum class Type : std::uint8_t { Keys, Action, End };
+    std::int64_t Step = 0;
+    Type Kind = Type::End;
+    std::uint16_t Keys = 0;  // Keys: the held InputBits
+    PlayerAction Action;     // Action: what the player did
+};
+
+struct Recording {
+    std::uint64_t Seed = 0;
+    std::vector<RecordEntry> Entries;
+};
+
+struct RecordingParse {
+    std::optional<Recording> Result;
+    std::string Error;  // "line N: what is wrong" when Result is empty
+};
+
+// Reads a recording; the first fault found is named with its line.
+RecordingParse ParseRecording(std::istream& in);
+
+// One entry as its line (no newline).
+std::string FormatEntry(const RecordEntry& e);
+
+// Writes a recording as the game goes. Lines reach the file at least once a second of play (the
+// caller's clock) and at once on `end`, so a crash loses at most the last second.
+class RecordingWriter {
+public:
+    // Opens (truncates) `path` and writes the header; false when the file cannot be written.
+    bool Open(const std::string& path, std::uint64_t seed);
+    bool IsOpen() const { return out_.is_open(); }
+
+    void Write(const RecordEntry& e, std::int64_t nowMilliseconds);
+    // Flushes what was written when the last flush is a second old; call it every step.
+    void Poll(std::int64_t nowMilliseconds);
+    // The held input at `step`, written only when it changed since the last keys entry.
+    void Keys(std::int64_t step, std::uint16_t bits, std::int64_t nowMilliseconds);
+    // Writes `end` and closes the file.
+    void Finish(std::int64_t step);
+
+private:
+    std::ofstream out_;
+    std::optional<std::uint16_t> keys_;
+    std::int64_t flushedAt_ = 0;
+    bool dirty_ = false;
+};
+
+}  // namespace rq

@@ -1,0 +1,220 @@
+// The game loop. A journey is a resumable sequence: each wake runs the steps whose waits are over,
+// so the window stays responsive without a nested event loop.
+#include "shell/GameLoop.h"
+
+#include <algorithm>
+
+#include "shell/GameShell.h"
+#include "scene/CityTick.h"
+#include "scene/EnterCity.h"
+#include "world/Clock.h"
+
+namespace rq {
+
+namespace {
+
+// Zero-length waits in the middle of a journey let steps follow each other at once; this many per
+// wake keeps the window responsive (the journey's pace comes from its longer waits at both ends).
+constexpr int kMaxJourneyStepsPerWake = 6;
+
+constexpr std::int64_t kNanosecondsPerMillisecond = 1'000'000;
+
+}  // namespace
+
+void GameLoop::SetEnabled(bool enabled, std::int64_t nowNanoseconds) {
+    if (enabled && !enabled_) {
+        pacer_.Restart(nowNanoseconds);
+    }
+    enabled_ = enabled;
+}
+
+void GameLoop::Wake(std::int64_t nowNanoseconds) {
+    if (!enabled_) {
+        return;
+    }
+    if (!IsGameActive(game_.shell, fe_.CurrentWindowState())) {
+        game_.scene.InputBits = 0;
+        held_ = true;
+        return;
+    }
+    if (held_) {
+        held_ = false;
+        pacer_.Restart(nowNanoseconds);
+    }
+    const std::int64_t nowMs = nowNanoseconds / kNanosecondsPerMillisecond;
+    if (game_.shell.InTransit && !game_.shell.SplashUp) {
+        // The journey keeps its own pace, measured in milliseconds.
+        tmrGameLoop_Timer(nowMs);
+        pacer_.Restart(nowNanoseconds);
+        return;
+    }
+    const int due = pacer_.TicksDue(nowNanoseconds);
+    for (int i = 0; i < due && enabled_; ++i) {
+        tmrGameLoop_Timer(nowMs);
+        if (!IsGameActive(game_.shell, fe_.CurrentWindowState())) {
+            break;  // a message box opened during the tick
+        }
+    }
+}
+
+std::int64_t GameLoop::NanosecondsUntilNextWake(std::int64_t nowNanoseconds) const {
+    if (!enabled_ || held_) {
+        return kIdleWakeNanoseconds;
+    }
+    if (game_.shell.InTransit && !game_.shell.SplashUp) {
+        if (!journeyBegun_) {
+            return 0;
+        }
+        const std::int64_t wait = nextStepAtMs_ * kNanosecondsPerMillisecond - nowNanoseconds;
+        return std::max<std::int64_t>(0, wait);
+    }
+    return pacer_.NanosecondsUntilDue(nowNanoseconds);
+}
+
+void GameLoop::ResumeInCity() {
+    journeyBegun_ = false;
+    tickPending_ = false;
+    arrived_ = false;
+    game_.shell.InTransit = false;
+    enabled_ = true;
+    held_ = true;  // no catch-up for the time the question was open
+}
+
+void GameLoop::SetPosition(const JourneyPosition& p) {
+    journey_ = Journey{};
+    journey_.ResumeAt(p.NextStep);
+    journeyBegun_ = p.Begun;
+    tickPending_ = p.TickPending;
+    arrived_ = p.Arrived;
+    lastWaitMs_ = p.LastWaitMs;
+}
+
+void GameLoop::tmrGameLoop_Timer(std::int64_t nowMilliseconds) {
+    Shell& shell = game_.shell;
+    if (!IsGameActive(shell, fe_.CurrentWindowState())) {
+        game_.scene.InputBits = 0;
+        return;
+    }
+    if (shell.SplashUp) {
+        if (shell.FirstTickDone) {
+            // The street's first picture is ready behind the splash window; the splash offers the start.
+            shell.Stage = StartupStage::Ready;
+            enabled_ = false;
+            return;
+        }
+        shell.FirstTickDone = true;
+    }
+    if (shell.InTransit) {
+        TimerInTransit(nowMilliseconds);
+    } else {
+        RunStep();
+    }
+}
+
+void GameLoop::SplashClicked(std::int64_t nowNanoseconds) {
+    game_.shell.SplashUp = false;
+    game_.world.GameTime = -1;
+    SetEnabled(true, nowNanoseconds);
+}
+
+StepPhase GameLoop::RunStep() {
+    if (!game_.shell.SplashUp) {
+        ++game_.shell.Steps;
+    }
+    if (beforeStep) {
+        beforeStep();
+    }
+    const StepPhase phase = StepOnce();
+    if (afterStep) {
+        afterStep();
+    }
+    return phase;
+}
+
+StepPhase GameLoop::StepOnce() {
+    const Shell& shell = game_.shell;
+    if (shell.InTransit && ArrivalPending()) {
+        FinishArrival();
+    }
+    if (shell.InTransit) {
+        JourneyStep();
+        return StepPhase::Transit;
+    }
+    CityTick();
+    return StepPhase::City;
+}
+
+void GameLoop::CityTick() {
+    SceneContext ctx = SceneOf(game_, fe_);
+    if (TimerInCity(ctx) == CityTickResult::JourneyBegins) {
+        game_.shell.InTransit = true;
+    }
+}
+
+void GameLoop::BeginJourney() {
+    journey_ = Journey{};
+    journey_.Begin(game_.world);  // clears StopTransit and aligns the clock to the minute
+    journeyBegun_ = true;
+    tickPending_ = false;
+    arrived_ = false;
+    fe_.ShowTransit(game_.scene.TransitRoute, FormatClockTime(game_.world, 1), std::to_string(game_.world.DayNum));
+}
+
+void GameLoop::JourneyStep() {
+    if (!journeyBegun_) {
+        BeginJourney();
+    }
+    if (tickPending_) {
+        Journey::Tick(game_.effects);
+        tickPending_ = false;
+    }
+    const JourneyStepReport report = journey_.Step(game_.world, game_.sprites, game_.effects);
+    if (report.Status == JourneyStatus::Stopped) {
+        // A quit or a new game asked the journey to stop; whoever asked rebuilds the window.
+        journeyBegun_ = false;
+        return;
+    }
+    fe_.UpdateTransit(report.ClockText, report.DayText);
+    arrived_ = report.Status == JourneyStatus::Arrived;
+    tickPending_ = true;
+    lastWaitMs_ = report.WaitMs;
+}
+
+void GameLoop::FinishArrival() {
+    Journey::Tick(game_.effects);
+    tickPending_ = false;
+    EndJourney();
+}
+
+void GameLoop::EndJourney() {
+    journeyBegun_ = false;
+    SceneContext ctx = SceneOf(game_, fe_);
+    EnterCity(ctx, game_.world.CurCity);
+    fe_.HideTransit();
+    game_.shell.InTransit = false;
+    Journey::Finish(game_.world);  // one unit back, which the next city tick adds again
+}
+
+// In the window the journey's waits pace its steps. The end of the last wait plays the last tick and
+// builds the destination's street at once; its first city tick follows at the city's pace.
+void GameLoop::TimerInTransit(std::int64_t nowMilliseconds) {
+    if (!journeyBegun_) {
+        nextStepAtMs_ = nowMilliseconds;
+    }
+    for (int steps = 0; steps < kMaxJourneyStepsPerWake; ++steps) {
+        if (nowMilliseconds < nextStepAtMs_) {
+            return;
+        }
+        if (ArrivalPending()) {
+            FinishArrival();
+            return;
+        }
+        RunStep();
+        if (!journeyBegun_) {
+            return;  // stopped
+        }
+        nextStepAtMs_ = nowMilliseconds + lastWaitMs_;
+    }
+}
+
+}  // namespace rq

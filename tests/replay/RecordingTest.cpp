@@ -1,0 +1,119 @@
+// Recorded games: the file's entries read back as written, faults named with their line, and a game
+// recorded through the loop played again to the same world.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "shell/GameLoop.h"
+#include "shell/NewGame.h"
+#include "panels/Panels.h"
+#include "replay/Recording.h"
+#include "replay/Replay.h"
+#include "headless/WorldJson.h"
+#include "support/LoopGame.h"
+
+namespace rq {
+namespace {
+
+RecordingParse Parse(const std::string& text) {
+    std::istringstream in(text);
+    return ParseRecording(in);
+}
+
+TEST(RecordingFileTest, EveryEntryReadsBackAsWritten) {
+    const std::string entries =
+        "1 keys 260\n1 menu new\n1 answer yes\n2 menu skip\n2 menu pause\n3 menu sound\n3 menu joystick\n"
+        "3 menu keyboard\n4 answer no\n5 ticket 5\n5 ok tickets\n6 ok info\n7 map 120 -3\n8 zoom\n8 back\n"
+        "8 forward\n9 dest 1\n9 legend 0\n10 end\n";
+    const RecordingParse p = Parse("# made by hand\nrailquest-replay 1\n\nseed 18446744073709551615\n" + entries);
+    ASSERT_TRUE(p.Result) << p.Error;
+    EXPECT_EQ(p.Result->Seed, 18446744073709551615u);
+    std::string back;
+    for (const RecordEntry& e : p.Result->Entries) back += FormatEntry(e) + "\n";
+    EXPECT_EQ(back, entries);
+}
+
+TEST(RecordingFileTest, AFaultIsNamedWithItsLine) {
+    const std::string head = "railquest-replay 1\nseed 7\n";
+    const struct {
+        std::string text, error;
+    } cases[] = {
+        {"", "line 1: empty file"},
+        {"P6\n", "line 1: not a Railquest recording"},
+        {"railquest-replay 2\n", "line 1: not a Railquest recording"},
+        {"railquest-replay 1\n", "line 2: the seed is missing"},
+        {"railquest-replay 1\nseed -1\n", "line 2: expected \"seed N\""},
+        {head + "3 jump\n", "line 3: unknown entry \"jump\""},
+        {head + "5 keys 1\n4 keys 0\n", "line 4: step 4 goes back before step 5"},
+        {head + "1 ticket 6\n", "line 3: ticket value out of range: 6"},
+        {head + "1 ticket 0\n", "line 3: ticket value out of range: 0"},
+        {head + "1 keys 512\n", "line 3: keys value out of range: 512"},
+        {head + "1 menu exit\n", "line 3: unknown menu \"exit\""},
+        {head + "1 map 3\n", "line 3: wrong number of values for \"map\""},
+        {head + "x keys 1\n", "line 3: expected a step number"},
+    };
+    for (const auto& c : cases) {
+        const RecordingParse p = Parse(c.text);
+        EXPECT_FALSE(p.Result) << c.text;
+        EXPECT_EQ(p.Error.rfind(c.error, 0), 0u) << c.text << " gave: " << p.Error;
+    }
+}
+
+// A loop test's game that can say where everything stands.
+struct LoopGame : test::LoopGame {
+    std::string State() const {
+        std::ostringstream out;
+        WriteWorldJson(game->world, 0, out);
+        for (const Sprite& s : game->sprites.gSprites) out << s.X << ',' << s.Y << ',' << s.Shown << ';';
+        return out.str();
+    }
+};
+
+TEST(RecordingLoopTest, AGameRecordedThroughTheLoopReplaysToTheSameWorld) {
+    const std::string path = (std::filesystem::path(testing::TempDir()) / "walk.rqr").string();
+    LoopGame played;
+    RecordingWriter writer;
+    ASSERT_TRUE(writer.Open(path, 7));
+    played.game->shell.Recorder = &writer;
+    played.loop.afterStep = [&] { RecordStep(*played.game); };
+    // Down, right, a crystal dropped while walking, the sound switched off, a new game.
+    const std::uint16_t keys[] = {kInputDown, kInputRight, kInputRight | kInputAction, 0, kInputLeft, kInputUp};
+    for (int i = 0; i < 600; ++i) {
+        played.game->scene.InputBits = keys[(i / 40) % 6];
+        if (i == 250) {
+            RecordAction(*played.game, {PlayerActionKind::MenuSound});
+            played.game->effects.SoundOn = false;
+        }
+        if (i == 400) {
+            played.fe.answerYes = true;  // as the window's menu entry records it
+            RecordAction(*played.game, {PlayerActionKind::MenuNew});
+            mnuNew_Click(*played.game, played.fe, played.loop);
+            RecordAction(*played.game, {PlayerActionKind::AnswerYes});
+        }
+        played.loop.tmrGameLoop_Timer(i * 200);  // time enough for a journey's waits
+    }
+    writer.Finish(played.game->shell.Steps + 1);
+
+    std::ifstream in(path);
+    const RecordingParse rec = ParseRecording(in);
+    ASSERT_TRUE(rec.Result) << rec.Error;
+    EXPECT_EQ(rec.Result->Seed, 7u);
+    LoopGame replayed;
+    RecordingInput input(*rec.Result);
+    replayed.loop.beforeStep = [&] {
+        ApplyStepInput(*replayed.game, replayed.fe, replayed.loop, input.InputFor(replayed.game->shell.Steps));
+    };
+    for (std::int64_t ms = 0; !input.EndsBy(replayed.game->shell.Steps + 1); ms += 200) {
+        replayed.loop.tmrGameLoop_Timer(ms);
+    }
+    EXPECT_EQ(replayed.game->shell.Steps, played.game->shell.Steps);
+    EXPECT_GT(played.game->shell.Steps, 600) << "a journey's steps count too";
+    EXPECT_FALSE(replayed.game->effects.SoundOn);
+    EXPECT_NE(played.State(), LoopGame().State()) << "the recorded game went somewhere";
+    EXPECT_EQ(replayed.State(), played.State());
+}
+
+}  // namespace
+}  // namespace rq
