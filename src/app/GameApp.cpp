@@ -5,11 +5,12 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "scene/Joystick.h"
 #include "shell/GameShell.h"
 #include "shell/NewGame.h"
+#include "shell/PlayerInput.h"
 #include "shell/Settings.h"
 #include "shell/Startup.h"
-#include "scene/Joystick.h"
 #include "sprite/SpriteSetup.h"
 #include "ui/QtMessagePort.h"
 #include "ui/QtPictureLoader.h"

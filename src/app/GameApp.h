@@ -8,12 +8,12 @@
 #include <optional>
 #include <string>
 
+#include "game/Game.h"
 #include "input/KeyboardInput.h"
 #include "input/SdlJoystick.h"
-#include "game/Game.h"
-#include "shell/GameLoop.h"
 #include "replay/Recording.h"
 #include "replay/Replay.h"
+#include "shell/GameLoop.h"
 #include "sound/SdlVoice.h"
 #include "ui/MainWindow.h"
 #include "ui/SplashWindow.h"

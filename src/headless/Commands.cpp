@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "headless/HeadlessGame.h"
-#include "replay/Replay.h"
 #include "headless/RestlessPlayer.h"
 #include "headless/WorldJson.h"
+#include "replay/Replay.h"
 #include "world/Simulate.h"
 #include "world/WorldStartup.h"
 

@@ -7,14 +7,14 @@
 #include <sstream>
 
 #include "base/Rounding.h"
+#include "headless/StepTrace.h"
+#include "panels/Panels.h"
+#include "panels/WindowLayout.h"
+#include "replay/Replay.h"
+#include "scene/Joystick.h"
 #include "shell/GameShell.h"
 #include "shell/NewGame.h"
-#include "panels/Panels.h"
-#include "replay/Replay.h"
 #include "shell/Startup.h"
-#include "headless/StepTrace.h"
-#include "panels/WindowLayout.h"
-#include "scene/Joystick.h"
 #include "sprite/BmpPictureLoader.h"
 #include "world/Clock.h"
 

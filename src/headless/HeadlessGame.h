@@ -15,8 +15,8 @@
 #include <string>
 
 #include "game/Game.h"
-#include "shell/GameLoop.h"
 #include "headless/HeadlessWindow.h"
+#include "shell/GameLoop.h"
 #include "shell/PlayerInput.h"
 
 namespace rq {

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "shell/GameShell.h"
 #include "scene/CityTick.h"
 #include "scene/EnterCity.h"
+#include "shell/GameShell.h"
 #include "world/Clock.h"
 
 namespace rq {

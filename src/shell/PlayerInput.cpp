@@ -2,10 +2,10 @@
 #include "shell/PlayerInput.h"
 
 #include "game/Frontend.h"
+#include "panels/Panels.h"
 #include "shell/GameLoop.h"
 #include "shell/GameShell.h"
 #include "shell/NewGame.h"
-#include "panels/Panels.h"
 
 namespace rq {
 

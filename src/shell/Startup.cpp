@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "shell/Settings.h"
 #include "panels/WindowLayout.h"
 #include "scene/EnterCity.h"
 #include "scene/SceneRects.h"
+#include "shell/Settings.h"
 #include "sprite/CreateSprites.h"
 #include "sprite/SpriteLoad.h"
 #include "sprite/SpriteSetup.h"

@@ -9,8 +9,8 @@
 
 #include "base/Rounding.h"
 #include "panels/Panels.h"
-#include "replay/Replay.h"
 #include "panels/WindowLayout.h"
+#include "replay/Replay.h"
 #include "ui/GameView.h"
 #include "ui/MapViews.h"
 #include "ui/Twips.h"

@@ -11,9 +11,9 @@
 #include <QShortcut>
 
 #include "panels/Panels.h"
+#include "panels/WindowLayout.h"
 #include "replay/Replay.h"
 #include "shell/Settings.h"
-#include "panels/WindowLayout.h"
 #include "ui/AboutDialog.h"
 #include "ui/Controls.h"
 #include "ui/GameView.h"

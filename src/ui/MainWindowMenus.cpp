@@ -7,9 +7,9 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
-#include "shell/GameShell.h"
 #include "replay/Replay.h"
 #include "scene/Joystick.h"
+#include "shell/GameShell.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"

@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "panels/Panels.h"
-#include "replay/Replay.h"
 #include "panels/WindowLayout.h"
+#include "replay/Replay.h"
 #include "ui/Twips.h"
 
 namespace rq {

@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "headless/HeadlessGame.h"
 #include "game/Invariants.h"
+#include "headless/HeadlessGame.h"
 #include "headless/RestlessPlayer.h"
 #include "scene/ActorPass.h"
 #include "scene/EnterCity.h"

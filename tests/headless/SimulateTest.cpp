@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "support/WorldInvariants.h"
 #include "headless/CommandLine.h"
 #include "headless/Commands.h"
+#include "support/WorldInvariants.h"
 #include "world/CityDescription.h"
 #include "world/Simulate.h"
 #include "world/WorldStartup.h"

@@ -5,8 +5,8 @@
 
 #include <map>
 
-#include "input/SdlJoystick.h"
 #include "game/Game.h"
+#include "input/SdlJoystick.h"
 #include "scene/Joystick.h"
 #include "support/FakeFrontend.h"
 

@@ -6,12 +6,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/GameLoop.h"
-#include "shell/NewGame.h"
+#include "headless/WorldJson.h"
 #include "panels/Panels.h"
 #include "replay/Recording.h"
 #include "replay/Replay.h"
-#include "headless/WorldJson.h"
+#include "shell/GameLoop.h"
+#include "shell/NewGame.h"
+#include "shell/PlayerInput.h"
 #include "support/LoopGame.h"
 
 namespace rq {

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "game/Invariants.h"
-#include "support/WorldInvariants.h"
 #include "scene/ActorPass.h"
 #include "scene/CityTick.h"
 #include "scene/EnterCity.h"
 #include "scene/SceneRects.h"
 #include "scene/SceneTestSupport.h"
+#include "support/WorldInvariants.h"
 #include "world/Actors.h"
 #include "world/CityTable.h"
 #include "world/WorldStartup.h"

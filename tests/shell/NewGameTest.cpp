@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "support/WorldInvariants.h"
 #include "base/Index.h"
-#include "shell/NewGame.h"
 #include "scene/EnterCity.h"
+#include "shell/NewGame.h"
 #include "support/FakeFrontend.h"
 #include "support/RecordingSound.h"
 #include "support/TestSprites.h"
+#include "support/WorldInvariants.h"
 #include "world/CityTable.h"
 #include "world/Platform.h"
 #include "world/Trains.h"

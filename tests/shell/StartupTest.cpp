@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "scene/EnterCity.h"
 #include "shell/Settings.h"
 #include "shell/Startup.h"
-#include "scene/EnterCity.h"
 #include "sprite/BmpPictureLoader.h"
 #include "support/BmpBytes.h"
 #include "support/FakeFrontend.h"

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "support/WorldInvariants.h"
 #include "base/Index.h"
+#include "support/WorldInvariants.h"
 #include "world/CityDescription.h"
 #include "world/CityTable.h"
 #include "world/Trains.h"

@@ -8,8 +8,8 @@
 #include <iostream>
 #include <string>
 
-#include "headless/HeadlessGame.h"
 #include "game/Invariants.h"
+#include "headless/HeadlessGame.h"
 #include "headless/RestlessPlayer.h"
 #include "world/Clock.h"
 

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "game/Game.h"
-#include "shell/GameLoop.h"
 #include "scene/EnterCity.h"
+#include "shell/GameLoop.h"
 #include "sprite/SpriteDraw.h"
 #include "support/FakeFrontend.h"
 #include "support/RecordingSound.h"

@@ -13,8 +13,8 @@
 
 #include "base/MessagePort.h"
 #include "game/Game.h"
-#include "shell/Startup.h"
 #include "scene/EnterCity.h"
+#include "shell/Startup.h"
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteScene.h"
 #include "ui/MainWindow.h"
