@@ -9,11 +9,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "shell/Startup.h"
 #include "scene/CityTick.h"
 #include "scene/Crystals.h"
 #include "scene/EnterCity.h"
 #include "scene/SceneRects.h"
+#include "shell/Startup.h"
 #include "sprite/BmpPictureLoader.h"
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteSetup.h"
