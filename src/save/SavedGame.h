@@ -5,8 +5,8 @@
 #include <string>
 
 #include "game/Game.h"
-#include "shell/GameLoop.h"
 #include "save/SaveJson.h"
+#include "shell/GameLoop.h"
 
 namespace rq {
 

@@ -8,9 +8,9 @@
 #include <optional>
 #include <sstream>
 
-#include "replay/Replay.h"
 #include "headless/RestlessPlayer.h"
 #include "headless/StepTrace.h"
+#include "replay/Replay.h"
 #include "save/AtomicFile.h"
 #include "save/SaveTestSupport.h"
 #include "world/Platform.h"
