@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 
+#include "base/QuotedText.h"
 #include "base/Version.h"
 
 namespace rq {
@@ -19,9 +20,6 @@ bool ParseNumber(const std::string& text, T& out) {
     auto [ptr, ec] = std::from_chars(first, last, out);
     return ec == std::errc() && ptr == last && !text.empty();
 }
-
-// A billion steps: more than nine years of game time in the street.
-constexpr std::int64_t kMaxSteps = 1'000'000'000;
 
 // Each reader stores its option's value in the command line, or returns why it cannot.
 using ValueReader = std::string (*)(const std::string& value, CommandLine& line);
@@ -39,7 +37,7 @@ std::string ReadSeed(const std::string& value, CommandLine& line) {
     std::uint64_t seed = 0;
     if (!ParseNumber(value, seed)) {
         return "--seed takes a whole number from 0 to " + std::to_string(std::numeric_limits<std::uint64_t>::max()) +
-               ", not '" + value + "'";
+               ", not '" + QuotedText(value) + "'";
     }
     line.Seed = seed;
     return {};
@@ -52,7 +50,7 @@ std::string ReadDumpWorld(const std::string& value, CommandLine& line) {
 std::string ReadSimulate(const std::string& value, CommandLine& line) {
     int days = 0;
     if (!ParseNumber(value, days) || days < 1 || days > 100000) {
-        return "--simulate takes a number of days from 1 to 100000, not '" + value + "'";
+        return "--simulate takes a number of days from 1 to 100000, not '" + QuotedText(value) + "'";
     }
     line.SimulateDays = days;
     return {};
@@ -73,7 +71,8 @@ std::string ReadReplay(const std::string& value, CommandLine& line) {
 std::string ReadSteps(const std::string& value, CommandLine& line) {
     std::int64_t steps = 0;
     if (!ParseNumber(value, steps) || steps < 1 || steps > kMaxSteps) {
-        return "--steps takes a number of steps from 1 to " + std::to_string(kMaxSteps) + ", not '" + value + "'";
+        return "--steps takes a number of steps from 1 to " + std::to_string(kMaxSteps) + ", not '" +
+               QuotedText(value) + "'";
     }
     line.Steps = steps;
     return {};
@@ -153,7 +152,7 @@ QString WrittenAs(const QStringList& args, const QString& name) {
 }
 
 std::string UnknownArgument(const QString& arg) {
-    return "unknown argument '" + arg.toStdString() + "' (try --help)";
+    return "unknown argument '" + QuotedText(arg.toStdString()) + "' (try --help)";
 }
 
 // Qt's parser does not say which option broke; the game's messages name it.

@@ -1,7 +1,6 @@
 // The railquest executable: reads the command line, finds the game's files, runs a world command or starts the game.
 #include <QApplication>
 #include <QIcon>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -24,17 +23,13 @@ std::optional<std::string> LocateGameFiles(const rq::CommandLine& line) {
     return search.Folder;
 }
 
-// The recording named by --replay; a file that cannot be read or is not a good recording is named
-// with the fault's line.
-std::optional<rq::Recording> ReadRecording(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) {
-        std::cerr << "railquest: cannot read the recording " << path << '\n';
-        return std::nullopt;
-    }
-    rq::RecordingParse parsed = rq::ParseRecording(in);
+// The recording named by --replay, or the one-line fault and the exit status: 1 when the file cannot
+// be read, 2 when it is not a good recording.
+std::optional<rq::Recording> ReadRecording(const std::string& path, int& status) {
+    rq::RecordingParse parsed = rq::ReadRecordingFile(path);
     if (!parsed.Result) {
-        std::cerr << "railquest: " << path << ", " << parsed.Error << '\n';
+        std::cerr << "railquest: the recording " << path << (parsed.CannotRead ? " " : ", ") << parsed.Error << '\n';
+        status = parsed.CannotRead ? 1 : 2;
     }
     return std::move(parsed.Result);
 }
@@ -83,9 +78,10 @@ int main(int argc, char* argv[]) {
     }
     std::optional<rq::Recording> replay;
     if (line.ReplayFile) {
-        replay = ReadRecording(*line.ReplayFile);
+        int status = 0;
+        replay = ReadRecording(*line.ReplayFile, status);
         if (!replay) {
-            return 2;
+            return status;
         }
     }
     if (line.Headless) {

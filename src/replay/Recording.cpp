@@ -1,11 +1,16 @@
 // Reading and writing recorded games.
 #include "replay/Recording.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <istream>
-#include <sstream>
+#include <string_view>
 #include <utility>
+
+#include "base/QuotedText.h"
+#include "main/CommandLine.h"
 
 namespace rq {
 
@@ -52,33 +57,75 @@ const ActionWords& WordsOf(PlayerActionKind kind) {
     return kActions.front();
 }
 
+// A line longer than this is not the game's: the longest entry it writes is a few dozen bytes.
+constexpr std::size_t kMaxLineBytes = 4096;
+
 template <typename T>
-bool ParseNumber(const std::string& text, T& value) {
+std::errc ParseNumber(std::string_view text, T& value) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc{} && ptr == end;
+    return ptr != end ? std::errc::invalid_argument : ec;
 }
 
-std::vector<std::string> Words(const std::string& line) {
-    std::istringstream in(line.substr(0, line.find('#')));
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) {
-        words.push_back(w);
+template <typename T>
+bool IsNumber(std::string_view text, T& value) {
+    return ParseNumber(text, value) == std::errc{};
+}
+
+// Bad text from the file, as a message quotes it.
+std::string Quote(std::string_view text) {
+    return "\"" + QuotedText(text) + "\"";
+}
+
+// The words of a line, up to a `#` that starts a comment.
+std::vector<std::string_view> Words(std::string_view line) {
+    line = line.substr(0, line.find('#'));
+    std::vector<std::string_view> words;
+    constexpr std::string_view kBlanks = " \t\r\v\f";
+    for (std::size_t at = line.find_first_not_of(kBlanks); at != std::string_view::npos;
+         at = line.find_first_not_of(kBlanks, at)) {
+        const std::size_t end = std::min(line.find_first_of(kBlanks, at), line.size());
+        words.push_back(line.substr(at, end - at));
+        at = end;
     }
     return words;
 }
 
+enum class LineRead : std::uint8_t { Line, End, TooLong, TooLarge };
+
+// The next line without its line end, reading at most kMaxLineBytes of it and kMaxRecordingBytes in
+// all, so neither a file with no line end (/dev/zero) nor an endless pipe is read into memory.
+LineRead NextLine(std::streambuf& in, std::string& line, std::uint64_t& bytesRead) {
+    line.clear();
+    for (bool any = false;; any = true) {
+        const int ch = in.sbumpc();
+        if (ch == std::char_traits<char>::eof()) {
+            return any ? LineRead::Line : LineRead::End;
+        }
+        if (++bytesRead > kMaxRecordingBytes) {
+            return LineRead::TooLarge;
+        }
+        if (ch == '\n') {
+            return LineRead::Line;
+        }
+        if (line.size() == kMaxLineBytes) {
+            return LineRead::TooLong;
+        }
+        line += static_cast<char>(ch);
+    }
+}
+
 // The entry after its step number; an empty string when it is good, else what is wrong.
-std::string ReadEntry(const std::vector<std::string>& w, RecordEntry& e) {
-    const std::string& name = w[1];
+std::string ReadEntry(const std::vector<std::string_view>& w, RecordEntry& e) {
+    const std::string name(w[1]);
     if (name == "end" || name == "keys") {
         const bool keys = name == "keys";
         int bits = 0;
         if (w.size() != (keys ? 3u : 2u)) {
             return "wrong number of values for \"" + name + "\"";
         }
-        if (keys && (!ParseNumber(w[2], bits) || bits < 0 || bits > 0x1FF)) {
-            return "keys value out of range: " + w[2];
+        if (keys && (!IsNumber(w[2], bits) || bits < 0 || bits > 0x1FF)) {
+            return "keys value out of range: " + Quote(w[2]);
         }
         e.Kind = keys ? RecordEntry::Type::Keys : RecordEntry::Type::End;
         e.Keys = static_cast<std::uint16_t>(bits);
@@ -99,9 +146,9 @@ std::string ReadEntry(const std::vector<std::string>& w, RecordEntry& e) {
         }
         int* numbers[] = {&e.Action.A, &e.Action.B};
         for (int i = 0; i < a.Numbers; ++i) {
-            const std::string& text = w[words + static_cast<std::size_t>(i)];
-            if (!ParseNumber(text, *numbers[i]) || *numbers[i] < a.Low || *numbers[i] > a.High) {
-                return name + " value out of range: " + text;
+            const std::string_view text = w[words + static_cast<std::size_t>(i)];
+            if (!IsNumber(text, *numbers[i]) || *numbers[i] < a.Low || *numbers[i] > a.High) {
+                return name + " value out of range: " + Quote(text);
             }
         }
         e.Kind = RecordEntry::Type::Action;
@@ -109,52 +156,109 @@ std::string ReadEntry(const std::vector<std::string>& w, RecordEntry& e) {
         return {};
     }
     if (named) {
-        return "unknown " + name + " \"" + (w.size() > 2 ? w[2] : std::string()) + "\"";
+        return "unknown " + name + " " + Quote(w.size() > 2 ? w[2] : std::string_view());
     }
-    return "unknown entry \"" + name + "\"";
+    return "unknown entry " + Quote(name);
+}
+
+bool IsAnswer(const RecordEntry& e) {
+    return e.Kind == RecordEntry::Type::Action &&
+           (e.Action.Kind == PlayerActionKind::AnswerYes || e.Action.Kind == PlayerActionKind::AnswerNo);
+}
+
+bool AsksQuestion(const RecordEntry& e) {
+    return e.Kind == RecordEntry::Type::Action && e.Action.Kind == PlayerActionKind::MenuNew;
+}
+
+// What is wrong with entry `e` after the entries read so far; empty when it may follow them.
+std::string CheckOrder(const std::vector<RecordEntry>& before, const RecordEntry& e) {
+    if (before.empty()) {
+        return IsAnswer(e) ? "an answer with no question before it" : std::string();
+    }
+    const RecordEntry& last = before.back();
+    if (last.Kind == RecordEntry::Type::End) {
+        return "an entry after \"end\"";
+    }
+    if (e.Step < last.Step) {
+        return "step " + std::to_string(e.Step) + " goes back before step " + std::to_string(last.Step);
+    }
+    if (IsAnswer(e) && !AsksQuestion(last)) {
+        return "an answer with no question before it";
+    }
+    return {};
+}
+
+// One entry line: its step, the entry, and its place after the entries before it.
+std::string ReadEntryLine(const std::vector<std::string_view>& w, const std::vector<RecordEntry>& before,
+                          RecordEntry& e) {
+    if (w[0] == "seed") {
+        return "a second seed";
+    }
+    const std::errc step = ParseNumber(w[0], e.Step);
+    if (step == std::errc::result_out_of_range || (step == std::errc{} && (e.Step < 0 || e.Step > kMaxSteps))) {
+        return "step out of range: " + Quote(w[0]) + " (steps go from 0 to " + std::to_string(kMaxSteps) + ")";
+    }
+    if (step != std::errc{} || w.size() < 2) {
+        return "expected a step number and an entry";
+    }
+    if (std::string error = ReadEntry(w, e); !error.empty()) {
+        return error;
+    }
+    return CheckOrder(before, e);
 }
 
 }  // namespace
 
 RecordingParse ParseRecording(std::istream& in) {
     Recording rec;
-    int lineNo = 0;
+    std::int64_t lineNo = 0;
     int stage = 0;  // 0: the header is next, 1: the seed, 2: entries
     auto fail = [&lineNo](const std::string& what) {
-        std::string error = "line ";
-        error += std::to_string(lineNo);
-        error += ": ";
-        error += what;
-        return RecordingParse{std::nullopt, error};
+        return RecordingParse{std::nullopt, "line " + std::to_string(lineNo) + ": " + what};
     };
-    for (std::string line; std::getline(in, line);) {
+    std::streambuf* buffer = in.rdbuf();
+    if (buffer == nullptr) {
+        return {std::nullopt, "cannot be read", true};
+    }
+    std::uint64_t bytesRead = 0;
+    std::string line;
+    for (;;) {
+        LineRead read = LineRead::End;
+        try {
+            read = NextLine(*buffer, line, bytesRead);
+        } catch (const std::exception&) {
+            return {std::nullopt, "cannot be read", true};  // a folder, or a read error of the system's
+        }
+        if (read == LineRead::End) {
+            break;
+        }
         ++lineNo;
-        const std::vector<std::string> w = Words(line);
+        if (read == LineRead::TooLong) {
+            return fail("line too long (over " + std::to_string(kMaxLineBytes) + " bytes): " + Quote(line));
+        }
+        if (read == LineRead::TooLarge) {
+            return fail("too large to be a recording (over " + std::to_string(kMaxRecordingBytes >> 20) + " MiB)");
+        }
+        const std::vector<std::string_view> w = Words(line);
         if (w.empty()) {
             continue;
         }
         if (stage == 0) {
-            if (w.size() != 2 || w[0] + " " + w[1] != kHeader) {
-                return fail("not a Railquest recording (it must begin with \"railquest-replay 1\")");
+            if (w.size() != 2 || w[0] != "railquest-replay" || w[1] != "1") {
+                return fail("not a Railquest recording (it must begin with \"" + std::string(kHeader) + "\")");
             }
             stage = 1;
             continue;
         }
         if (stage == 1) {
-            if (w.size() != 2 || w[0] != "seed" || !ParseNumber(w[1], rec.Seed)) {
+            if (w.size() != 2 || w[0] != "seed" || !IsNumber(w[1], rec.Seed)) {
                 return fail("expected \"seed N\"");
             }
             stage = 2;
             continue;
         }
         RecordEntry e;
-        if (w.size() < 2 || !ParseNumber(w[0], e.Step) || e.Step < 0) {
-            return fail("expected a step number and an entry");
-        }
-        if (!rec.Entries.empty() && e.Step < rec.Entries.back().Step) {
-            return fail("step " + w[0] + " goes back before step " + std::to_string(rec.Entries.back().Step));
-        }
-        if (const std::string error = ReadEntry(w, e); !error.empty()) {
+        if (const std::string error = ReadEntryLine(w, rec.Entries, e); !error.empty()) {
             return fail(error);
         }
         rec.Entries.push_back(e);
@@ -164,6 +268,18 @@ RecordingParse ParseRecording(std::istream& in) {
         return fail(stage == 0 ? "empty file: not a Railquest recording" : "the seed is missing");
     }
     return {std::move(rec), {}};
+}
+
+RecordingParse ReadRecordingFile(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return {std::nullopt, "is a folder, not a recording", true};
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return {std::nullopt, "cannot be read (no such file, or no permission)", true};
+    }
+    return ParseRecording(in);
 }
 
 std::string FormatEntry(const RecordEntry& e) {

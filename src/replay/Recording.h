@@ -12,7 +12,8 @@
 //   STEP map X Y         a click on the map at map pixel X, Y
 //   STEP zoom | back | forward | dest I | legend I
 //   STEP end
-// Entries are in step order and apply before their step runs; several may share a step.
+// Entries are in step order and apply before their step runs; several may share a step. An answer
+// follows the entry that asks its question; nothing follows `end`.
 #pragma once
 
 #include <cstdint>
@@ -39,13 +40,22 @@ struct Recording {
     std::vector<RecordEntry> Entries;
 };
 
+// A recording is read as a stream (a pipe will do) up to this size: far more than the game writes in
+// a day of play, far less than the memory of any machine it runs on.
+constexpr std::uint64_t kMaxRecordingBytes = 32u << 20;
+
 struct RecordingParse {
     std::optional<Recording> Result;
-    std::string Error;  // "line N: what is wrong" when Result is empty
+    std::string Error;        // "line N: what is wrong" when Result is empty
+    bool CannotRead = false;  // the fault is the file's, not its text's: it could not be read
 };
 
-// Reads a recording; the first fault found is named with its line.
+// Reads a recording; the first fault found is named with its line. Steps go from 0 to kMaxSteps;
+// a line longer than 4 KiB or a text over kMaxRecordingBytes is refused without reading it all.
 RecordingParse ParseRecording(std::istream& in);
+
+// The same from a file.
+RecordingParse ReadRecordingFile(const std::string& path);
 
 // One entry as its line (no newline).
 std::string FormatEntry(const RecordEntry& e);

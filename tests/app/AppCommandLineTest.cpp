@@ -95,6 +95,7 @@ TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
         {{"--headless", "--replay", "r", "--restless"},
          "--restless cannot be used with --replay: the recording is the player"},
         {{"--replay", "r", "--record", "w"}, "--record and --replay cannot be used together"},
+        {{"--seed", "\x1b[2J" + QString(100, 'x')}, seedRange + "'\\x1B[2J" + std::string(56, 'x') + "...'"},
         {{"--steps", "5"}, "--steps needs --headless"},
         {{"--restless"}, "--restless needs --headless"},
         {{"--trace", "-"}, "--trace needs --headless"},

@@ -26,7 +26,7 @@ RecordingParse Parse(const std::string& text) {
 TEST(RecordingFileTest, EveryEntryReadsBackAsWritten) {
     const std::string entries =
         "1 keys 260\n1 menu new\n1 answer yes\n2 menu skip\n2 menu pause\n3 menu sound\n3 menu joystick\n"
-        "3 menu keyboard\n4 answer no\n5 ticket 5\n5 ok tickets\n6 ok info\n7 map 120 -3\n8 zoom\n8 back\n"
+        "3 menu keyboard\n4 menu new\n4 answer no\n5 ticket 5\n5 ok tickets\n6 ok info\n7 map 120 -3\n8 zoom\n8 back\n"
         "8 forward\n9 dest 1\n9 legend 0\n10 end\n";
     const RecordingParse p = Parse("# made by hand\nrailquest-replay 1\n\nseed 18446744073709551615\n" + entries);
     ASSERT_TRUE(p.Result) << p.Error;
@@ -48,18 +48,53 @@ TEST(RecordingFileTest, AFaultIsNamedWithItsLine) {
         {"railquest-replay 1\nseed -1\n", "line 2: expected \"seed N\""},
         {head + "3 jump\n", "line 3: unknown entry \"jump\""},
         {head + "5 keys 1\n4 keys 0\n", "line 4: step 4 goes back before step 5"},
-        {head + "1 ticket 6\n", "line 3: ticket value out of range: 6"},
-        {head + "1 ticket 0\n", "line 3: ticket value out of range: 0"},
-        {head + "1 keys 512\n", "line 3: keys value out of range: 512"},
+        {head + "1 ticket 6\n", "line 3: ticket value out of range: \"6\""},
+        {head + "1 ticket 0\n", "line 3: ticket value out of range: \"0\""},
+        {head + "1 keys 512\n", "line 3: keys value out of range: \"512\""},
         {head + "1 menu exit\n", "line 3: unknown menu \"exit\""},
         {head + "1 map 3\n", "line 3: wrong number of values for \"map\""},
         {head + "x keys 1\n", "line 3: expected a step number"},
+        {head + "9223372036854775807 end\n", "line 3: step out of range: \"9223372036854775807\""},
+        {head + "1000000001 end\n", "line 3: step out of range"},
+        {head + "18446744073709551616 end\n", "line 3: step out of range"},
+        {head + "-1 keys 0\n", "line 3: step out of range: \"-1\""},
+        {head + "1 keys 1\nseed 8\n", "line 4: a second seed"},
+        {head + "1 answer yes\n", "line 3: an answer with no question before it"},
+        {head + "1 menu new\n1 keys 1\n1 answer no\n", "line 5: an answer with no question before it"},
+        {head + "1 end\n2 keys 1\n", "line 4: an entry after \"end\""},
+        // A line of any length is quoted short, with the bytes a terminal would act on escaped.
+        {head + "1 \x1b[2J" + std::string(5000, 'x') + "\n",
+         "line 3: line too long (over 4096 bytes): \"1 \\x1B[2Jxxx"},
+        {head + "1 \x1b[2J\n", "line 3: unknown entry \"\\x1B[2J\""},
+        {head + "1 map 1 " + std::string(4000, '9') + "\n",
+         "line 3: map value out of range: \"" + std::string(60, '9') + "...\"\n"},
+        {head + std::string(5000, '\0'), "line 3: line too long"},
     };
     for (const auto& c : cases) {
         const RecordingParse p = Parse(c.text);
         EXPECT_FALSE(p.Result) << c.text;
-        EXPECT_EQ(p.Error.rfind(c.error, 0), 0u) << c.text << " gave: " << p.Error;
+        EXPECT_EQ((p.Error + "\n").rfind(c.error, 0), 0u) << c.text << " gave: " << p.Error;
     }
+}
+
+// A pipe that never ends (blank lines for ever) is refused once the bound is passed, not read on.
+TEST(RecordingFileTest, AnEndlessStreamIsRefusedAtTheBound) {
+    struct Endless : std::streambuf {
+        std::string head = "railquest-replay 1\nseed 1\n";
+        std::string lines = std::string(4096, '\n');
+        std::uint64_t given = 0;
+        int_type underflow() override {
+            std::string& next = given == 0 ? head : lines;
+            given += next.size();
+            setg(next.data(), next.data(), next.data() + next.size());
+            return traits_type::to_int_type(next[0]);
+        }
+    } endless;
+    std::istream in(&endless);
+    const RecordingParse p = ParseRecording(in);
+    EXPECT_FALSE(p.Result);
+    EXPECT_NE(p.Error.find("too large to be a recording"), std::string::npos) << p.Error;
+    EXPECT_LE(endless.given, kMaxRecordingBytes + endless.lines.size());
 }
 
 // A loop test's game that can say where everything stands.
