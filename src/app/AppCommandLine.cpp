@@ -3,8 +3,10 @@
 
 #include <QCommandLineParser>
 #include <charconv>
+#include <filesystem>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "base/QuotedText.h"
 #include "base/Version.h"
@@ -181,6 +183,10 @@ std::string CheckCombination(const CommandLine& line) {
     if (line.Headless && (line.DumpWorldFile || line.SimulateDays)) {
         return "--headless cannot be used with --dump-world or --simulate";
     }
+    if ((line.DumpWorldFile || line.SimulateDays) && (line.RecordFile || line.ReplayFile)) {
+        return std::string(line.DumpWorldFile ? "--dump-world" : "--simulate") + " cannot be used with " +
+               (line.RecordFile ? "--record" : "--replay") + ": it plays no game";
+    }
     if (line.ReplayFile && line.Restless) {
         return "--restless cannot be used with --replay: the recording is the player";
     }
@@ -189,6 +195,38 @@ std::string CheckCombination(const CommandLine& line) {
     }
     if (!line.Headless && (line.Steps || line.Restless || line.TraceFile)) {
         return std::string(line.Steps ? "--steps" : (line.Restless ? "--restless" : "--trace")) + " needs --headless";
+    }
+    return {};
+}
+
+// Whether two names reach one file: the same file by any path or link when it exists, else the same
+// place once it is made.
+bool SameFile(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec)) {
+        return true;
+    }
+    const fs::path whereA = fs::weakly_canonical(fs::absolute(a, ec), ec);
+    const fs::path whereB = fs::weakly_canonical(fs::absolute(b, ec), ec);
+    return whereA == whereB;
+}
+
+// No two options may name one file: an output would overwrite an input, or two outputs each other.
+std::string CheckFilesDiffer(const CommandLine& line) {
+    const std::pair<const char*, const std::optional<std::string>*> files[] = {{"--replay", &line.ReplayFile},
+                                                                               {"--record", &line.RecordFile},
+                                                                               {"--trace", &line.TraceFile},
+                                                                               {"--dump-world", &line.DumpWorldFile}};
+    for (std::size_t i = 0; i < std::size(files); ++i) {
+        for (std::size_t j = i + 1; j < std::size(files); ++j) {
+            const std::optional<std::string>& a = *files[i].second;
+            const std::optional<std::string>& b = *files[j].second;
+            if (a && b && *a != "-" && *b != "-" && SameFile(*a, *b)) {
+                return std::string(files[i].first) + " and " + files[j].first + " name the same file '" +
+                       QuotedText(*b) + "'";
+            }
+        }
     }
     return {};
 }
@@ -228,6 +266,9 @@ ParseResult ParseAppCommandLine(const QStringList& args) {
         }
     }
     result.Error = CheckCombination(line);
+    if (result.Error.empty()) {
+        result.Error = CheckFilesDiffer(line);
+    }
     return result;
 }
 
@@ -236,9 +277,12 @@ std::string UsageText() {
     AddOptions(parser);
     // Qt's first line names the executable as started (or a placeholder); the game's line names its options.
     const QString options = parser.helpText().section('\n', 1);
-    return "Usage: railquest [--seed N] [--dump-world FILE | --simulate DAYS] [--record FILE | --replay FILE]\n"
+    return "Usage: railquest [--seed N] [--record FILE] [--datadir DIR]\n"
+           "       railquest --replay FILE [--datadir DIR]\n"
+           "       railquest [--seed N] (--dump-world FILE | --simulate DAYS) [--datadir DIR]\n"
+           "       railquest [--seed N] --headless --steps K [--restless] [--record FILE] [--trace OUT]\n"
            "                 [--datadir DIR]\n"
-           "       railquest [--seed N] --headless --steps K [--restless] [--trace OUT] [--datadir DIR]\n" +
+           "       railquest --replay FILE --headless [--steps K] [--trace OUT] [--datadir DIR]\n" +
            options.toStdString();
 }
 

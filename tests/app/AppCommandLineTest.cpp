@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <filesystem>
+#include <fstream>
 
 #include "app/AppCommandLine.h"
 
@@ -95,6 +97,8 @@ TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
         {{"--headless", "--replay", "r", "--restless"},
          "--restless cannot be used with --replay: the recording is the player"},
         {{"--replay", "r", "--record", "w"}, "--record and --replay cannot be used together"},
+        {{"--simulate", "1", "--record", "w"}, "--simulate cannot be used with --record: it plays no game"},
+        {{"--dump-world", "-", "--replay", "r"}, "--dump-world cannot be used with --replay: it plays no game"},
         {{"--seed", "\x1b[2J" + QString(100, 'x')}, seedRange + "'\\x1B[2J" + std::string(56, 'x') + "...'"},
         {{"--steps", "5"}, "--steps needs --headless"},
         {{"--restless"}, "--restless needs --headless"},
@@ -108,6 +112,37 @@ TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
     const ParseResult r = Parse({"--help=yes"});
     EXPECT_FALSE(r.Error.empty());
     EXPECT_EQ(r.Error.find('\n'), std::string::npos) << r.Error;
+}
+
+// An output may not be an input or another output, whatever path or link names it.
+TEST(AppCommandLine, TwoOptionsNamingOneFileAreRefused) {
+    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "railquest-same-file";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "sub");
+    const QString rec = QString::fromStdString((dir / "r.rqr").string());
+    std::ofstream(rec.toStdString()) << "railquest-replay 1\nseed 1\n";
+    std::filesystem::create_symlink(dir / "r.rqr", dir / "link.rqr");
+    const QString link = QString::fromStdString((dir / "link.rqr").string());
+    const QString viaSub = QString::fromStdString((dir / "sub" / ".." / "r.rqr").string());
+    const QString fresh = QString::fromStdString((dir / "new.txt").string());
+    const QString freshViaSub = QString::fromStdString((dir / "sub" / ".." / "new.txt").string());
+    const struct {
+        QStringList args;
+        std::string error;
+    } cases[] = {
+        {{"--headless", "--replay", rec, "--trace", rec}, "--replay and --trace name the same file '"},
+        {{"--headless", "--replay", link, "--trace", viaSub}, "--replay and --trace name the same file '"},
+        {{"--headless", "--steps", "5", "--record", fresh, "--trace", freshViaSub},
+         "--record and --trace name the same file '"},
+        {{"--headless", "--steps", "5", "--record", fresh, "--trace", rec}, ""},
+        {{"--headless", "--replay", rec, "--trace", "-"}, ""},
+    };
+    for (const auto& c : cases) {
+        const ParseResult r = Parse(c.args);
+        EXPECT_EQ(r.Error.substr(0, c.error.size()), c.error) << c.args.join(' ').toStdString();
+        EXPECT_EQ(r.Error.empty(), c.error.empty()) << r.Error;
+    }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
