@@ -4,8 +4,9 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <string>
+
+#include "base/FileBytes.h"
 
 namespace rq {
 namespace {
@@ -87,13 +88,12 @@ std::vector<std::uint8_t> DecodeWave(std::span<const std::uint8_t> bytes, const 
 }
 
 std::vector<std::uint8_t> LoadWave(const std::string& path, const SampleFormat& to) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in || static_cast<std::size_t>(in.tellg()) > kMaxWaveBytes) {
-        return {};
+    std::string bytes;
+    std::string error;
+    if (!ReadFileBytes(path, kMaxWaveBytes, bytes, error)) {
+        return {};  // a sound that cannot be read is not played
     }
-    in.seekg(0);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return DecodeWave(bytes, to);
+    return DecodeWave({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, to);
 }
 
 }  // namespace rq

@@ -1,10 +1,9 @@
 // Decodes plain Windows bitmaps without Qt, after their headers have been checked against the file.
 #include "sprite/BmpPictureLoader.h"
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
+#include "base/FileBytes.h"
 #include "sprite/BmpLayout.h"
 
 namespace rq {
@@ -48,13 +47,11 @@ bool DecodeBmp(std::span<const std::uint8_t> b, const std::string& name, Surface
 }
 
 bool BmpPictureLoader::Load(const std::string& path, Surface& out, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "File not found: " + path;
+    std::string bytes;
+    if (!ReadFileBytes(path, kMaxPictureBytes, bytes, error)) {
         return false;
     }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return DecodeBmp(bytes, path, out, error);
+    return DecodeBmp({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, path, out, error);
 }
 
 }  // namespace rq

@@ -1,11 +1,16 @@
 // The picture-loader port: a picture file becomes 32-bit pixels, or an error text saying why not.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "sprite/Surface.h"
 
 namespace rq {
+
+// No picture of the game comes near this size (the largest is about a megabyte): a larger file is
+// refused before it is read.
+constexpr std::uintmax_t kMaxPictureBytes = 64u << 20;
 
 class PictureLoader {
 public:

@@ -2,10 +2,9 @@
 #include "sprite/SpriteLoad.h"
 
 #include <cmath>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
+#include "base/FileBytes.h"
 #include "base/Rounding.h"
 
 namespace rq {
@@ -225,18 +224,15 @@ bool FramesFromText(const SpriteEngine& e, const std::string& text, const std::s
 
 bool iSprLoadGfx(SpriteEngine& e, const std::string& appPath, const std::string& fileName, MessagePort& messages) {
     const std::string path = ProgramFile(appPath, fileName);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Fail(messages, kGfxError, "File not found: " + path);
-    }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) {
-        return Fail(messages, kGfxError, "Could not read " + path);
+    // The frame file is a few hundred bytes of numbers; a megabyte is not one.
+    constexpr std::uintmax_t kMaxFrameFileBytes = 1u << 20;
+    std::string content;
+    std::string error;
+    if (!ReadFileBytes(path, kMaxFrameFileBytes, content, error)) {
+        return Fail(messages, kGfxError, error);
     }
     std::vector<SpriteFrame> frames;
-    std::string error;
-    if (!FramesFromText(e, content.str(), fileName, frames, error)) {
+    if (!FramesFromText(e, content, fileName, frames, error)) {
         return Fail(messages, kGfxError, error);
     }
     e.gFrames = std::move(frames);

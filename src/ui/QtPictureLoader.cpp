@@ -2,9 +2,9 @@
 #include "ui/QtPictureLoader.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 
+#include "base/FileBytes.h"
 #include "sprite/BmpLayout.h"
 
 namespace rq {
@@ -38,16 +38,11 @@ QImage DecodePicture(const QByteArray& bytes, const std::string& name, std::stri
 }
 
 QImage ReadPicture(const std::string& path, std::string& error) {
-    QFile file(QString::fromStdString(path));
-    if (!file.exists()) {
-        error = "File not found: " + path;
+    std::string bytes;
+    if (!ReadFileBytes(path, kMaxPictureBytes, bytes, error)) {
         return {};
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = "Invalid picture: " + path + " (" + file.errorString().toStdString() + ")";
-        return {};
-    }
-    return DecodePicture(file.readAll(), path, error);
+    return DecodePicture(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), path, error);
 }
 
 bool QtPictureLoader::Load(const std::string& path, Surface& out, std::string& error) {
