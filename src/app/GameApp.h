@@ -35,6 +35,8 @@ public:
     // Before Main: write what the player does to `path` (false when it cannot be written), or play a
     // recorded game again, the player's keys and menus (but Exit) ignored, paused at its end.
     bool RecordTo(const std::string& path, std::uint64_t seed);
+    // False when --record's file could not be written completely.
+    bool RecordingWritten() const { return recorder_.Good(); }
     void Replay(Recording recording);
 
 private:

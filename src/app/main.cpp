@@ -1,9 +1,13 @@
 // The railquest executable: reads the command line, finds the game's files, runs a world command or starts the game.
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/AppCommandLine.h"
 #include "app/DataFolder.h"
@@ -43,6 +47,33 @@ std::uint64_t ChooseSeed(const rq::CommandLine& line) {
     return seed;
 }
 
+// Qt ends a program whose window system cannot start with several lines of advice and an abort; the
+// game says it in one line. What Qt says while it starts is held back until it has started.
+std::vector<std::string>& HeldMessages() {
+    static std::vector<std::string> held;
+    return held;
+}
+
+void HoldWindowSystemMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::cerr << "railquest: no display could be opened for the game's window; --headless runs the game without "
+                     "one\n";
+        std::_Exit(1);
+    }
+    HeldMessages().push_back(qFormatLogMessage(type, context, text).toStdString());
+}
+
+// The window system's application object, or the one-line message and status 1 when it cannot start.
+std::unique_ptr<QApplication> StartWindowSystem(int& argc, char* argv[]) {
+    const QtMessageHandler before = qInstallMessageHandler(HoldWindowSystemMessages);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(before);
+    for (const std::string& message : HeldMessages()) {
+        std::cerr << message << '\n';
+    }
+    return app;
+}
+
 // The icon of every window, drawn by tools/icongen and built into the executable.
 QIcon GameIcon() {
     QIcon icon;
@@ -55,19 +86,19 @@ QIcon GameIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef SIGXFSZ
+    // Past a file-size limit a write fails and the game says so, instead of dying without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const rq::ParseResult parsed = rq::ParseAppCommandLine(rq::ArgumentsAfterProgram(argc, argv));
     if (!parsed.Error.empty()) {
         std::cerr << "railquest: " << parsed.Error << '\n';
         return 2;
     }
     const rq::CommandLine& line = parsed.Line;
-    if (line.Help) {
-        std::cout << rq::UsageText();
-        return 0;
-    }
-    if (line.Version) {
-        std::cout << rq::VersionText();
-        return 0;
+    if (line.Help || line.Version) {
+        std::cout << (line.Help ? rq::UsageText() : rq::VersionText());
+        return rq::StandardOutputStatus(std::cout, std::cerr);
     }
     if (rq::IsWorldCommand(line)) {
         const QCoreApplication app(argc, argv);  // no window: only to know the program's folder
@@ -97,7 +128,7 @@ int main(int argc, char* argv[]) {
     rq::PrepareHighDpi();
     QApplication::setApplicationName("railquest");
     QApplication::setApplicationDisplayName("Railquest");
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = StartWindowSystem(argc, argv);
     const std::optional<std::string> appPath = LocateGameFiles(line);
     if (!appPath) {
         return 1;  // before any window opens
@@ -107,7 +138,7 @@ int main(int argc, char* argv[]) {
     const std::uint64_t seed = replay ? replay->Seed : ChooseSeed(line);
     if (line.RecordFile && !game.RecordTo(*line.RecordFile, seed)) {
         std::cerr << "railquest: cannot write the recording " << *line.RecordFile << '\n';
-        return 2;
+        return 1;
     }
     if (replay) {
         game.Replay(std::move(*replay));
@@ -115,5 +146,11 @@ int main(int argc, char* argv[]) {
     if (!game.Main(seed, *appPath)) {
         return 1;  // the loader that failed has shown its message; the settings are saved
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (!game.RecordingWritten()) {
+        std::cerr << "railquest: cannot write the recording " << *line.RecordFile
+                  << " (a full disk or a size limit?)\n";
+        return 1;
+    }
+    return status;
 }

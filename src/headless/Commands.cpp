@@ -39,8 +39,7 @@ int RunWorldCommand(const CommandLine& line, std::uint64_t seed, std::ostream& o
         const std::string& file = *line.DumpWorldFile;
         if (file == "-") {
             WriteWorldJson(*world, seed, out);
-            out.flush();
-            return out ? 0 : 1;
+            return StandardOutputStatus(out, err);
         }
         std::ofstream stream(file, std::ios::binary | std::ios::trunc);
         if (!stream) {
@@ -57,10 +56,17 @@ int RunWorldCommand(const CommandLine& line, std::uint64_t seed, std::ostream& o
     }
     if (line.SimulateDays) {
         RunSimulation(*world, *sprites, *line.SimulateDays, out);
-        out.flush();
-        return out ? 0 : 1;
+        return StandardOutputStatus(out, err);
     }
     return 0;
+}
+
+int StandardOutputStatus(std::ostream& out, std::ostream& err) {
+    if (out.flush()) {
+        return 0;
+    }
+    err << "railquest: cannot write to standard output\n";
+    return 1;
 }
 
 int RunHeadlessCommand(const CommandLine& line, std::uint64_t seed, const std::string& appPath, const Recording* replay,

@@ -2,11 +2,13 @@
 // window applies it, one step at a time, and the run's trace and summary.
 #include "headless/HeadlessGame.h"
 
+#include <algorithm>
 #include <fstream>
 #include <ostream>
 #include <sstream>
 
 #include "base/Rounding.h"
+#include "headless/Commands.h"
 #include "headless/StepTrace.h"
 #include "panels/Panels.h"
 #include "panels/WindowLayout.h"
@@ -112,6 +114,10 @@ std::int64_t RunSteps(HeadlessGame& game, InputSource& source, std::int64_t maxS
         if (trace != nullptr) {
             *trace << StepTraceLine(game) << '\n';
         }
+        const RecordingWriter* recorder = game.game().shell.Recorder;
+        if ((trace != nullptr && !*trace) || (recorder != nullptr && !recorder->Good())) {
+            break;  // an output has failed: the run is reported as failed, no use going on
+        }
     }
     return run;
 }
@@ -148,25 +154,26 @@ int RunHeadless(std::uint64_t seed, const std::string& appPath, InputSource& sou
     } else if (traceFile) {
         file.open(*traceFile, std::ios::binary | std::ios::trunc);
         if (!file) {
-            err << "railquest: cannot write '" << *traceFile << "'\n";
+            err << "railquest: cannot write the trace " << *traceFile << '\n';
             return 1;
         }
         trace = &file;
     }
     const std::int64_t run = RunSteps(game, source, maxSteps, trace);
-    if (recorder != nullptr) {
-        recorder->Finish(game.game().shell.Steps + 1);
+    int status = 0;
+    if (recorder != nullptr && !recorder->Finish(game.game().shell.Steps + 1)) {
+        err << "railquest: cannot write the recording " << recorder->Path() << " (a full disk or a size limit?)\n";
+        status = 1;
     }
     if (file.is_open()) {
         file.close();
         if (!file) {
-            err << "railquest: cannot write '" << *traceFile << "'\n";
-            return 1;
+            err << "railquest: cannot write the trace " << *traceFile << " (a full disk or a size limit?)\n";
+            status = 1;
         }
     }
     (trace == &out ? err : out) << SummaryLine(game.game(), run) << '\n';
-    out.flush();
-    return out ? 0 : 1;
+    return std::max(status, StandardOutputStatus(out, err));
 }
 
 }  // namespace rq

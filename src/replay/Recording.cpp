@@ -306,14 +306,15 @@ std::string FormatEntry(const RecordEntry& e) {
 }
 
 bool RecordingWriter::Open(const std::string& path, std::uint64_t seed) {
+    path_ = path;
     out_.open(path, std::ios::out | std::ios::trunc);
     if (!out_) {
-        return false;
+        return good_ = false;
     }
     out_ << kHeader << "\nseed " << seed << "\n";
     out_.flush();
     keys_.reset();
-    return static_cast<bool>(out_);
+    return good_ = static_cast<bool>(out_);
 }
 
 void RecordingWriter::Write(const RecordEntry& e, std::int64_t nowMilliseconds) {
@@ -331,6 +332,7 @@ void RecordingWriter::Poll(std::int64_t nowMilliseconds) {
         flushedAt_ = nowMilliseconds;
         dirty_ = false;
     }
+    good_ = good_ && static_cast<bool>(out_);
 }
 
 void RecordingWriter::Keys(std::int64_t step, std::uint16_t bits, std::int64_t nowMilliseconds) {
@@ -345,14 +347,15 @@ void RecordingWriter::Keys(std::int64_t step, std::uint16_t bits, std::int64_t n
     Write(e, nowMilliseconds);
 }
 
-void RecordingWriter::Finish(std::int64_t step) {
+bool RecordingWriter::Finish(std::int64_t step) {
     if (!out_.is_open()) {
-        return;
+        return good_;
     }
     RecordEntry e;
     e.Step = step;
     out_ << FormatEntry(e) << '\n';
     out_.close();
+    return good_ = good_ && static_cast<bool>(out_);
 }
 
 }  // namespace rq

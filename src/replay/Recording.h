@@ -67,17 +67,22 @@ public:
     // Opens (truncates) `path` and writes the header; false when the file cannot be written.
     bool Open(const std::string& path, std::uint64_t seed);
     bool IsOpen() const { return out_.is_open(); }
+    const std::string& Path() const { return path_; }
+    // False once a write has failed (a full disk, a file-size limit): the file is not complete.
+    bool Good() const { return good_; }
 
     void Write(const RecordEntry& e, std::int64_t nowMilliseconds);
     // Flushes what was written when the last flush is a second old; call it every step.
     void Poll(std::int64_t nowMilliseconds);
     // The held input at `step`, written only when it changed since the last keys entry.
     void Keys(std::int64_t step, std::uint16_t bits, std::int64_t nowMilliseconds);
-    // Writes `end` and closes the file.
-    void Finish(std::int64_t step);
+    // Writes `end` and closes the file; false when the file is not complete.
+    bool Finish(std::int64_t step);
 
 private:
     std::ofstream out_;
+    std::string path_;
+    bool good_ = true;
     std::optional<std::uint16_t> keys_;
     std::int64_t flushedAt_ = 0;
     bool dirty_ = false;
