@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <iostream>
 
 #include "scene/Joystick.h"
 #include "shell/GameShell.h"
@@ -43,12 +44,17 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     frmSplash_->show();
     shell.SplashUp = true;
     frmMain_ = std::make_unique<MainWindow>(*game_);
-    frmMain_->SetSettingsPath(settingsPath_);
+    // A replay plays by keyboard for the recording's sake, not the player's: it saves no control mode.
+    const std::string saveTo = replay_ ? std::string() : settingsPath_;
+    frmMain_->SetSettingsPath(saveTo);
 
     QtPictureLoader pictures;
     QtMessagePort overSplash(frmSplash_.get());
     if (!LoadGameFiles(*game_, pictures, overSplash) || !BuildGame(*game_)) {
-        FailureExit(*game_, settingsPath_);
+        if (const std::string whyNot = FailureExit(*game_, saveTo); !whyNot.empty()) {
+            std::cerr << "railquest: the control mode is not saved, the settings file is left as it is: " << whyNot
+                      << '\n';
+        }
         frmSplash_->close();
         return false;
     }

@@ -8,12 +8,14 @@
 #include <sstream>
 #include <vector>
 
+#include "base/FileBytes.h"
+
 namespace rq {
 
 namespace {
 
-// A settings file larger than this is not ours: read it as empty, and rewrite it when saving.
-constexpr std::uintmax_t kMaxSettingsBytes = 64 * 1024;
+// A settings file larger than this is not the game's: it reads as empty and is never rewritten.
+constexpr std::uintmax_t kMaxSettingsBytes = 16u << 20;
 
 std::string Trim(const std::string& text) {
     const auto isBlank = [](unsigned char ch) { return std::isspace(ch) != 0; };
@@ -44,17 +46,28 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// The text of a settings file; empty when there is none or it is too large to be ours.
-std::string ReadText(const std::string& path) {
+// The whole text of the settings file at `path` (empty when there is none), or false with why it
+// cannot be read: a folder, no permission to read it, too large, a read error.
+bool ReadText(const std::string& path, std::string& text, std::string& error) {
+    namespace fs = std::filesystem;
+    text.clear();
     std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaxSettingsBytes) {
-        return {};
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) {
+        return true;
     }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    // The player's permissions are the player's wish, also when the game runs with the power to ignore them.
+    if (fs::is_regular_file(status) && (status.permissions() & fs::perms::owner_read) == fs::perms::none) {
+        error = "Not readable: " + path;
+        return false;
+    }
+    return ReadFileBytes(path, kMaxSettingsBytes, text, error);
+}
+
+std::string ReadTextOrNothing(const std::string& path) {
+    std::string text;
+    std::string error;
+    return ReadText(path, text, error) ? text : std::string();
 }
 
 // A value in a matching pair of double or single quotes reads without them, as the profile functions
@@ -107,7 +120,7 @@ std::string ProfileStringIn(const std::string& text, const std::string& section,
 
 std::string GetProfileString(const std::string& path, const std::string& section, const std::string& key,
                              const std::string& fallback) {
-    return ProfileStringIn(ReadText(path), section, key, fallback);
+    return ProfileStringIn(ReadTextOrNothing(path), section, key, fallback);
 }
 
 std::string WithProfileString(const std::string& text, const std::string& section, const std::string& key,
@@ -157,28 +170,56 @@ std::string WithProfileString(const std::string& text, const std::string& sectio
 }
 
 bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value) {
-    const std::string text = WithProfileString(ReadText(path), section, key, value);
+                        const std::string& value, std::string* whyNot) {
+    namespace fs = std::filesystem;
+    std::string error;
+    auto fail = [&](const std::string& why) {
+        if (whyNot != nullptr) {
+            *whyNot = why;
+        }
+        return false;
+    };
+    // Through a symbolic link the file it names is rewritten, and the link stays.
     std::error_code ec;
-    const std::filesystem::path file(path);
+    fs::path file = path;
+    for (int hops = 0; fs::is_symlink(fs::symlink_status(file, ec)); ++hops) {
+        const fs::path target = fs::read_symlink(file, ec);
+        if (ec || hops == 40) {
+            return fail("Cannot follow the link " + path);
+        }
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    std::string text;
+    // A file that cannot be read whole is never rewritten: what it holds would be lost.
+    if (!ReadText(file.string(), text, error)) {
+        return fail(error);
+    }
+    const fs::file_status status = fs::status(file, ec);
+    if (fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return fail("Read-only: " + file.string());
+    }
+    text = WithProfileString(text, section, key, value);
     if (file.has_parent_path()) {
-        std::filesystem::create_directories(file.parent_path(), ec);
+        fs::create_directories(file.parent_path(), ec);
     }
     // Write beside the file and rename, so a crash never leaves half a settings file.
-    const std::string temp = path + ".new";
+    const fs::path temp = file.string() + ".new";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         out << text;
         out.flush();
         if (!out) {
-            std::filesystem::remove(temp, ec);
-            return false;
+            fs::remove(temp, ec);
+            return fail("Cannot write " + temp.string());
         }
     }
-    std::filesystem::rename(temp, path, ec);
+    if (fs::exists(status)) {
+        fs::permissions(temp, status.permissions(), ec);  // the file keeps who may read it
+    }
+    fs::rename(temp, file, ec);
     if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
+        fs::remove(temp, ec);
+        return fail("Cannot write " + file.string());
     }
     return true;
 }
@@ -187,8 +228,8 @@ bool ReadJoystickSetting(const std::string& path) {
     return GetProfileString(path, "Railquest", "JoyStick", "") == "Y";
 }
 
-bool SaveSettings(bool joystickMode, const std::string& path) {
-    return WriteProfileString(path, "Railquest", "JoyStick", joystickMode ? "Y" : "N");
+bool SaveSettings(bool joystickMode, const std::string& path, std::string* whyNot) {
+    return WriteProfileString(path, "Railquest", "JoyStick", joystickMode ? "Y" : "N", whyNot);
 }
 
 }  // namespace rq

@@ -20,14 +20,17 @@ std::string WithProfileString(const std::string& text, const std::string& sectio
                               const std::string& value);
 
 // Sets a key of an INI file, keeping every other line; creates the file, section or key when missing.
-// Returns false when the file cannot be written.
+// The file is replaced at once (a new file renamed over it) with its permissions; through a symbolic
+// link the file it names is replaced. A file that cannot be read whole (unreadable, a folder, over
+// 16 MiB) or is read-only is left as it is. Returns false, with why in `whyNot`, when the file is not
+// written.
 bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value);
+                        const std::string& value, std::string* whyNot = nullptr);
 
 // True when the settings file asks for joystick mode: "JoyStick" is exactly "Y" (case-sensitive).
 bool ReadJoystickSetting(const std::string& path);
 
 // Writes the current control mode: "N" in keyboard mode, "Y" in joystick mode.
-bool SaveSettings(bool joystickMode, const std::string& path);
+bool SaveSettings(bool joystickMode, const std::string& path, std::string* whyNot = nullptr);
 
 }  // namespace rq

@@ -69,9 +69,13 @@ void EnterStartCity(Game& game, Frontend& fe) {
     EnterCity(ctx, game.world.CurCity);
 }
 
-void FailureExit(Game& game, const std::string& settingsPath) {
-    SaveSettings(game.scene.JoystickMode, settingsPath);
+std::string FailureExit(Game& game, const std::string& settingsPath) {
+    std::string whyNot;
+    if (!settingsPath.empty()) {
+        SaveSettings(game.scene.JoystickMode, settingsPath, &whyNot);
+    }
     SprShutdown(game.sprites);
+    return whyNot;
 }
 
 }  // namespace rq

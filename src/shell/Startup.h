@@ -26,7 +26,8 @@ bool BuildGame(Game& game);
 // start city's street is built behind the splash window.
 void EnterStartCity(Game& game, Frontend& fe);
 
-// The failure exit: save the settings, release the surfaces. (The windows close after it.)
-void FailureExit(Game& game, const std::string& settingsPath);
+// The failure exit: save the settings (none with no path), release the surfaces. (The windows close
+// after it.) Returns why the settings were not saved, empty when they were.
+std::string FailureExit(Game& game, const std::string& settingsPath);
 
 }  // namespace rq

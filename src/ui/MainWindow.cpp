@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <iostream>
 
 #include "panels/Panels.h"
 #include "panels/WindowLayout.h"
@@ -294,8 +295,9 @@ bool MainWindow::Form_Unload() {
         return false;
     }
     quitConfirmed_ = true;
-    if (!settingsPath_.empty()) {
-        SaveSettings(game_.scene.JoystickMode, settingsPath_);
+    std::string whyNot;
+    if (!settingsPath_.empty() && !SaveSettings(game_.scene.JoystickMode, settingsPath_, &whyNot)) {
+        std::cerr << "railquest: the control mode is not saved, the settings file is left as it is: " << whyNot << '\n';
     }
     game_.world.StopTransit = true;
     frmHelp->close();

@@ -92,20 +92,71 @@ TEST_F(SettingsTest, SavingTwiceWritesWhatTheFirstSaveWrote) {
     }
 }
 
-// A garbage or oversized file reads as keyboard mode and is mended by saving (the oversized one is
-// replaced); a folder where the file should be cannot be replaced by a file, and saving says so.
+// A garbage file reads as keyboard mode and is mended by saving; a folder where the file should be
+// cannot be replaced by a file, and saving says so.
 TEST_F(SettingsTest, BadFilesReadAsKeyboardModeAndAreMendedBySaving) {
     std::string junk(3000, '\0');
     for (std::size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>((i * 37) % 256);
-    for (const std::string& bad : {junk, "[Railquest]\nJoyStick=Y\n" + std::string(200000, 'x')}) {
-        Write(bad);
-        EXPECT_FALSE(ReadJoystickSetting(path));
-        ASSERT_TRUE(SaveSettings(true, path));
-        EXPECT_TRUE(ReadJoystickSetting(path));
-    }
-    EXPECT_EQ(Read(), "[Railquest]\nJoyStick=Y\n") << "the oversized file was replaced";
+    Write(junk);
+    EXPECT_FALSE(ReadJoystickSetting(path));
+    ASSERT_TRUE(SaveSettings(true, path));
+    EXPECT_TRUE(ReadJoystickSetting(path));
     std::filesystem::create_directories(dir / "blocked");
-    EXPECT_FALSE(SaveSettings(false, (dir / "blocked").string()));
+    std::string whyNot;
+    EXPECT_FALSE(SaveSettings(false, (dir / "blocked").string(), &whyNot));
+    EXPECT_NE(whyNot.find("a folder"), std::string::npos) << whyNot;
+}
+
+// What the player keeps in the file is never lost: a large file is read whole and kept; one that
+// cannot be read whole or is read-only is left as it is; through a link the file it names is
+// rewritten with its permissions, and the link stays.
+TEST_F(SettingsTest, WhatTheFileHoldsIsNeverLost) {
+    namespace fs = std::filesystem;
+    const std::string kept = "[Railquest]\nJoyStick=Y\n[Notes]\n";
+    const std::string large = kept + std::string(100000, 'n') + "\n";  // over 64 KiB
+    const struct {
+        const char* name;
+        std::string text;
+        fs::perms perms;
+        std::uintmax_t size;  // grown to this (with zero bytes), when not 0
+        bool joystick, saved;
+        std::string whyNot;
+    } cases[] = {
+        {"large", large, fs::perms::owner_read | fs::perms::owner_write, 0, true, true, ""},
+        {"unreadable", kept, fs::perms::owner_write, 0, false, false, "Not readable: "},
+        {"read-only", kept, fs::perms::owner_read | fs::perms::group_read, 0, true, false, "Read-only: "},
+        {"absurd", kept, fs::perms::owner_read | fs::perms::owner_write, (16u << 20) + 1, false, false,
+         "File too large: "},
+    };
+    for (const auto& c : cases) {
+        fs::remove(path);
+        Write(c.text);
+        if (c.size != 0) fs::resize_file(path, c.size);
+        fs::permissions(path, c.perms);
+        const std::uintmax_t before = fs::file_size(path);
+        EXPECT_EQ(ReadJoystickSetting(path), c.joystick) << c.name;
+        std::string whyNot;
+        EXPECT_EQ(SaveSettings(false, path, &whyNot), c.saved) << c.name;
+        EXPECT_EQ(whyNot.substr(0, c.whyNot.size()), c.whyNot) << c.name << ": " << whyNot;
+        fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
+        if (c.saved) {
+            EXPECT_EQ(Read(), "[Railquest]\nJoyStick=N" + c.text.substr(22)) << c.name;
+        } else {
+            EXPECT_EQ(fs::file_size(path), before) << c.name;
+            EXPECT_EQ(Read().substr(0, kept.size()), kept) << c.name;
+        }
+    }
+    // Through a link: the linked file is rewritten and keeps its permissions; the link stays a link.
+    fs::remove(path);
+    fs::create_directories(dir / "real");
+    std::ofstream(dir / "real" / "settings.ini") << kept;
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(dir / "real" / "settings.ini", perms);
+    fs::create_symlink(fs::path("real") / "settings.ini", path);
+    ASSERT_TRUE(SaveSettings(false, path));
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(Read(), "[Railquest]\nJoyStick=N\n[Notes]\n");
+    EXPECT_EQ(fs::status(dir / "real" / "settings.ini").permissions(), perms);
 }
 
 }  // namespace

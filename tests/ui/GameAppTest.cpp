@@ -11,6 +11,8 @@
 #include "app/GameApp.h"
 #include "headless/HeadlessGame.h"
 #include "replay/Replay.h"
+#include "shell/Settings.h"
+#include "ui/MainWindow.h"
 
 namespace rq {
 namespace {
@@ -34,6 +36,28 @@ TEST(GameAppTest, TheFirstScreenShowsThePlayersTenCrystalsAndTheNextTrainsTimes)
     EXPECT_EQ(test::Find<QLabel>(*frmMain, "lblCrystals")->text(), QStringLiteral("10"));
     // Midnight of day 1 lies in slot 1's window: the first row is slot 2's train, two minutes on.
     EXPECT_EQ(test::Find<QLabel>(*frmMain, "lblTrainTime2")->text(), QStringLiteral("12:02:00 AM"));
+}
+
+// A replay plays by keyboard for the recording's sake: quitting it leaves a saved joystick mode as it was.
+TEST(GameAppTest, QuittingAReplayLeavesTheSavedControlModeAsItWas) {
+    test::App();
+    QStandardPaths::setTestModeEnabled(true);
+    GameApp app;
+    std::filesystem::create_directories(std::filesystem::path(app.SettingsPath()).parent_path());
+    std::ofstream(app.SettingsPath()) << "[Railquest]\nJoyStick=Y\n";
+    Recording recording;
+    recording.Entries.push_back({});  // "0 end"
+    app.Replay(recording);
+    ASSERT_TRUE(app.Main(7, test::AssetsDir()));
+    auto* frmMain = dynamic_cast<MainWindow*>(TopLevel(QStringLiteral("frmMain")));
+    ASSERT_NE(frmMain, nullptr);
+    test::ScriptedMessages messages;
+    messages.Answers = {true};
+    frmMain->SetMessagePort(&messages);
+    EXPECT_TRUE(frmMain->close());
+    EXPECT_EQ(messages.Asked.size(), 1u) << "the quit was asked and answered";
+    EXPECT_TRUE(ReadJoystickSetting(app.SettingsPath()));
+    std::filesystem::remove(app.SettingsPath());
 }
 
 // Plays the recording's input until `steps` have run.
