@@ -10,6 +10,7 @@
 
 #include "base/QuotedText.h"
 #include "base/Version.h"
+#include "replay/Recording.h"
 
 namespace rq {
 

@@ -7,10 +7,6 @@
 
 namespace rq {
 
-// The most steps a run takes, by --steps or by a recording: a billion steps, more than nine years of
-// game time in the street.
-constexpr std::int64_t kMaxSteps = 1'000'000'000;
-
 struct CommandLine {
     std::optional<std::uint64_t> Seed;
     std::optional<std::string> DumpWorldFile;  // "-" is standard output

@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "base/QuotedText.h"
-#include "main/CommandLine.h"
 
 namespace rq {
 

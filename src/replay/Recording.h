@@ -40,6 +40,10 @@ struct Recording {
     std::vector<RecordEntry> Entries;
 };
 
+// The most steps a run takes, by --steps or by a recording: a billion steps, more than nine years of
+// game time in the street.
+constexpr std::int64_t kMaxSteps = 1'000'000'000;
+
 // A recording is read as a stream (a pipe will do) up to this size: far more than the game writes in
 // a day of play, far less than the memory of any machine it runs on.
 constexpr std::uint64_t kMaxRecordingBytes = 32u << 20;
