@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace rq {
@@ -54,6 +55,8 @@ public:
     virtual ~InputSource() = default;
     // The input before step `step`, with the game as the player sees it now.
     virtual StepInput Next(std::int64_t step, const HeadlessGame& game) = 0;
+    // What the source adds to the summary line of a run without a window (none: nothing).
+    virtual std::string SummaryNote() const { return {}; }
 };
 
 }  // namespace rq

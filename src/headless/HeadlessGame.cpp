@@ -172,7 +172,8 @@ int RunHeadless(std::uint64_t seed, const std::string& appPath, InputSource& sou
             status = 1;
         }
     }
-    (trace == &out ? err : out) << SummaryLine(game.game(), run) << '\n';
+    const std::string note = source.SummaryNote();
+    (trace == &out ? err : out) << SummaryLine(game.game(), run) << (note.empty() ? "" : ", ") << note << '\n';
     return std::max(status, StandardOutputStatus(out, err));
 }
 

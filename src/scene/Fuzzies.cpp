@@ -13,7 +13,6 @@ namespace rq {
 
 namespace {
 
-constexpr int kAimTicks = 15;
 constexpr int kWanderTicks = 90;
 
 void TakeFrame(SpriteEngine& spr, Sprite& s) {

@@ -8,6 +8,9 @@
 
 namespace rq {
 
+// Fuzzies and citizens choose their targets every 15 ticks (five game seconds).
+inline constexpr int kAimTicks = 15;
+
 // A fuzzy touches a person (both by slot): the person loses half its crystals, rounded down, and
 // flashes in the fuzzy look for one picture, or is fuzzed when it carried none. A pair counts once
 // per tick.

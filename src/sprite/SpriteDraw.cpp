@@ -4,12 +4,12 @@
 #include "sprite/Blit.h"
 
 namespace rq {
-namespace {
 
-// Touching edges count: the game compares with ≥ and ≤.
 bool Overlap(const SpriteBox& p, const SpriteBox& q) {
     return p.Right >= q.Left && p.Bottom >= q.Top && p.Left <= q.Right && p.Top <= q.Bottom;
 }
+
+namespace {
 
 bool IsShown(const SpriteEngine& e, int slot) {
     const Sprite* s = SlotPtr(e, slot);

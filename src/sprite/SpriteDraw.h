@@ -12,6 +12,8 @@ struct SpriteBox {
     int Left, Top, Right, Bottom;
 };
 SpriteBox NextBox(const Sprite& s);
+// Do two boxes overlap? Touching edges count: the game compares with ≥ and ≤.
+bool Overlap(const SpriteBox& p, const SpriteBox& q);
 
 // Places the sprite at (x, y), saves the back buffer under it and shows it; moves it if already
 // shown. A slot that is not Created (or not a slot at all) is left alone.
