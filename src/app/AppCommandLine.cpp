@@ -120,6 +120,8 @@ constexpr FlagOption kFlagOptions[] = {
      &CommandLine::Headless},
     {nullptr, "restless", "with --headless: a restless player walks, drops crystals, buys tickets and rides trains",
      &CommandLine::Restless},
+    {nullptr, "autoplay", "a player that plays to win: with --headless until it wins or 30 game days pass",
+     &CommandLine::Autoplay},
 };
 
 // Qt's own window-system options: QApplication reads them from argv, the parser only lets them by.
@@ -188,11 +190,18 @@ std::string CheckCombination(const CommandLine& line) {
         return std::string(line.DumpWorldFile ? "--dump-world" : "--simulate") + " cannot be used with " +
                (line.RecordFile ? "--record" : "--replay") + ": it plays no game";
     }
-    if (line.ReplayFile && line.Restless) {
-        return "--restless cannot be used with --replay: the recording is the player";
+    if (line.ReplayFile && (line.Restless || line.Autoplay)) {
+        return std::string(line.Restless ? "--restless" : "--autoplay") +
+               " cannot be used with --replay: the recording is the player";
     }
-    if (line.Headless && !line.Steps && !line.ReplayFile) {
+    if (line.Restless && line.Autoplay) {
+        return "--restless and --autoplay cannot be used together";
+    }
+    if (line.Headless && !line.Steps && !line.ReplayFile && !line.Autoplay) {
         return "--headless needs --steps K (or --replay FILE)";
+    }
+    if (!line.Headless && line.Autoplay) {
+        return "--autoplay needs --headless";
     }
     if (!line.Headless && (line.Steps || line.Restless || line.TraceFile)) {
         return std::string(line.Steps ? "--steps" : (line.Restless ? "--restless" : "--trace")) + " needs --headless";
@@ -283,7 +292,8 @@ std::string UsageText() {
            "       railquest [--seed N] (--dump-world FILE | --simulate DAYS) [--datadir DIR]\n"
            "       railquest [--seed N] --headless --steps K [--restless] [--record FILE] [--trace OUT]\n"
            "                 [--datadir DIR]\n"
-           "       railquest --replay FILE --headless [--steps K] [--trace OUT] [--datadir DIR]\n" +
+           "       railquest --replay FILE --headless [--steps K] [--trace OUT] [--datadir DIR]\n"
+           "       railquest [--seed N] --headless --autoplay [--steps K] [--trace OUT] [--record FILE]\n" +
            options.toStdString();
 }
 

@@ -12,6 +12,7 @@
 #include "app/AppCommandLine.h"
 #include "app/DataFolder.h"
 #include "app/GameApp.h"
+#include "autoplay/AutoplayCommand.h"
 #include "base/Random.h"
 #include "headless/Commands.h"
 #include "replay/Recording.h"
@@ -122,6 +123,9 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         const std::uint64_t seed = replay ? replay->Seed : ChooseSeed(line);
+        if (line.Autoplay) {
+            return rq::RunAutoplayCommand(line, seed, *appPath, std::cout, std::cerr);
+        }
         return rq::RunHeadlessCommand(line, seed, *appPath, replay ? &*replay : nullptr, std::cout, std::cerr);
     }
 

@@ -17,6 +17,7 @@ struct CommandLine {
     bool Headless = false;                  // no window, no sound: run steps as fast as possible
     std::optional<std::int64_t> Steps;      // how many steps a headless run takes
     bool Restless = false;                  // a restless player plays the headless run
+    bool Autoplay = false;                  // the autoplayer plays to win (a demo in the window)
     std::optional<std::string> TraceFile;   // the headless run's trace, "-" is standard output
     bool Help = false;
     bool Version = false;

@@ -1,0 +1,84 @@
+// The autoplayer: a player that plays to win. It looks at what a player sees (the whole street at
+// once, the status bar's crystals, the clock, the map's fuzz and "Fuzzbomb City", the panels'
+// destinations and departures) and answers with held keys and player actions, like a person at the
+// keyboard; it never changes the game itself and draws from its own generator, never the game's.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "autoplay/Steering.h"
+#include "base/Random.h"
+#include "game/PlayerAction.h"
+
+namespace rq {
+
+struct Game;
+
+// How many game days the autoplayer plays before it gives up.
+inline constexpr std::int32_t kAutoplayDays = 30;
+
+// Which of the window's panels are open.
+struct OpenPanels {
+    bool Tickets = false;
+    bool Info = false;
+};
+
+// What an autoplayed game came to.
+struct AutoplayStats {
+    int Journeys = 0;      // journeys started
+    int CrystalsLost = 0;  // crystals a fuzzy's touch took
+    int TimesFuzzed = 0;
+    std::optional<std::int64_t> WonAtStep;  // the step that destroyed the fuzzbomb
+    double WonTime = 0;                     // the game clock then
+    std::int32_t WonDay = 0;
+};
+
+class Autoplayer : public InputSource {
+public:
+    // Its generator is seeded from the game's seed. It stops (the input ends) once the win has been
+    // announced, or when day `lastDay` is over.
+    explicit Autoplayer(std::uint64_t gameSeed, std::int32_t lastDay = kAutoplayDays);
+
+    StepInput Next(std::int64_t step, const HeadlessGame& game) override;
+    // The input before `step` for the game as the player sees it, with these panels open.
+    StepInput Play(std::int64_t step, const Game& game, const OpenPanels& panels);
+
+    const AutoplayStats& Stats() const { return stats_; }
+    // "won at step S (day D, h:mm:ss AM)" or "not won".
+    std::string Outcome() const;
+    // The summary line's end: the outcome, the journeys, the crystals lost and the times fuzzed.
+    std::string SummaryNote() const override;
+
+private:
+    enum class Errand : std::uint8_t { Farm, Harvest, Travel, Fuzzbomb };
+
+    void Watch(std::int64_t step, const Game& game);
+    std::uint16_t Walk(const Game& game);
+    std::uint16_t Farm(const Game& game);
+    std::uint16_t Travel(const Game& game);
+    std::uint16_t ToFuzzbomb(const Game& game);
+    std::uint16_t Go(const Game& game, SteerGoal goal, bool keepCrystals, bool mayBoard, bool mayTouchBomb);
+    Errand ChooseErrand(const Game& game);
+
+    Random dice_;
+    std::int32_t lastDay_;
+    AutoplayStats stats_;
+    Errand errand_ = Errand::Farm;
+    std::int16_t city_ = 0;  // the city of the last look
+    std::vector<std::int16_t> route_;
+    std::int16_t boardSlot_ = 0;  // the slot of the train the figure walked into
+    int lastCrystals_ = 0;
+    bool dropped_ = false;  // the last input dropped a crystal
+    bool travelling_ = false;
+    int lying_ = 0;        // crystals lying on the platform at the last look
+    int sinceGrowth_ = 0;  // ticks since more crystals lay on the platform
+    int stuck_ = 0;        // ticks the figure has not moved while walking
+    int lastX_ = 0, lastY_ = 0;
+    std::uint16_t unstick_ = 0;  // a direction held for a few ticks to get free
+    int unstickFor_ = 0;
+};
+
+}  // namespace rq

@@ -1,0 +1,85 @@
+// The autoplayer's eyes: the walls and buildings, the fuzzies and citizens with their courses, the
+// crystals lying about.
+#include "autoplay/Sight.h"
+
+#include <cstdlib>
+#include <utility>
+
+#include "scene/SceneRects.h"
+#include "world/Actors.h"
+
+namespace rq {
+
+namespace {
+
+// How close to a fuzzy a citizen may be fuzzed before the figure could step out of its way.
+constexpr int kFuzzyReach = 120;
+
+}  // namespace
+
+SpriteBox BoxOf(const Sprite& s) {
+    return {s.X, s.Y, s.X + s.Width, s.Y + s.Height};
+}
+
+StreetPicture LookAtStreet(const World& w, const SpriteEngine& spr, const SightRules& rules) {
+    StreetPicture street;
+    street.Player = BoxOf(spr[kPlayerSlot]);
+    street.Time = static_cast<long long>(w.GameTime + 0.5);
+    for (std::size_t r = 1; r < spr.gSceneRects.size(); ++r) {
+        const SceneRect& rect = spr.gSceneRects[r];
+        const SpriteBox box{rect.Left, rect.Top, rect.Left + rect.Width, rect.Top + rect.Height};
+        if (r != kTrackRect || !rules.MayTouchTrack) {
+            street.Solid.push_back(box);
+        }
+    }
+    if (rules.StayOnPlatform) {
+        street.Solid.push_back({kPlatformLeft, kPlatformBottom, kPlatformRight, kPlatformBottom + 10});
+    }
+    for (const int slot : {kTicketOfficeSlot, kCapitolSlot, kFuzzbombSlot}) {
+        if (spr[slot].Shown && (slot != kFuzzbombSlot || !rules.MayTouchFuzzbomb)) {
+            street.Solid.push_back(BoxOf(spr[slot]));
+        }
+    }
+    if (rules.KeepCrystals) {
+        for (int slot = kFirstCrystalSlot; slot <= kLastCrystalSlot; ++slot) {
+            if (spr[slot].Shown) {
+                street.Avoid.push_back(BoxOf(spr[slot]));
+            }
+        }
+    }
+    const int last = LastStreetActor(w);
+    for (int slot = kFirstActorSlot; slot <= last && slot <= kLastActorSlot; ++slot) {
+        const Sprite& a = spr[slot];
+        if (!a.Shown) {
+            continue;
+        }
+        const Walker walker{BoxOf(a), a.Blocked ? 0 : a.VX, a.Blocked ? 0 : a.VY};
+        (IsFuzzyActor(w, a) ? street.Fuzzies : street.Citizens).push_back(walker);
+    }
+    // A citizen close to a fuzzy may be fuzzed at any moment: it is given a fuzzy's wide berth.
+    std::vector<Walker> citizens;
+    const std::size_t fuzzies = street.Fuzzies.size();
+    for (const Walker& c : street.Citizens) {
+        bool near = false;
+        for (std::size_t f = 0; f < fuzzies && !near; ++f) {
+            const SpriteBox& b = street.Fuzzies[f].Box;
+            near = std::abs(b.Left - c.Box.Left) < kFuzzyReach && std::abs(b.Top - c.Box.Top) < kFuzzyReach;
+        }
+        (near ? street.Fuzzies : citizens).push_back(c);
+    }
+    street.Citizens = std::move(citizens);
+    return street;
+}
+
+std::vector<int> CrystalsOnPlatform(const SpriteEngine& spr) {
+    std::vector<int> slots;
+    for (int slot = kFirstCrystalSlot; slot <= kLastCrystalSlot; ++slot) {
+        const Sprite& k = spr[slot];
+        if (k.Shown && k.X >= kPlatformLeft && k.X < kPlatformRight && k.Y > kPlatformTop && k.Y < kPlatformBottom) {
+            slots.push_back(slot);
+        }
+    }
+    return slots;
+}
+
+}  // namespace rq
