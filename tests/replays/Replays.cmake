@@ -31,6 +31,14 @@ if(NOT first STREQUAL second OR first STREQUAL "")
   fail("two traces of the same recording differ")
 endif()
 
+# The autoplayed game replays to its win: the win is announced on its last step.
+execute_process(COMMAND ${GAME} --replay ${DIR}/autoplay-win.rqr --headless --trace ${WORK_DIR}/win.jsonl
+                RESULT_VARIABLE status OUTPUT_QUIET TIMEOUT 300)
+file(STRINGS ${WORK_DIR}/win.jsonl won REGEX "saved the country")
+if(NOT status EQUAL 0 OR NOT won MATCHES "^{\"step\":20659,")
+  fail("the autoplayed game: status ${status}, the win announced in '${won}'")
+endif()
+
 file(WRITE ${WORK_DIR}/bad.rqr "railquest-replay 1\nseed 7\n10 keys 4\n9 keys 0\n")
 execute_process(COMMAND ${GAME} --replay ${WORK_DIR}/bad.rqr --headless RESULT_VARIABLE status ERROR_VARIABLE err
                 OUTPUT_QUIET TIMEOUT 60)
