@@ -1,13 +1,15 @@
-// The soak: restless players in the headless street, seed after seed, for a number of game hours, with
-// the world's and the street's rules checked after every step. Prints a line a seed and the totals;
-// exits 1 at the first broken rule (naming the seed and the step), 2 on a bad argument.
-//   street_soak [--seeds N] [--first S] [--hours H] [--datadir DIR]
+// The soak: restless players (or the autoplayer) in the headless street, seed after seed, for a number
+// of game hours, with the world's and the street's rules checked after every step. Prints a line a
+// seed and the totals; exits 1 at the first broken rule (naming the seed and the step), 2 on a bad
+// argument. An autoplayer that wins ends its seed early.
+//   street_soak [--seeds N] [--first S] [--hours H] [--player restless|autoplay] [--datadir DIR]
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
 #include <string>
 
+#include "autoplay/Autoplayer.h"
 #include "game/Invariants.h"
 #include "headless/HeadlessGame.h"
 #include "headless/RestlessPlayer.h"
@@ -20,6 +22,7 @@ struct Options {
     std::uint64_t first = 1;
     std::uint64_t hours = 24;
     std::string dataDir = RAILQUEST_ASSET_DIR;
+    bool autoplay = false;
 };
 
 bool ReadNumber(const char* text, std::uint64_t& out) {
@@ -39,7 +42,9 @@ bool ReadOptions(int argc, char* argv[], Options& o) {
         const bool good = name == "--seeds"   ? ReadNumber(value, o.seeds)
                           : name == "--first" ? ReadNumber(value, o.first)
                           : name == "--hours" ? ReadNumber(value, o.hours)
-                                              : name == "--datadir" && (o.dataDir = std::string(value) + "/", true);
+                          : name == "--player" && (std::string(value) == "restless" || std::string(value) == "autoplay")
+                              ? (o.autoplay = std::string(value) == "autoplay", true)
+                              : name == "--datadir" && (o.dataDir = std::string(value) + "/", true);
         if (!good) {
             std::cerr << "street_soak: bad argument '" << name << " " << value << "'\n";
             return false;
@@ -75,10 +80,15 @@ int main(int argc, char* argv[]) {
             std::cerr << "street_soak: " << error << '\n';
             return 1;
         }
-        rq::RestlessPlayer player(seed);
+        rq::RestlessPlayer restless(seed);
+        rq::Autoplayer autoplayer(seed);
+        rq::InputSource& player = o.autoplay ? static_cast<rq::InputSource&>(autoplayer) : restless;
         rq::InvariantWatch watch;
         std::int64_t steps = 0;
         while (Elapsed(game.game().world) < units) {
+            if (o.autoplay && autoplayer.Stats().WonAtStep && game.game().world.FuzzbombCity < 0) {
+                break;  // the win has been announced: the autoplayer has nothing more to do
+            }
             if (rq::RunSteps(game, player, 1, nullptr) != 1) {
                 std::cerr << "street_soak: seed " << seed << " stopped at step " << steps << '\n';
                 return 1;
@@ -93,12 +103,13 @@ int main(int argc, char* argv[]) {
         }
         allSteps += steps;
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf(
-            "seed %llu: %lld steps, %d tickets, %d journeys, %d world scans, most passes %d (bound reached "
-            "%d times), %.1f s; %s\n",
-            static_cast<unsigned long long>(seed), static_cast<long long>(steps), player.TicketsChosen(),
-            player.Departures(), watch.WorldScans(), watch.MostCollisionPasses(), watch.PassBoundReached(), seconds,
-            rq::SummaryLine(game.game(), steps).c_str());
+        const std::string played = o.autoplay ? autoplayer.SummaryNote()
+                                              : std::to_string(restless.TicketsChosen()) + " tickets, " +
+                                                    std::to_string(restless.Departures()) + " journeys";
+        std::printf("seed %llu: %lld steps, %s, %d world scans, most passes %d (bound reached %d times), %.1f s; %s\n",
+                    static_cast<unsigned long long>(seed), static_cast<long long>(steps), played.c_str(),
+                    watch.WorldScans(), watch.MostCollisionPasses(), watch.PassBoundReached(), seconds,
+                    rq::SummaryLine(game.game(), steps).c_str());
         std::fflush(stdout);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();

@@ -1,0 +1,117 @@
+// The autoplayer on the real network: its routes, the clean city it retreats to, and a game it wins
+// by following the journeys it planned.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "autoplay/Autoplayer.h"
+#include "autoplay/RoutePlanner.h"
+#include "headless/HeadlessGame.h"
+#include "world/CityDescription.h"
+#include "world/WorldStartup.h"
+
+namespace rq {
+namespace {
+
+std::string AssetDir() {
+    const char* dir = std::getenv("RAILQUEST_ASSETS");
+    return std::string(dir != nullptr ? dir : "assets") + "/";
+}
+
+bool Linked(const World& w, std::int16_t from, std::int16_t to) {
+    return SlotTo(w, from, to) != 0;
+}
+
+struct Network : ::testing::Test {
+    void SetUp() override { StartWorld(*world, *sprites, 1); }
+    std::unique_ptr<World> world = std::make_unique<World>();
+    std::unique_ptr<SpriteEngine> sprites = std::make_unique<SpriteEngine>();
+};
+
+TEST_F(Network, RoutesFollowTheLinksToTheirTarget) {
+    struct Case {
+        const char* what;
+        std::int16_t from, to;
+        std::size_t fewest, most;  // cities on the way, both ends included
+    };
+    const Case cases[] = {
+        {"the next city", 1, 4, 2, 2},          // Birmingham to Montgomery, one of its links
+        {"two journeys away", 1, 3, 3, 3},      // Birmingham to Mobile, by way of Montgomery
+        {"across the country", 78, 16, 4, 12},  // Boston to San Diego
+        {"the far corners", 187, 35, 4, 12},    // Seattle to Miami
+        {"the same city", 121, 121, 1, 1},      // New York: no journey at all
+    };
+    for (const Case& c : cases) {
+        for (std::int16_t gone = 1; gone <= kSlots; ++gone) {
+            const std::vector<std::int16_t> route = PlanRoute(*world, c.from, c.to, gone);
+            ASSERT_GE(route.size(), c.fewest) << c.what;
+            EXPECT_LE(route.size(), c.most) << c.what;
+            EXPECT_EQ(route.front(), c.from) << c.what;
+            EXPECT_EQ(route.back(), c.to) << c.what;
+            for (std::size_t i = 1; i < route.size(); ++i) {
+                EXPECT_TRUE(Linked(*world, route[i - 1], route[i])) << c.what << ": hop " << i;
+            }
+        }
+    }
+    EXPECT_TRUE(PlanRoute(*world, 0, 4, 1).empty());
+    EXPECT_TRUE(PlanRoute(*world, 1, 201, 1).empty());
+}
+
+TEST_F(Network, TheTrainToACityIsTheSlotOfItsLink) {
+    // Birmingham's links, slots 1..5: Huntsville, Lafayette, Macon, Montgomery, Columbia.
+    EXPECT_EQ(SlotTo(*world, 1, 4), 4);
+    EXPECT_EQ(SlotTo(*world, 1, 159), 5);
+    EXPECT_EQ(SlotTo(*world, 1, 1), 0);
+    EXPECT_EQ(SlotTo(*world, 1, 3), 0);
+}
+
+TEST_F(Network, AFuzzedCityRetreatsToTheNearestCleanOne) {
+    const std::int16_t bomb = world->FuzzbombCity;
+    ASSERT_TRUE(DescribeWords(*world, 1).CrystalWord);
+    EXPECT_EQ(NearestCleanCity(*world, 1), 1);  // a clean city is its own
+    const std::int16_t clean = NearestCleanCity(*world, bomb);
+    ASSERT_NE(clean, 0);
+    EXPECT_TRUE(DescribeWords(*world, clean).CrystalWord);
+    // The fuzzbomb's city and every city within two journeys of it are fuzzed at the start.
+    const City& home = world->city(bomb);
+    for (int s = 1; s <= kSlots; ++s) {
+        const std::int16_t near = home.TrainDest[static_cast<std::size_t>(s)];
+        EXPECT_NE(clean, near);
+        EXPECT_FALSE(Linked(*world, near, clean));
+    }
+}
+
+TEST(Autoplay, WinsByFollowingTheJourneysItPlanned) {
+    HeadlessGame game;
+    std::string error;
+    ASSERT_TRUE(game.Start(4, AssetDir(), error)) << error;
+    Autoplayer player(4);
+    std::vector<std::int16_t> planned;  // where each journey was to go when it began
+    std::vector<std::int16_t> reached;  // where it went
+    std::int16_t city = game.game().world.CurCity;
+    for (int step = 0; step < 40000; ++step) {
+        const std::vector<std::int16_t> route = player.Route();
+        if (RunSteps(game, player, 1, nullptr) != 1) {
+            break;  // the autoplayer's input ends once the win has been announced
+        }
+        const World& w = game.game().world;
+        if (city != 0 && w.CurCity == 0) {
+            ASSERT_GE(route.size(), 2u);
+            planned.push_back(route[1]);
+            reached.push_back(w.TransitDest);
+        }
+        city = w.CurCity;
+    }
+    EXPECT_EQ(game.game().world.FuzzbombCity, -1) << "no win announced";
+    ASSERT_TRUE(player.Stats().WonAtStep.has_value());
+    EXPECT_EQ(player.Outcome().rfind("won at step ", 0), 0u) << player.Outcome();
+    EXPECT_GE(reached.size(), 2u);
+    EXPECT_EQ(planned, reached);
+    EXPECT_EQ(player.Stats().Journeys, static_cast<int>(reached.size()));
+}
+
+}  // namespace
+}  // namespace rq
