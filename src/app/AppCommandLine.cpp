@@ -81,6 +81,15 @@ std::string ReadSteps(const std::string& value, CommandLine& line) {
     return {};
 }
 
+std::string ReadDays(const std::string& value, CommandLine& line) {
+    int days = 0;
+    if (!ParseNumber(value, days) || days < 1 || days > 100000) {
+        return "--days takes a number of game days from 1 to 100000, not '" + value + "'";
+    }
+    line.AutoplayDays = days;
+    return {};
+}
+
 std::string ReadTrace(const std::string& value, CommandLine& line) {
     return StoreName(value, line.TraceFile, "--trace needs a file name (- for standard output)");
 }
@@ -104,6 +113,7 @@ constexpr ValueOption kValueOptions[] = {
     {"replay", "FILE", "play a recorded game again in the window (your keys and menus are ignored)", ReadReplay},
     {"steps", "K", "with --headless: run K steps (city ticks or journey steps)", ReadSteps},
     {"trace", "OUT", "with --headless: write each step as a JSON line to OUT (- for standard output)", ReadTrace},
+    {"days", "D", "with --autoplay: give up after D game days (30 when not given)", ReadDays},
 };
 
 struct FlagOption {
@@ -203,6 +213,9 @@ std::string CheckCombination(const CommandLine& line) {
     if (!line.Headless && line.Autoplay) {
         return "--autoplay needs --headless";
     }
+    if (line.AutoplayDays && !line.Autoplay) {
+        return "--days needs --autoplay";
+    }
     if (!line.Headless && (line.Steps || line.Restless || line.TraceFile)) {
         return std::string(line.Steps ? "--steps" : (line.Restless ? "--restless" : "--trace")) + " needs --headless";
     }
@@ -293,7 +306,7 @@ std::string UsageText() {
            "       railquest [--seed N] --headless --steps K [--restless] [--record FILE] [--trace OUT]\n"
            "                 [--datadir DIR]\n"
            "       railquest --replay FILE --headless [--steps K] [--trace OUT] [--datadir DIR]\n"
-           "       railquest [--seed N] --headless --autoplay [--steps K] [--trace OUT] [--record FILE]\n" +
+           "       railquest [--seed N] --headless --autoplay [--steps K] [--days D] [--trace OUT] [--record FILE]\n" +
            options.toStdString();
 }
 

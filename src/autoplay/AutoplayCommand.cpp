@@ -11,7 +11,7 @@ namespace rq {
 
 int RunAutoplayCommand(const CommandLine& line, std::uint64_t seed, const std::string& appPath, std::ostream& out,
                        std::ostream& err) {
-    Autoplayer player(seed);
+    Autoplayer player(seed, line.AutoplayDays.value_or(kAutoplayDays));
     RecordingWriter recorder;
     if (line.RecordFile && !recorder.Open(*line.RecordFile, seed)) {
         err << "railquest: cannot write the recording " << *line.RecordFile << '\n';

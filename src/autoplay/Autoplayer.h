@@ -47,6 +47,8 @@ public:
     StepInput Play(std::int64_t step, const Game& game, const OpenPanels& panels);
 
     const AutoplayStats& Stats() const { return stats_; }
+    // The cities of the way it means to take from the city it is in (empty until it sets out).
+    const std::vector<std::int16_t>& Route() const { return route_; }
     // "won at step S (day D, h:mm:ss AM)" or "not won".
     std::string Outcome() const;
     // The summary line's end: the outcome, the journeys, the crystals lost and the times fuzzed.

@@ -18,6 +18,7 @@ struct CommandLine {
     std::optional<std::int64_t> Steps;      // how many steps a headless run takes
     bool Restless = false;                  // a restless player plays the headless run
     bool Autoplay = false;                  // the autoplayer plays to win (a demo in the window)
+    std::optional<int> AutoplayDays;        // the game days the autoplayer plays before it gives up
     std::optional<std::string> TraceFile;   // the headless run's trace, "-" is standard output
     bool Help = false;
     bool Version = false;

@@ -32,6 +32,10 @@ TEST(AppCommandLine, OptionsAndTheirValuesAreReadAndNoneStartTheGameWithAClockSe
     EXPECT_TRUE(r.Line.Headless && r.Line.Restless);
     EXPECT_EQ(r.Line.Steps, 1000000000);
     EXPECT_EQ(r.Line.TraceFile, "out.jsonl");
+    r = Parse({"--headless", "--autoplay", "--days", "3"});  // no --steps: it plays until it wins
+    ASSERT_TRUE(r.Error.empty()) << r.Error;
+    EXPECT_TRUE(r.Line.Autoplay && !r.Line.Steps);
+    EXPECT_EQ(r.Line.AutoplayDays, 3);
     r = Parse({"--seed=0", "--simulate=100000"});
     ASSERT_TRUE(r.Error.empty()) << r.Error;
     EXPECT_EQ(r.Line.Seed, 0u);
@@ -56,7 +60,7 @@ TEST(AppCommandLine, HelpAndVersionHaveShortAndLongNamesAndTheHelpNamesEveryOpti
     const std::string usage = UsageText();
     EXPECT_EQ(usage.rfind("Usage: railquest ", 0), 0u) << usage;
     for (const char* option : {"--seed", "--dump-world", "--simulate", "--datadir", "--headless", "--steps",
-                               "--restless", "--trace", "-h, --help", "-v, --version"}) {
+                               "--restless", "--autoplay", "--days", "--trace", "-h, --help", "-v, --version"}) {
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(usage.find("platform"), std::string::npos);
@@ -102,6 +106,12 @@ TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
         {{"--seed", "\x1b[2J" + QString(100, 'x')}, seedRange + "'\\x1B[2J" + std::string(56, 'x') + "...'"},
         {{"--steps", "5"}, "--steps needs --headless"},
         {{"--restless"}, "--restless needs --headless"},
+        {{"--autoplay"}, "--autoplay needs --headless"},
+        {{"--headless", "--steps", "5", "--days", "2"}, "--days needs --autoplay"},
+        {{"--headless", "--autoplay", "--restless"}, "--restless and --autoplay cannot be used together"},
+        {{"--headless", "--replay", "r", "--autoplay"},
+         "--autoplay cannot be used with --replay: the recording is the player"},
+        {{"--headless", "--autoplay", "--days", "0"}, "--days takes a number of game days from 1 to 100000, not '0'"},
         {{"--trace", "-"}, "--trace needs --headless"},
     };
     for (const auto& c : cases) {
