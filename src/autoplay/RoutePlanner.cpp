@@ -19,7 +19,7 @@ namespace {
 // much as two more journeys, and every window waited on its platform, full of fuzzies, thirty.
 constexpr int kJourneyWindows = 90;
 constexpr int kFuzzedCost = 180;
-constexpr int kFuzzedWait = 30;
+constexpr int kFuzzedWait = 60;
 
 }  // namespace
 
