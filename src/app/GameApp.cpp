@@ -105,6 +105,15 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     if (replay_) {
         StartReplay();
     }
+    tickLog_ = TickLog::FromEnvironment();
+    if (tickLog_) {
+        loop_->beforeStep = [this, before = std::move(loop_->beforeStep)] {
+            tickLog_->Note(Now(), game_->shell.InTransit ? 't' : 'c');
+            if (before) {
+                before();
+            }
+        };
+    }
 
     loop_->SetEnabled(true, Now());
     tmrGameLoop_.start();

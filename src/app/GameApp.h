@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/TickLog.h"
 #include "game/Game.h"
 #include "input/KeyboardInput.h"
 #include "input/SdlJoystick.h"
@@ -59,6 +60,7 @@ private:
     RecordingWriter recorder_;
     std::optional<Recording> replay_;
     std::unique_ptr<RecordingInput> replayInput_;
+    std::unique_ptr<TickLog> tickLog_;  // only when the environment asks for one
 };
 
 }  // namespace rq
