@@ -28,7 +28,7 @@ namespace {
 // The window's side costs nothing here: only the game's own work is measured.
 class QuietWindow : public test::FakeFrontend {
 public:
-    void PresentView(const Surface&) override {}
+    void PresentView(const Surface&, std::span<const PixelRect>) override {}
 };
 
 class BusyStreet {

@@ -62,7 +62,7 @@ public:
     void ShowTransit(const std::string&, const std::string&, const std::string&) override {}
     void UpdateTransit(const std::string&, const std::string&) override {}
     void HideTransit() override {}
-    void PresentView(const Surface&) override {}
+    void PresentView(const Surface&, std::span<const PixelRect>) override {}
     void HideTicketWindow() override { ticketsOpen_ = false; }
     void HideInfoPanel() override { infoOpen_ = false; }
     void ClearGameView() override {}

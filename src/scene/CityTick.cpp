@@ -100,8 +100,9 @@ void SpawnNowAndThen(SceneContext& ctx) {
 
 void PresentStreet(SceneContext& ctx) {
     SprComposeScene(ctx.spr, ctx.w.GameTime);
-    SprPresent(ctx.spr, ctx.scene.View, ctx.spr.ViewCol * kViewWidth, ctx.spr.ViewRow * kViewHeight);
-    ctx.port.PresentView(ctx.scene.View);
+    SprPresent(ctx.spr, ctx.scene.View, ctx.spr.ViewCol * kViewWidth, ctx.spr.ViewRow * kViewHeight,
+               ctx.scene.ViewChanged);
+    ctx.port.PresentView(ctx.scene.View, ctx.scene.ViewChanged);
 }
 
 // The player has boarded (the figure is hidden) and holds seat 1 of stage 1 of the train that has

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/JoystickPort.h"
+#include "sprite/SpriteEngine.h"
 #include "sprite/Surface.h"
 
 namespace rq {
@@ -35,8 +36,9 @@ struct Scene {
     int LastCollisionPasses = 0;       // how many collision passes the last city tick ran
     // The meeting log of one tick: the person and the fuzzy of each meeting, by slot.
     std::vector<std::pair<std::int16_t, std::int16_t>> Meetings;
-    Surface View{640, 377};    // the view shown on screen, filled by each city tick
-    std::string TransitRoute;  // "city -> destination" of the journey under way
+    Surface View{640, 377};              // the view shown on screen, filled by each city tick
+    std::vector<PixelRect> ViewChanged;  // the blocks of View the last city tick changed
+    std::string TransitRoute;            // "city -> destination" of the journey under way
 };
 
 }  // namespace rq

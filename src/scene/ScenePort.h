@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "base/MessagePort.h"
+#include "sprite/SpriteEngine.h"
 #include "sprite/Surface.h"
 #include "world/World.h"
 
@@ -51,8 +53,9 @@ public:
     virtual void UpdateTransit(const std::string& time, const std::string& day) = 0;
     virtual void HideTransit() = 0;
 
-    // One 640 × 377 view of the street, handed over once per city tick.
-    virtual void PresentView(const Surface& view) = 0;
+    // One 640 × 377 view of the street, handed over once per city tick, with the blocks of it that
+    // changed since the last one (view coordinates): the window need redraw only those.
+    virtual void PresentView(const Surface& view, std::span<const PixelRect> changed) = 0;
 };
 
 }  // namespace rq

@@ -59,6 +59,18 @@ struct GroundCache {
     std::array<PixelRect, kSpriteSlots> DrawnAt{};  // where each slot was drawn by the last compose
 };
 
+// The view last presented: where in the back buffer it came from and which back-buffer blocks may
+// have changed since. Presenting copies only those blocks, so the window can be told which part of
+// the view changed instead of being handed a whole new picture every tick.
+struct PresentCache {
+    bool Valid = false;  // the view holds the back buffer at (X, Y), but for Pending
+    int X = 0;
+    int Y = 0;
+    const std::uint32_t* View = nullptr;  // the view surface presented into last
+    bool All = true;                      // the whole back buffer was repainted since
+    std::vector<PixelRect> Pending;       // blocks repainted or drawn over since
+};
+
 struct SpriteEngine {
     std::array<Sprite, kSpriteSlots> gSprites{};
     std::vector<SpriteFrame> gFrames;  // frames 0..N−1 plus one all-zero entry
@@ -88,6 +100,7 @@ struct SpriteEngine {
     // or changes a picture source in place sets Ground.Valid = false so the next compose repaints
     // everything.
     GroundCache Ground;
+    PresentCache Presented;
 
     Sprite& operator[](int slot) { return gSprites.at(static_cast<std::size_t>(slot)); }
     const Sprite& operator[](int slot) const { return gSprites.at(static_cast<std::size_t>(slot)); }

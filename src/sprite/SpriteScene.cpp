@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <tuple>
 
 #include "base/Rounding.h"
 #include "sprite/Blit.h"
@@ -71,6 +73,46 @@ PixelRect OnBack(const SpriteEngine& e, int x, int y, int w, int h) {
     return Intersect(Block(x, y, w, h), Block(0, 0, e.Back.Width, e.Back.Height));
 }
 
+// Many changed blocks between two presents mean most of the scene moved: the view is copied whole.
+constexpr std::size_t kMostPending = 512;
+
+void NotePending(PresentCache& p, const PixelRect& r) {
+    if (p.All || Empty(r)) {
+        return;
+    }
+    if (p.Pending.size() >= kMostPending) {
+        p.All = true;
+        p.Pending.clear();
+        return;
+    }
+    p.Pending.push_back(r);
+}
+
+std::size_t Offset(const Surface& s, int x, int y) {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(s.Width) + static_cast<std::size_t>(x);
+}
+
+// Copies the rows of block r (back-buffer coordinates) that differ from the view, and notes the
+// rows it copied as one block of the view.
+void CopyChangedRows(const Surface& back, Surface& view, const PixelRect& r, int srcX, int srcY,
+                     std::vector<PixelRect>& changed) {
+    const auto bytes = static_cast<std::size_t>(r.Right - r.Left) * sizeof(std::uint32_t);
+    int top = -1;
+    int bottom = -1;
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        const std::uint32_t* from = back.Pixels.data() + Offset(back, r.Left, y);
+        std::uint32_t* to = view.Pixels.data() + Offset(view, r.Left - srcX, y - srcY);
+        if (std::memcmp(from, to, bytes) != 0) {
+            std::memcpy(to, from, bytes);
+            top = top < 0 ? y : top;
+            bottom = y + 1;
+        }
+    }
+    if (top >= 0) {
+        changed.push_back({r.Left - srcX, top - srcY, r.Right - srcX, bottom - srcY});
+    }
+}
+
 void MarkDirty(SpriteEngine& e, const PixelRect& r) {
     // Stacked layers (the three skyline pieces) share one block; repaint it once.
     if (!Empty(r) && (e.Ground.Dirty.empty() || !Same(e.Ground.Dirty.back(), r))) {
@@ -112,8 +154,11 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
         }
         for (const PixelRect& r : g.Dirty) {
             PaintGround(e, r, sky);
+            NotePending(e.Presented, r);
         }
     } else {
+        e.Presented.All = true;
+        e.Presented.Pending.clear();
         g.Rects = e.gSceneRects;
         g.BackgroundColour = e.BackgroundColour;
         g.WallColour = e.WallColour;
@@ -136,6 +181,7 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
         BlitMasked(e.Back, s.X, s.Y, s.Width, s.Height, e.Mask, e.Sheet, s.SrcX, s.SrcY);
         g.DrawnAt[slot] = OnBack(e, s.X, s.Y, s.Width, s.Height);
         MarkDirty(e, g.DrawnAt[slot]);
+        NotePending(e.Presented, g.DrawnAt[slot]);
     }
 }
 
@@ -155,17 +201,50 @@ void SprEraseAll(SpriteEngine& e) {
         if (!Same(here, e.Ground.DrawnAt[slot])) {
             MarkDirty(e, here);
         }
+        NotePending(e.Presented, here);
     }
 }
 
-void SprPresent(const SpriteEngine& e, Surface& view, int srcX, int srcY) {
+void SprPresent(SpriteEngine& e, Surface& view, int srcX, int srcY) {
+    std::vector<PixelRect> changed;
+    SprPresent(e, view, srcX, srcY, changed);
+}
+
+void SprPresent(SpriteEngine& e, Surface& view, int srcX, int srcY, std::vector<PixelRect>& changed) {
+    changed.clear();
     if (!e.Back.Exists()) {
         return;
     }
-    if (!view.Exists()) {
+    PresentCache& p = e.Presented;
+    const bool fresh = !view.Exists() || view.Width != kViewWidth || view.Height != kViewHeight;
+    if (fresh) {
         view = Surface(kViewWidth, kViewHeight);
     }
-    Blit(view, 0, 0, kViewWidth, kViewHeight, e.Back, srcX, srcY, RasterOp::Copy);
+    if (fresh || !p.Valid || p.All || p.X != srcX || p.Y != srcY || p.View != view.Pixels.data()) {
+        Blit(view, 0, 0, kViewWidth, kViewHeight, e.Back, srcX, srcY, RasterOp::Copy);
+        changed.push_back({0, 0, kViewWidth, kViewHeight});
+    } else {
+        // A block drawn twice (a sprite that stood still is both where it was and where it is) is
+        // looked at once.
+        std::sort(p.Pending.begin(), p.Pending.end(), [](const PixelRect& a, const PixelRect& b) {
+            return std::tie(a.Top, a.Left, a.Bottom, a.Right) < std::tie(b.Top, b.Left, b.Bottom, b.Right);
+        });
+        p.Pending.erase(std::unique(p.Pending.begin(), p.Pending.end(), Same), p.Pending.end());
+        const PixelRect window =
+            Intersect(Block(srcX, srcY, kViewWidth, kViewHeight), OnBack(e, 0, 0, e.Back.Width, e.Back.Height));
+        for (const PixelRect& r : p.Pending) {
+            const PixelRect block = Intersect(r, window);
+            if (!Empty(block)) {
+                CopyChangedRows(e.Back, view, block, srcX, srcY, changed);
+            }
+        }
+    }
+    p.Valid = true;
+    p.All = false;
+    p.X = srcX;
+    p.Y = srcY;
+    p.View = view.Pixels.data();
+    p.Pending.clear();
 }
 
 }  // namespace rq

@@ -23,6 +23,12 @@ void SprEraseAll(SpriteEngine& e);
 
 // Copies 640 × 377 pixels of the back buffer from (srcX, srcY) to (0, 0) of view. A view surface
 // that does not exist yet is made 640 × 377.
-void SprPresent(const SpriteEngine& e, Surface& view, int srcX, int srcY);
+void SprPresent(SpriteEngine& e, Surface& view, int srcX, int srcY);
+
+// The same, and `changed` receives the blocks of the view (view coordinates, right and bottom
+// exclusive) whose pixels changed: the whole view when it is new, scrolled, or follows a full
+// repaint; otherwise only the rows that differ within the blocks the engine drew since the last
+// present into this view. Nobody else may write the view in between.
+void SprPresent(SpriteEngine& e, Surface& view, int srcX, int srcY, std::vector<PixelRect>& changed);
 
 }  // namespace rq

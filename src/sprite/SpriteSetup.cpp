@@ -62,6 +62,7 @@ void SprShutdown(SpriteEngine& e) {
     e.Mask.Release();
     e.Back.Release();
     e.Ground = GroundCache{};
+    e.Presented = PresentCache{};
 }
 
 void SprBuildTrackStrip(SpriteEngine& e) {

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace rq {
 
@@ -29,51 +28,49 @@ GameView::GameView(QWidget* parent) : QWidget(parent), picture_(640, 377, QImage
     picture_.fill(Qt::black);
 }
 
-void GameView::ShowView(const Surface& view) {
+void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed) {
     if (!view.Exists()) {
         return;
     }
-    if (picture_.size() != QSize(view.Width, view.Height) || shown_.Width != view.Width ||
-        shown_.Height != view.Height) {
-        picture_ = SurfaceToImage(view);
-        shown_ = view;
-        update();
+    if (whole_ || picture_.size() != QSize(view.Width, view.Height)) {
+        if (picture_.size() != QSize(view.Width, view.Height)) {
+            picture_ = QImage(view.Width, view.Height, QImage::Format_RGB32);
+            update();  // the black border around the picture moves
+        }
+        whole_ = false;
+        TakeBlock(view, PixelRect{0, 0, view.Width, view.Height});
         return;
     }
-    // Only the rows and columns that changed since the last picture are converted and repainted: at
-    // a quiet station most ticks change little, and the window system need not be sent the whole view.
-    int top = view.Height;
-    int bottom = -1;
-    int left = view.Width;
-    int right = -1;
-    const auto width = static_cast<std::size_t>(view.Width);
-    for (int y = 0; y < view.Height; ++y) {
-        const std::uint32_t* now = view.Pixels.data() + static_cast<std::size_t>(y) * width;
-        std::uint32_t* before = shown_.Pixels.data() + static_cast<std::size_t>(y) * width;
-        if (std::memcmp(now, before, width * sizeof(std::uint32_t)) == 0) {
-            continue;
-        }
-        auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));
-        for (int x = 0; x < view.Width; ++x) {
-            if (now[x] != before[x]) {
-                before[x] = now[x];
-                line[x] = now[x] | 0xFF000000u;
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        }
-        top = std::min(top, y);
-        bottom = y;
+    for (const PixelRect& block : changed) {
+        TakeBlock(view, block);
     }
-    if (bottom >= 0) {
-        const int k = WholeScale(devicePixelRatioF());
-        update(QRect(left * k, top * k, (right - left + 1) * k, (bottom - top + 1) * k));
+}
+
+// The block's pixels made opaque in place, and only its part of the widget repainted.
+void GameView::TakeBlock(const Surface& view, const PixelRect& block) {
+    const int left = std::max(block.Left, 0);
+    const int top = std::max(block.Top, 0);
+    const int right = std::min(block.Right, view.Width);
+    const int bottom = std::min(block.Bottom, view.Height);
+    if (right <= left || bottom <= top) {
+        return;
     }
+    for (int y = top; y < bottom; ++y) {
+        const std::uint32_t* from = view.Pixels.data() +
+                                    static_cast<std::size_t>(y) * static_cast<std::size_t>(view.Width) +
+                                    static_cast<std::size_t>(left);
+        auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y)) + left;
+        for (int x = 0; x < right - left; ++x) {
+            line[x] = from[x] | 0xFF000000u;
+        }
+    }
+    const int k = WholeScale(devicePixelRatioF());
+    update(QRect(left * k, top * k, (right - left) * k, (bottom - top) * k));
 }
 
 void GameView::Clear() {
     picture_.fill(Qt::black);
-    shown_ = Surface{};
+    whole_ = true;
     update();
 }
 

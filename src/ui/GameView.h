@@ -4,7 +4,9 @@
 
 #include <QImage>
 #include <QWidget>
+#include <span>
 
+#include "sprite/SpriteEngine.h"
 #include "sprite/Surface.h"
 
 namespace rq {
@@ -16,7 +18,9 @@ class GameView : public QWidget {
     Q_OBJECT
 public:
     explicit GameView(QWidget* parent);
-    void ShowView(const Surface& view);
+    // Takes the blocks of the view that changed (view coordinates) into the picture and repaints
+    // only them; the whole view after a clear or a change of size.
+    void ShowView(const Surface& view, std::span<const PixelRect> changed);
     void Clear();  // black
     const QImage& Picture() const { return picture_; }
     // The whole factor the picture is drawn at on a screen of this device-pixel ratio.
@@ -26,8 +30,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage picture_;
-    Surface shown_;  // the view the picture was last made from
+    void TakeBlock(const Surface& view, const PixelRect& block);
+
+    QImage picture_;     // opaque RGB32, the format the window's backing store takes as it is
+    bool whole_ = true;  // the next view is taken whole
 };
 
 }  // namespace rq

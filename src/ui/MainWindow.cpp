@@ -234,8 +234,8 @@ void MainWindow::HideTransit() {
     journey_->Hide();
 }
 
-void MainWindow::PresentView(const Surface& view) {
-    picGameView->ShowView(view);
+void MainWindow::PresentView(const Surface& view, std::span<const PixelRect> changed) {
+    picGameView->ShowView(view, changed);
 }
 
 void MainWindow::ClearGameView() {

@@ -79,7 +79,7 @@ public:
     void ShowTransit(const std::string& route, const std::string& time, const std::string& day) override;
     void UpdateTransit(const std::string& time, const std::string& day) override;
     void HideTransit() override;
-    void PresentView(const Surface& view) override;
+    void PresentView(const Surface& view, std::span<const PixelRect> changed) override;
     void ClearGameView() override;
     void SyncMenus() override;
     void RefreshPanels() override;

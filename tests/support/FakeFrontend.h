@@ -47,7 +47,7 @@ public:
         transitDay = day;
     }
     void HideTransit() override { transitShown = false; }
-    void PresentView(const Surface& view) override {
+    void PresentView(const Surface& view, std::span<const PixelRect>) override {
         ++presented;
         lastView = view;
     }

@@ -334,12 +334,24 @@ TEST_F(MainWindowTest, TheStatusBarJourneyAndBannerTexts) {
     EXPECT_EQ(Find<QLabel>("lblTrainDestBanner")->x(), 0);
 }
 
-TEST_F(MainWindowTest, TheViewShowsTheSurfaceItIsHanded) {
+TEST_F(MainWindowTest, TheViewTakesTheBlocksItIsToldChanged) {
     Surface view(640, 377, 0x00123456u);
     view.At(10, 20) = 0x00FF0000u;
-    w().PresentView(view);
-    EXPECT_EQ(Find<GameView>("picGameView")->Picture().pixel(0, 0), qRgb(0x12, 0x34, 0x56));
-    EXPECT_EQ(Find<GameView>("picGameView")->Picture().pixel(10, 20), qRgb(255, 0, 0));
+    const PixelRect whole{0, 0, 640, 377};
+    w().PresentView(view, {&whole, 1});
+    const QImage& shown = Find<GameView>("picGameView")->Picture();
+    EXPECT_EQ(shown.pixel(0, 0), qRgb(0x12, 0x34, 0x56));
+    EXPECT_EQ(shown.pixel(10, 20), qRgb(255, 0, 0));
+    view.At(10, 20) = 0x0000FF00u;
+    view.At(600, 300) = 0x000000FFu;
+    const PixelRect block{5, 18, 12, 21};
+    w().PresentView(view, {&block, 1});
+    EXPECT_EQ(shown.pixel(10, 20), qRgb(0, 255, 0));
+    EXPECT_EQ(shown.pixel(600, 300), qRgb(0x12, 0x34, 0x56)) << "a block not named is left as it was";
+    // After the view was cleared black the next picture is taken whole, whatever changed in it.
+    w().ClearGameView();
+    w().PresentView(view, {&block, 1});
+    EXPECT_EQ(shown.pixel(600, 300), qRgb(0, 0, 255));
     EXPECT_EQ(GameView::WholeScale(1.5), 1);
     EXPECT_EQ(GameView::WholeScale(2.0), 2);
 }

@@ -95,8 +95,9 @@ struct UiGame {
         player.Frame = 0;
         SprComposeScene(game->sprites, game->world.GameTime);
         Surface view;
-        SprPresent(game->sprites, view, game->sprites.ViewCol * 640, game->sprites.ViewRow * 377);
-        window->PresentView(view);
+        std::vector<PixelRect> changed;
+        SprPresent(game->sprites, view, game->sprites.ViewCol * 640, game->sprites.ViewRow * 377, changed);
+        window->PresentView(view, changed);
     }
 
     std::unique_ptr<Game> game = std::make_unique<Game>();
