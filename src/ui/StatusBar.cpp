@@ -30,14 +30,35 @@ double StatusBar::CrystalsWidthTwips() const {
 void StatusBar::Layout(const WindowLayout& l) {
     setGeometry(0, 0, Px(l.StatusBar.Width), Px(l.StatusBar.Height));
     lblCityName->setGeometry(PxRect({0, 0, 9615, 195}));
-    lblTime->move(0, 0);
+    FitTimeLabel();
     // The count keeps the right edge Form_Load gives it and sizes itself to its number.
     crystalsRight_ = Px(l.CrystalsLeft + CrystalsWidthTwips());
 }
 
+// The clock's label is as wide as its widest text ("h:mm:ss AM" of the widest digit, and a little
+// slack) once and for all: a new second then only repaints it, without measuring it again. The
+// label is transparent and its text sits at its left, so the wider label shows the same pixels.
+void StatusBar::FitTimeLabel() {
+    const QFontMetrics fm(lblTime->font());
+    QChar widest(u'0');
+    for (char16_t d = u'1'; d <= u'9'; ++d) {
+        if (fm.horizontalAdvance(QChar(d)) > fm.horizontalAdvance(widest)) {
+            widest = QChar(d);
+        }
+    }
+    const QString shown = lblTime->text();
+    const QString digits = QString(2, widest) + u':' + QString(2, widest) + u':' + QString(2, widest);
+    QSize size;
+    for (const QString& text : {digits + QStringLiteral(" AM"), digits + QStringLiteral(" PM")}) {
+        lblTime->setText(text);
+        size = size.expandedTo(lblTime->sizeHint());
+    }
+    lblTime->setText(shown);
+    lblTime->setGeometry(0, 0, size.width() + kTimeSlack, size.height());
+}
+
 void StatusBar::ShowTime(const QString& text) {
     lblTime->setText(text);
-    lblTime->adjustSize();
 }
 
 void StatusBar::ShowCityName(const QString& text) {

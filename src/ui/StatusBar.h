@@ -19,6 +19,7 @@ public:
     // Form_Load's part: the bar's place, the city name's box and the count's right edge.
     void Layout(const WindowLayout& l);
 
+    // The clock's text; its label keeps the width Layout gave it.
     void ShowTime(const QString& text);
     void ShowCityName(const QString& text);
     // The count sizes itself to its number at its right edge; the symbol sits 60 twips to its left.
@@ -27,6 +28,9 @@ public:
     void SetBlack(bool black);
 
 private:
+    static constexpr int kTimeSlack = 4;  // pixels beyond the widest text, for kerning
+    void FitTimeLabel();
+
     QLabel* lblCityName;
     QLabel* lblTime;
     QLabel* lblSymbol;
