@@ -208,6 +208,8 @@ void SprEraseAll(SpriteEngine& e) {
 void SprPresent(SpriteEngine& e, Surface& view, int srcX, int srcY) {
     std::vector<PixelRect> changed;
     SprPresent(e, view, srcX, srcY, changed);
+    // Nobody was told what changed: the next present that tells is of the whole view.
+    e.Presented.Valid = false;
 }
 
 void SprPresent(SpriteEngine& e, Surface& view, int srcX, int srcY, std::vector<PixelRect>& changed) {

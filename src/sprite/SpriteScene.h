@@ -22,7 +22,7 @@ void SprComposeScene(SpriteEngine& e, double gameTime);
 void SprEraseAll(SpriteEngine& e);
 
 // Copies 640 × 377 pixels of the back buffer from (srcX, srcY) to (0, 0) of view. A view surface
-// that does not exist yet is made 640 × 377.
+// that does not exist yet is made 640 × 377. The next present with `changed` is of the whole view.
 void SprPresent(SpriteEngine& e, Surface& view, int srcX, int srcY);
 
 // The same, and `changed` receives the blocks of the view (view coordinates, right and bottom
