@@ -1,7 +1,9 @@
-// Writes the world as one JSON object: the clock, the citizens' crystals and every city with its trains.
+// Writes the world as one JSON object: the clock, the citizens' crystals and every city with its trains,
+// one city a line.
 #include "headless/WorldJson.h"
 
-#include <string_view>
+#include <cmath>
+#include <nlohmann/json.hpp>
 
 #include "world/CityDescription.h"
 
@@ -9,96 +11,68 @@ namespace rq {
 
 namespace {
 
-void WriteString(std::ostream& out, std::string_view text) {
-    out << '"';
-    for (const char ch : text) {
-        switch (ch) {
-            case '"':
-                out << "\\\"";
-                break;
-            case '\\':
-                out << "\\\\";
-                break;
-            case '\n':
-                out << "\\n";
-                break;
-            case '\t':
-                out << "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(ch) < 0x20) {
-                    constexpr char kHex[] = "0123456789abcdef";
-                    out << "\\u00" << kHex[(ch >> 4) & 0xF] << kHex[ch & 0xF];
-                } else {
-                    out << ch;
-                }
-        }
-    }
-    out << '"';
-}
+// Members in the order written.
+using Json = nlohmann::ordered_json;
 
 // A packed list: the entries from index 1 up to the first 0.
 template <typename Array>
-void WritePacked(std::ostream& out, const Array& items) {
-    out << '[';
+Json Packed(const Array& items) {
+    Json list = Json::array();
     for (std::size_t i = 1; i < items.size() && items[i] != 0; ++i) {
-        out << (i > 1 ? "," : "") << items[i];
+        list.push_back(items[i]);
     }
-    out << ']';
+    return list;
 }
 
 template <typename Array>
-void WriteSlots(std::ostream& out, const Array& items) {
-    out << '[';
-    for (int s = 1; s <= kSlots; ++s) {
-        out << (s > 1 ? "," : "") << items[static_cast<std::size_t>(s)];
-    }
-    out << ']';
+Json Slots(const Array& items) {
+    return Json(std::vector<typename Array::value_type>(items.begin() + 1, items.begin() + 1 + kSlots));
 }
 
-void WriteCity(std::ostream& out, const World& w, int no) {
+Json CityJson(const World& w, int no) {
     const City& c = w.city(no);
-    out << "{\"no\":" << no << ",\"name\":";
-    WriteString(out, c.Name);
-    out << ",\"size\":" << c.Size << ",\"scenery\":" << c.Scenery
-        << ",\"isCapital\":" << (c.IsCapital ? "true" : "false") << ",\"mapX\":" << c.MapX << ",\"mapY\":" << c.MapY
-        << ",\"trainDest\":";
-    WriteSlots(out, c.TrainDest);
-    out << ",\"trainType\":";
-    WriteSlots(out, c.TrainType);
-    out << ",\"citizens\":";
-    WritePacked(out, c.Citizens);
-    out << ",\"description\":";
-    WriteString(out, CityDescription(w, static_cast<std::int16_t>(no)));
-    out << ",\"waiting\":[";
+    Json waiting = Json::array();
+    Json riders = Json::array();
     for (int s = 1; s <= kSlots; ++s) {
-        out << (s > 1 ? "," : "");
-        WritePacked(out, c.Waiting[static_cast<std::size_t>(s)]);
-    }
-    out << "],\"riders\":[";
-    for (int s = 1; s <= kSlots; ++s) {
-        out << (s > 1 ? "," : "") << '[';
+        waiting.push_back(Packed(c.Waiting[static_cast<std::size_t>(s)]));
+        Json stages = Json::array();
         for (int j = 1; j <= kStages; ++j) {
-            out << (j > 1 ? "," : "");
-            WritePacked(out, c.Stage(s, j));
+            stages.push_back(Packed(c.Stage(s, j)));
         }
-        out << ']';
+        riders.push_back(std::move(stages));
     }
-    out << "]}";
+    return {{"no", no},
+            {"name", c.Name},
+            {"size", c.Size},
+            {"scenery", c.Scenery},
+            {"isCapital", c.IsCapital},
+            {"mapX", c.MapX},
+            {"mapY", c.MapY},
+            {"trainDest", Slots(c.TrainDest)},
+            {"trainType", Slots(c.TrainType)},
+            {"citizens", Packed(c.Citizens)},
+            {"description", CityDescription(w, static_cast<std::int16_t>(no))},
+            {"waiting", std::move(waiting)},
+            {"riders", std::move(riders)}};
+}
+
+// The clock is a whole number of thirds of a second after start-up and is written as one.
+Json TimeJson(double t) {
+    return std::trunc(t) == t && std::abs(t) < 1e15 ? Json(static_cast<std::int64_t>(t)) : Json(t);
 }
 
 }  // namespace
 
 void WriteWorldJson(const World& w, std::uint64_t seed, std::ostream& out) {
-    out << "{\"seed\":" << seed << ",\"fuzzbombCity\":" << w.FuzzbombCity << ",\"curCity\":" << w.CurCity
-        << ",\"gameTime\":" << w.GameTime << ",\"dayNum\":" << w.DayNum << ",\"citizenCrystals\":[";
-    for (std::size_t i = 0; i < w.CitizenCrystals.size(); ++i) {
-        out << (i > 0 ? "," : "") << w.CitizenCrystals[i];
-    }
-    out << "],\"cities\":[\n";
+    const Json head = {{"seed", seed},         {"fuzzbombCity", w.FuzzbombCity},
+                       {"curCity", w.CurCity}, {"gameTime", TimeJson(w.GameTime)},
+                       {"dayNum", w.DayNum},   {"citizenCrystals", w.CitizenCrystals}};
+    // The head's members, then the cities one a line, so that the file reads and compares by line.
+    std::string text = head.dump();
+    text.pop_back();
+    out << text << ",\"cities\":[\n";
     for (int no = 1; no <= kNumCities; ++no) {
-        WriteCity(out, w, no);
-        out << (no < kNumCities ? ",\n" : "\n");
+        out << CityJson(w, no).dump() << (no < kNumCities ? ",\n" : "\n");
     }
     out << "]}\n";
 }
