@@ -94,6 +94,14 @@ std::string ReadTrace(const std::string& value, CommandLine& line) {
     return StoreName(value, line.TraceFile, "--trace needs a file name (- for standard output)");
 }
 
+std::string ReadSave(const std::string& value, CommandLine& line) {
+    return StoreName(value, line.SaveFile, "--save needs a file name");
+}
+
+std::string ReadOpen(const std::string& value, CommandLine& line) {
+    return StoreName(value, line.OpenFile, "--open needs a file name");
+}
+
 struct ValueOption {
     const char* Name;
     const char* ValueName;
@@ -114,6 +122,8 @@ constexpr ValueOption kValueOptions[] = {
     {"steps", "K", "with --headless: run K steps (city ticks or journey steps)", ReadSteps},
     {"trace", "OUT", "with --headless: write each step as a JSON line to OUT (- for standard output)", ReadTrace},
     {"days", "D", "with --autoplay: give up after D game days (30 when not given)", ReadDays},
+    {"open", "FILE", "with --headless: play on from the saved game FILE instead of a new game", ReadOpen},
+    {"save", "FILE", "with --headless: save the game as it stands after its last step to FILE", ReadSave},
 };
 
 struct FlagOption {
@@ -182,8 +192,25 @@ std::string ParseError(const QCommandLineParser& parser, const QStringList& args
     return parser.errorText().toStdString();
 }
 
+// A saved game opened goes with the headless run and a recording played on from it, not with a new world.
+std::string CheckSavedGame(const CommandLine& line) {
+    if (line.OpenFile && line.Seed) {
+        return "--open takes its seed from the saved game; leave out --seed";
+    }
+    if (line.OpenFile && line.RecordFile) {
+        return "--open cannot be used with --record: a recording starts with a new game";
+    }
+    if ((line.OpenFile || line.SaveFile) && !line.Headless) {
+        return std::string(line.OpenFile ? "--open" : "--save") + " needs --headless";
+    }
+    return {};
+}
+
 // The options that go only with others, or not with others.
 std::string CheckCombination(const CommandLine& line) {
+    if (std::string saved = CheckSavedGame(line); !saved.empty()) {
+        return saved;
+    }
     if (line.DumpWorldFile && line.SimulateDays) {
         return "--dump-world and --simulate cannot be used together";
     }
@@ -240,7 +267,8 @@ std::string CheckFilesDiffer(const CommandLine& line) {
     const std::pair<const char*, const std::optional<std::string>*> files[] = {{"--replay", &line.ReplayFile},
                                                                                {"--record", &line.RecordFile},
                                                                                {"--trace", &line.TraceFile},
-                                                                               {"--dump-world", &line.DumpWorldFile}};
+                                                                               {"--dump-world", &line.DumpWorldFile},
+                                                                               {"--save", &line.SaveFile}};
     for (std::size_t i = 0; i < std::size(files); ++i) {
         for (std::size_t j = i + 1; j < std::size(files); ++j) {
             const std::optional<std::string>& a = *files[i].second;
@@ -304,8 +332,9 @@ std::string UsageText() {
            "       railquest --replay FILE [--datadir DIR]\n"
            "       railquest [--seed N] (--dump-world FILE | --simulate DAYS) [--datadir DIR]\n"
            "       railquest [--seed N] --headless --steps K [--restless] [--record FILE] [--trace OUT]\n"
-           "                 [--datadir DIR]\n"
-           "       railquest --replay FILE --headless [--steps K] [--trace OUT] [--datadir DIR]\n"
+           "                 [--save FILE] [--datadir DIR]\n"
+           "       railquest --replay FILE --headless [--steps K] [--trace OUT] [--save FILE] [--datadir DIR]\n"
+           "       railquest --headless --open FILE --steps M [--restless | --replay R] [--trace OUT] [--save FILE]\n"
            "       railquest [--seed N] --headless --autoplay [--steps K] [--days D] [--trace OUT] [--record FILE]\n" +
            options.toStdString();
 }

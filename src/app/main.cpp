@@ -16,6 +16,7 @@
 #include "base/Random.h"
 #include "headless/Commands.h"
 #include "replay/Recording.h"
+#include "save/HeadlessSave.h"
 
 namespace {
 
@@ -121,6 +122,11 @@ int main(int argc, char* argv[]) {
         const std::optional<std::string> appPath = LocateGameFiles(line);
         if (!appPath) {
             return 1;
+        }
+        if (rq::UsesSavedGame(line)) {
+            // An opened game holds its seed; a saved run's seed is chosen as for any run.
+            const std::uint64_t seed = line.OpenFile ? 0 : (replay ? replay->Seed : ChooseSeed(line));
+            return rq::RunHeadlessSaved(line, seed, *appPath, replay ? &*replay : nullptr, std::cout, std::cerr);
         }
         const std::uint64_t seed = replay ? replay->Seed : ChooseSeed(line);
         if (line.Autoplay) {

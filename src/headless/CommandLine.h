@@ -20,6 +20,8 @@ struct CommandLine {
     bool Autoplay = false;                  // the autoplayer plays to win (a demo in the window)
     std::optional<int> AutoplayDays;        // the game days the autoplayer plays before it gives up
     std::optional<std::string> TraceFile;   // the headless run's trace, "-" is standard output
+    std::optional<std::string> SaveFile;    // --save: the headless run's game is saved there at its end
+    std::optional<std::string> OpenFile;    // --open: a saved game to play on
     bool Help = false;
     bool Version = false;
 };

@@ -146,6 +146,12 @@ int RunHeadless(std::uint64_t seed, const std::string& appPath, InputSource& sou
         err << "railquest: " << error << '\n';
         return 1;
     }
+    return RunHeadless(game, source, maxSteps, traceFile, out, err, recorder);
+}
+
+int RunHeadless(HeadlessGame& game, InputSource& source, std::int64_t maxSteps,
+                const std::optional<std::string>& traceFile, std::ostream& out, std::ostream& err,
+                RecordingWriter* recorder) {
     game.RecordTo(recorder);
     std::ofstream file;
     std::ostream* trace = nullptr;

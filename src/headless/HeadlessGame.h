@@ -78,5 +78,9 @@ std::string SummaryLine(const Game& game, std::int64_t stepsRun);
 int RunHeadless(std::uint64_t seed, const std::string& appPath, InputSource& source, std::int64_t maxSteps,
                 const std::optional<std::string>& traceFile, std::ostream& out, std::ostream& err,
                 RecordingWriter* recorder = nullptr);
+// The same with a game already started (or opened from a saved game).
+int RunHeadless(HeadlessGame& game, InputSource& source, std::int64_t maxSteps,
+                const std::optional<std::string>& traceFile, std::ostream& out, std::ostream& err,
+                RecordingWriter* recorder = nullptr);
 
 }  // namespace rq

@@ -1,6 +1,10 @@
 // Saved games in a run without a window.
 #include "save/HeadlessSave.h"
 
+#include <limits>
+#include <optional>
+
+#include "replay/Replay.h"
 #include "save/SavedGameFile.h"
 
 namespace rq {
@@ -46,6 +50,65 @@ bool RecallPlayer(const SaveExtras& extras, RestlessPlayer& player) {
         memory.Values.push_back(v.get<std::int64_t>());
     }
     return player.Recall(memory);
+}
+
+namespace {
+
+// Nobody touches a key.
+class StillPlayer : public InputSource {
+public:
+    StepInput Next(std::int64_t, const HeadlessGame&) override { return {}; }
+};
+
+}  // namespace
+
+bool UsesSavedGame(const CommandLine& line) {
+    return line.OpenFile || line.SaveFile;
+}
+
+int RunHeadlessSaved(const CommandLine& line, std::uint64_t seed, const std::string& appPath, const Recording* replay,
+                     std::ostream& out, std::ostream& err) {
+    HeadlessGame game;
+    std::string error;
+    if (!game.Start(replay != nullptr && !line.OpenFile ? replay->Seed : seed, appPath, error)) {
+        err << "railquest: " << error << '\n';
+        return 1;
+    }
+    SaveExtras extras;
+    const std::optional<std::string>& open = line.OpenFile;
+    if (open && !OpenSavedGame(game, *open, extras, error)) {
+        err << "railquest: " << error << '\n';
+        return 2;
+    }
+    RestlessPlayer restless(game.game().world.Rng.SeedGiven());
+    if (open && line.Restless && !RecallPlayer(extras, restless)) {
+        err << "railquest: " << *open << " remembers no restless player; --restless plays on only from a save of one\n";
+        return 2;
+    }
+    std::optional<RecordingInput> recorded;
+    if (replay != nullptr) {
+        recorded.emplace(*replay);
+        recorded->SkipThrough(game.game().shell.Steps);
+    }
+    StillPlayer still;
+    InputSource& player =
+        recorded ? static_cast<InputSource&>(*recorded) : (line.Restless ? static_cast<InputSource&>(restless) : still);
+    RecordingWriter recorder;  // a recording starts with a new game: never with an opened one
+    if (line.RecordFile && !recorder.Open(*line.RecordFile, seed)) {
+        err << "railquest: cannot write the recording " << *line.RecordFile << '\n';
+        return 1;
+    }
+    const std::int64_t all = std::numeric_limits<std::int64_t>::max();
+    const int status = RunHeadless(game, player, line.Steps.value_or(recorded ? all : 0), line.TraceFile, out, err,
+                                   recorder.IsOpen() ? &recorder : nullptr);
+    if (status != 0 || !line.SaveFile) {
+        return status;
+    }
+    if (!SaveGameFile(*line.SaveFile, game.state(), ExtrasOf(game, line.Restless ? &restless : nullptr), error)) {
+        err << "railquest: " << error << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace rq

@@ -2,10 +2,14 @@
 // restless player's memory.
 #pragma once
 
+#include <cstdint>
+#include <ostream>
 #include <string>
 
+#include "headless/CommandLine.h"
 #include "headless/HeadlessGame.h"
 #include "headless/RestlessPlayer.h"
+#include "replay/Recording.h"
 #include "save/SavedGame.h"
 
 namespace rq {
@@ -19,5 +23,16 @@ bool OpenSavedGame(HeadlessGame& game, const std::string& path, SaveExtras& extr
 
 // The restless player's memory from a save; false when the save has none or a bad one.
 bool RecallPlayer(const SaveExtras& extras, RestlessPlayer& player);
+
+// True when the command line opens or saves a game (--open, --save).
+bool UsesSavedGame(const CommandLine& line);
+
+// The headless run with saved games: the game opened from --open instead of
+// a new one for `seed`, played on by the restless player the save remembers (--restless), by the
+// recording's entries after the save's step (--replay) or by nobody, and saved to --save after its last
+// step. Returns the exit status: 0; 1 when the game's files do not load or a file cannot be written;
+// 2 when the file opened is no saved game (with its message on `err`).
+int RunHeadlessSaved(const CommandLine& line, std::uint64_t seed, const std::string& appPath, const Recording* replay,
+                     std::ostream& out, std::ostream& err);
 
 }  // namespace rq

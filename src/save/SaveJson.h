@@ -9,7 +9,8 @@
 
 namespace rq {
 
-using Json = nlohmann::json;
+// Members keep the order they are written in, so the file reads from its format and version down.
+using Json = nlohmann::ordered_json;
 
 // What is wrong with a saved game, in words for the player ("world.curCity is 201, not 0..200").
 class SaveFault : public std::runtime_error {

@@ -40,6 +40,10 @@ TEST(AppCommandLine, OptionsAndTheirValuesAreReadAndNoneStartTheGameWithAClockSe
     ASSERT_TRUE(r.Error.empty()) << r.Error;
     EXPECT_EQ(r.Line.Seed, 0u);
     EXPECT_EQ(r.Line.SimulateDays, 100000);
+    r = Parse({"--headless", "--open", "a.rqsave", "--steps", "5", "--replay", "r.rqr", "--save", "b.rqsave"});
+    ASSERT_TRUE(r.Error.empty()) << r.Error;
+    EXPECT_EQ(r.Line.OpenFile, "a.rqsave");
+    EXPECT_EQ(r.Line.SaveFile, "b.rqsave");
     r = Parse({"-platform", "offscreen", "-style", "fusion", "--seed", "3"});  // the window system's are Qt's
     ASSERT_TRUE(r.Error.empty()) << r.Error;
     EXPECT_EQ(r.Line.Seed, 3u);
@@ -59,8 +63,9 @@ TEST(AppCommandLine, HelpAndVersionHaveShortAndLongNamesAndTheHelpNamesEveryOpti
     // The help text names every option but Qt's own.
     const std::string usage = UsageText();
     EXPECT_EQ(usage.rfind("Usage: railquest ", 0), 0u) << usage;
-    for (const char* option : {"--seed", "--dump-world", "--simulate", "--datadir", "--headless", "--steps",
-                               "--restless", "--autoplay", "--days", "--trace", "-h, --help", "-v, --version"}) {
+    for (const char* option :
+         {"--seed", "--dump-world", "--simulate", "--datadir", "--headless", "--steps", "--restless", "--autoplay",
+          "--days", "--trace", "--open", "--save", "-h, --help", "-v, --version"}) {
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(usage.find("platform"), std::string::npos);
@@ -113,6 +118,12 @@ TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
          "--autoplay cannot be used with --replay: the recording is the player"},
         {{"--headless", "--autoplay", "--days", "0"}, "--days takes a number of game days from 1 to 100000, not '0'"},
         {{"--trace", "-"}, "--trace needs --headless"},
+        {{"--open", "a.rqsave", "--seed", "3"}, "--open takes its seed from the saved game; leave out --seed"},
+        {{"--open", "a.rqsave", "--headless", "--steps", "5", "--record", "w"},
+         "--open cannot be used with --record: a recording starts with a new game"},
+        {{"--open", "a.rqsave"}, "--open needs --headless"},
+        {{"--save", "b.rqsave"}, "--save needs --headless"},
+        {{"--open", ""}, "--open needs a file name"},
     };
     for (const auto& c : cases) {
         const ParseResult r = Parse(c.args);

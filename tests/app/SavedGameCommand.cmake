@@ -1,0 +1,59 @@
+# Saved games from the command line: a run saved after K steps and opened again plays steps K+1..K+M
+# byte for byte as the run that never stopped (with a restless player and with a recording), and a
+# file that is no saved game exits 2 with its fault.  Run with cmake -DGAME=... -DREPLAYS=... -DWORK_DIR=... -P
+set(failures 0)
+macro(fail message)
+  message(SEND_ERROR "${message}")
+  math(EXPR failures "${failures} + 1")
+endmacro()
+
+function(run_game)
+  execute_process(COMMAND ${GAME} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err
+                  WORKING_DIRECTORY ${WORK_DIR} TIMEOUT 120)
+  set(run_status "${status}" PARENT_SCOPE)
+  set(run_out "${out}" PARENT_SCOPE)
+  set(run_err "${err}" PARENT_SCOPE)
+endfunction()
+
+# The trace of steps after the first `skip`, as the lines of the unbroken run.
+function(lines_after text skip result)
+  string(REGEX MATCHALL "[^\n]+\n" lines "${text}")
+  list(SUBLIST lines ${skip} -1 rest)
+  string(JOIN "" joined ${rest})
+  set(${result} "${joined}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+# name | the player's options | K | M
+foreach(row "restless|--seed;5;--restless|2500|1500" "recording|--replay;${REPLAYS}/new-game-mid-journey.rqr|1900|400")
+  string(REPLACE "|" ";" fields "${row}")
+  list(GET fields 0 name)
+  string(REGEX REPLACE "^[^|]*\\|([^|]*)\\|.*$" "\\1" player "${row}")
+  string(REGEX REPLACE "^.*\\|([0-9]+)\\|([0-9]+)$" "\\1" k "${row}")
+  string(REGEX REPLACE "^.*\\|([0-9]+)\\|([0-9]+)$" "\\2" m "${row}")
+  math(EXPR km "${k} + ${m}")
+  set(again ${player})
+  list(REMOVE_ITEM again --seed 5)
+  run_game(--headless ${player} --steps ${km} --trace -)
+  lines_after("${run_out}" ${k} unbroken)
+  run_game(--headless ${player} --steps ${k} --save ${name}.rqsave)
+  if(NOT run_status EQUAL 0)
+    fail("${name}: the save failed: ${run_err}")
+  endif()
+  run_game(--headless --open ${name}.rqsave ${again} --steps ${m} --trace -)
+  if(NOT run_status EQUAL 0 OR NOT run_out STREQUAL unbroken OR run_out STREQUAL "")
+    fail("${name}: the opened game's steps ${k}+1.. differ from the unbroken run's (status ${run_status}: ${run_err})")
+  endif()
+endforeach()
+
+file(WRITE ${WORK_DIR}/other.rqsave "{\"format\": \"railquest-replay\"}")
+run_game(--headless --open other.rqsave --steps 3)
+if(NOT run_status EQUAL 2 OR NOT run_err STREQUAL
+   "railquest: other.rqsave is not a Railquest saved game: it is not of the format \"railquest-save\"\n")
+  fail("another format: status ${run_status}, '${run_err}'")
+endif()
+
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} saved-game checks failed")
+endif()
