@@ -13,6 +13,7 @@
 #include "replay/Replay.h"
 #include "save/AtomicFile.h"
 #include "save/SaveTestSupport.h"
+#include "scene/SceneObjects.h"
 #include "world/Platform.h"
 
 namespace rq {
@@ -176,6 +177,15 @@ const Row kRows[] = {
      [](RowPlayer& p) { p.pauseAt = 700; }},
     {"the player fuzzed", 1, "fuzzy-meets-player.rqr",
      [](HeadlessGame& g) { return g.game().world.crystals(kPlayer) == kFuzzed; }},
+    // The fuzzbomb destroyed as when the player walks into it with 100 crystals.
+    {"after a win", 12, nullptr,
+     [](HeadlessGame& g) { return g.game().world.FuzzbombCity == 0 && g.game().shell.Steps > 520; }, nullptr,
+     [](HeadlessGame& g) {
+         if (g.game().shell.Steps >= 500 && g.game().world.FuzzbombCity != 0 && InStreet(g)) {
+             SceneContext ctx = SceneOf(g.state(), g.window());
+             DestroyFuzzbomb(ctx);
+         }
+     }},
     {"right after a new game", 7, "new-game-mid-journey.rqr",
      [](HeadlessGame& g) { return g.game().shell.Steps == 1950; }},
 };
