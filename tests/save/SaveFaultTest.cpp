@@ -23,7 +23,9 @@ protected:
         RestlessPlayer player(9);
         RunSteps(game_, player, 600, nullptr);
         good_ = Json::parse(SaveText(game_));
-        folder_ = testing::TempDir() + "savefaults/";
+        // One folder a test: ctest runs the tests side by side.
+        folder_ =
+            testing::TempDir() + "savefaults-" + testing::UnitTest::GetInstance()->current_test_info()->name() + "/";
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }

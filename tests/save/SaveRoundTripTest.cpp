@@ -123,7 +123,7 @@ void CheckRow(const Row& row) {
 
     HeadlessGame opened;
     ASSERT_TRUE(opened.Start(1, AssetDir(), error)) << error;
-    const std::string path = testing::TempDir() + "roundtrip.rqsave";
+    const std::string path = testing::TempDir() + "savedgame-roundtrip.rqsave";
     ASSERT_TRUE(WriteFileAtomically(path, saved, error)) << error;
     SaveExtras extras;
     ASSERT_TRUE(OpenSavedGame(opened, path, extras, error)) << error;
