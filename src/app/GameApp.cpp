@@ -83,20 +83,16 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     });
     frmMain_->onQuitConfirmed = [this] {
         tmrGameLoop_.stop();
-        recorder_.Finish(game_->shell.Steps + 1);
+        FinishRecording(*game_);
         SprShutdown(game_->sprites);
         QCoreApplication::quit();
     };
-    frmMain_->onNewGame = [this] {
-        RecordAction(*game_, {PlayerActionKind::MenuNew});
-        const bool yes = mnuNew_Click(*game_, *frmMain_, *loop_);
-        RecordAction(*game_, {yes ? PlayerActionKind::AnswerYes : PlayerActionKind::AnswerNo});
-        if (yes) {
-            ArmLoopTimer();
-        }
-    };
+    // Every action of the live player goes through the game's one door.
+    frmMain_->onAction = [this](const PlayerAction& a) { LiveAction(a); };
     frmSplash_->onStart = [this] { StartPlaying(); };
-    keyboard_ = std::make_unique<KeyboardInput>(*frmMain_, game_->scene);
+    keyboard_ = std::make_unique<KeyboardInput>(*frmMain_, game_->scene, [this](std::uint16_t bits) {
+        LiveAction({PlayerActionKind::Keys, bits});
+    });
     keyboard_->onQuitKey = [this] { QuitKey(); };
     if (recorder_.IsOpen()) {
         shell.Recorder = &recorder_;
@@ -146,26 +142,50 @@ bool GameApp::RecordTo(const std::string& path, std::uint64_t seed) {
     return recorder_.Open(path, seed);
 }
 
-void GameApp::Replay(Recording recording) {
+void GameApp::Replay(Recording recording, const std::string& name) {
     replay_ = std::move(recording);
+    replayName_ = name;
 }
 
-// The recording's input replaces the player's: the stick is not read and the menus but Exit are
-// off. At the recording's end the game is left running, paused.
+void GameApp::LiveAction(const PlayerAction& action) {
+    HandleLiveAction(*game_, *frmMain_, *loop_, action);
+    if (action.Kind == PlayerActionKind::MenuNew) {
+        ArmLoopTimer();  // a new game's loop runs from now
+    }
+}
+
+// The recording holds the input: the live player's keys, stick, menus (but Exit) and clicks are set
+// aside. At the recording's end the game pauses and the live player takes over.
 void GameApp::StartReplay() {
     replayInput_ = std::make_unique<RecordingInput>(*replay_);
+    game_->shell.Input = InputFrom::Recording;
     game_->scene.JoystickMode = false;
     frmMain_->SyncMenus();
-    frmMain_->LockMenusForReplay();
+    frmMain_->ShowReplay(replayName_);
     loop_->beforeStep = [this] {
-        ApplyStepInput(*game_, *frmMain_, *loop_, replayInput_->InputFor(game_->shell.Steps));
-    };
-    loop_->afterStep = [this] {
-        if (replayInput_->EndsBy(game_->shell.Steps + 1) && !game_->shell.Paused) {
-            mnuPause_Click(game_->shell);
-            frmMain_->SyncMenus();
+        ApplyStepInput(*game_, *frmMain_, *loop_, replayInput_->InputFor(game_->shell.Steps, *game_));
+        if (const std::optional<ReplayDrift>& drift = replayInput_->Drift()) {
+            EndReplay();
+            frmMain_->ShowMessage(DriftMessage(replayName_, *drift));
         }
     };
+    loop_->afterStep = [this] {
+        if (game_->shell.Input == InputFrom::Recording && replayInput_->EndsBy(game_->shell.Steps + 1) &&
+            !replayInput_->Drift()) {
+            EndReplay();
+        }
+    };
+}
+
+void GameApp::EndReplay() {
+    loop_->beforeStep = nullptr;
+    game_->shell.Input = InputFrom::Live;
+    // The recording's held keys are not the player's.
+    HandlePlayerAction(*game_, *frmMain_, *loop_, {PlayerActionKind::Keys, 0});
+    if (!game_->shell.Paused) {
+        HandlePlayerAction(*game_, *frmMain_, *loop_, {PlayerActionKind::MenuPause});
+    }
+    frmMain_->ShowReplay({});
 }
 
 void GameApp::StartPlaying() {

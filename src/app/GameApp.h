@@ -38,11 +38,13 @@ public:
     bool RecordTo(const std::string& path, std::uint64_t seed);
     // False when --record's file could not be written completely.
     bool RecordingWritten() const { return recorder_.Good(); }
-    void Replay(Recording recording);
+    void Replay(Recording recording, const std::string& name = "the recording");
 
 private:
     void StartPlaying();
     void StartReplay();
+    void EndReplay();
+    void LiveAction(const PlayerAction& action);
     void ArmLoopTimer();
     void QuitKey();
     std::int64_t Now() const { return clock_.nsecsElapsed(); }
@@ -61,6 +63,7 @@ private:
     std::optional<Recording> replay_;
     std::unique_ptr<RecordingInput> replayInput_;
     std::unique_ptr<TickLog> tickLog_;  // only when the environment asks for one
+    std::string replayName_;
 };
 
 }  // namespace rq

@@ -1,5 +1,6 @@
 // The railquest executable: reads the command line, finds the game's files, runs a world command or starts the game.
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <csignal>
 #include <cstdlib>
@@ -151,7 +152,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     if (replay) {
-        game.Replay(std::move(*replay));
+        game.Replay(std::move(*replay), QFileInfo(QString::fromStdString(*line.ReplayFile)).fileName().toStdString());
     }
     if (!game.Main(seed, *appPath)) {
         return 1;  // the loader that failed has shown its message; the settings are saved

@@ -81,8 +81,8 @@ bool CitizenOnPlatform(const World& w, const SpriteEngine& spr) {
 Autoplayer::Autoplayer(std::uint64_t gameSeed, std::int32_t lastDay)
     : dice_(gameSeed ^ 0xA5A5F00DC0FFEE11ull), lastDay_(lastDay) {}
 
-StepInput Autoplayer::Next(std::int64_t step, const HeadlessGame& game) {
-    return Play(step, game.game(), {game.window().IsTicketWindowVisible(), game.window().IsInfoPanelVisible()});
+StepInput Autoplayer::Next(std::int64_t step, const Game& game) {
+    return Play(step, game, {game.panels.TicketsOpen, game.panels.InfoOpen});
 }
 
 std::string Autoplayer::Outcome() const {

@@ -42,7 +42,7 @@ public:
     // announced, or when day `lastDay` is over.
     explicit Autoplayer(std::uint64_t gameSeed, std::int32_t lastDay = kAutoplayDays);
 
-    StepInput Next(std::int64_t step, const HeadlessGame& game) override;
+    StepInput Next(std::int64_t step, const Game& game) override;
     // The input before `step` for the game as the player sees it, with these panels open.
     StepInput Play(std::int64_t step, const Game& game, const OpenPanels& panels);
 

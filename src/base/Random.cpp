@@ -12,9 +12,11 @@ void Random::Seed(std::uint64_t seed) {
     seed_ = seed;
     engine_.seed(seed);
     script_.clear();
+    draws_ = 0;
 }
 
 double Random::Rnd() {
+    ++draws_;
     if (!script_.empty()) {
         const double v = script_.front();
         script_.pop_front();

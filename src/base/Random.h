@@ -29,6 +29,9 @@ public:
     void Script(std::initializer_list<double> values);
     std::size_t ScriptedLeft() const { return script_.size(); }
 
+    // How many draws have been made since the last Seed: where the generator stands.
+    std::uint64_t Draws() const { return draws_; }
+
     // The seed last given, and the engine's exact position as text (numbers separated by spaces), so
     // that a saved game draws on exactly where it stopped. SetState takes only a text State wrote:
     // false, and nothing changed, for anything else.
@@ -40,6 +43,7 @@ private:
     std::mt19937_64 engine_;
     std::uint64_t seed_ = 0;
     std::deque<double> script_;
+    std::uint64_t draws_ = 0;
 };
 
 // A seed taken from the clock, for a run without --seed.

@@ -9,6 +9,7 @@
 #include "scene/Scene.h"
 #include "scene/SceneContext.h"
 #include "sprite/SpriteEngine.h"
+#include "world/Journey.h"
 #include "world/World.h"
 
 namespace rq {
@@ -20,6 +21,21 @@ enum class StartupStage : std::int16_t {
     Loading = 0,    // start-up is building the game
     FirstTick = 1,  // the one tick behind the splash window may run
     Ready = 2,      // the street's first picture is ready: the splash offers the start
+};
+
+// Who gives the held input and the actions: one source at a time.
+enum class InputFrom : std::uint8_t {
+    Live,        // the player at the keyboard, stick and mouse
+    Recording,   // a recording played again: the live player's input is set aside
+    Autoplayer,  // the autoplayer plays until the player takes over
+};
+
+// The journey under way: where it stands between two of its steps.
+struct Trip {
+    Journey Run;
+    bool Begun = false;        // its first step has run
+    bool TickPending = false;  // a step ran; its tick sound follows its wait
+    bool Arrived = false;      // step 180 has run: the next step builds the destination's street
 };
 
 // The game shell's state. Where the window once kept game state in its controls (the pause caption,
@@ -35,6 +51,8 @@ struct Shell {
     // counted on through new games: the clock of a recording.
     std::int64_t Steps = 0;
     RecordingWriter* Recorder = nullptr;  // --record: where what the player does is written
+    InputFrom Input = InputFrom::Live;    // who holds the input now
+    Trip Travel;                          // the journey under way, while InTransit
 };
 
 struct Game {

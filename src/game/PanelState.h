@@ -130,6 +130,8 @@ struct TicketState {
 };
 
 struct Panels {
+    bool TicketsOpen = false;  // picTickets shows
+    bool InfoOpen = false;     // picInfo shows
     WindowLayout Layout;
     History Hist;
     MapState Map;

@@ -9,7 +9,7 @@
 
 namespace rq {
 
-class HeadlessGame;
+struct Game;
 
 // One thing the player does besides holding keys, as the window would pass it to the game.
 enum class PlayerActionKind : std::uint8_t {
@@ -17,7 +17,7 @@ enum class PlayerActionKind : std::uint8_t {
     MenuSkip,      // Game > Skip To Next Train
     MenuPause,     // Game > Pause / Unpause
     MenuSound,     // Game > Sound, switched over
-    MenuJoystick,  // Game > Switch to Joystick (no joystick here: "Cannot detect the joystick!")
+    MenuJoystick,  // Game > Switch to Joystick
     MenuKeyboard,  // Game > Switch to Keyboard
     AnswerYes,     // the answer to the question the action before it asks
     AnswerNo,
@@ -28,8 +28,11 @@ enum class PlayerActionKind : std::uint8_t {
     Zoom,       // the information panel's Zoom button
     Back,       // its Back and Forward buttons
     Forward,
-    Dest,    // a click on destination label A (1..5)
-    Legend,  // a click on legend label A
+    Dest,     // a click on destination label A (1..5)
+    Legend,   // a click on legend label A
+    Pointer,  // a click inside the map's arrow, at pixel (A, B) of the arrow
+    Scroll,   // the enlarged map's scroll bars moved to (A, B), twips from 0 down to their Max
+    Keys,     // the held InputBits are now A (the keyboard or the stick)
 };
 
 struct PlayerAction {
@@ -54,7 +57,7 @@ class InputSource {
 public:
     virtual ~InputSource() = default;
     // The input before step `step`, with the game as the player sees it now.
-    virtual StepInput Next(std::int64_t step, const HeadlessGame& game) = 0;
+    virtual StepInput Next(std::int64_t step, const Game& game) = 0;
     // What the source adds to the summary line of a run without a window (none: nothing).
     virtual std::string SummaryNote() const { return {}; }
 };

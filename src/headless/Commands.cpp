@@ -20,7 +20,7 @@ namespace {
 // A player who holds no key and clicks nothing.
 class StillPlayer : public InputSource {
 public:
-    StepInput Next(std::int64_t, const HeadlessGame&) override { return {}; }
+    StepInput Next(std::int64_t, const Game&) override { return {}; }
 };
 
 }  // namespace
@@ -74,7 +74,13 @@ int RunHeadlessCommand(const CommandLine& line, std::uint64_t seed, const std::s
     if (replay != nullptr) {
         RecordingInput recorded(*replay);
         const std::int64_t all = std::numeric_limits<std::int64_t>::max();
-        return RunHeadless(replay->Seed, appPath, recorded, line.Steps.value_or(all), line.TraceFile, out, err);
+        const int status =
+            RunHeadless(replay->Seed, appPath, recorded, line.Steps.value_or(all), line.TraceFile, out, err);
+        if (const std::optional<ReplayDrift>& drift = recorded.Drift(); drift && status == 0) {
+            err << "railquest: " << DriftMessage(line.ReplayFile.value_or("the recording"), *drift) << '\n';
+            return 3;
+        }
+        return status;
     }
     RestlessPlayer restless(seed);
     StillPlayer still;

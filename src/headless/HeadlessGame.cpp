@@ -83,9 +83,6 @@ bool HeadlessGame::Step(const StepInput& input) {
     if (ran_) {
         window_.BeginStep();
     }
-    for (const PlayerAction& a : input.Actions) {
-        RecordAction(g, a);
-    }
     ApplyStepInput(g, window_, loop_, input);
     ran_ = IsGameActive(g.shell, window_.CurrentWindowState());
     if (!ran_) {
@@ -97,10 +94,14 @@ bool HeadlessGame::Step(const StepInput& input) {
     return true;
 }
 
+std::string HeadlessGame::TraceLine() const {
+    return StepTraceLine(*game_, {lastPhase_ == StepPhase::City, lastInput_, window_.Sounds(), window_.Messages()});
+}
+
 std::int64_t RunSteps(HeadlessGame& game, InputSource& source, std::int64_t maxSteps, std::ostream* trace) {
     std::int64_t run = 0;
     while (run < maxSteps) {
-        const StepInput input = source.Next(game.game().shell.Steps + 1, game);
+        const StepInput input = source.Next(game.game().shell.Steps + 1, game.game());
         if (input.End) {
             break;
         }
@@ -112,7 +113,7 @@ std::int64_t RunSteps(HeadlessGame& game, InputSource& source, std::int64_t maxS
         }
         ++run;
         if (trace != nullptr) {
-            *trace << StepTraceLine(game) << '\n';
+            *trace << game.TraceLine() << '\n';
         }
         const RecordingWriter* recorder = game.game().shell.Recorder;
         if ((trace != nullptr && !*trace) || (recorder != nullptr && !recorder->Good())) {
@@ -167,7 +168,7 @@ int RunHeadless(HeadlessGame& game, InputSource& source, std::int64_t maxSteps,
     }
     const std::int64_t run = RunSteps(game, source, maxSteps, trace);
     int status = 0;
-    if (recorder != nullptr && !recorder->Finish(game.game().shell.Steps + 1)) {
+    if (recorder != nullptr && !FinishRecording(game.state())) {
         err << "railquest: cannot write the recording " << recorder->Path() << " (a full disk or a size limit?)\n";
         status = 1;
     }

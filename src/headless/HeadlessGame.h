@@ -46,6 +46,8 @@ public:
     StepPhase LastPhase() const { return lastPhase_; }
     std::uint16_t LastInput() const { return lastInput_; }
     const HeadlessWindow& window() const { return window_; }
+    // The trace line of the step that ran last (see StepTrace.h).
+    std::string TraceLine() const;
     // The game, its loop and its window to set from a saved game between two steps.
     Game& state() { return *game_; }
     GameLoop& loop() { return loop_; }

@@ -1,6 +1,5 @@
-// The main window of a game run without one: it keeps what the game asks the window to hold (the
-// panels' state, which panels are open), notes the messages and sounds of each step and answers the
-// game's questions as told, and shows nothing.
+// The main window of a game run without one: it notes the messages and sounds of each step, answers
+// the game's questions as told, and shows nothing. The panels' state is the game's own.
 #pragma once
 
 #include <cstdint>
@@ -9,14 +8,14 @@
 #include <vector>
 
 #include "base/SoundPort.h"
-#include "game/Frontend.h"
 #include "game/Game.h"
+#include "panels/PanelFrontend.h"
 
 namespace rq {
 
-class HeadlessWindow : public Frontend, public SoundPort {
+class HeadlessWindow : public PanelFrontend, public SoundPort {
 public:
-    explicit HeadlessWindow(Game& game) : game_(game) {}
+    explicit HeadlessWindow(Game& game) : PanelFrontend(game) {}
 
     // A new step begins: its messages and sounds start empty.
     void BeginStep() {
@@ -32,11 +31,6 @@ public:
     void AnswerNextQuestion(bool yes) override { answer_ = yes; }
 
     // Which panels are open, as a saved game left them.
-    void SetPanelsOpen(bool tickets, bool info) {
-        ticketsOpen_ = tickets;
-        infoOpen_ = info;
-    }
-
     // ---- SoundPort ----
     void Play(std::string_view file, bool interrupts) override;
 
@@ -49,31 +43,18 @@ public:
     void SetStatusBarBlack(bool) override {}
     void SetBannerText(const std::string&) override {}
     void SetBannerVisible(bool) override {}
-    void FillTrainSchedule(std::int16_t city) override;
-    void ShowTicketWindow() override { ticketsOpen_ = true; }
-    bool IsTicketWindowVisible() const override { return ticketsOpen_; }
-    void ShowCapitalInfo(std::int16_t city) override;
-    void OpenMapFromCapitol() override;
-    bool IsInfoPanelVisible() const override { return infoOpen_; }
-    void RefreshInfoForCurrentCity() override;
-    void RefreshMapAndInfo() override;
-    void ClearPanels() override;
     void SyncMenus() override {}
+    void PanelsChanged() override {}
     void ShowTransit(const std::string&, const std::string&, const std::string&) override {}
     void UpdateTransit(const std::string&, const std::string&) override {}
     void HideTransit() override {}
     void PresentView(const Surface&, std::span<const PixelRect>) override {}
-    void HideTicketWindow() override { ticketsOpen_ = false; }
-    void HideInfoPanel() override { infoOpen_ = false; }
     void ClearGameView() override {}
     void SetBusyPointer(bool) override {}
     // Always the active window: only a pause holds the game.
     WindowState CurrentWindowState() const override { return {}; }
 
 private:
-    Game& game_;
-    bool ticketsOpen_ = false;
-    bool infoOpen_ = false;
     std::optional<bool> answer_;
     std::vector<std::string> messages_;
     std::vector<std::int16_t> sounds_;

@@ -164,8 +164,7 @@ StepInput RestlessPlayer::InPanel(StepInput in, PlayerAction ok, const Game& gam
     return in;
 }
 
-StepInput RestlessPlayer::Next(std::int64_t, const HeadlessGame& headless) {
-    const Game& game = headless.game();
+StepInput RestlessPlayer::Next(std::int64_t, const Game& game) {
     const World& w = game.world;
     const Sprite& p = game.sprites[kPlayerSlot];
     StepInput in;
@@ -180,10 +179,10 @@ StepInput RestlessPlayer::Next(std::int64_t, const HeadlessGame& headless) {
         city_ = w.CurCity;
         SetGoal(Goal::Wander);
     }
-    if (headless.window().IsTicketWindowVisible()) {
+    if (game.panels.TicketsOpen) {
         return InPanel(in, {PlayerActionKind::OkTickets, 0, 0}, game);
     }
-    if (headless.window().IsInfoPanelVisible()) {
+    if (game.panels.InfoOpen) {
         return InPanel(in, {PlayerActionKind::OkInfo, 0, 0}, game);
     }
     if (!p.Shown) {

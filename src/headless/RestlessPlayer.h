@@ -19,7 +19,7 @@ public:
     // Its generator is seeded from the game's seed.
     explicit RestlessPlayer(std::uint64_t gameSeed);
 
-    StepInput Next(std::int64_t step, const HeadlessGame& game) override;
+    StepInput Next(std::int64_t step, const Game& game) override;
 
     // What it has in mind and its generator's state, so that a saved game's player plays on exactly
     // as it would have. Recall takes only values Remember could give: false, and nothing changed, else.

@@ -71,11 +71,10 @@ std::string GameTimeText(double gameTime) {
     return std::string(text, result.ptr);
 }
 
-std::string StepTraceLine(const HeadlessGame& headless) {
-    const Game& g = headless.game();
+std::string StepTraceLine(const Game& g, const StepNotes& notes) {
     const World& w = g.world;
     const SpriteEngine& spr = g.sprites;
-    const bool city = headless.LastPhase() == StepPhase::City;
+    const bool city = notes.City;
     std::string out;
     out.reserve(4096);
     out += "{\"step\":";
@@ -85,15 +84,15 @@ std::string StepTraceLine(const HeadlessGame& headless) {
     out += GameTimeText(w.GameTime);
     AppendField(out, "day", w.DayNum);
     AppendField(out, "city", w.CurCity);
-    AppendField(out, "input", headless.LastInput());
+    AppendField(out, "input", notes.Input);
     out += ",\"view\":";
     AppendNumbers(out, {spr.ViewCol, spr.ViewRow});
     AppendField(out, "crystals", w.crystals(kPlayer));
     AppendField(out, "selected", g.scene.SelectedTrain);
     out += ",\"panels\":{\"tickets\":";
-    out += Bool(headless.window().IsTicketWindowVisible());
+    out += Bool(g.panels.TicketsOpen);
     out += ",\"info\":";
-    out += Bool(headless.window().IsInfoPanelVisible());
+    out += Bool(g.panels.InfoOpen);
     out += "},\"sprites\":[";
     bool first = true;
     for (int slot = 1; slot < kSpriteSlots; ++slot) {
@@ -117,9 +116,9 @@ std::string StepTraceLine(const HeadlessGame& headless) {
     static const decltype(g.scene.Meetings) kNone;
     AppendList(out, city ? g.scene.Meetings : kNone, [&](const auto& m) { AppendNumbers(out, {m.first, m.second}); });
     out += ",\"sounds\":";
-    AppendList(out, headless.window().Sounds(), [&](std::int16_t effect) { AppendNumber(out, effect); });
+    AppendList(out, notes.Sounds, [&](std::int16_t effect) { AppendNumber(out, effect); });
     out += ",\"messages\":";
-    AppendList(out, headless.window().Messages(), [&](const std::string& text) { AppendJsonText(out, text); });
+    AppendList(out, notes.Messages, [&](const std::string& text) { AppendJsonText(out, text); });
     out += '}';
     return out;
 }

@@ -1,9 +1,11 @@
 // The trace of a run without a window: one JSON object a line (JSON Lines) for each step, after it ran.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
-#include "headless/HeadlessGame.h"
+#include "game/Game.h"
 
 namespace rq {
 
@@ -15,7 +17,15 @@ namespace rq {
 //  "messages":[texts of the message boxes and questions]}
 // "input" is the held InputBits the step ran with; sounds and messages include those of the input's
 // actions before the step.
-std::string StepTraceLine(const HeadlessGame& game);
+// What the game alone does not keep of the step that ran last.
+struct StepNotes {
+    bool City = true;                          // it was a city tick (else a journey step)
+    std::uint16_t Input = 0;                   // the held InputBits it ran with
+    const std::vector<std::int16_t>& Sounds;   // the effects played
+    const std::vector<std::string>& Messages;  // the message boxes and questions
+};
+
+std::string StepTraceLine(const Game& game, const StepNotes& notes);
 
 // A game time as the trace and the summary write it: the shortest text that reads back the same.
 std::string GameTimeText(double gameTime);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <utility>
 
 namespace rq {
 
@@ -56,7 +57,8 @@ std::uint16_t KeyInputBit(int key, Qt::KeyboardModifiers modifiers) {
     }
 }
 
-KeyboardInput::KeyboardInput(QWidget& window, Scene& scene) : window_(window), scene_(scene) {
+KeyboardInput::KeyboardInput(QWidget& window, const Scene& scene, std::function<void(std::uint16_t)> onKeys)
+    : window_(window), scene_(scene), onKeys_(std::move(onKeys)) {
     qApp->installEventFilter(this);
 }
 
@@ -81,7 +83,7 @@ bool KeyboardInput::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::WindowDeactivate:
             // A key let go in another window is never seen: leaving the window releases them all.
-            if (watched == &window_) scene_.InputBits = 0;
+            if (watched == &window_) onKeys_(0);
             break;
         default:
             break;
@@ -98,7 +100,10 @@ bool KeyboardInput::KeyDown(const QKeyEvent& key) {
         if (onQuitKey) onQuitKey();
         return true;
     }
-    scene_.InputBits = static_cast<std::uint16_t>(scene_.InputBits | KeyInputBit(key.key(), key.modifiers()));
+    const std::uint16_t bit = KeyInputBit(key.key(), key.modifiers());
+    if (bit != 0) {
+        onKeys_(static_cast<std::uint16_t>(scene_.InputBits | bit));
+    }
     return false;
 }
 
@@ -106,7 +111,10 @@ void KeyboardInput::KeyUp(const QKeyEvent& key) {
     if (key.isAutoRepeat()) {
         return;
     }
-    scene_.InputBits = static_cast<std::uint16_t>(scene_.InputBits & ~KeyInputBit(key.key(), key.modifiers()));
+    const std::uint16_t bit = KeyInputBit(key.key(), key.modifiers());
+    if (bit != 0) {
+        onKeys_(static_cast<std::uint16_t>(scene_.InputBits & ~bit));
+    }
 }
 
 }  // namespace rq

@@ -22,7 +22,8 @@ std::uint16_t KeyInputBit(int key, Qt::KeyboardModifiers modifiers);
 class KeyboardInput : public QObject {
     Q_OBJECT
 public:
-    KeyboardInput(QWidget& window, Scene& scene);
+    // `scene` gives the held keys as the game holds them; `onKeys` takes the held keys after a change.
+    KeyboardInput(QWidget& window, const Scene& scene, std::function<void(std::uint16_t)> onKeys);
     ~KeyboardInput() override;
 
     // The key Q, pressed in the window.
@@ -37,7 +38,8 @@ private:
     void KeyUp(const QKeyEvent& key);
 
     QWidget& window_;
-    Scene& scene_;
+    const Scene& scene_;
+    std::function<void(std::uint16_t)> onKeys_;
 };
 
 }  // namespace rq

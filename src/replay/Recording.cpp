@@ -27,7 +27,7 @@ struct ActionWords {
     int Low, High;
 };
 
-constexpr std::array<ActionWords, 17> kActions{{
+constexpr std::array<ActionWords, 19> kActions{{
     {PlayerActionKind::MenuNew, "menu", "new", 0, 0, 0},
     {PlayerActionKind::MenuSkip, "menu", "skip", 0, 0, 0},
     {PlayerActionKind::MenuPause, "menu", "pause", 0, 0, 0},
@@ -45,6 +45,8 @@ constexpr std::array<ActionWords, 17> kActions{{
     {PlayerActionKind::Forward, "forward", "", 0, 0, 0},
     {PlayerActionKind::Dest, "dest", "", 1, 1, 5},
     {PlayerActionKind::Legend, "legend", "", 1, 0, 4},
+    {PlayerActionKind::Pointer, "pointer", "", 2, -32768, 32767},
+    {PlayerActionKind::Scroll, "scroll", "", 2, -1'000'000, 0},
 }};
 
 const ActionWords& WordsOf(PlayerActionKind kind) {
@@ -128,6 +130,18 @@ std::string ReadEntry(const std::vector<std::string_view>& w, RecordEntry& e) {
         }
         e.Kind = keys ? RecordEntry::Type::Keys : RecordEntry::Type::End;
         e.Keys = static_cast<std::uint16_t>(bits);
+        return {};
+    }
+    if (name == "check") {
+        std::uint32_t hash = 0;
+        const std::string& text = w.size() == 3 ? w[2] : std::string();
+        const char* end = text.data() + text.size();
+        const auto [ptr, ec] = std::from_chars(text.data(), end, hash, 16);
+        if (w.size() != 3 || text.size() > 8 || ec != std::errc{} || ptr != end) {
+            return "expected \"check\" and up to 8 hexadecimal digits";
+        }
+        e.Kind = RecordEntry::Type::Check;
+        e.Check = hash;
         return {};
     }
     bool named = false;
@@ -260,6 +274,7 @@ RecordingParse ParseRecording(std::istream& in) {
         if (const std::string error = ReadEntryLine(w, rec.Entries, e); !error.empty()) {
             return fail(error);
         }
+        e.Line = lineNo;
         rec.Entries.push_back(e);
     }
     if (stage < 2) {
@@ -283,6 +298,12 @@ RecordingParse ReadRecordingFile(const std::string& path) {
 
 std::string FormatEntry(const RecordEntry& e) {
     std::string line = std::to_string(e.Step);
+    if (e.Kind == RecordEntry::Type::Check) {
+        std::array<char, 9> hex{};
+        const auto result = std::to_chars(hex.data(), hex.data() + 8, e.Check, 16);
+        const std::string digits(hex.data(), result.ptr);
+        return line + " check " + std::string(8 - digits.size(), '0') + digits;
+    }
     if (e.Kind != RecordEntry::Type::Action) {
         line += e.Kind == RecordEntry::Type::End ? " end" : " keys ";
         if (e.Kind == RecordEntry::Type::Keys) {
@@ -321,6 +342,7 @@ void RecordingWriter::Write(const RecordEntry& e, std::int64_t nowMilliseconds) 
         return;
     }
     out_ << FormatEntry(e) << '\n';
+    lastStep_ = e.Step;
     dirty_ = true;
     Poll(nowMilliseconds);
 }
@@ -346,12 +368,26 @@ void RecordingWriter::Keys(std::int64_t step, std::uint16_t bits, std::int64_t n
     Write(e, nowMilliseconds);
 }
 
-bool RecordingWriter::Finish(std::int64_t step) {
+void RecordingWriter::Check(std::int64_t step, std::uint32_t hash, std::int64_t nowMilliseconds) {
+    RecordEntry e;
+    e.Step = step;
+    e.Kind = RecordEntry::Type::Check;
+    e.Check = hash;
+    Write(e, nowMilliseconds);
+}
+
+bool RecordingWriter::Finish(std::int64_t step, std::optional<std::uint32_t> check) {
     if (!out_.is_open()) {
         return good_;
     }
     RecordEntry e;
     e.Step = step;
+    if (check) {
+        RecordEntry c = e;
+        c.Kind = RecordEntry::Type::Check;
+        c.Check = *check;
+        out_ << FormatEntry(c) << '\n';
+    }
     out_ << FormatEntry(e) << '\n';
     out_.close();
     return good_ = good_ && static_cast<bool>(out_);

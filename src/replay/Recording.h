@@ -11,6 +11,9 @@
 //   STEP ok tickets|info the panels' OK buttons
 //   STEP map X Y         a click on the map at map pixel X, Y
 //   STEP zoom | back | forward | dest I | legend I
+//   STEP pointer X Y     a click inside the map's arrow at its pixel X, Y
+//   STEP scroll H V      the enlarged map's scroll bars at H, V (twips, 0 down to their Max)
+//   STEP check HEX       the game's state before the step (StateHash), every 64 steps and at the end
 //   STEP end
 // Entries are in step order and apply before their step runs; several may share a step. An answer
 // follows the entry that asks its question; nothing follows `end`.
@@ -28,11 +31,13 @@
 namespace rq {
 
 struct RecordEntry {
-    enum class Type : std::uint8_t { Keys, Action, End };
+    enum class Type : std::uint8_t { Keys, Action, Check, End };
     std::int64_t Step = 0;
     Type Kind = Type::End;
-    std::uint16_t Keys = 0;  // Keys: the held InputBits
-    PlayerAction Action;     // Action: what the player did
+    std::uint16_t Keys = 0;   // Keys: the held InputBits
+    PlayerAction Action;      // Action: what the player did
+    std::uint32_t Check = 0;  // Check: the state's hash before the step
+    int Line = 0;             // the entry's line in the file it was read from
 };
 
 struct Recording {
@@ -74,14 +79,19 @@ public:
     const std::string& Path() const { return path_; }
     // False once a write has failed (a full disk, a file-size limit): the file is not complete.
     bool Good() const { return good_; }
+    // The step of the entry written last (0 before any).
+    std::int64_t LastStep() const { return lastStep_; }
 
     void Write(const RecordEntry& e, std::int64_t nowMilliseconds);
     // Flushes what was written when the last flush is a second old; call it every step.
     void Poll(std::int64_t nowMilliseconds);
     // The held input at `step`, written only when it changed since the last keys entry.
     void Keys(std::int64_t step, std::uint16_t bits, std::int64_t nowMilliseconds);
-    // Writes `end` and closes the file; false when the file is not complete.
-    bool Finish(std::int64_t step);
+    // The state's check before `step`.
+    void Check(std::int64_t step, std::uint32_t hash, std::int64_t nowMilliseconds);
+    // Writes the state's check (when given) and `end`, and closes the file; false when the file is not
+    // complete.
+    bool Finish(std::int64_t step, std::optional<std::uint32_t> check = std::nullopt);
 
 private:
     std::ofstream out_;
@@ -90,6 +100,7 @@ private:
     std::optional<std::uint16_t> keys_;
     std::int64_t flushedAt_ = 0;
     bool dirty_ = false;
+    std::int64_t lastStep_ = 0;
 };
 
 }  // namespace rq

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "game/Game.h"
 #include "game/PlayerAction.h"
@@ -21,25 +23,41 @@ void RecordStep(Game& game);
 // While no step runs (paused, a question open): what was written still reaches the file within a second.
 void KeepRecordingFlushed(Game& game);
 
+// The player quits: the state's check, when no action has come since the last step, and `end`.
+// False when the file is not complete (none is made: true).
+bool FinishRecording(Game& game);
+
+// Where a replayed game left the recorded one: the step of the first check that differed, and its line.
+struct ReplayDrift {
+    std::int64_t Step = 0;
+    int Line = 0;
+};
+
+// "FILE: the game differs from the recording at step N (line L)".
+std::string DriftMessage(const std::string& file, const ReplayDrift& drift);
+
 // A recording's input, step by step.
 class RecordingInput : public InputSource {
 public:
     explicit RecordingInput(const Recording& recording) : rec_(recording) {}
 
     // The entries of every step up to `step` not given yet, in file order; End once the recording's
-    // `end` (or its last entry) is passed.
-    StepInput InputFor(std::int64_t step);
-    StepInput Next(std::int64_t step, const HeadlessGame& game) override;
+    // `end` (or its last entry) is passed, or once a check differs from `game`'s state.
+    StepInput InputFor(std::int64_t step, const Game& game);
+    StepInput Next(std::int64_t step, const Game& game) override;
 
     // Passes over the entries of steps up to `step`, which a saved game has already taken in.
     void SkipThrough(std::int64_t step);
 
     // The recording ends before `step` would run: its `end` is at that step or earlier.
     bool EndsBy(std::int64_t step) const;
+    // The first check the game did not pass, if any.
+    const std::optional<ReplayDrift>& Drift() const { return drift_; }
 
 private:
     const Recording& rec_;
     std::size_t next_ = 0;
+    std::optional<ReplayDrift> drift_;
 };
 
 }  // namespace rq

@@ -12,8 +12,8 @@ namespace rq {
 SaveExtras ExtrasOf(HeadlessGame& game, const RestlessPlayer* player) {
     SaveExtras x;
     x.Journey = game.loop().Position();
-    x.TicketsOpen = game.window().IsTicketWindowVisible();
-    x.InfoOpen = game.window().IsInfoPanelVisible();
+    x.TicketsOpen = game.game().panels.TicketsOpen;
+    x.InfoOpen = game.game().panels.InfoOpen;
     if (player != nullptr) {
         const RestlessPlayer::Memory memory = player->Remember();
         x.Player = {{"restless", {{"dice", memory.Dice}, {"values", memory.Values}}}};
@@ -26,7 +26,8 @@ bool OpenSavedGame(HeadlessGame& game, const std::string& path, SaveExtras& extr
         return false;
     }
     game.loop().SetPosition(extras.Journey);
-    game.window().SetPanelsOpen(extras.TicketsOpen, extras.InfoOpen);
+    game.state().panels.TicketsOpen = extras.TicketsOpen;
+    game.state().panels.InfoOpen = extras.InfoOpen;
     ComposeSavedStreet(game.state());
     return true;
 }

@@ -62,7 +62,7 @@ std::int64_t GameLoop::NanosecondsUntilNextWake(std::int64_t nowNanoseconds) con
         return kIdleWakeNanoseconds;
     }
     if (game_.shell.InTransit && !game_.shell.SplashUp) {
-        if (!journeyBegun_) {
+        if (!game_.shell.Travel.Begun) {
             return 0;
         }
         const std::int64_t wait = nextStepAtMs_ * kNanosecondsPerMillisecond - nowNanoseconds;
@@ -72,20 +72,19 @@ std::int64_t GameLoop::NanosecondsUntilNextWake(std::int64_t nowNanoseconds) con
 }
 
 void GameLoop::ResumeInCity() {
-    journeyBegun_ = false;
-    tickPending_ = false;
-    arrived_ = false;
+    game_.shell.Travel = Trip{};
     game_.shell.InTransit = false;
     enabled_ = true;
     held_ = true;  // no catch-up for the time the question was open
 }
 
 void GameLoop::SetPosition(const JourneyPosition& p) {
-    journey_ = Journey{};
-    journey_.ResumeAt(p.NextStep);
-    journeyBegun_ = p.Begun;
-    tickPending_ = p.TickPending;
-    arrived_ = p.Arrived;
+    Trip& t = game_.shell.Travel;
+    t = Trip{};
+    t.Run.ResumeAt(p.NextStep);
+    t.Begun = p.Begun;
+    t.TickPending = p.TickPending;
+    t.Arrived = p.Arrived;
     lastWaitMs_ = p.LastWaitMs;
 }
 
@@ -152,42 +151,42 @@ void GameLoop::CityTick() {
 }
 
 void GameLoop::BeginJourney() {
-    journey_ = Journey{};
-    journey_.Begin(game_.world);  // clears StopTransit and aligns the clock to the minute
-    journeyBegun_ = true;
-    tickPending_ = false;
-    arrived_ = false;
+    Trip& trip = game_.shell.Travel;
+    trip = Trip{};
+    trip.Run.Begin(game_.world);  // clears StopTransit and aligns the clock to the minute
+    trip.Begun = true;
     fe_.ShowTransit(game_.scene.TransitRoute, FormatClockTime(game_.world, 1), std::to_string(game_.world.DayNum));
 }
 
 void GameLoop::JourneyStep() {
-    if (!journeyBegun_) {
+    Trip& trip = game_.shell.Travel;
+    if (!trip.Begun) {
         BeginJourney();
     }
-    if (tickPending_) {
+    if (trip.TickPending) {
         Journey::Tick(game_.effects);
-        tickPending_ = false;
+        trip.TickPending = false;
     }
-    const JourneyStepReport report = journey_.Step(game_.world, game_.sprites, game_.effects);
+    const JourneyStepReport report = trip.Run.Step(game_.world, game_.sprites, game_.effects);
     if (report.Status == JourneyStatus::Stopped) {
         // A quit or a new game asked the journey to stop; whoever asked rebuilds the window.
-        journeyBegun_ = false;
+        trip.Begun = false;
         return;
     }
     fe_.UpdateTransit(report.ClockText, report.DayText);
-    arrived_ = report.Status == JourneyStatus::Arrived;
-    tickPending_ = true;
+    trip.Arrived = report.Status == JourneyStatus::Arrived;
+    trip.TickPending = true;
     lastWaitMs_ = report.WaitMs;
 }
 
 void GameLoop::FinishArrival() {
     Journey::Tick(game_.effects);
-    tickPending_ = false;
+    game_.shell.Travel.TickPending = false;
     EndJourney();
 }
 
 void GameLoop::EndJourney() {
-    journeyBegun_ = false;
+    game_.shell.Travel.Begun = false;
     SceneContext ctx = SceneOf(game_, fe_);
     EnterCity(ctx, game_.world.CurCity);
     fe_.HideTransit();
@@ -195,23 +194,21 @@ void GameLoop::EndJourney() {
     Journey::Finish(game_.world);  // one unit back, which the next city tick adds again
 }
 
-// In the window the journey's waits pace its steps. The end of the last wait plays the last tick and
-// builds the destination's street at once; its first city tick follows at the city's pace.
+// In the window the journey's waits pace its steps. The end of the last wait runs the arrival's step,
+// as a run without a window does: the last tick, the destination's street and its first city tick,
+// so that an action taken before it meets the same game in both; the city's pace follows.
 void GameLoop::TimerInTransit(std::int64_t nowMilliseconds) {
-    if (!journeyBegun_) {
+    if (!game_.shell.Travel.Begun) {
         nextStepAtMs_ = nowMilliseconds;
     }
     for (int steps = 0; steps < kMaxJourneyStepsPerWake; ++steps) {
         if (nowMilliseconds < nextStepAtMs_) {
             return;
         }
-        if (ArrivalPending()) {
-            FinishArrival();
-            return;
-        }
+        const bool arriving = ArrivalPending();
         RunStep();
-        if (!journeyBegun_) {
-            return;  // stopped
+        if (arriving || !game_.shell.Travel.Begun) {
+            return;  // arrived, or stopped
         }
         nextStepAtMs_ = nowMilliseconds + lastWaitMs_;
     }

@@ -71,7 +71,8 @@ public:
     // Around every step, once it is counted: a replay applies its entries before the step (they may
     // start a new game, which ends a journey), a recording notes the step's input after it.
     JourneyPosition Position() const {
-        return {journey_.NextStep(), journeyBegun_, tickPending_, arrived_, lastWaitMs_};
+        const Trip& t = game_.shell.Travel;
+        return {t.Run.NextStep(), t.Begun, t.TickPending, t.Arrived, lastWaitMs_};
     }
     void SetPosition(const JourneyPosition& p);
 
@@ -84,8 +85,11 @@ private:
     void CityTick();
     void JourneyStep();
     void BeginJourney();
-    // Step 180 has run and its wait is over: its tick, then the destination's street.
-    bool ArrivalPending() const { return journeyBegun_ && tickPending_ && arrived_; }
+    // Step 180 has run: the next step plays its tick, then builds the destination's street.
+    bool ArrivalPending() const {
+        const Trip& t = game_.shell.Travel;
+        return t.Begun && t.TickPending && t.Arrived;
+    }
     void FinishArrival();
     void EndJourney();
 
@@ -95,10 +99,6 @@ private:
     bool enabled_ = false;
     bool held_ = false;  // the game was held: the pacing restarts when it runs again
 
-    Journey journey_;
-    bool journeyBegun_ = false;
-    bool tickPending_ = false;       // a step ran; its tick sound follows its wait
-    bool arrived_ = false;           // step 180 has run
     int lastWaitMs_ = 0;             // the wait after the journey step that ran last
     std::int64_t nextStepAtMs_ = 0;  // when the current wait is over
 };

@@ -1,8 +1,10 @@
-// The player's actions applied to the game: one home for the window's replay and the headless game.
+// The one door: every player action is recorded when a recording is made, then performed.
 #include "shell/PlayerInput.h"
 
 #include "game/Frontend.h"
 #include "panels/Panels.h"
+#include "replay/Replay.h"
+#include "scene/Joystick.h"
 #include "shell/GameLoop.h"
 #include "shell/GameShell.h"
 #include "shell/NewGame.h"
@@ -15,11 +17,18 @@ bool IsAnswer(const PlayerAction& a) {
     return a.Kind == PlayerActionKind::AnswerYes || a.Kind == PlayerActionKind::AnswerNo;
 }
 
-// The information panel's controls: a click on the map, its buttons and labels.
+// The information panel's controls: a click on the map or in its arrow, the scroll bars, its buttons
+// and labels.
 void PerformInfoAction(Game& g, const PlayerAction& a) {
     switch (a.Kind) {
         case PlayerActionKind::Map:
             MapClick(g, a.A * TPPX, a.B * TPPY);
+            break;
+        case PlayerActionKind::Pointer:
+            PointerClick(g, a.A * TPPX, a.B * TPPY);
+            break;
+        case PlayerActionKind::Scroll:
+            SetZoomScroll(g, a.A, a.B);
             break;
         case PlayerActionKind::Zoom:
             cmdZoom_Click(g);
@@ -41,13 +50,21 @@ void PerformInfoAction(Game& g, const PlayerAction& a) {
     }
 }
 
-}  // namespace
+// The control mode follows the live player's choice; a replay's stick input is in its keys.
+bool MaySwitchControl(const Game& g) {
+    return g.shell.Input == InputFrom::Live && g.scene.Joystick != nullptr;
+}
 
-void PerformPlayerAction(Game& g, Frontend& fe, GameLoop& loop, const PlayerAction& a) {
+void Perform(Game& g, Frontend& fe, GameLoop& loop, const PlayerAction& a) {
     switch (a.Kind) {
-        case PlayerActionKind::MenuNew:
-            mnuNew_Click(g, fe, loop);
+        case PlayerActionKind::Keys:
+            g.scene.InputBits = static_cast<std::uint16_t>(a.A);
+            return;  // nothing on the menus or panels changes
+        case PlayerActionKind::MenuNew: {
+            const bool yes = mnuNew_Click(g, fe, loop);
+            RecordAction(g, {yes ? PlayerActionKind::AnswerYes : PlayerActionKind::AnswerNo});
             break;
+        }
         case PlayerActionKind::MenuSkip:
             mnuSkipToTrain_Click(g);
             break;
@@ -58,29 +75,37 @@ void PerformPlayerAction(Game& g, Frontend& fe, GameLoop& loop, const PlayerActi
             g.effects.SoundOn = !g.effects.SoundOn;
             break;
         case PlayerActionKind::MenuJoystick:
+            if (MaySwitchControl(g)) {
+                mnuJoystick_Click(g.scene, fe);
+            }
+            break;
         case PlayerActionKind::MenuKeyboard:
+            if (MaySwitchControl(g)) {
+                mnuKeyboard_Click(g.scene);
+            }
+            break;
         case PlayerActionKind::AnswerYes:
         case PlayerActionKind::AnswerNo:
-            break;
+            break;  // handed to the question of the action before it
         case PlayerActionKind::Ticket:
-            if (fe.IsTicketWindowVisible()) {
+            if (g.panels.TicketsOpen) {
                 optTrain_Click(g, a.A);
             }
             break;
         case PlayerActionKind::OkTickets:
-            if (fe.IsTicketWindowVisible()) {
-                fe.HideTicketWindow();
+            if (g.panels.TicketsOpen) {
+                g.panels.TicketsOpen = false;
                 cmdExitTix_Click(g);
             }
             break;
         case PlayerActionKind::OkInfo:
-            if (fe.IsInfoPanelVisible()) {
-                fe.HideInfoPanel();
+            if (g.panels.InfoOpen) {
+                g.panels.InfoOpen = false;
                 cmdExitInfo_Click(g);
             }
             break;
         default:
-            if (fe.IsInfoPanelVisible()) {
+            if (g.panels.InfoOpen) {
                 PerformInfoAction(g, a);
             }
             break;
@@ -89,16 +114,31 @@ void PerformPlayerAction(Game& g, Frontend& fe, GameLoop& loop, const PlayerActi
     fe.RefreshPanels();
 }
 
+}  // namespace
+
+void HandlePlayerAction(Game& g, Frontend& fe, GameLoop& loop, const PlayerAction& a) {
+    if (a.Kind != PlayerActionKind::Keys && !IsAnswer(a)) {
+        RecordAction(g, a);
+    }
+    Perform(g, fe, loop, a);
+}
+
+void HandleLiveAction(Game& g, Frontend& fe, GameLoop& loop, const PlayerAction& a) {
+    if (g.shell.Input == InputFrom::Live) {
+        HandlePlayerAction(g, fe, loop, a);
+    }
+}
+
 void ApplyStepInput(Game& g, Frontend& fe, GameLoop& loop, const StepInput& input) {
     const std::vector<PlayerAction>& actions = input.Actions;
     for (std::size_t i = 0; i < actions.size(); ++i) {
         if (i + 1 < actions.size() && IsAnswer(actions[i + 1])) {
             fe.AnswerNextQuestion(actions[i + 1].Kind == PlayerActionKind::AnswerYes);
         }
-        PerformPlayerAction(g, fe, loop, actions[i]);
+        HandlePlayerAction(g, fe, loop, actions[i]);
     }
     if (input.Keys) {
-        g.scene.InputBits = *input.Keys;
+        HandlePlayerAction(g, fe, loop, {PlayerActionKind::Keys, *input.Keys});
     }
 }
 

@@ -10,7 +10,6 @@
 #include "base/Rounding.h"
 #include "panels/Panels.h"
 #include "panels/WindowLayout.h"
-#include "replay/Replay.h"
 #include "ui/GameView.h"
 #include "ui/MapViews.h"
 #include "ui/Twips.h"
@@ -43,8 +42,7 @@ void InfoPanel::BuildMap() {
         bar->hide();
         // The bars run from 0 to the negative Max; the widgets count the other way.
         connect(bar, &QScrollBar::valueChanged, this, [this] {
-            SetZoomScroll(game_, -hscUSA->value(), -vscUSA->value());
-            picUSAZoom->move(Px(game_.panels.Map.HscValue), Px(game_.panels.Map.VscValue));
+            Act({PlayerActionKind::Scroll, -hscUSA->value(), -vscUSA->value()});
         });
     }
     imgPointer = new PointerImage(picUSA);
@@ -55,14 +53,11 @@ void InfoPanel::BuildMap() {
             // The map's own pixel: what the click means, and what a recording keeps.
             const int x = CInt(Twips(at.x()) / TPPX);
             const int y = CInt(Twips(at.y()) / TPPY);
-            RecordAction(game_, {PlayerActionKind::Map, x, y});
-            MapClick(game_, x * TPPX, y * TPPY);
-            Refresh();
+            Act({PlayerActionKind::Map, x, y});
         });
     }
     connect(imgPointer, &PointerImage::pressed, this, [this](QPointF at) {
-        PointerClick(game_, Twips(at.x()), Twips(at.y()));
-        Refresh();
+        Act({PlayerActionKind::Pointer, CInt(Twips(at.x()) / TPPX), CInt(Twips(at.y()) / TPPY)});
     });
 }
 
@@ -229,34 +224,30 @@ void InfoPanel::Refresh() {
     picUSAZoom->SetMarkers(map.ZoomMarkers, game_.world);
 }
 
+void InfoPanel::Act(const PlayerAction& action) {
+    if (onAction) {
+        onAction(action);
+    }
+}
+
 void InfoPanel::cmdZoom_Click() {
-    RecordAction(game_, {PlayerActionKind::Zoom});
-    rq::cmdZoom_Click(game_);
-    Refresh();
+    Act({PlayerActionKind::Zoom});
 }
 
 void InfoPanel::cmdBack_Click() {
-    RecordAction(game_, {PlayerActionKind::Back});
-    rq::cmdBack_Click(game_);
-    Refresh();
+    Act({PlayerActionKind::Back});
 }
 
 void InfoPanel::cmdForward_Click() {
-    RecordAction(game_, {PlayerActionKind::Forward});
-    rq::cmdForward_Click(game_);
-    Refresh();
+    Act({PlayerActionKind::Forward});
 }
 
 void InfoPanel::lblInfoTrainDest_Click(int index) {
-    RecordAction(game_, {PlayerActionKind::Dest, index});
-    rq::lblInfoTrainDest_Click(game_, index);
-    Refresh();
+    Act({PlayerActionKind::Dest, index});
 }
 
 void InfoPanel::lblLegend_Click(int index) {
-    RecordAction(game_, {PlayerActionKind::Legend, index});
-    rq::lblLegend_Click(game_, index);
-    Refresh();
+    Act({PlayerActionKind::Legend, index});
 }
 
 }  // namespace rq

@@ -4,8 +4,10 @@
 
 #include <QRect>
 #include <array>
+#include <functional>
 
 #include "game/Game.h"
+#include "game/PlayerAction.h"
 #include "ui/Controls.h"
 
 class QPushButton;
@@ -28,6 +30,9 @@ public:
     void Refresh();
     // "OK", the panel's cancel button (Escape presses it while the panel is open).
     QPushButton* ExitButton() const { return cmdExitInfo; }
+    // Where the panel's clicks go as the player's actions (the game's one door); the panel shows
+    // what the game then holds when told to Refresh.
+    std::function<void(const PlayerAction&)> onAction;
 
 signals:
     // "OK" was clicked; the window hides the panel and brings the player back.
@@ -38,6 +43,7 @@ private:
     void BuildLegend();
     void BuildCityCaption();
     void BuildButtons();
+    void Act(const PlayerAction& action);
 
     void cmdZoom_Click();
     void cmdBack_Click();

@@ -13,7 +13,6 @@
 
 #include "panels/Panels.h"
 #include "panels/WindowLayout.h"
-#include "replay/Replay.h"
 #include "shell/Settings.h"
 #include "ui/AboutDialog.h"
 #include "ui/Controls.h"
@@ -33,7 +32,7 @@ void PrepareHighDpi() {
 }
 
 MainWindow::MainWindow(Game& game, QWidget* parent)
-    : QMainWindow(parent), game_(game), dialogs_(this), messages_(&dialogs_) {
+    : QMainWindow(parent), PanelFrontend(game), game_(game), dialogs_(this), messages_(&dialogs_) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Railquest"));
     setWindowIcon(QIcon(QPixmap::fromImage(CrystalIcon(32))));
@@ -55,8 +54,10 @@ MainWindow::MainWindow(Game& game, QWidget* parent)
 
     picInfo = new InfoPanel(game_, client);
     connect(picInfo, &InfoPanel::exitClicked, this, [this] { cmdExitInfo_Click(); });
+    picInfo->onAction = [this](const PlayerAction& a) { Act(a); };
     picTickets = new TicketWindow(game_, client);
     connect(picTickets, &TicketWindow::exitClicked, this, [this] { cmdExitTix_Click(); });
+    picTickets->onAction = [this](const PlayerAction& a) { Act(a); };
     picTrainDest->raise();
 
     frmHelp = new HelpWindow(this);
@@ -88,6 +89,12 @@ void MainWindow::ClosePanel(QWidget* panel, QPushButton* exit) {
     panel->hide();
     if (cancelButton_ == exit) {
         cancelButton_ = nullptr;
+    }
+}
+
+void MainWindow::ShowPanel(QWidget* panel, QPushButton* exit, bool open) {
+    if (open == panel->isHidden()) {
+        open ? OpenPanel(panel, exit) : ClosePanel(panel, exit);
     }
 }
 
@@ -165,59 +172,12 @@ void MainWindow::SetBannerVisible(bool visible) {
     picTrainDest->setHidden(!visible);
 }
 
-void MainWindow::FillTrainSchedule(std::int16_t city) {
-    rq::FillTrainSchedule(game_, city);
+// The panels open and close as the game holds them, and show its state.
+void MainWindow::PanelsChanged() {
+    ShowPanel(picTickets, picTickets->ExitButton(), game_.panels.TicketsOpen);
+    ShowPanel(picInfo, picInfo->ExitButton(), game_.panels.InfoOpen);
     picTickets->Refresh();
-}
-
-void MainWindow::ShowTicketWindow() {
-    OpenPanel(picTickets, picTickets->ExitButton());
-}
-
-void MainWindow::HideTicketWindow() {
-    ClosePanel(picTickets, picTickets->ExitButton());
-}
-
-bool MainWindow::IsTicketWindowVisible() const {
-    return !picTickets->isHidden();
-}
-
-void MainWindow::ShowCapitalInfo(std::int16_t city) {
-    ShowCapitalCity(game_, city);
     picInfo->Refresh();
-}
-
-void MainWindow::OpenMapFromCapitol() {
-    OpenMapAtCapitol(game_);
-    OpenPanel(picInfo, picInfo->ExitButton());
-    picInfo->Refresh();
-}
-
-bool MainWindow::IsInfoPanelVisible() const {
-    return !picInfo->isHidden();
-}
-
-void MainWindow::HideInfoPanel() {
-    ClosePanel(picInfo, picInfo->ExitButton());
-}
-
-void MainWindow::RefreshMapAndInfo() {
-    RefreshMapState(game_, IsInfoPanelVisible());
-    picInfo->Refresh();
-}
-
-void MainWindow::RefreshInfoForCurrentCity() {
-    if (rq::RefreshInfoForCurrentCity(game_, IsInfoPanelVisible())) {
-        picInfo->Refresh();
-    }
-}
-
-void MainWindow::ClearPanels() {
-    HideInfoPanel();
-    HideTicketWindow();
-    ClearPanelState(game_);
-    picInfo->Refresh();
-    picTickets->Refresh();
 }
 
 void MainWindow::ShowTransit(const std::string& route, const std::string& time, const std::string& day) {
@@ -242,11 +202,6 @@ void MainWindow::ClearGameView() {
     picGameView->Clear();
 }
 
-void MainWindow::RefreshPanels() {
-    picTickets->Refresh();
-    picInfo->Refresh();
-}
-
 bool MainWindow::AskYesNo(const std::string& question) {
     if (answer_) {
         const bool yes = *answer_;
@@ -269,16 +224,22 @@ WindowState MainWindow::CurrentWindowState() const {
 
 // ---- Events ----
 
+void MainWindow::Act(const PlayerAction& action) {
+    if (onAction) {
+        onAction(action);
+    }
+    // A click the game did not take (a replay plays) leaves the menus and panels showing what the game
+    // holds.
+    SyncMenus();
+    PanelsChanged();
+}
+
 void MainWindow::cmdExitInfo_Click() {
-    RecordAction(game_, {PlayerActionKind::OkInfo});
-    HideInfoPanel();
-    rq::cmdExitInfo_Click(game_);
+    Act({PlayerActionKind::OkInfo});
 }
 
 void MainWindow::cmdExitTix_Click() {
-    RecordAction(game_, {PlayerActionKind::OkTickets});
-    HideTicketWindow();
-    rq::cmdExitTix_Click(game_);
+    Act({PlayerActionKind::OkTickets});
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -291,7 +252,9 @@ bool MainWindow::Form_Unload() {
     }
     if (!messages_->AskYesNo("Are you sure you want to quit?")) {
         // The game goes on as it was, with every key released.
-        game_.scene.InputBits = 0;
+        if (onAction) {
+            onAction({PlayerActionKind::Keys, 0});
+        }
         return false;
     }
     quitConfirmed_ = true;

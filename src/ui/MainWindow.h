@@ -8,8 +8,9 @@
 #include <memory>
 #include <optional>
 
-#include "game/Frontend.h"
 #include "game/Game.h"
+#include "game/PlayerAction.h"
+#include "panels/PanelFrontend.h"
 #include "ui/QtMessagePort.h"
 
 class QAction;
@@ -32,7 +33,7 @@ class TicketWindow;
 // the game's pictures are scaled by whole factors.
 void PrepareHighDpi();
 
-class MainWindow : public QMainWindow, public Frontend {
+class MainWindow : public QMainWindow, public PanelFrontend {
     Q_OBJECT
 public:
     explicit MainWindow(Game& game, QWidget* parent = nullptr);
@@ -51,8 +52,9 @@ public:
     // Runs after "Yes" to the quit question, once the settings are saved and a journey told to
     // stop: the app releases the sprite engine and ends. Without it the application quits.
     std::function<void()> onQuitConfirmed;
-    // The Game menu's "&New": the app starts a new game with the loop it runs.
-    std::function<void()> onNewGame;
+    // Where the menus, the panels and Escape send the player's actions: the game's one door. The
+    // window shows what the game then holds; it never changes the game itself.
+    std::function<void(const PlayerAction&)> onAction;
 
     // ---- Frontend ----
     void ShowMessage(const std::string& text) override { messages_->ShowMessage(text); }
@@ -65,26 +67,16 @@ public:
     void SetStatusBarBlack(bool black) override;
     void SetBannerText(const std::string& text) override;
     void SetBannerVisible(bool visible) override;
-    void FillTrainSchedule(std::int16_t city) override;
-    void ShowTicketWindow() override;
-    void HideTicketWindow() override;
-    bool IsTicketWindowVisible() const override;
-    void ShowCapitalInfo(std::int16_t city) override;
-    void OpenMapFromCapitol() override;
-    bool IsInfoPanelVisible() const override;
-    void HideInfoPanel() override;
-    void RefreshMapAndInfo() override;
-    void RefreshInfoForCurrentCity() override;
-    void ClearPanels() override;
+    void PanelsChanged() override;
     void ShowTransit(const std::string& route, const std::string& time, const std::string& day) override;
     void UpdateTransit(const std::string& time, const std::string& day) override;
     void HideTransit() override;
     void PresentView(const Surface& view, std::span<const PixelRect> changed) override;
     void ClearGameView() override;
     void SyncMenus() override;
-    void RefreshPanels() override;
-    // A replay plays the recorded input: the Game menu's entries but Exit, and Escape, are off.
-    void LockMenusForReplay();
+    // While a recording plays, the Game menu's entries but Exit, and Escape, are off and the title
+    // names the recording; an empty name ends that.
+    void ShowReplay(const std::string& name);
     void SetBusyPointer(bool busy) override;
     WindowState CurrentWindowState() const override;
 
@@ -96,6 +88,8 @@ private:
     void BuildKeys();
     void OpenPanel(QWidget* panel, QPushButton* exit);
     void ClosePanel(QWidget* panel, QPushButton* exit);
+    void ShowPanel(QWidget* panel, QPushButton* exit, bool open);
+    void Act(const PlayerAction& action);
     void CancelPressed();
 
     void cmdExitInfo_Click();

@@ -1,5 +1,5 @@
-// The main window's Game and Help menus: their entries with captions and shortcuts, what each
-// does (recorded when a recording is made), and their state shown from the game's.
+// The main window's Game and Help menus: their entries with captions and shortcuts, the player's
+// action each hands to the game, and their state shown from the game's.
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
@@ -7,9 +7,6 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
-#include "replay/Replay.h"
-#include "scene/Joystick.h"
-#include "shell/GameShell.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
@@ -69,36 +66,15 @@ void MainWindow::BuildMenus() {
         a->setShortcutContext(Qt::WindowShortcut);
     }
 
-    connect(mnuNew, &QAction::triggered, this, [this] {
-        if (onNewGame) {
-            onNewGame();
-        }
-    });
+    connect(mnuNew, &QAction::triggered, this, [this] { Act({PlayerActionKind::MenuNew}); });
     connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
-    connect(mnuSkipToTrain, &QAction::triggered, this, [this] {
-        RecordAction(game_, {PlayerActionKind::MenuSkip});
-        mnuSkipToTrain_Click(game_);
-    });
-    connect(mnuSound, &QAction::toggled, this, [this](bool on) {
-        RecordAction(game_, {PlayerActionKind::MenuSound});
-        game_.effects.SoundOn = on;
-    });
-    connect(mnuPause, &QAction::triggered, this, [this] {
-        RecordAction(game_, {PlayerActionKind::MenuPause});
-        mnuPause_Click(game_.shell);
-        SyncMenus();
-    });
-    connect(mnuJoystick, &QAction::triggered, this, [this] {
-        RecordAction(game_, {PlayerActionKind::MenuJoystick});
-        rq::mnuJoystick_Click(game_.scene, *messages_);
-        SyncMenus();
-    });
-    connect(mnuKeyboard, &QAction::triggered, this, [this] {
-        RecordAction(game_, {PlayerActionKind::MenuKeyboard});
-        rq::mnuKeyboard_Click(game_.scene);
-        SyncMenus();
-    });
+    // The game's entries hand the player's action to the game; the menus then show what it holds.
+    connect(mnuSkipToTrain, &QAction::triggered, this, [this] { Act({PlayerActionKind::MenuSkip}); });
+    connect(mnuSound, &QAction::triggered, this, [this] { Act({PlayerActionKind::MenuSound}); });
+    connect(mnuPause, &QAction::triggered, this, [this] { Act({PlayerActionKind::MenuPause}); });
+    connect(mnuJoystick, &QAction::triggered, this, [this] { Act({PlayerActionKind::MenuJoystick}); });
+    connect(mnuKeyboard, &QAction::triggered, this, [this] { Act({PlayerActionKind::MenuKeyboard}); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuContents, &QAction::triggered, this, [this] { mnuContents_Click(); });
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
@@ -112,11 +88,14 @@ void MainWindow::SyncMenus() {
     mnuSound->setChecked(game_.effects.SoundOn);
 }
 
-void MainWindow::LockMenusForReplay() {
+void MainWindow::ShowReplay(const std::string& name) {
+    const bool replaying = !name.empty();
     for (QAction* a : {mnuNew, mnuOpen, mnuSave, mnuSkipToTrain, mnuJoystick, mnuKeyboard, mnuSound, mnuPause}) {
-        a->setEnabled(false);
+        a->setEnabled(!replaying);
     }
-    escape_->setEnabled(false);
+    escape_->setEnabled(!replaying);
+    setWindowTitle(replaying ? QStringLiteral("Railquest - replaying %1").arg(QString::fromStdString(name))
+                             : QStringLiteral("Railquest"));
 }
 
 void MainWindow::mnuContents_Click() {

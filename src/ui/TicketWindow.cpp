@@ -10,7 +10,6 @@
 
 #include "panels/Panels.h"
 #include "panels/WindowLayout.h"
-#include "replay/Replay.h"
 #include "ui/Twips.h"
 
 namespace rq {
@@ -111,9 +110,9 @@ void TicketWindow::Refresh() {
 }
 
 void TicketWindow::optTrain_Click(int index) {
-    RecordAction(game_, {PlayerActionKind::Ticket, index});
-    rq::optTrain_Click(game_, index);
-    Refresh();
+    if (onAction) {
+        onAction({PlayerActionKind::Ticket, index});
+    }
 }
 
 }  // namespace rq

@@ -4,8 +4,10 @@
 
 #include <QRect>
 #include <array>
+#include <functional>
 
 #include "game/Game.h"
+#include "game/PlayerAction.h"
 #include "ui/Controls.h"
 
 class QPushButton;
@@ -25,6 +27,8 @@ public:
     void Refresh();
     // "OK", the window's cancel button (Escape presses it while the window is open).
     QPushButton* ExitButton() const { return cmdExitTix; }
+    // Where a click on a row goes as the player's action (the game's one door).
+    std::function<void(const PlayerAction&)> onAction;
 
 signals:
     // "OK" was clicked; the main window hides the ticket window and brings the player back.

@@ -28,7 +28,7 @@ std::string AssetDir() {
 
 // The input of some steps, each given once; no keys and no clicks otherwise.
 struct ScriptedPlayer : InputSource {
-    StepInput Next(std::int64_t step, const HeadlessGame&) override {
+    StepInput Next(std::int64_t step, const Game&) override {
         const auto it = at.find(step);
         if (it == at.end()) return {};
         StepInput input = it->second;

@@ -19,7 +19,9 @@ protected:
     std::uint16_t Bits() const { return ui.game->scene.InputBits; }
     QWidget* View() { return test::Find<QWidget>(*ui.window, "picGameView"); }
     test::UiGame ui;
-    KeyboardInput keys{*ui.window, ui.game->scene};
+    KeyboardInput keys{*ui.window, ui.game->scene, [this](std::uint16_t bits) {
+                           ui.Act({PlayerActionKind::Keys, bits});
+                       }};
 };
 
 TEST_F(KeyboardInputTest, EachKeyOfTheTableHoldsItsBitUntilReleased) {

@@ -97,7 +97,7 @@ TEST_P(SdlJoystickTest, APadPulledOutDuringPlayFallsBackToTheKeyboard) {
     VirtualPad pad(GetParam());
     ASSERT_TRUE(pad.Ok()) << SDL_GetError();
     auto game = std::make_unique<Game>();
-    test::FakeFrontend port;
+    test::FakeFrontend port{*game};
     game->scene.Joystick = &joystick;
     mnuJoystick_Click(game->scene, port);
     ASSERT_TRUE(game->scene.JoystickMode);
@@ -150,7 +150,7 @@ TEST(SdlGameControllerTest, EveryButtonButThePadAndTheGuideIsTheActionButton) {
 TEST(SdlJoystickNone, NoPadCannotBeDetectedAndKeepsTheKeyboard) {
     SdlJoystick joystick;
     auto game = std::make_unique<Game>();
-    test::FakeFrontend port;
+    test::FakeFrontend port{*game};
     game->scene.Joystick = &joystick;
     mnuJoystick_Click(game->scene, port);
     EXPECT_EQ(port.messages, std::vector<std::string>{"Cannot detect the joystick!"});

@@ -139,7 +139,8 @@ TEST(RecordingLoopTest, AGameRecordedThroughTheLoopReplaysToTheSameWorld) {
     LoopGame replayed;
     RecordingInput input(*rec.Result);
     replayed.loop.beforeStep = [&] {
-        ApplyStepInput(*replayed.game, replayed.fe, replayed.loop, input.InputFor(replayed.game->shell.Steps));
+        ApplyStepInput(*replayed.game, replayed.fe, replayed.loop,
+                       input.InputFor(replayed.game->shell.Steps, *replayed.game));
     };
     for (std::int64_t ms = 0; !input.EndsBy(replayed.game->shell.Steps + 1); ms += 200) {
         replayed.loop.tmrGameLoop_Timer(ms);

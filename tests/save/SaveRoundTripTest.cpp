@@ -8,6 +8,7 @@
 #include <optional>
 #include <sstream>
 
+#include "headless/HeadlessGame.h"
 #include "headless/RestlessPlayer.h"
 #include "headless/StepTrace.h"
 #include "replay/Replay.h"
@@ -32,20 +33,20 @@ struct RowPlayer : InputSource {
     bool clickMap = false;     // once the information panel opens: two clicks on the map
     std::int64_t pauseAt = 0;  // before this step: pause, then unpause on the next try
 
-    StepInput Next(std::int64_t step, const HeadlessGame& game) override {
+    StepInput Next(std::int64_t step, const Game& game) override {
         if (step == pauseAt) {
             ++pauses_;
             if (pauses_ <= 2) {
                 return {std::nullopt, {{PlayerActionKind::MenuPause, 0, 0}}, false};
             }
         }
-        if (chooseRow && game.window().IsTicketWindowVisible() && !rowChosen_) {
+        if (chooseRow && game.panels.TicketsOpen && !rowChosen_) {
             rowChosen_ = true;
             return {std::nullopt, {{PlayerActionKind::Ticket, 2, 0}}, false};
         }
-        if (clickMap && game.window().IsInfoPanelVisible() && mapClicks_ < 2) {
+        if (clickMap && game.panels.InfoOpen && mapClicks_ < 2) {
             ++mapClicks_;  // on the cities the first two trains go to
-            const World& w = game.game().world;
+            const World& w = game.world;
             const City& to = w.city(w.city(w.CurCity).TrainDest[static_cast<std::size_t>(mapClicks_)]);
             return {std::nullopt, {{PlayerActionKind::Map, to.MapX, to.MapY}}, false};
         }
@@ -85,11 +86,11 @@ Recording ReadGolden(const std::string& name) {
 std::string Play(HeadlessGame& game, InputSource& player, std::int64_t steps) {
     std::string trace;
     for (std::int64_t run = 0; run < steps;) {
-        const StepInput input = player.Next(game.game().shell.Steps + 1, game);
+        const StepInput input = player.Next(game.game().shell.Steps + 1, game.game());
         if (input.End) break;
         if (game.Step(input)) {
             ++run;
-            trace += StepTraceLine(game) + '\n';
+            trace += game.TraceLine() + '\n';
         } else if (input.Actions.empty()) {
             break;
         }
@@ -113,7 +114,7 @@ void CheckRow(const Row& row) {
     // Step on until the situation holds (between two steps, or after an action that ran no step).
     for (std::int64_t tries = 0; !row.holds(unbroken); ++tries) {
         ASSERT_LT(tries, kSearchLimit) << "the situation never came about";
-        const StepInput input = player.Next(unbroken.game().shell.Steps + 1, unbroken);
+        const StepInput input = player.Next(unbroken.game().shell.Steps + 1, unbroken.game());
         unbroken.Step(input);
         if (row.poke) row.poke(unbroken);
     }
@@ -160,11 +161,11 @@ const Row kRows[] = {
                 g.game().scene.SelectedTrain > 0;
      }},
     {"the ticket window open with a row chosen", 7, nullptr,
-     [](HeadlessGame& g) { return g.window().IsTicketWindowVisible() && g.game().panels.Tickets.CheckedSlot == 2; },
+     [](HeadlessGame& g) { return g.game().panels.TicketsOpen && g.game().panels.Tickets.CheckedSlot == 2; },
      [](RowPlayer& p) { p.chooseRow = true; }},
     // The capitol's door opens the map as the street would; a click on the map adds a city to the history.
     {"the information panel open with a history", 11, nullptr,
-     [](HeadlessGame& g) { return g.window().IsInfoPanelVisible() && g.game().panels.Hist.Entries.size() >= 2; },
+     [](HeadlessGame& g) { return g.game().panels.InfoOpen && g.game().panels.Hist.Entries.size() >= 2; },
      [](RowPlayer& p) { p.clickMap = true; },
      [](HeadlessGame& g) {
          if (g.game().shell.Steps == 300) g.window().OpenMapFromCapitol();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "panels/Panels.h"
 #include "scene/EnterCity.h"
 #include "scene/SceneTestSupport.h"
 #include "sprite/SpriteDraw.h"
@@ -134,8 +135,13 @@ TEST_F(EnterCityTest, StatusBarStationViewAndTheFixedObjectsByClass) {
         EXPECT_TRUE(Slot(kCapitolSlot).Shown);
         EXPECT_EQ(Slot(kCapitolSlot).X, c.capitolX);
         EXPECT_EQ(Slot(kCapitolSlot).Y, c.capitolY);
-        EXPECT_EQ(t.port.schedules.back(), kCity);
-        EXPECT_EQ(t.port.capitalInfos.back(), kCity);
+        const TicketState shown = t.game->panels.Tickets;
+        FillTrainSchedule(*t.game, kCity);
+        for (std::size_t s = 1; s <= 5; ++s) {
+            EXPECT_EQ(shown.Rows[s].Time, t.game->panels.Tickets.Rows[s].Time) << "the rows are the city's";
+            EXPECT_EQ(shown.Rows[s].Dest, t.game->panels.Tickets.Rows[s].Dest);
+        }
+        EXPECT_EQ(CurrentHistoryCity(t.game->panels.Hist), kCity) << "a capital shows its own information";
         EXPECT_EQ(Slot(kPlayerSlot).CitizenNo, kPlayer);
     }
 }
@@ -170,7 +176,7 @@ TEST_F(EnterCityTest, ACityWithoutCitizensTouchesNoActorSlot) {
     for (int s = kFirstActorSlot; s <= kLastActorSlot; ++s) EXPECT_FALSE(Slot(s).Shown);
     EXPECT_EQ(Slot(kFirstActorSlot).X, 77);
     EXPECT_EQ(Slot(kFirstActorSlot).CitizenNo, 9);
-    EXPECT_TRUE(t.port.capitalInfos.empty()) << "a city that is no capital leaves the panel alone";
+    EXPECT_TRUE(t.game->panels.Hist.Entries.empty()) << "a city that is no capital leaves the panel alone";
 }
 
 TEST_F(EnterCityTest, BuildingIsSilentAndTheSameLookChangeSoundsAfterwards) {

@@ -74,11 +74,11 @@ TEST_F(PlayerControlTest, TheHeldKeysGiveTheVelocityUnlessTheTicketWindowIsOpen)
         EXPECT_EQ(player().VY, row.vy) << row.bits;
         EXPECT_TRUE(player().Animating);
     }
-    t.port.ticketVisible = true;
+    t.game->panels.TicketsOpen = true;
     SteerPlayer(t.ctx);
     EXPECT_EQ(player().VX, 0);
     EXPECT_EQ(player().VY, 0);
-    t.port.ticketVisible = false;
+    t.game->panels.TicketsOpen = false;
     t.game->scene.InputBits = kInputUp | kInputDown;  // opposite keys stand
     SteerPlayer(t.ctx);
     EXPECT_FALSE(player().Animating);

@@ -61,7 +61,7 @@ TEST_F(SceneObjectsTest, ThePlayerWalksIntoTheTicketOfficeFromBelow) {
     EXPECT_FALSE(spr()[kPlayerSlot].Shown);
     EXPECT_EQ(spr()[kPlayerSlot].VX, 0);
     EXPECT_EQ(spr()[kPlayerSlot].VY, 0);
-    EXPECT_EQ(t.port.ticketWindowsShown, 1);
+    EXPECT_TRUE(t.game->panels.TicketsOpen);
 }
 
 TEST_F(SceneObjectsTest, TheTicketOfficesSidesAndTopOnlyTurnThePlayer) {
@@ -69,11 +69,11 @@ TEST_F(SceneObjectsTest, TheTicketOfficesSidesAndTopOnlyTurnThePlayer) {
     EXPECT_EQ(Touch(kPlayerSlot), kTicketOfficeSlot);
     EXPECT_TRUE(spr()[kPlayerSlot].Shown);
     EXPECT_EQ(spr()[kPlayerSlot].VX, -8);
-    EXPECT_EQ(t.port.ticketWindowsShown, 0);
+    EXPECT_FALSE(t.game->panels.TicketsOpen);
     Walk(kPlayerSlot, 510, 362, 0, 8);  // from above: bottom 402 after the move
     EXPECT_EQ(Touch(kPlayerSlot), kTicketOfficeSlot);
     EXPECT_EQ(spr()[kPlayerSlot].VY, -8);
-    EXPECT_EQ(t.port.ticketWindowsShown, 0);
+    EXPECT_FALSE(t.game->panels.TicketsOpen);
 }
 
 TEST_F(SceneObjectsTest, CitizensAndAFuzzedPlayerBounceOffTheDoorInstead) {
@@ -86,19 +86,19 @@ TEST_F(SceneObjectsTest, CitizensAndAFuzzedPlayerBounceOffTheDoorInstead) {
     EXPECT_EQ(Touch(kPlayerSlot), kTicketOfficeSlot);
     EXPECT_TRUE(spr()[kPlayerSlot].Shown);
     EXPECT_EQ(spr()[kPlayerSlot].VY, 8);
-    EXPECT_EQ(t.port.ticketWindowsShown, 0);
+    EXPECT_FALSE(t.game->panels.TicketsOpen);
 }
 
 TEST_F(SceneObjectsTest, TheCapitolIsEnteredFromItsRightSide) {
     Walk(kPlayerSlot, 185, 610, -8, 0);  // left edge 177 after the move: spans the right side (180)
     EXPECT_EQ(Touch(kPlayerSlot), kCapitolSlot);
     EXPECT_FALSE(spr()[kPlayerSlot].Shown);
-    EXPECT_EQ(t.port.mapsOpened, 1);
+    EXPECT_TRUE(t.game->panels.InfoOpen);
     Walk(kPlayerSlot, 70, 610, 8, 0);  // from the left: turned away
     EXPECT_EQ(Touch(kPlayerSlot), kCapitolSlot);
     EXPECT_TRUE(spr()[kPlayerSlot].Shown);
     EXPECT_EQ(spr()[kPlayerSlot].VX, -8);
-    EXPECT_EQ(t.port.mapsOpened, 1);
+    EXPECT_TRUE(t.game->panels.InfoOpen);
 }
 
 TEST_F(SceneObjectsTest, NinetyNineCrystalsAreNotEnoughForTheFuzzbomb) {

@@ -15,7 +15,7 @@ namespace rq::test {
 
 struct TestGame {
     std::unique_ptr<Game> game = std::make_unique<Game>();
-    FakeFrontend port;
+    FakeFrontend port{*game};
     SceneContext ctx = SceneOf(*game, port);
 
     TestGame() { MakeTestSprites(game->sprites); }

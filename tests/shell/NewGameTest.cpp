@@ -31,6 +31,7 @@ protected:
     // A game just started from `seed`: the player rides the train that brings it to the start city.
     void Start(std::uint64_t seed) {
         game = std::make_unique<Game>();
+        fe.Use(*game);
         loop = std::make_unique<GameLoop>(*game, fe);
         listedTwice.clear();
         test::MakeTestSprites(game->sprites);
@@ -133,8 +134,8 @@ protected:
         return 0;
     }
 
-    std::unique_ptr<Game> game;
-    test::FakeFrontend fe;
+    std::unique_ptr<Game> game = std::make_unique<Game>();
+    test::FakeFrontend fe{*game};
     test::RecordingSound sound;
     std::unique_ptr<GameLoop> loop;
     std::int64_t now = 0;

@@ -45,7 +45,7 @@ protected:
     fs::path dir;
     std::unique_ptr<Game> game = std::make_unique<Game>();
     BmpPictureLoader pictures;
-    test::FakeFrontend fe;
+    test::FakeFrontend fe{*game};
 };
 
 TEST_F(StartupTest, TheRealFilesLoadAndTheGameIsBuilt) {
@@ -115,6 +115,7 @@ TEST_F(StartupTest, MissingOrDamagedFilesAreRefusedWithTheirLoadersMessage) {
             fs::remove(dir / c.file);
         }
         game = std::make_unique<Game>();
+        fe.Use(*game);
         game->shell.AppPath = dir.string() + "/";
         fe.messages.clear();
         EXPECT_EQ(Load(), c.heading.empty()) << c.file << ": " << c.why;

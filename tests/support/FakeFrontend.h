@@ -1,15 +1,20 @@
-// Test support: a main window that records what the game asks of it and answers its questions.
+// Test support: a main window that records what the game asks it to show and answers its questions.
+// The panels' rules are the game's own (PanelFrontend); the fake only counts their changes.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "game/Frontend.h"
+#include "panels/PanelFrontend.h"
 
 namespace rq::test {
 
-class FakeFrontend : public Frontend {
+class FakeFrontend : public PanelFrontend {
 public:
+    explicit FakeFrontend(Game& game) : PanelFrontend(game) {}
+    // The panels of another game from now on (a test that starts its game again).
+    void Use(Game& game) { ShowPanelsOf(game); }
+
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowExclamation(const std::string& text) override {
         messages.push_back(text);
@@ -26,16 +31,7 @@ public:
     void SetStatusBarBlack(bool black) override { statusBarBlack = black; }
     void SetBannerText(const std::string& text) override { banner = text; }
     void SetBannerVisible(bool visible) override { bannerVisible = visible; }
-    void FillTrainSchedule(std::int16_t city) override { schedules.push_back(city); }
-    void ShowTicketWindow() override {
-        ++ticketWindowsShown;
-        ticketVisible = true;
-    }
-    void ShowCapitalInfo(std::int16_t city) override { capitalInfos.push_back(city); }
-    void OpenMapFromCapitol() override { ++mapsOpened; }
-    bool IsInfoPanelVisible() const override { return infoVisible; }
-    void RefreshMapAndInfo() override { ++mapRefreshes; }
-    void ClearPanels() override { ++panelClears; }
+    void PanelsChanged() override { ++panelChanges; }
     void ShowTransit(const std::string& route, const std::string& t, const std::string& day) override {
         transitRoute = route;
         transitTime = t;
@@ -51,27 +47,19 @@ public:
         ++presented;
         lastView = view;
     }
-
-    void HideTicketWindow() override { ticketVisible = false; }
-    bool IsTicketWindowVisible() const override { return ticketVisible; }
-    void HideInfoPanel() override { infoVisible = false; }
-    void RefreshInfoForCurrentCity() override { ++infoRefreshes; }
     void ClearGameView() override { ++viewClears; }
     void SyncMenus() override { ++menuSyncs; }
     void SetBusyPointer(bool busy) override { busyPointer = busy; }
     WindowState CurrentWindowState() const override { return window; }
 
     WindowState window;
-    bool ticketVisible = false;
     bool busyPointer = false;
-    int infoRefreshes = 0, viewClears = 0, menuSyncs = 0;
+    int viewClears = 0, menuSyncs = 0, panelChanges = 0;
     bool answerYes = true;
     std::vector<std::string> messages;
     std::string time, cityName, banner, transitRoute, transitTime, transitDay;
-    bool statusBarBlack = false, bannerVisible = false, infoVisible = false, transitShown = false;
-    int exclamations = 0, crystalUpdates = 0, ticketWindowsShown = 0, mapsOpened = 0, mapRefreshes = 0, panelClears = 0,
-        presented = 0;
-    std::vector<std::int16_t> schedules, capitalInfos;
+    bool statusBarBlack = false, bannerVisible = false, transitShown = false;
+    int exclamations = 0, crystalUpdates = 0, presented = 0;
     Surface lastView;
 };
 

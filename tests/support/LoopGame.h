@@ -37,7 +37,7 @@ struct LoopGame {
     }
 
     std::unique_ptr<Game> game = std::make_unique<Game>();
-    FakeFrontend fe;
+    FakeFrontend fe{*game};
     RecordingSound sound;
     GameLoop loop{*game, fe};
 };

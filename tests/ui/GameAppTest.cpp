@@ -64,7 +64,7 @@ TEST(GameAppTest, QuittingAReplayLeavesTheSavedControlModeAsItWas) {
 class UpTo : public InputSource {
 public:
     UpTo(const Recording& r, std::int64_t steps) : input_(r), steps_(steps) {}
-    StepInput Next(std::int64_t step, const HeadlessGame& game) override {
+    StepInput Next(std::int64_t step, const Game& game) override {
         StepInput in = input_.Next(step, game);
         in.End = step > steps_;
         return in;

@@ -14,6 +14,8 @@
 #include "base/MessagePort.h"
 #include "game/Game.h"
 #include "scene/EnterCity.h"
+#include "shell/GameLoop.h"
+#include "shell/PlayerInput.h"
 #include "shell/Startup.h"
 #include "sprite/SpriteDraw.h"
 #include "sprite/SpriteScene.h"
@@ -80,6 +82,8 @@ struct UiGame {
         Loaded = LoadGameFiles(*game, loader, messages) && BuildGame(*game);
         window = std::make_unique<MainWindow>(*game);
         window->SetMessagePort(&messages);
+        loop = std::make_unique<GameLoop>(*game, *window);
+        window->onAction = [this](const PlayerAction& a) { Act(a); };
         window->LayoutTicketWindow();
         window->LayoutInfoPanel();
         game->world.CurCity = city;
@@ -100,9 +104,13 @@ struct UiGame {
         window->PresentView(view, changed);
     }
 
+    // The live player's action through the game's one door, as the running game hands it over.
+    void Act(const PlayerAction& a) { HandleLiveAction(*game, *window, *loop, a); }
+
     std::unique_ptr<Game> game = std::make_unique<Game>();
     ScriptedMessages messages;
     std::unique_ptr<MainWindow> window;
+    std::unique_ptr<GameLoop> loop;
     bool Loaded = false;
 };
 
