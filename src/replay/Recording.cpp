@@ -134,7 +134,7 @@ std::string ReadEntry(const std::vector<std::string_view>& w, RecordEntry& e) {
     }
     if (name == "check") {
         std::uint32_t hash = 0;
-        const std::string& text = w.size() == 3 ? w[2] : std::string();
+        const std::string_view text = w.size() == 3 ? w[2] : std::string_view();
         const char* end = text.data() + text.size();
         const auto [ptr, ec] = std::from_chars(text.data(), end, hash, 16);
         if (w.size() != 3 || text.size() > 8 || ec != std::errc{} || ptr != end) {
@@ -274,7 +274,7 @@ RecordingParse ParseRecording(std::istream& in) {
         if (const std::string error = ReadEntryLine(w, rec.Entries, e); !error.empty()) {
             return fail(error);
         }
-        e.Line = lineNo;
+        e.Line = static_cast<int>(lineNo);
         rec.Entries.push_back(e);
     }
     if (stage < 2) {
