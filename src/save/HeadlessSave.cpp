@@ -58,7 +58,7 @@ namespace {
 // Nobody touches a key.
 class StillPlayer : public InputSource {
 public:
-    StepInput Next(std::int64_t, const HeadlessGame&) override { return {}; }
+    StepInput Next(std::int64_t, const Game&) override { return {}; }
 };
 
 }  // namespace

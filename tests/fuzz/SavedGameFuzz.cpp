@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rq::HeadlessGame& h = base.game;
     h.state() = *base.pristine;
     h.loop().SetPosition(base.extras.Journey);
-    h.window().SetPanelsOpen(base.extras.TicketsOpen, base.extras.InfoOpen);
+    h.state().panels.TicketsOpen = base.extras.TicketsOpen;
+    h.state().panels.InfoOpen = base.extras.InfoOpen;
     std::string text(reinterpret_cast<const char*>(data), size);
     const rq::Json patch = rq::Json::parse(text, nullptr, false);
     if (patch.is_object() && !patch.contains("format")) {
@@ -67,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     h.loop().SetPosition(extras.Journey);
-    h.window().SetPanelsOpen(extras.TicketsOpen, extras.InfoOpen);
+    h.state().panels.TicketsOpen = extras.TicketsOpen;
+    h.state().panels.InfoOpen = extras.InfoOpen;
     const std::string saved = rq::SavedGameText(h.state(), extras);
     rq::SaveExtras again;
     Require(rq::ReadSavedGame(saved, h.state(), again, fault));
