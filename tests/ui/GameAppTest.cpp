@@ -115,5 +115,40 @@ TEST(GameAppTest, AGameRecordedInTheWindowIsTheSameGameReplayedWithoutOne) {
     EXPECT_NE(playerX, startX) << "the player walked";
 }
 
+// The recording holds the input while it plays: the live player's keys and the Game menu's shortcuts
+// are set aside, the game is the recorded one at the end, and then the live player takes over.
+TEST(GameAppTest, AWindowReplaySetsTheLivePlayersInputAsideAndEndsInTheRecordedGame) {
+    test::App();
+    QStandardPaths::setTestModeEnabled(true);
+    const RecordingParse rec = ReadRecordingFile(test::AssetsDir() + "../tests/replays/window-walk.rqr");
+    ASSERT_TRUE(rec.Result) << rec.Error;
+    HeadlessGame headless;
+    std::string error;
+    ASSERT_TRUE(headless.Start(rec.Result->Seed, test::AssetsDir(), error)) << error;
+    RecordingInput recorded(*rec.Result);
+    const std::int64_t steps = RunSteps(headless, recorded, 1'000'000, nullptr);
+
+    GameApp app;
+    app.Replay(*rec.Result, "window-walk.rqr");
+    ASSERT_TRUE(app.Main(rec.Result->Seed, test::AssetsDir()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
+    QTest::mouseClick(TopLevel(QStringLiteral("frmSplash")), Qt::LeftButton);
+    QWidget* frmMain = TopLevel(QStringLiteral("frmMain"));
+    ASSERT_NE(frmMain, nullptr);
+    frmMain->activateWindow();
+    EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Railquest - replaying window-walk.rqr"));
+    for (const int key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Space}) {
+        QTest::keyPress(frmMain, static_cast<Qt::Key>(key));
+        QTest::qWait(400);
+        QTest::keyRelease(frmMain, static_cast<Qt::Key>(key));
+    }
+    QTest::keyClick(frmMain, Qt::Key_P, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Paused; }, 20000)) << "paused at the recording's end";
+    EXPECT_EQ(SummaryLine(app.game(), app.game().shell.Steps), SummaryLine(headless.game(), steps));
+    EXPECT_EQ(app.game().sprites[kPlayerSlot].X, headless.game().sprites[kPlayerSlot].X);
+    EXPECT_EQ(app.game().sprites[kPlayerSlot].Y, headless.game().sprites[kPlayerSlot].Y);
+    EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Railquest")) << "the live player takes over";
+}
+
 }  // namespace
 }  // namespace rq
