@@ -9,6 +9,7 @@
 #include <string>
 
 #include "autoplay/Autoplayer.h"
+#include "game/StateHash.h"
 #include "headless/HeadlessGame.h"
 #include "headless/RestlessPlayer.h"
 
@@ -32,6 +33,21 @@ void BM_HeadlessSteps(benchmark::State& state, bool drawPictures) {
     state.SetItemsProcessed(state.iterations());
     state.counters["game_days"] = (game.game().world.DayNum - 1) + game.game().world.GameTime / 259200.0;
 }
+// The state check a recording writes every 64 steps, to set against 64 of the steps above.
+void BM_StateHash(benchmark::State& state) {
+    HeadlessGame game;
+    std::string error;
+    if (!game.Start(42, RAILQUEST_ASSET_DIR, error)) {
+        throw std::runtime_error(error);
+    }
+    RestlessPlayer player(42);
+    RunSteps(game, player, 5000, nullptr);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(StateHash(game.game()));
+    }
+}
+
+BENCHMARK(BM_StateHash)->Unit(benchmark::kNanosecond);
 BENCHMARK_CAPTURE(BM_HeadlessSteps, no_pictures, false)->Unit(benchmark::kMicrosecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(BM_HeadlessSteps, pictures, true)->Unit(benchmark::kMicrosecond)->MinTime(3.0);
 

@@ -1,7 +1,8 @@
 // The state check: a multiply-xor hash over the game's deciding values, a word at a time, taken field
-// by field so that padding and pictures never reach it. Lists are packed, so each ends at its first 0.
+// by field so that padding and pictures never reach it.
 #include "game/StateHash.h"
 
+#include <array>
 #include <cstring>
 
 namespace rq {
@@ -21,14 +22,25 @@ public:
         std::memcpy(&bits, &v, sizeof bits);
         Add(bits);
     }
-    // A packed list: its values up to the first 0, then its length.
-    template <typename Array>
-    void AddPacked(const Array& list) {
-        std::size_t n = 1;
-        for (; n < list.size() && list[n] != 0; ++n) {
-            Add(static_cast<int>(list[n]));
+    // An array of 16-bit values, four to a word, in four independent lanes so that the multiplies
+    // overlap; the lanes are folded in at the end.
+    void AddWords(const std::int16_t* values, std::size_t count) {
+        std::array<std::uint64_t, 4> lanes{1, 2, 3, 4};
+        std::size_t i = 0;
+        for (; i + 16 <= count; i += 16) {
+            for (std::size_t l = 0; l < 4; ++l) {
+                std::uint64_t word = 0;
+                std::memcpy(&word, values + i + 4 * l, sizeof word);
+                lanes[l] = (lanes[l] ^ word) * 0x9E3779B97F4A7C15ULL;
+                lanes[l] ^= lanes[l] >> 29;
+            }
         }
-        Add(static_cast<int>(n));
+        for (const std::uint64_t lane : lanes) {
+            Add(lane);
+        }
+        for (; i < count; ++i) {
+            Add(static_cast<int>(values[i]));
+        }
     }
     std::uint32_t Value() const { return static_cast<std::uint32_t>(hash_ ^ (hash_ >> 32)); }
 
@@ -36,6 +48,9 @@ private:
     std::uint64_t hash_ = 0xCBF29CE484222325ULL;
 };
 
+// The trains' riders are not taken one by one: every boarding draws from the generator and every
+// rider's crystals are taken, so a replay whose trains part from the recording's shows it in the draws,
+// the crystals and the cities' counts at once, for a fraction of the cost.
 void AddWorld(Mix& h, const World& w) {
     h.Add(w.GameTime);
     h.Add(static_cast<int>(w.DayNum));
@@ -45,18 +60,9 @@ void AddWorld(Mix& h, const World& w) {
     h.Add(w.PlatformTicks);
     h.Add(static_cast<int>(w.StoppedSpeed));
     h.Add(static_cast<std::uint64_t>(w.Rng.Draws()));
-    for (const std::int16_t c : w.CitizenCrystals) {
-        h.Add(static_cast<int>(c));
-    }
+    h.AddWords(w.CitizenCrystals.data(), w.CitizenCrystals.size());
     for (int c = 1; c <= kNumCities; ++c) {
-        const City& city = w.city(c);
-        h.AddPacked(city.Citizens);
-        for (int s = 1; s <= kSlots; ++s) {
-            h.AddPacked(city.Waiting[static_cast<std::size_t>(s)]);
-            for (int j = 1; j <= kStages; ++j) {
-                h.AddPacked(city.Stage(s, j));
-            }
-        }
+        h.Add(static_cast<int>(w.city(c).NumCitizens));
     }
 }
 

@@ -8,10 +8,10 @@
 
 namespace rq {
 
-// A 32-bit hash of what decides the game from here on: the world (cities, citizens and their
-// crystals, every train and queue, the fuzzbomb, the clock and the random generator's position), the
-// street (every sprite slot's place, speed, frame and citizen, the view) and the player's choices.
-// Cheap enough to take every 64 steps; nothing a picture or the window holds goes into it.
+// A 32-bit hash of what decides the game from here on: the world (the citizens' crystals, the cities'
+// counts, the fuzzbomb, the clock and the random generator's position), the street (every sprite
+// slot's place, speed, frame and citizen, the view) and the player's choice of train. Cheap enough to
+// take every 64 steps; nothing a picture or the window holds goes into it.
 std::uint32_t StateHash(const Game& game);
 
 }  // namespace rq
