@@ -62,4 +62,10 @@ public:
     virtual std::string SummaryNote() const { return {}; }
 };
 
+// A player who holds no key and clicks nothing.
+class StillPlayer : public InputSource {
+public:
+    StepInput Next(std::int64_t, const Game&) override { return {}; }
+};
+
 }  // namespace rq

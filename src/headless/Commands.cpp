@@ -15,16 +15,6 @@
 
 namespace rq {
 
-namespace {
-
-// A player who holds no key and clicks nothing.
-class StillPlayer : public InputSource {
-public:
-    StepInput Next(std::int64_t, const Game&) override { return {}; }
-};
-
-}  // namespace
-
 bool IsWorldCommand(const CommandLine& line) {
     return line.DumpWorldFile.has_value() || line.SimulateDays.has_value();
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "headless/JsonLists.h"
 #include "world/CityDescription.h"
 
 namespace rq {
@@ -13,16 +14,6 @@ namespace {
 
 // Members in the order written.
 using Json = nlohmann::ordered_json;
-
-// A packed list: the entries from index 1 up to the first 0.
-template <typename Array>
-Json Packed(const Array& items) {
-    Json list = Json::array();
-    for (std::size_t i = 1; i < items.size() && items[i] != 0; ++i) {
-        list.push_back(items[i]);
-    }
-    return list;
-}
 
 template <typename Array>
 Json Slots(const Array& items) {
@@ -34,10 +25,10 @@ Json CityJson(const World& w, int no) {
     Json waiting = Json::array();
     Json riders = Json::array();
     for (int s = 1; s <= kSlots; ++s) {
-        waiting.push_back(Packed(c.Waiting[static_cast<std::size_t>(s)]));
+        waiting.push_back(PackedJson(c.Waiting[static_cast<std::size_t>(s)]));
         Json stages = Json::array();
         for (int j = 1; j <= kStages; ++j) {
-            stages.push_back(Packed(c.Stage(s, j)));
+            stages.push_back(PackedJson(c.Stage(s, j)));
         }
         riders.push_back(std::move(stages));
     }
@@ -50,7 +41,7 @@ Json CityJson(const World& w, int no) {
             {"mapY", c.MapY},
             {"trainDest", Slots(c.TrainDest)},
             {"trainType", Slots(c.TrainType)},
-            {"citizens", Packed(c.Citizens)},
+            {"citizens", PackedJson(c.Citizens)},
             {"description", CityDescription(w, static_cast<std::int16_t>(no))},
             {"waiting", std::move(waiting)},
             {"riders", std::move(riders)}};

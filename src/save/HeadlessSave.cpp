@@ -53,16 +53,6 @@ bool RecallPlayer(const SaveExtras& extras, RestlessPlayer& player) {
     return player.Recall(memory);
 }
 
-namespace {
-
-// Nobody touches a key.
-class StillPlayer : public InputSource {
-public:
-    StepInput Next(std::int64_t, const Game&) override { return {}; }
-};
-
-}  // namespace
-
 bool UsesSavedGame(const CommandLine& line) {
     return line.OpenFile || line.SaveFile;
 }

@@ -3,21 +3,13 @@
 #include "save/WorldSave.h"
 
 #include "base/Index.h"
+#include "headless/JsonLists.h"
 #include "scene/Crystals.h"
 #include "world/Clock.h"
 
 namespace rq {
 
 namespace {
-
-template <typename Array>
-Json Packed(const Array& items) {
-    Json list = Json::array();
-    for (std::size_t i = 1; i < items.size() && items[i] != 0; ++i) {
-        list.push_back(items[i]);
-    }
-    return list;
-}
 
 template <typename Array>
 Json Slots(const Array& items) {
@@ -44,15 +36,15 @@ Json CityToJson(const City& c) {
     for (int s = 1; s <= kSlots; ++s) {
         Json stages = Json::array();
         for (int j = 1; j <= kStages; ++j) {
-            stages.push_back(Packed(c.Stage(s, j)));
+            stages.push_back(PackedJson(c.Stage(s, j)));
         }
         riders.push_back(std::move(stages));
     }
     Json waiting = Json::array();
     for (int s = 1; s <= kSlots; ++s) {
-        waiting.push_back(Packed(c.Waiting[At(s)]));
+        waiting.push_back(PackedJson(c.Waiting[At(s)]));
     }
-    return {{"trainDest", Slots(c.TrainDest)}, {"trainType", Slots(c.TrainType)}, {"citizens", Packed(c.Citizens)},
+    return {{"trainDest", Slots(c.TrainDest)}, {"trainType", Slots(c.TrainType)}, {"citizens", PackedJson(c.Citizens)},
             {"waiting", std::move(waiting)},   {"stageRot", Slots(c.StageRot)},   {"riders", std::move(riders)}};
 }
 
