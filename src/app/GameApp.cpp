@@ -33,24 +33,8 @@ GameApp::~GameApp() {
 }
 
 bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
-    Shell& shell = game_->shell;
-    // The seed, the program folder, the player's 10 crystals and day 1; then the splash window; then
-    // the main window, whose load shows the crystal count.
-    BeginGame(*game_, seed);
-    shell.AppPath = appPath;
-    // Start-up's messages open in the middle of the screen, over the splash window.
-    QtMessagePort onScreen(nullptr);
-    frmSplash_ = std::make_unique<SplashWindow>(shell, onScreen);
-    frmSplash_->show();
-    shell.SplashUp = true;
-    frmMain_ = std::make_unique<MainWindow>(*game_);
-    // A replay plays by keyboard for the recording's sake, not the player's: it saves no control mode.
-    const std::string saveTo = replay_ ? std::string() : settingsPath_;
-    frmMain_->SetSettingsPath(saveTo);
-
-    QtPictureLoader pictures;
-    QtMessagePort overSplash(frmSplash_.get());
-    if (!LoadGameFiles(*game_, pictures, overSplash) || !BuildGame(*game_)) {
+    const std::string saveTo = SettingsToSave();
+    if (!StartGame(*game_, seed, appPath, *this)) {
         if (const std::string whyNot = FailureExit(*game_, saveTo); !whyNot.empty()) {
             std::cerr << "railquest: the control mode is not saved, the settings file is left as it is: " << whyNot
                       << '\n';
@@ -58,13 +42,6 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
         frmSplash_->close();
         return false;
     }
-    // The effects play from the program folder; without an audio device the game is silent.
-    voice_.Open(shell.AppPath);
-    game_->effects.Port = &voice_;
-
-    frmMain_->LayoutTicketWindow();
-    frmMain_->LayoutInfoPanel();
-    EnterStartCity(*game_, *frmMain_);
 
     // Joystick mode is kept only while a joystick answers; without one the game plays by keyboard
     // and the next save writes "N".
@@ -95,7 +72,7 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     });
     keyboard_->onQuitKey = [this] { QuitKey(); };
     if (recorder_.IsOpen()) {
-        shell.Recorder = &recorder_;
+        game_->shell.Recorder = &recorder_;
         loop_->afterStep = [this] { RecordStep(*game_); };
     }
     if (replay_) {
@@ -114,8 +91,41 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     loop_->SetEnabled(true, Now());
     tmrGameLoop_.start();
     frmSplash_->EnableReadyTimer();
-    shell.Stage = StartupStage::FirstTick;
     return true;
+}
+
+// Start-up's messages open in the middle of the screen over the splash window, the main window's load
+// shows the crystal count, and the effects play from the program folder (silent without an audio device).
+void GameApp::OpenWindows() {
+    QtMessagePort onScreen(nullptr);
+    frmSplash_ = std::make_unique<SplashWindow>(game_->shell, onScreen);
+    frmSplash_->show();
+    frmMain_ = std::make_unique<MainWindow>(*game_);
+    frmMain_->SetSettingsPath(SettingsToSave());
+    overSplash_ = std::make_unique<QtMessagePort>(frmSplash_.get());
+}
+
+// A replay plays by keyboard for the recording's sake, not the player's: it saves no control mode.
+std::string GameApp::SettingsToSave() const {
+    return replay_ ? std::string() : settingsPath_;
+}
+
+MessagePort& GameApp::LoadMessages() {
+    return *overSplash_;
+}
+
+SoundPort& GameApp::OpenVoice() {
+    voice_.Open(game_->shell.AppPath);
+    return voice_;
+}
+
+void GameApp::LayOutPanels() {
+    frmMain_->LayoutTicketWindow();
+    frmMain_->LayoutInfoPanel();
+}
+
+Frontend& GameApp::Window() {
+    return *frmMain_;
 }
 
 void GameApp::ArmLoopTimer() {

@@ -15,16 +15,19 @@
 #include "replay/Recording.h"
 #include "replay/Replay.h"
 #include "shell/GameLoop.h"
+#include "shell/Startup.h"
 #include "sound/SdlVoice.h"
 #include "ui/MainWindow.h"
+#include "ui/QtMessagePort.h"
+#include "ui/QtPictureLoader.h"
 #include "ui/SplashWindow.h"
 
 namespace rq {
 
-class GameApp {
+class GameApp : private StartupHost {
 public:
     GameApp();
-    ~GameApp();
+    ~GameApp() override;
 
     // Start-up with the game's files in appPath (ending in '/'); false after the failure exit (a loader
     // has shown its message).
@@ -41,6 +44,14 @@ public:
     void Replay(Recording recording, const std::string& name = "the recording");
 
 private:
+    void OpenWindows() override;
+    PictureLoader& Pictures() override { return pictures_; }
+    MessagePort& LoadMessages() override;
+    SoundPort& OpenVoice() override;
+    void LayOutPanels() override;
+    Frontend& Window() override;
+
+    std::string SettingsToSave() const;
     void StartPlaying();
     void StartReplay();
     void EndReplay();
@@ -52,6 +63,8 @@ private:
     std::unique_ptr<Game> game_;
     std::unique_ptr<MainWindow> frmMain_;
     std::unique_ptr<SplashWindow> frmSplash_;
+    QtPictureLoader pictures_;
+    std::unique_ptr<QtMessagePort> overSplash_;  // start-up's messages, over the splash window
     std::unique_ptr<GameLoop> loop_;
     SdlVoice voice_;
     SdlJoystick joystick_;

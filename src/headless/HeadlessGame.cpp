@@ -24,16 +24,6 @@ namespace rq {
 
 namespace {
 
-// The panels laid out as the window lays them out, with the design's control sizes on a screen 1024
-// pixels wide: the enlarged map's scrolling reads the layout.
-void LayOutPanels(Game& g) {
-    WindowLayout& l = g.panels.Layout;
-    ComputeFormLoad(l, ControlSizes{}, 1024.0 * TPPX);
-    const Sprite& office = g.sprites[kTicketOfficeSlot];
-    ComputeTicketWindow(l, ControlSizes{}, office.Width, office.Height);
-    ComputeInfoPanel(l, ControlSizes{}, g.sprites.Map.Width, g.sprites.Map.Height);
-}
-
 std::string OneLine(std::string text) {
     for (char& ch : text) {
         if (ch == '\n') ch = ' ';
@@ -52,23 +42,15 @@ HeadlessGame::~HeadlessGame() {
 
 bool HeadlessGame::Start(std::uint64_t seed, const std::string& appPath, std::string& error, bool drawPictures) {
     Game& g = *game_;
-    BeginGame(g, seed);
-    g.shell.AppPath = appPath;
-    g.shell.SplashUp = true;
-    BmpPictureLoader pictures;
-    if (!LoadGameFiles(g, pictures, window_) || !BuildGame(g)) {
+    if (!StartGame(g, seed, appPath, *this)) {
         error = window_.Messages().empty() ? "the sprite slots cannot be made" : OneLine(window_.Messages().front());
         return false;
     }
-    g.effects.Port = &window_;
-    LayOutPanels(g);
-    EnterStartCity(g, window_);
     if (!drawPictures) {
         // Without a back buffer the compose and the view are skipped; collisions use only positions.
         g.sprites.Back.Release();
         g.scene.View.Release();
     }
-    g.shell.Stage = StartupStage::FirstTick;
     loop_.SetEnabled(true, 0);
     while (g.shell.Stage != StartupStage::Ready) {
         loop_.tmrGameLoop_Timer(0);
@@ -92,6 +74,17 @@ bool HeadlessGame::Step(const StepInput& input) {
     lastPhase_ = loop_.RunStep();
     RecordStep(g);
     return true;
+}
+
+// The panels laid out as the window lays them out, with the design's control sizes on a screen 1024
+// pixels wide: the enlarged map's scrolling reads the layout.
+void HeadlessGame::LayOutPanels() {
+    const Game& g = *game_;
+    WindowLayout& l = game_->panels.Layout;
+    ComputeFormLoad(l, ControlSizes{}, 1024.0 * TPPX);
+    const Sprite& office = g.sprites[kTicketOfficeSlot];
+    ComputeTicketWindow(l, ControlSizes{}, office.Width, office.Height);
+    ComputeInfoPanel(l, ControlSizes{}, g.sprites.Map.Width, g.sprites.Map.Height);
 }
 
 std::string HeadlessGame::TraceLine() const {

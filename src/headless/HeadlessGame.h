@@ -18,13 +18,15 @@
 #include "headless/HeadlessWindow.h"
 #include "shell/GameLoop.h"
 #include "shell/PlayerInput.h"
+#include "shell/Startup.h"
+#include "sprite/BmpPictureLoader.h"
 
 namespace rq {
 
-class HeadlessGame {
+class HeadlessGame : private StartupHost {
 public:
     HeadlessGame();
-    ~HeadlessGame();
+    ~HeadlessGame() override;
     HeadlessGame(const HeadlessGame&) = delete;
     HeadlessGame& operator=(const HeadlessGame&) = delete;
 
@@ -54,9 +56,16 @@ public:
     HeadlessWindow& window() { return window_; }
 
 private:
+    PictureLoader& Pictures() override { return pictures_; }
+    MessagePort& LoadMessages() override { return window_; }
+    SoundPort& OpenVoice() override { return window_; }
+    void LayOutPanels() override;
+    Frontend& Window() override { return window_; }
+
     std::unique_ptr<Game> game_;
     HeadlessWindow window_;
     GameLoop loop_;
+    BmpPictureLoader pictures_;
     StepPhase lastPhase_ = StepPhase::City;
     std::uint16_t lastInput_ = 0;
     bool ran_ = false;  // the last call ran a step: the window's notes of it are done with

@@ -69,6 +69,21 @@ void EnterStartCity(Game& game, Frontend& fe) {
     EnterCity(ctx, game.world.CurCity);
 }
 
+bool StartGame(Game& game, std::uint64_t seed, const std::string& appPath, StartupHost& host) {
+    BeginGame(game, seed);
+    game.shell.AppPath = appPath;
+    game.shell.SplashUp = true;
+    host.OpenWindows();
+    if (!LoadGameFiles(game, host.Pictures(), host.LoadMessages()) || !BuildGame(game)) {
+        return false;
+    }
+    game.effects.Port = &host.OpenVoice();
+    host.LayOutPanels();
+    EnterStartCity(game, host.Window());
+    game.shell.Stage = StartupStage::FirstTick;
+    return true;
+}
+
 std::string FailureExit(Game& game, const std::string& settingsPath) {
     std::string whyNot;
     if (!settingsPath.empty()) {
