@@ -38,8 +38,8 @@ void AnnounceWin(SceneContext& ctx) {
 }
 
 // One tick is one unit, a third of a game second; the clock's label changes once a game second.
-void AdvanceClock(SceneContext& ctx) {
-    ctx.w.GameTime += 1;
+void TickClock(SceneContext& ctx) {
+    AdvanceClock(ctx.w, 1);
     if (CInt(ctx.w.GameTime) % 3 == 0) {
         ctx.port.ShowTime(FormatClockTime(ctx.w, 0));
     }
@@ -139,7 +139,7 @@ void ShowDepartureBanner(SceneContext& ctx, bool visible) {
 
 CityTickResult TimerInCity(SceneContext& ctx) {
     AnnounceWin(ctx);
-    AdvanceClock(ctx);
+    TickClock(ctx);
     AnnounceTrain(ctx);
     BlinkBanner(ctx);
     SprEraseAll(ctx.spr);

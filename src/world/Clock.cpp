@@ -34,16 +34,16 @@ std::string FormatSeconds(int s, std::int16_t mode) {
 
 }  // namespace
 
-std::string FormatClockTime(World& w, std::int16_t mode) {
-    int s = Int(w.GameTime / 3);
-    // The rollover lives here, as in the game: the clock is shown at least once a game second, so the
-    // day turns within a second of midnight.
-    if (s >= 86400) {
-        s = 0;
+void AdvanceClock(World& w, double units) {
+    w.GameTime += units;
+    if (w.GameTime >= kUnitsPerDay) {
         w.GameTime = 0;
         ++w.DayNum;
     }
-    return FormatSeconds(s, mode);
+}
+
+std::string FormatClockTime(const World& w, std::int16_t mode) {
+    return FormatSeconds(Int(w.GameTime / 3), mode);
 }
 
 std::string FormatTimeOfDay(int seconds, std::int16_t mode) {

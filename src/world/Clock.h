@@ -19,9 +19,12 @@ inline constexpr int kTrainWindowUnits = kTrainWindowSeconds * 3;
 // True on the one unit that starts a train window: the tick on which the next train is announced.
 bool IsTrainWindowStart(double gameTime);
 
-// The time of day: mode 0 "1:05:09 PM", mode 1 "1:05 PM", any other mode "". Also rolls the day over:
-// once GameTime reaches midnight it becomes 0 (the part beyond midnight is dropped) and DayNum rises.
-std::string FormatClockTime(World& w, std::int16_t mode);
+// Moves the clock on by `units` and rolls the day over: once GameTime reaches midnight it becomes 0
+// (the part beyond midnight is dropped) and DayNum rises.
+void AdvanceClock(World& w, double units);
+
+// The time of day as the clock stands: mode 0 "1:05:09 PM", mode 1 "1:05 PM", any other mode "".
+std::string FormatClockTime(const World& w, std::int16_t mode);
 
 // A time of day in seconds as the clock shows it (mode 0 "h:nn:ss AM", mode 1 "h:nn AM", other modes
 // an empty text); whole days are dropped.

@@ -34,7 +34,7 @@ JourneyStepReport Journey::Step(World& w, SpriteEngine& spr, EffectPlayer& fx) {
         w.TransitDest = 0;
         report.Status = JourneyStatus::Arrived;
     }
-    w.GameTime += kUnitsPerMinute;
+    AdvanceClock(w, kUnitsPerMinute);
     report.ClockText = FormatClockTime(w, 1);
     report.DayText = "Day " + std::to_string(w.DayNum);
     report.WaitMs = JourneyWaitMs(step);

@@ -64,8 +64,7 @@ void Simulation::Minute() {
     // The journey's own world step: an odd step runs arrivals and advances, an even one departures.
     JourneyWorldStep(w_, spr_, silent_, arrivalsNext_ ? 3 : 4, CurrentTrainSlot(w_));
     arrivalsNext_ = !arrivalsNext_;
-    w_.GameTime += kUnitsPerMinute;
-    FormatClockTime(w_, 1);  // the journey shows the time every minute, and that turns the day
+    AdvanceClock(w_, kUnitsPerMinute);
 }
 
 void Simulation::Day() {

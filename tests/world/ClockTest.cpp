@@ -51,18 +51,22 @@ TEST_F(ClockTest, TheTwoFormatsOfTheTimeOfDayAndTheSlotOfEachTwoMinutes) {
 
 TEST_F(ClockTest, MidnightRollsOverAndDropsTheRest) {
     w->DayNum = 4;
-    EXPECT_EQ(At(259199, 0), "11:59:59 PM");
+    w->GameTime = 259198;
+    AdvanceClock(*w, 1);
+    EXPECT_EQ(FormatClockTime(*w, 0), "11:59:59 PM");
     EXPECT_EQ(w->DayNum, 4) << "the last second of the day is still the day";
-    EXPECT_EQ(At(259200, 0), "12:00:00 AM");
+    AdvanceClock(*w, 1);
+    EXPECT_EQ(FormatClockTime(*w, 0), "12:00:00 AM");
     EXPECT_DOUBLE_EQ(w->GameTime, 0);
     EXPECT_EQ(w->DayNum, 5);
 
-    // A journey step can overshoot midnight by most of a minute: the overshoot is lost, not carried.
-    EXPECT_EQ(At(259200 + 179, 1), "12:00 AM");
+    // A minute's step that overshoots midnight loses the overshoot rather than carrying it.
+    w->GameTime = 259200 - 1;
+    AdvanceClock(*w, 180);
+    EXPECT_EQ(FormatClockTime(*w, 1), "12:00 AM");
     EXPECT_DOUBLE_EQ(w->GameTime, 0);
     EXPECT_EQ(w->DayNum, 6);
-
-    // Showing the time again does not turn the day a second time.
+    // Showing the time turns no day.
     EXPECT_EQ(FormatClockTime(*w, 0), "12:00:00 AM");
     EXPECT_EQ(w->DayNum, 6);
 }
