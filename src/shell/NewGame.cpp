@@ -22,9 +22,9 @@ namespace {
 // Every crystal count back to the start: the old game's fuzzies are ordinary citizens again.
 void RestoreCrystals(World& w) {
     for (int citizen = 1; citizen <= kNumCitizens; ++citizen) {
-        w.crystals(citizen) = 4;
+        w.crystals(citizen) = kCitizenStartCrystals;
     }
-    w.crystals(kPlayer) = 10;
+    w.crystals(kPlayer) = kPlayerStartCrystals;
 }
 
 // A random citizen for every empty city. One already listed elsewhere stays there too: this only

@@ -10,6 +10,9 @@ namespace rq {
 inline constexpr int kNumCities = 200;         // cities 1..200; entry 0 is never a city
 inline constexpr int kNumCitizens = 3000;      // citizens 1..3000
 inline constexpr std::int16_t kPlayer = 3001;  // the player rides the trains as citizen 3001
+// The crystals of a game's start (and of a new game): every citizen has 4, the player 10.
+inline constexpr std::int16_t kCitizenStartCrystals = 4;
+inline constexpr std::int16_t kPlayerStartCrystals = 10;
 inline constexpr int kMaxCitizensInCity = 25;
 inline constexpr int kSlots = 5;  // train slots (links) 1..5
 inline constexpr int kTravelMinutes = 180;

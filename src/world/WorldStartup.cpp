@@ -63,7 +63,7 @@ void PlaceFuzzbombAndStartCity(World& w) {
 
 void BeginWorld(World& w, std::uint64_t seed) {
     w.Rng.Seed(seed);
-    w.crystals(kPlayer) = 10;
+    w.crystals(kPlayer) = kPlayerStartCrystals;
     w.DayNum = 1;
 }
 
