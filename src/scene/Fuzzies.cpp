@@ -15,36 +15,17 @@ namespace {
 
 constexpr int kWanderTicks = 90;
 
-void TakeFrame(SpriteEngine& spr, Sprite& s) {
-    const SpriteFrame f = FrameAt(spr, s.Frame);
-    s.SrcX = f.SrcX;
-    s.SrcY = f.SrcY;
-}
-
-bool InLook(const Sprite& s, std::int16_t first) {
-    return s.Frame >= first && s.Frame < first + kLookFrames;
-}
-
-// Moves an actor from one look to another, keeping its place in the animation.
-void ChangeLook(SpriteEngine& spr, Sprite& s, std::int16_t from, std::int16_t to, std::int16_t delay) {
-    if (InLook(s, from)) {
-        s.Frame = static_cast<std::int16_t>(s.Frame - from + to);
-    }
-    TakeFrame(spr, s);
-    s.FrameDelay = delay;
-    s.FirstFrame = to;
-    s.LastFrame = static_cast<std::int16_t>(to + kLookFrames - 1);
-}
-
 // For one picture the hit person shows the fuzzy look; FrameDelay 1 marks the flash.
 void Flash(SpriteEngine& spr, Sprite& s, std::int16_t ownFirst) {
-    ChangeLook(spr, s, ownFirst, kFuzzyFirstFrame, 1);
+    ChangeLook(spr, s, ownFirst, kFuzzyFirstFrame);
+    s.FrameDelay = 1;
 }
 
 // Back to the person's own look after a flash. Only a frame still in the fuzzy look is shifted: an
 // actor that left the street while flashing and came back as a newcomer already shows its own.
 void Unflash(SpriteEngine& spr, Sprite& s, std::int16_t ownFirst) {
-    ChangeLook(spr, s, kFuzzyFirstFrame, ownFirst, 3);
+    ChangeLook(spr, s, kFuzzyFirstFrame, ownFirst);
+    s.FrameDelay = 3;
 }
 
 // A view of the scene, by column and row, of a point.

@@ -16,10 +16,6 @@ void TakeFrameFromSheet(SpriteEngine& spr, Sprite& s) {
     s.SrcY = f.SrcY;
 }
 
-bool FrameIn(const Sprite& s, int first, int last) {
-    return s.Frame >= first && s.Frame <= last;
-}
-
 using Pushed = std::array<bool, kSpriteSlots>;
 
 void PushChain(World& w, SpriteEngine& spr, int slot, std::int16_t dx, std::int16_t dy, Pushed& pushed) {
@@ -49,6 +45,19 @@ void ClearSpotBelow(World& w, SpriteEngine& spr, int slot) {
     }
 }
 
+bool InLook(const Sprite& s, std::int16_t first) {
+    return s.Frame >= first && s.Frame < first + kLookFrames;
+}
+
+void ChangeLook(SpriteEngine& spr, Sprite& s, std::int16_t from, std::int16_t to) {
+    if (InLook(s, from)) {
+        s.Frame = static_cast<std::int16_t>(s.Frame - from + to);
+    }
+    s.FirstFrame = to;
+    s.LastFrame = static_cast<std::int16_t>(to + kLookFrames - 1);
+    TakeFrameFromSheet(spr, s);
+}
+
 void SetRandomFrame(World& w, SpriteEngine& spr, int slot, std::int16_t first, std::int16_t last) {
     Sprite& s = spr[slot];
     s.Frame = static_cast<std::int16_t>(w.Rng.Below(last - first + 1) + first);
@@ -57,35 +66,22 @@ void SetRandomFrame(World& w, SpriteEngine& spr, int slot, std::int16_t first, s
 
 void MakeCitizenActor(SpriteEngine& spr, const EffectPlayer& fx, int slot) {
     Sprite& s = spr[slot];
-    if (FrameIn(s, kFuzzyFirstFrame, kFuzzyFirstFrame + kLookFrames - 1)) {
-        const std::int16_t first = slot == kPlayerSlot ? kPlayerFirstFrame : kCitizenFirstFrame;
-        s.FirstFrame = first;
-        s.LastFrame = static_cast<std::int16_t>(first + kLookFrames - 1);
-        s.Frame = static_cast<std::int16_t>(s.Frame - kFuzzyFirstFrame + first);
-    }
-    TakeFrameFromSheet(spr, s);
+    ChangeLook(spr, s, kFuzzyFirstFrame, slot == kPlayerSlot ? kPlayerFirstFrame : kCitizenFirstFrame);
     fx.PlayEffect(kMakeCitizen);
 }
 
 void MakeFuzzyActor(World& w, SpriteEngine& spr, const EffectPlayer& fx, int slot) {
     Sprite& s = spr[slot];
-    const bool citizenLook = FrameIn(s, kCitizenFirstFrame, kCitizenFirstFrame + kLookFrames - 1);
-    const bool playerLook = FrameIn(s, kPlayerFirstFrame, kPlayerFirstFrame + kLookFrames - 1);
+    const bool citizenLook = InLook(s, kCitizenFirstFrame);
+    const bool playerLook = InLook(s, kPlayerFirstFrame);
     // A person whose hit flash is showing (FrameDelay 1) wears the fuzzy frames for that one picture
     // but is still a person: it is fuzzed like one, and the look it gets here is kept for good.
-    const bool flashing = s.FrameDelay == 1 && FrameIn(s, kFuzzyFirstFrame, kFuzzyFirstFrame + kLookFrames - 1);
-    s.FirstFrame = kFuzzyFirstFrame;
-    s.LastFrame = static_cast<std::int16_t>(kFuzzyFirstFrame + kLookFrames - 1);
+    const bool flashing = s.FrameDelay == 1 && InLook(s, kFuzzyFirstFrame);
+    ChangeLook(spr, s, playerLook ? kPlayerFirstFrame : kCitizenFirstFrame, kFuzzyFirstFrame);
     s.FrameDelay = 3;
     if (citizenLook || (flashing && slot != kPlayerSlot)) {
-        if (citizenLook) {
-            s.Frame = static_cast<std::int16_t>(s.Frame - kLookFrames);
-        }
         w.crystals(s.CitizenNo) = kFuzzed;
     } else if (playerLook || flashing) {
-        if (playerLook) {
-            s.Frame = static_cast<std::int16_t>(s.Frame + kLookFrames);
-        }
         w.crystals(kPlayer) = kFuzzed;
         Sprite& player = spr[kPlayerSlot];
         player.Animating = true;
@@ -95,7 +91,6 @@ void MakeFuzzyActor(World& w, SpriteEngine& spr, const EffectPlayer& fx, int slo
             w.CrystalDisplay->UpdateCrystalDisplay();
         }
     }
-    TakeFrameFromSheet(spr, s);
     fx.PlayEffect(kMakeFuzzy);
 }
 

@@ -21,6 +21,13 @@ inline bool IsFuzzyActor(const World& w, const Sprite& actor) {
     return w.crystals(actor.CitizenNo) == kFuzzed;
 }
 
+// Does the actor show a frame of the look whose kLookFrames frames start at `first`?
+bool InLook(const Sprite& s, std::int16_t first);
+
+// The actor's look becomes the kLookFrames frames from `to`: a frame of the look from `from` moves to
+// the same place in the new look's animation, and the frame's place on the sheet is taken.
+void ChangeLook(SpriteEngine& spr, Sprite& s, std::int16_t from, std::int16_t to);
+
 // Frame := a random frame of first..last, with its place on the sheet, so actors do not animate in step.
 void SetRandomFrame(World& w, SpriteEngine& spr, int slot, std::int16_t first, std::int16_t last);
 

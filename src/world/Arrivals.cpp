@@ -59,8 +59,7 @@ void NewcomersStepOff(World& w, SpriteEngine& spr, const EffectPlayer& fx) {
         } else {
             // The slot may last have shown a fuzzy: without the citizen's frame range the clean
             // newcomer would wrap into the fuzzy look on its first animation step.
-            actor.FirstFrame = kCitizenFirstFrame;
-            actor.LastFrame = static_cast<std::int16_t>(kCitizenFirstFrame + kLookFrames - 1);
+            ChangeLook(spr, actor, kCitizenFirstFrame, kCitizenFirstFrame);
         }
         SetRandomDownwardVelocity(w, spr, a, 7);
         ClearSpotBelow(w, spr, a);

@@ -48,7 +48,16 @@ TEST_F(ActorsTest, MakeCitizenActorKeepsTheAnimationPhaseAndPlaysItsSound) {
     MakeCitizenActor(Spr(), fx, 111);
     EXPECT_EQ(Spr()[111].Frame, 9);
     EXPECT_EQ(Spr()[111].SrcX, 270);
-    EXPECT_EQ(sound.played, (std::vector<std::string>{"makectzn.wav", "makectzn.wav", "makectzn.wav"}));
+    // A fuzzy just placed in a street shows a citizen frame under the fuzzy's range for its first
+    // picture; cured then, it takes the citizen's range, so its animation never wraps into the fuzzy look.
+    Spr()[112].Frame = 9;
+    Spr()[112].FirstFrame = 4;
+    Spr()[112].LastFrame = 7;
+    MakeCitizenActor(Spr(), fx, 112);
+    EXPECT_EQ(Spr()[112].Frame, 9);
+    EXPECT_EQ(Spr()[112].FirstFrame, 8);
+    EXPECT_EQ(Spr()[112].LastFrame, 11);
+    EXPECT_EQ(sound.played, std::vector<std::string>(4, "makectzn.wav"));
 }
 
 TEST_F(ActorsTest, MakeFuzzyActorFuzzesTheCitizenItShows) {
