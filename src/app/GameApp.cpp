@@ -61,6 +61,7 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     frmMain_->onQuitConfirmed = [this] {
         tmrGameLoop_.stop();
         FinishRecording(*game_);
+        game_->world.StopTransit = true;  // a journey ends with the game
         SprShutdown(game_->sprites);
         QCoreApplication::quit();
     };

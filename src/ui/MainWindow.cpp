@@ -262,7 +262,6 @@ bool MainWindow::Form_Unload() {
     if (!settingsPath_.empty() && !SaveSettings(game_.scene.JoystickMode, settingsPath_, &whyNot)) {
         std::cerr << "railquest: the control mode is not saved, the settings file is left as it is: " << whyNot << '\n';
     }
-    game_.world.StopTransit = true;
     frmHelp->close();
     if (onQuitConfirmed) {
         onQuitConfirmed();

@@ -377,7 +377,7 @@ TEST_F(MainWindowTest, NoToTheQuitQuestionKeepsTheGameAndReleasesTheKeys) {
     EXPECT_EQ(ui.messages.Asked.size(), 2u);
 }
 
-TEST_F(MainWindowTest, YesSavesTheSettingsStopsAJourneyAndEnds) {
+TEST_F(MainWindowTest, YesSavesTheSettingsAndEnds) {
     ShowActive();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -389,7 +389,6 @@ TEST_F(MainWindowTest, YesSavesTheSettingsStopsAJourneyAndEnds) {
     ui.messages.Answers = {true};
     EXPECT_TRUE(w().close());
     EXPECT_TRUE(quit);
-    EXPECT_TRUE(g().world.StopTransit);
     EXPECT_FALSE(w().isVisible());
     EXPECT_TRUE(ReadJoystickSetting(path));
 }
