@@ -28,6 +28,7 @@ namespace {
 // The window's side costs nothing here: only the game's own work is measured.
 class QuietWindow : public test::FakeFrontend {
 public:
+    using FakeFrontend::FakeFrontend;
     void PresentView(const Surface&, std::span<const PixelRect>) override {}
 };
 
@@ -99,7 +100,7 @@ private:
     }
 
     std::unique_ptr<Game> game_ = std::make_unique<Game>();
-    QuietWindow window_;
+    QuietWindow window_{*game_};
     SceneContext ctx_ = SceneOf(*game_, window_);
     std::mt19937 dice_{3};
 };
