@@ -57,6 +57,7 @@ inline constexpr std::int16_t kTicketOfficeSlot = 103;
 inline constexpr std::int16_t kCapitolSlot = 104;
 inline constexpr std::int16_t kFuzzbombSlot = 105;
 inline constexpr std::int16_t kFirstScenerySlot = 106;  // 106..108: Scenery bits 1, 2, 4
+inline constexpr std::int16_t kLastScenerySlot = 108;
 inline constexpr std::int16_t kPlayerSlot = 109;
 inline constexpr std::int16_t kFirstActorSlot = 110;  // 110..134: the citizens of the street
 inline constexpr std::int16_t kLastActorSlot = 134;

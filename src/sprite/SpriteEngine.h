@@ -41,6 +41,16 @@ struct PixelRect {
     int Bottom = 0;
 };
 
+// Where a sprite of the base picture stood and which frame it showed when the base was painted.
+struct BasePiece {
+    std::int16_t X = 0;
+    std::int16_t Y = 0;
+    std::int16_t SrcX = 0;
+    std::int16_t SrcY = 0;
+    std::int16_t Width = 0;
+    std::int16_t Height = 0;
+};
+
 // What the last compose painted under the sprites (street, track, walls, station bands) and which
 // pixels have been drawn over since, so that the next compose repaints only those. Repainting the
 // whole 1281 × 1132 street every tick would cost as much as all the rest of the drawing together.
@@ -57,6 +67,11 @@ struct GroundCache {
     int TracksHeight = 0;
     std::vector<PixelRect> Dirty;                   // drawn over by sprites or written by SprEraseAll since
     std::array<PixelRect, kSpriteSlots> DrawnAt{};  // where each slot was drawn by the last compose
+    // The base picture: the ground with the still scenery pieces on it (sprite/SceneBase.h). The
+    // sprites in it are neither drawn nor erased each tick; their save-under surfaces go unused.
+    Surface Base;
+    std::array<bool, kSpriteSlots> InBase{};
+    std::array<BasePiece, kSpriteSlots> BaseAt{};
 };
 
 // The view last presented: where in the back buffer it came from and which back-buffer blocks may

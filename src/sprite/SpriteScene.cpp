@@ -8,69 +8,16 @@
 
 #include "base/Rounding.h"
 #include "sprite/Blit.h"
+#include "sprite/PixelRects.h"
+#include "sprite/SceneBase.h"
 
 namespace rq {
 namespace {
-
-SceneRect RectAt(const SpriteEngine& e, std::size_t i) {
-    return i < e.gSceneRects.size() ? e.gSceneRects[i] : SceneRect{};
-}
-
-PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
-    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
-}
-
-bool Empty(const PixelRect& r) {
-    return r.Right <= r.Left || r.Bottom <= r.Top;
-}
-
-PixelRect Block(int x, int y, int w, int h) {
-    return {x, y, x + std::max(w, 0), y + std::max(h, 0)};
-}
-
-// A plain-coloured block, only within clip.
-void FillClipped(Surface& back, const PixelRect& block, const PixelRect& clip, std::uint32_t colour) {
-    const PixelRect r = Intersect(block, clip);
-    if (!Empty(r)) {
-        FillRect(back, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, colour);
-    }
-}
-
-// What lies under the sprites: the street, the track strip, the walls and in the station view the
-// black band and the sky band, painted in the game's order but only within clip.
-void PaintGround(SpriteEngine& e, const PixelRect& clip, std::uint32_t sky) {
-    FillClipped(e.Back, Block(0, 0, kBackgroundWidth, kBackgroundHeight), clip, e.BackgroundColour);
-
-    const SceneRect track = RectAt(e, 1);
-    const PixelRect t = Intersect(Block(track.Left, track.Top, track.Width, track.Height), clip);
-    if (!Empty(t)) {
-        Blit(e.Back, t.Left, t.Top, t.Right - t.Left, t.Bottom - t.Top, e.Tracks, t.Left - track.Left,
-             t.Top - track.Top, RasterOp::Copy);
-    }
-    for (std::size_t i = 2; i < e.gSceneRects.size(); ++i) {
-        const SceneRect& r = e.gSceneRects[i];
-        FillClipped(e.Back, Block(r.Left, r.Top, r.Width, r.Height), clip, e.WallColour);
-    }
-    if (e.Ground.Station) {
-        const int s = e.Ground.SkyHeight;
-        FillClipped(e.Back, Block(kViewWidth, s, kViewWidth, track.Top - s), clip, 0);
-        FillClipped(e.Back, Block(kViewWidth, 0, kViewWidth, s), clip, sky);
-    }
-}
 
 bool SameRects(const std::vector<SceneRect>& a, const std::vector<SceneRect>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const SceneRect& p, const SceneRect& q) {
         return p.Left == q.Left && p.Top == q.Top && p.Width == q.Width && p.Height == q.Height;
     });
-}
-
-bool Same(const PixelRect& a, const PixelRect& b) {
-    return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
-}
-
-// The part of a block that lies on the back buffer.
-PixelRect OnBack(const SpriteEngine& e, int x, int y, int w, int h) {
-    return Intersect(Block(x, y, w, h), Block(0, 0, e.Back.Width, e.Back.Height));
 }
 
 // Many changed blocks between two presents mean most of the scene moved: the view is copied whole.
@@ -148,15 +95,19 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
                       g.TracksHeight == e.Tracks.Height && SameRects(g.Rects, e.gSceneRects);
     g.Station = station;
     g.SkyHeight = skyHeight;
-    if (same) {
+    const std::array<bool, kSpriteSlots> inBase = BaseSprites(e);
+    if (same && BaseHolds(e, inBase)) {
         if (station && sky != g.SkyColour) {
-            MarkDirty(e, OnBack(e, kViewWidth, 0, kViewWidth, skyHeight));
+            const PixelRect band = OnBack(e, kViewWidth, 0, kViewWidth, skyHeight);
+            PaintBase(e, band, sky, inBase);
+            MarkDirty(e, band);
         }
         for (const PixelRect& r : g.Dirty) {
-            PaintGround(e, r, sky);
+            CopyFromBase(e, r);
             NotePending(e.Presented, r);
         }
     } else {
+        // A new street, view or scenery: the base is painted again and the whole scene with it.
         e.Presented.All = true;
         e.Presented.Pending.clear();
         g.Rects = e.gSceneRects;
@@ -165,7 +116,9 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
         g.TracksPixels = e.Tracks.Pixels.data();
         g.TracksWidth = e.Tracks.Width;
         g.TracksHeight = e.Tracks.Height;
-        PaintGround(e, Block(0, 0, e.Back.Width, e.Back.Height), sky);
+        const PixelRect all = Block(0, 0, e.Back.Width, e.Back.Height);
+        PaintBase(e, all, sky, inBase);
+        CopyFromBase(e, all);
         g.Valid = true;
     }
     g.SkyColour = sky;
@@ -174,7 +127,7 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
     for (std::size_t slot = 0; slot < e.gSprites.size(); ++slot) {
         Sprite& s = e.gSprites[slot];
         g.DrawnAt[slot] = PixelRect{};
-        if (!s.Shown) {
+        if (!s.Shown || g.InBase[slot]) {
             continue;
         }
         Blit(s.Save, 0, 0, s.Width, s.Height, e.Back, s.X, s.Y, RasterOp::Copy);
@@ -190,10 +143,10 @@ void SprEraseAll(SpriteEngine& e) {
         return;
     }
     // Usually each sprite is put back where it was drawn; one moved since is marked dirty at its
-    // new place so the next compose cleans it.
+    // new place so the next compose cleans it. The base's sprites stay: the base holds them.
     for (std::size_t slot = e.gSprites.size(); slot-- > 0;) {
         const Sprite& s = e.gSprites[slot];
-        if (!s.Shown) {
+        if (!s.Shown || e.Ground.InBase[slot]) {
             continue;
         }
         Blit(e.Back, s.X, s.Y, s.Width, s.Height, s.Save, 0, 0, RasterOp::Copy);
