@@ -75,7 +75,10 @@ bool IsNumber(std::string_view text, T& value) {
 
 // Bad text from the file, as a message quotes it.
 std::string Quote(std::string_view text) {
-    return "\"" + QuotedText(text) + "\"";
+    std::string quoted(1, '"');
+    quoted += QuotedText(text);
+    quoted += '"';
+    return quoted;
 }
 
 // The words of a line, up to a `#` that starts a comment.
