@@ -9,6 +9,7 @@
 
 #include "autoplay/RoutePlanner.h"
 #include "autoplay/Sight.h"
+#include "autoplay/Streets.h"
 #include "base/Rounding.h"
 #include "game/Game.h"
 #include "headless/HeadlessGame.h"
@@ -28,42 +29,19 @@ constexpr int kSpare = 2;  // more crystals lying than needed before the last ha
 constexpr int kCrop = 30;  // a crop this large is harvested, but for its seeds
 constexpr int kKeep = 5;   // crystals left lying as the next crop's seeds
 constexpr int kGrowthPatience = 600;
-constexpr int kReserve = 4;              // crystals kept in hand: a fuzzy's touch halves them, at 0 it fuzzes
-constexpr int kStandX = 760;             // where it waits for a crop to grow
-constexpr int kStandY = 290;             // ticks without a larger crop before harvesting what lies there
-constexpr int kStuckTicks = 8;           // ticks without moving before stepping aside
-constexpr int kDoorX = kPlatformCentre;  // the doors between the street's rows line up under it
-constexpr int kDropX = 1215;             // where crops are sown: the platform's far right
+constexpr int kReserve = 4;     // crystals kept in hand: a fuzzy's touch halves them, at 0 it fuzzes
+constexpr int kStandX = 760;    // where it waits for a crop to grow
+constexpr int kStandY = 290;    // ticks without a larger crop before harvesting what lies there
+constexpr int kStuckTicks = 8;  // ticks without moving before stepping aside
+constexpr int kDropX = 1215;    // where crops are sown: the platform's far right
 constexpr int kDropY[kSeeds] = {230, 290, 340, 260};
 constexpr int kWaitX = 1100;  // where it waits for its train
 constexpr int kWaitY = 280;
-
-int CentreX(const Sprite& s) {
-    return s.X + s.Width / 2;
-}
-int CentreY(const Sprite& s) {
-    return s.Y + s.Height / 2;
-}
-
-// The next place on the way to (x, y) through the street's doors: between the columns through the
-// gaps in the middle wall, between the rows through the doors under the station's centre.
-SteerGoal Waypoint(const Sprite& p, int x, int y) {
-    const int cx = CentreX(p), cy = CentreY(p);
-    const int row = cy / kViewHeight, goalRow = y / kViewHeight;
-    if (cx < kViewWidth && x >= kViewWidth) {
-        const int gapY = cy > 879 ? 942 : 565;
-        return std::abs(cy - gapY) > 12 ? SteerGoal{std::min(cx, 600), gapY, 4} : SteerGoal{690, gapY, 4};
-    }
-    if (row != goalRow) {
-        if (std::abs(cx - kDoorX) > 20) {
-            const int inside = row * kViewHeight + kViewHeight / 2;
-            return {kDoorX, std::abs(cy - inside) > 120 ? inside : cy, 6};
-        }
-        const int boundary = (goalRow > row ? row + 1 : row) * kViewHeight;
-        return {kDoorX, boundary + (goalRow > row ? 40 : -40), 6};
-    }
-    return {x, y, 4};
-}
+constexpr int kShelterSpare = 60;  // a wait this much longer than the walks there and back is spent in the office
+constexpr int kClearance = 120;    // no fuzzy this near the way: it is clear
+constexpr int kFuzziesToFarm = 1;
+constexpr int kFleeWait = 700;  // a wait this long among fuzzies: it takes another train  // more fuzzies than this in
+                                // a clean city's street: it travels on
 
 // A clean citizen in the station view: it will walk to the crystals lying there.
 bool CitizenOnPlatform(const World& w, const SpriteEngine& spr) {
@@ -76,7 +54,52 @@ bool CitizenOnPlatform(const World& w, const SpriteEngine& spr) {
     return false;
 }
 
+// The train of the present window can still be boarded: it is coming in, or stands with time left
+// to reach the track before it leaves.
+bool Catchable(const Game& game) {
+    const SpriteEngine& spr = game.sprites;
+    for (const int t : {kTrainSprite, kMarkedTrainSprite}) {
+        const Sprite& train = spr[t];
+        if (train.Shown) {
+            return train.VX == 0 ? game.world.PlatformTicks < kLastCallTicks - 3 : CentreX(train) > kPlatformCentre;
+        }
+    }
+    return false;
+}
+
+// No fuzzy (nor a citizen about to be fuzzed) near the box: the way from one corner to the other is clear.
+bool NoFuzzyAround(const Game& game, const SpriteBox& box) {
+    const StreetPicture street = LookAtStreet(game.world, game.sprites, {});
+    for (const Walker& f : street.Fuzzies) {
+        const int x = (f.Box.Left + f.Box.Right) / 2, y = (f.Box.Top + f.Box.Bottom) / 2;
+        if (x > box.Left - kClearance && x < box.Right + kClearance && y > box.Top - kClearance &&
+            y < box.Bottom + kClearance) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
+
+std::int16_t Autoplayer::WantedSlot(const World& w) const {
+    return route_.size() >= 2 && route_.front() == w.CurCity ? SlotTo(w, w.CurCity, route_[1]) : 0;
+}
+
+// Out of the ticket office in time to reach the track while its train stands (from about 20 ticks
+// into its window to 50), a little earlier when no fuzzy waits at the door.
+bool Autoplayer::TimeToLeave(const Game& game, std::int16_t slot) const {
+    const Sprite& p = game.sprites[kPlayerSlot];
+    const int walk = WalkTicks(CentreX(p), CentreY(p), kPlatformCentre, kPlatformTop + 20);
+    const int wait = TicksToWindow(game.world, slot, Catchable(game));
+    if (wait <= walk - 30) {
+        return true;
+    }
+    if (wait > walk) {
+        return false;
+    }
+    return NoFuzzyAround(game, BoxOf(p));
+}
 
 Autoplayer::Autoplayer(std::uint64_t gameSeed, std::int32_t lastDay)
     : dice_(gameSeed ^ 0xA5A5F00DC0FFEE11ull), lastDay_(lastDay) {}
@@ -140,6 +163,14 @@ StepInput Autoplayer::Play(std::int64_t step, const Game& game, const OpenPanels
         sinceGrowth_ = 0;
     }
     if (panels.Tickets) {
+        // Sheltering in the ticket office: it chooses its train, and goes when it is time.
+        const std::int16_t slot = WantedSlot(w);
+        if (errand_ == Errand::Travel && slot != 0 && !TimeToLeave(game, slot)) {
+            if (game.scene.SelectedTrain != slot) {
+                in.Actions.push_back({PlayerActionKind::Ticket, slot, 0});
+            }
+            return in;
+        }
         in.Actions.push_back({PlayerActionKind::OkTickets, 0, 0});
         return in;
     }
@@ -165,11 +196,14 @@ StepInput Autoplayer::Play(std::int64_t step, const Game& game, const OpenPanels
 Autoplayer::Errand Autoplayer::ChooseErrand(const Game& game) {
     const World& w = game.world;
     const int crystals = w.crystals(kPlayer);
-    if (w.CurCity == w.FuzzbombCity && crystals == kPlayerCrystalLimit) {
+    const bool home = w.CurCity == w.FuzzbombCity;
+    if (home && crystals == kPlayerCrystalLimit) {
         return Errand::Fuzzbomb;
     }
-    // A fuzzed city is no place to gather crystals: it travels on with 100, or back to a clean city.
-    if (crystals >= kPlayerCrystalLimit || !DescribeWords(w, w.CurCity).CrystalWord) {
+    // It gathers crystals in a clean city, or on the fuzzbomb's own platform when it came there
+    // with fewer than 100; from the other fuzzed cities it travels on.
+    if (crystals >= kPlayerCrystalLimit ||
+        (!home && (!DescribeWords(w, w.CurCity).CrystalWord || FuzziesInStreet(w, game.sprites) > kFuzziesToFarm))) {
         return Errand::Travel;
     }
     if (errand_ == Errand::Harvest) {
@@ -188,6 +222,8 @@ std::uint16_t Autoplayer::Walk(const Game& game) {
         return unstick_;
     }
     errand_ = ChooseErrand(game);
+    // Crystals dropped in a fuzzy's way cure it; only the last walk needs exactly 100 in hand.
+    mines_ = errand_ != Errand::Fuzzbomb;
     switch (errand_) {
         case Errand::Fuzzbomb:
             return ToFuzzbomb(game);
@@ -200,7 +236,7 @@ std::uint16_t Autoplayer::Walk(const Game& game) {
 
 std::uint16_t Autoplayer::Go(const Game& game, SteerGoal goal, bool keepCrystals, bool mayBoard, bool mayTouchBomb) {
     const Sprite& p = game.sprites[kPlayerSlot];
-    const bool platform = goal.Y < kPlatformBottom && CentreY(p) < kPlatformBottom;
+    const bool platform = goal.Y < kPlatformBottom && p.Y + p.Height < kPlatformBottom;
     const StreetPicture street =
         LookAtStreet(game.world, game.sprites, {mayBoard, mayTouchBomb, keepCrystals, platform});
     const int far = std::abs(goal.X - CentreX(p)) + std::abs(goal.Y - CentreY(p));
@@ -220,6 +256,9 @@ std::uint16_t Autoplayer::Go(const Game& game, SteerGoal goal, bool keepCrystals
     const SpriteBox trackBox{track.Left, track.Top, track.Left + track.Width, track.Top + track.Height};
     if (!mayBoard && Overlap(BoxAfter(BoxOf(p), keys), trackBox)) {
         keys = 0;
+    }
+    if (mines_ && game.world.crystals(kPlayer) >= 2 && FuzzyOnTrail(game.world, game.sprites, keys)) {
+        keys |= kInputAction;
     }
     return keys;
 }
@@ -275,33 +314,54 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
     const World& w = game.world;
     const SpriteEngine& spr = game.sprites;
     const Sprite& p = spr[kPlayerSlot];
-    const std::int16_t target =
-        w.crystals(kPlayer) >= kPlayerCrystalLimit ? w.FuzzbombCity : NearestCleanCity(w, w.CurCity);
+    const std::int16_t target = w.FuzzbombCity;
     // Planned on arrival (the train of the present window has gone), and again when the train it
     // waited for has left without it.
     const std::int16_t now = CurrentTrainSlot(w);
     const bool missed = IsTrainWindowStart(w.GameTime) && route_.size() >= 2 &&
                         SlotTo(w, w.CurCity, route_[1]) == (now == 1 ? kSlots : now - 1);
     if (route_.size() < 2 || route_.front() != w.CurCity || route_.back() != target || missed) {
-        route_ = PlanRoute(w, w.CurCity, target, IsTrainWindowStart(w.GameTime) ? (now == 1 ? kSlots : now - 1) : now);
+        route_ = PlanRoute(w, w.CurCity, target, now, Catchable(game));
     }
     if (route_.size() < 2) {
         return Go(game, Waypoint(p, kWaitX, kWaitY), true, false, false);
     }
-    const std::int16_t slot = SlotTo(w, w.CurCity, route_[1]);
+    std::int16_t slot = SlotTo(w, w.CurCity, route_[1]);
+    // Among fuzzies, a long wait is not worth it: it takes the train standing there, when it leads
+    // no farther from the fuzzbomb, and plans again where it arrives.
+    if (TicksToWindow(w, slot, Catchable(game)) >= kFleeWait && FuzziesInStreet(w, spr) > 0 &&
+        TrainStandsAtPlatform(spr)) {
+        const std::int16_t there = w.city(w.CurCity).TrainDest[static_cast<std::size_t>(now)];
+        if (Journeys(w, there, target) <= Journeys(w, w.CurCity, target)) {
+            slot = now;
+        }
+    }
+    // A long wait is spent in the ticket office, out of the fuzzies' sight, with the ticket bought.
+    const SteerGoal doorstep = OfficeDoorstep(spr);
+    const int walk = WalkTicks(doorstep.X, doorstep.Y, kPlatformCentre, kPlatformTop + 20);
+    if (TicksToWindow(w, slot, Catchable(game)) > 2 * walk + kShelterSpare &&
+        NoFuzzyAround(game, {std::min(CentreX(p), doorstep.X), std::min(CentreY(p), doorstep.Y),
+                             std::max(CentreX(p), doorstep.X), std::max(CentreY(p), doorstep.Y)})) {
+        if (std::abs(CentreX(p) - doorstep.X) <= 6 && std::abs(CentreY(p) - doorstep.Y) <= 8) {
+            return kInputUp;
+        }
+        return Go(game, Waypoint(p, doorstep.X, doorstep.Y), true, false, false);
+    }
     // It waits in the middle of the platform, with room to dodge, and comes close under the track
-    // while its train comes in and stands; in the last moments of the stop it walks onto the track.
+    // while its train comes in and stands; it walks onto the track as soon as its ticket lets it
+    // board, or in the last moments of the stop.
     const bool ours =
         now == slot && (TrainStandsAtPlatform(spr) || spr[kTrainSprite].Shown || spr[kMarkedTrainSprite].Shown);
-    if (ours && TrainStandsAtPlatform(spr) && w.PlatformTicks >= kLastCallTicks && CentreY(p) < kPlatformBottom) {
+    const bool mayBoard = w.PlatformTicks >= kLastCallTicks || game.scene.SelectedTrain == slot;
+    if (ours && TrainStandsAtPlatform(spr) && mayBoard && CentreY(p) < kPlatformBottom) {
+        // Straight up onto the track, fuzzies or not: a touch costs half the crystals, a train
+        // missed ten more minutes among them.
         boardSlot_ = slot;
-        return Go(game, {CentreX(p), kPlatformTop - 20, 2, true}, true, true, false);
+        return kInputUp;
     }
     if (ours) {
-        return Go(
-            game,
-            {std::clamp(CentreX(p), kPlatformLeft + 40, kPlatformRight - 40), kPlatformTop + 4 + p.Height / 2, 6, true},
-            true, false, false);
+        const int x = std::clamp(CentreX(p), kPlatformLeft + 40, kPlatformRight - 40);
+        return Go(game, Waypoint(p, x, kPlatformTop + 4 + p.Height / 2), true, false, false);
     }
     return Go(game, Waypoint(p, kWaitX, kWaitY), true, false, false);
 }

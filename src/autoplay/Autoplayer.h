@@ -12,6 +12,7 @@
 #include "autoplay/Steering.h"
 #include "base/Random.h"
 #include "game/PlayerAction.h"
+#include "world/World.h"
 
 namespace rq {
 
@@ -64,6 +65,8 @@ private:
     std::uint16_t ToFuzzbomb(const Game& game);
     std::uint16_t Go(const Game& game, SteerGoal goal, bool keepCrystals, bool mayBoard, bool mayTouchBomb);
     Errand ChooseErrand(const Game& game);
+    std::int16_t WantedSlot(const World& w) const;
+    bool TimeToLeave(const Game& game, std::int16_t slot) const;
 
     Random dice_;
     std::int32_t lastDay_;
@@ -75,6 +78,7 @@ private:
     int lastCrystals_ = 0;
     bool dropped_ = false;  // the last input dropped a crystal
     bool travelling_ = false;
+    bool mines_ = false;   // it may drop crystals in the way of the fuzzies that follow it
     int lying_ = 0;        // crystals lying on the platform at the last look
     int sinceGrowth_ = 0;  // ticks since more crystals lay on the platform
     int stuck_ = 0;        // ticks the figure has not moved while walking

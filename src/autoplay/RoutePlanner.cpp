@@ -15,11 +15,12 @@ namespace rq {
 
 namespace {
 
-// Costs in two-minute train windows: a journey takes 90 of them. A fuzzed city on the way costs as
-// much as two more journeys, and every window waited on its platform, full of fuzzies, thirty.
+// Costs in two-minute train windows: a journey takes 90 of them. Changing trains in a fuzzed city
+// costs a little even on the train it came in with (boarded in the last moments of the same stop),
+// and every window waited on its platform, full of fuzzies, more than two journeys.
 constexpr int kJourneyWindows = 90;
-constexpr int kFuzzedCost = 180;
-constexpr int kFuzzedWait = 60;
+constexpr int kFuzzedChange = 12;
+constexpr int kFuzzedWait = 200;
 
 }  // namespace
 
@@ -34,6 +35,30 @@ std::int16_t SlotTo(const World& w, std::int16_t city, std::int16_t dest) {
         }
     }
     return 0;
+}
+
+int Journeys(const World& w, std::int16_t from, std::int16_t to) {
+    if (from < 1 || from > kNumCities || to < 1 || to > kNumCities) {
+        return -1;
+    }
+    std::array<int, kNumCities + 1> hops{};
+    hops.fill(-1);
+    hops[static_cast<std::size_t>(from)] = 0;
+    std::vector<std::int16_t> ring{from};
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        const std::int16_t c = ring[i];
+        if (c == to) {
+            return hops[static_cast<std::size_t>(c)];
+        }
+        for (int s = 1; s <= kSlots; ++s) {
+            const std::int16_t d = w.city(c).TrainDest[static_cast<std::size_t>(s)];
+            if (d >= 1 && d <= kNumCities && hops[static_cast<std::size_t>(d)] < 0) {
+                hops[static_cast<std::size_t>(d)] = hops[static_cast<std::size_t>(c)] + 1;
+                ring.push_back(d);
+            }
+        }
+    }
+    return -1;
 }
 
 std::int16_t NearestCleanCity(const World& w, std::int16_t from) {
@@ -68,13 +93,15 @@ std::int16_t NearestCleanCity(const World& w, std::int16_t from) {
     return 0;
 }
 
-std::vector<std::int16_t> PlanRoute(const World& w, std::int16_t from, std::int16_t to, std::int16_t lastGone) {
+std::vector<std::int16_t> PlanRoute(const World& w, std::int16_t from, std::int16_t to, std::int16_t slotNow,
+                                    bool catchable) {
     if (from < 1 || from > kNumCities || to < 1 || to > kNumCities) {
         return {};
     }
     // States are (city, slot of the train that brought the figure there): a journey lasts a whole
-    // number of ten-minute rounds, so the figure arrives in the window of the slot it left in, and
-    // the wait for the next train is the number of windows until its slot comes round.
+    // number of ten-minute rounds, so the figure steps off while the train of the slot it left in
+    // stands at the platform, and can board that one at once; any other waits until its slot comes
+    // round.
     constexpr int kStates = (kNumCities + 1) * (kSlots + 1);
     constexpr int kUnreached = std::numeric_limits<int>::max();
     std::array<int, kStates> cost{};
@@ -83,7 +110,7 @@ std::vector<std::int16_t> PlanRoute(const World& w, std::int16_t from, std::int1
     cost.fill(kUnreached);
     previous.fill(-1);
     const auto state = [](int city, int slot) { return city * (kSlots + 1) + slot; };
-    const int first = state(from, std::clamp<int>(lastGone, 1, kSlots));
+    const int first = state(from, std::clamp<int>(slotNow, 1, kSlots));
     cost[static_cast<std::size_t>(first)] = 0;
     std::array<bool, kNumCities + 1> fuzzed{};
     for (int c = 1; c <= kNumCities; ++c) {
@@ -106,15 +133,18 @@ std::vector<std::int16_t> PlanRoute(const World& w, std::int16_t from, std::int1
             reached = here;
             break;
         }
-        const int waitCost = fuzzed[static_cast<std::size_t>(city)] ? kFuzzedWait : 1;
+        const bool dirty = fuzzed[static_cast<std::size_t>(city)];
+        const bool standing = here != first || catchable;
         for (int s = 1; s <= kSlots; ++s) {
             const std::int16_t next = w.city(city).TrainDest[static_cast<std::size_t>(s)];
             if (next < 1 || next > kNumCities) {
                 continue;
             }
-            const int windows = (s - slot + kSlots - 1) % kSlots + 1;  // 1..5: the slot's next train
-            const bool through = next != to && fuzzed[static_cast<std::size_t>(next)];
-            const int step = kJourneyWindows + windows * waitCost + (through ? kFuzzedCost : 0);
+            int windows = (s - slot + kSlots) % kSlots;  // 0..4: 0 is the train standing there
+            if (windows == 0 && !standing) {
+                windows = kSlots;
+            }
+            const int step = kJourneyWindows + (dirty ? kFuzzedChange + windows * kFuzzedWait : windows);
             const auto v = static_cast<std::size_t>(state(next, s));
             if (at + step < cost[v]) {
                 cost[v] = at + step;

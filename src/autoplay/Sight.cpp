@@ -71,6 +71,47 @@ StreetPicture LookAtStreet(const World& w, const SpriteEngine& spr, const SightR
     return street;
 }
 
+int FuzziesInStreet(const World& w, const SpriteEngine& spr) {
+    int n = 0;
+    const int last = LastStreetActor(w);
+    for (int slot = kFirstActorSlot; slot <= last && slot <= kLastActorSlot; ++slot) {
+        n += spr[slot].Shown && IsFuzzyActor(w, spr[slot]) ? 1 : 0;
+    }
+    return n;
+}
+
+bool FuzzyOnTrail(const World& w, const SpriteEngine& spr, std::uint16_t keys) {
+    constexpr int kTrailTicks = 2;
+    const Sprite& p = spr[kPlayerSlot];
+    const SpriteBox now = BoxOf(p);
+    const SpriteBox next = BoxAfter(now, keys);
+    const int vx = next.Left - now.Left, vy = next.Top - now.Top;
+    if (vx == 0 && vy == 0) {
+        return false;  // standing, the figure drops nothing
+    }
+    // Where the dropped crystal lies: centred on the figure after its step, one figure behind it.
+    const Sprite& c = spr[kFirstCrystalSlot];
+    const int x = next.Left + p.Width / 2 - c.Width / 2 - (vx > 0 ? p.Width : vx < 0 ? -p.Width : 0);
+    const int y = next.Top + p.Height / 2 - c.Height / 2 - (vy > 0 ? p.Height : vy < 0 ? -p.Height : 0);
+    const SpriteBox crystal{x, y, x + c.Width, y + c.Height};
+    const int last = LastStreetActor(w);
+    for (int slot = kFirstActorSlot; slot <= last && slot <= kLastActorSlot; ++slot) {
+        const Sprite& a = spr[slot];
+        // Only a fuzzy that follows closely: walking the figure's way, or at it.
+        if (!a.Shown || !IsFuzzyActor(w, a) || (a.VX * vx + a.VY * vy <= 0 && !Overlap(BoxOf(a), crystal))) {
+            continue;
+        }
+        SpriteBox box = BoxOf(a);
+        for (int t = 0; t <= kTrailTicks; ++t) {
+            if (Overlap(box, crystal)) {
+                return true;
+            }
+            box = {box.Left + a.VX, box.Top + a.VY, box.Right + a.VX, box.Bottom + a.VY};
+        }
+    }
+    return false;
+}
+
 std::vector<int> CrystalsOnPlatform(const SpriteEngine& spr) {
     std::vector<int> slots;
     for (int slot = kFirstCrystalSlot; slot <= kLastCrystalSlot; ++slot) {

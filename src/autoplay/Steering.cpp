@@ -199,7 +199,10 @@ SpriteBox BoxAfter(const SpriteBox& box, std::uint16_t keys) {
     return Moved(box, v.VX, v.VY);
 }
 
-std::uint16_t Steer(const StreetPicture& street, const SteerGoal& goal) {
+std::uint16_t Steer(const StreetPicture& seen, const SteerGoal& goal) {
+    // A wall the figure already stands in (a door it is halfway through) does not hold it there.
+    StreetPicture street = seen;
+    std::erase_if(street.Solid, [&](const SpriteBox& b) { return Overlap(b, seen.Player); });
     std::vector<Walker> watched;
     for (const Walker& f : street.Fuzzies) {
         if (Gap(street.Player, f.Box) <= kWatchRange) {

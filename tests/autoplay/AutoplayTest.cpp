@@ -45,8 +45,9 @@ TEST_F(Network, RoutesFollowTheLinksToTheirTarget) {
         {"the same city", 121, 121, 1, 1},      // New York: no journey at all
     };
     for (const Case& c : cases) {
-        for (std::int16_t gone = 1; gone <= kSlots; ++gone) {
-            const std::vector<std::int16_t> route = PlanRoute(*world, c.from, c.to, gone);
+        for (int now = 2; now <= 2 * kSlots + 1; ++now) {
+            const auto slot = static_cast<std::int16_t>(now / 2);
+            const std::vector<std::int16_t> route = PlanRoute(*world, c.from, c.to, slot, now % 2 == 0);
             ASSERT_GE(route.size(), c.fewest) << c.what;
             EXPECT_LE(route.size(), c.most) << c.what;
             EXPECT_EQ(route.front(), c.from) << c.what;
@@ -56,8 +57,8 @@ TEST_F(Network, RoutesFollowTheLinksToTheirTarget) {
             }
         }
     }
-    EXPECT_TRUE(PlanRoute(*world, 0, 4, 1).empty());
-    EXPECT_TRUE(PlanRoute(*world, 1, 201, 1).empty());
+    EXPECT_TRUE(PlanRoute(*world, 0, 4, 1, true).empty());
+    EXPECT_TRUE(PlanRoute(*world, 1, 201, 1, false).empty());
 }
 
 TEST_F(Network, TheTrainToACityIsTheSlotOfItsLink) {
