@@ -25,7 +25,9 @@ namespace rq {
 namespace {
 
 constexpr int kSeeds = 4;  // crystals dropped to start a crop
-constexpr int kSpare = 2;  // more crystals lying than needed before the last harvest
+constexpr int kSpare = 2;
+constexpr int kFewShort =
+    10;  // this few crystals short of 100, one seed is sown  // more crystals lying than needed before the last harvest
 constexpr int kCrop = 30;  // a crop this large is harvested, but for its seeds
 constexpr int kKeep = 5;   // crystals left lying as the next crop's seeds
 constexpr int kGrowthPatience = 600;
@@ -257,7 +259,10 @@ std::uint16_t Autoplayer::Go(const Game& game, SteerGoal goal, bool keepCrystals
     if (!mayBoard && Overlap(BoxAfter(BoxOf(p), keys), trackBox)) {
         keys = 0;
     }
-    if (mines_ && game.world.crystals(kPlayer) >= 2 && FuzzyOnTrail(game.world, game.sprites, keys)) {
+    // With exactly 100 a crystal is dropped only for a fuzzy at its heels: 99 means gathering again.
+    const int crystals = game.world.crystals(kPlayer);
+    if (mines_ && crystals >= 2 &&
+        FuzzyOnTrail(game.world, game.sprites, keys, crystals == kPlayerCrystalLimit ? 0 : 2)) {
         keys |= kInputAction;
     }
     return keys;
@@ -297,7 +302,9 @@ std::uint16_t Autoplayer::Farm(const Game& game) {
         }
         return Go(game, Waypoint(p, CentreX(spr[best]), CentreY(spr[best])), false, false, false);
     }
-    if (count < kSeeds && crystals > kReserve && !raid) {
+    // A few crystals short, one seed is enough: the crop doubles every few seconds.
+    const int seeds = need <= kFewShort ? 1 : kSeeds;
+    if (count < seeds && crystals > kReserve && !raid) {
         const int y = kDropY[count % kSeeds];
         const SteerGoal spot = Waypoint(p, kDropX, y);
         const bool there = std::abs(CentreX(p) - kDropX) <= 6 && std::abs(CentreY(p) - y) <= 6;
@@ -369,7 +376,10 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
 std::uint16_t Autoplayer::ToFuzzbomb(const Game& game) {
     const Sprite& p = game.sprites[kPlayerSlot];
     const Sprite& bomb = game.sprites[kFuzzbombSlot];
-    return Go(game, Waypoint(p, CentreX(bomb), CentreY(bomb)), false, false, true);
+    // The last walk is short: it goes for the fuzzbomb, dodging only what would touch it.
+    SteerGoal goal = Waypoint(p, CentreX(bomb), CentreY(bomb));
+    goal.Firm = true;
+    return Go(game, goal, false, false, true);
 }
 
 }  // namespace rq

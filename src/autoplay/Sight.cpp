@@ -80,8 +80,7 @@ int FuzziesInStreet(const World& w, const SpriteEngine& spr) {
     return n;
 }
 
-bool FuzzyOnTrail(const World& w, const SpriteEngine& spr, std::uint16_t keys) {
-    constexpr int kTrailTicks = 2;
+bool FuzzyOnTrail(const World& w, const SpriteEngine& spr, std::uint16_t keys, int ticks) {
     const Sprite& p = spr[kPlayerSlot];
     const SpriteBox now = BoxOf(p);
     const SpriteBox next = BoxAfter(now, keys);
@@ -102,7 +101,7 @@ bool FuzzyOnTrail(const World& w, const SpriteEngine& spr, std::uint16_t keys) {
             continue;
         }
         SpriteBox box = BoxOf(a);
-        for (int t = 0; t <= kTrailTicks; ++t) {
+        for (int t = 0; t <= ticks; ++t) {
             if (Overlap(box, crystal)) {
                 return true;
             }

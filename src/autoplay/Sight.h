@@ -25,10 +25,10 @@ StreetPicture LookAtStreet(const World& w, const SpriteEngine& spr, const SightR
 // The box a sprite stands in.
 SpriteBox BoxOf(const Sprite& s);
 
-// A fuzzy on the figure's trail: walking on as it does for the next few ticks, it would cross the
+// A fuzzy on the figure's trail: walking on as it does for the next `ticks` ticks, it would cross the
 // place where a crystal dropped now (the figure holding `keys`) comes to lie, behind the figure. A
 // fuzzy that walks over a crystal picks it up and is cured.
-bool FuzzyOnTrail(const World& w, const SpriteEngine& spr, std::uint16_t keys);
+bool FuzzyOnTrail(const World& w, const SpriteEngine& spr, std::uint16_t keys, int ticks);
 
 // How many fuzzies walk in the street.
 int FuzziesInStreet(const World& w, const SpriteEngine& spr);
