@@ -352,7 +352,7 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
         if (std::abs(CentreX(p) - doorstep.X) <= 6 && std::abs(CentreY(p) - doorstep.Y) <= 8) {
             return kInputUp;
         }
-        return Go(game, Waypoint(p, doorstep.X, doorstep.Y), true, false, false);
+        return Go(game, Firmly(Waypoint(p, doorstep.X, doorstep.Y)), true, false, false);
     }
     // It waits in the middle of the platform, with room to dodge, and comes close under the track
     // while its train comes in and stands; it walks onto the track as soon as its ticket lets it

@@ -22,6 +22,12 @@ inline int CentreY(const Sprite& s) {
 // station's centre.
 SteerGoal Waypoint(const Sprite& p, int x, int y);
 
+// The same place, to be reached as surely with fuzzies about as without.
+inline SteerGoal Firmly(SteerGoal goal) {
+    goal.Firm = true;
+    return goal;
+}
+
 // Where the figure stands to walk up into the ticket office (it is entered from below).
 SteerGoal OfficeDoorstep(const SpriteEngine& spr);
 
