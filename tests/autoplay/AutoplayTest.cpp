@@ -88,8 +88,8 @@ TEST_F(Network, AFuzzedCityRetreatsToTheNearestCleanOne) {
 TEST(Autoplay, WinsByFollowingTheJourneysItPlanned) {
     HeadlessGame game;
     std::string error;
-    ASSERT_TRUE(game.Start(4, AssetDir(), error)) << error;
-    Autoplayer player(4);
+    ASSERT_TRUE(game.Start(18, AssetDir(), error)) << error;
+    Autoplayer player(18);
     std::vector<std::int16_t> planned;  // where each journey was to go when it began
     std::vector<std::int16_t> reached;  // where it went
     std::int16_t city = game.game().world.CurCity;
