@@ -61,7 +61,7 @@ std::vector<std::uint64_t> StateWords(const std::string& text) {
 
 }  // namespace
 
-bool Random::SetState(std::uint64_t seed, const std::string& state) {
+bool Random::SetState(std::uint64_t seed, const std::string& state, std::uint64_t draws) {
     // The engine's text is its n words, which some libraries follow with the index of the next word.
     const std::vector<std::uint64_t> words = StateWords(state);
     constexpr std::size_t n = std::mt19937_64::state_size;
@@ -79,6 +79,7 @@ bool Random::SetState(std::uint64_t seed, const std::string& state) {
     engine_ = engine;
     seed_ = seed;
     script_.clear();
+    draws_ = draws;
     return true;
 }
 

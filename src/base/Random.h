@@ -33,11 +33,11 @@ public:
     std::uint64_t Draws() const { return draws_; }
 
     // The seed last given, and the engine's exact position as text (numbers separated by spaces), so
-    // that a saved game draws on exactly where it stopped. SetState takes only a text State wrote:
-    // false, and nothing changed, for anything else.
+    // that a saved game draws on exactly where it stopped, with its count of draws since the seed.
+    // SetState takes only a text State wrote: false, and nothing changed, for anything else.
     std::uint64_t SeedGiven() const { return seed_; }
     std::string State() const;
-    bool SetState(std::uint64_t seed, const std::string& state);
+    bool SetState(std::uint64_t seed, const std::string& state, std::uint64_t draws);
 
 private:
     std::mt19937_64 engine_;

@@ -47,7 +47,8 @@ bool RestlessPlayer::Recall(const Memory& memory) {
         }
     }
     Random dice;
-    if (!dice.SetState(dice_.SeedGiven(), memory.Dice)) {
+    // The player's own count of draws goes into no state check.
+    if (!dice.SetState(dice_.SeedGiven(), memory.Dice, 0)) {
         return false;
     }
     dice_ = dice;

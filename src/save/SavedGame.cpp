@@ -88,7 +88,9 @@ void ReadInto(const Json& doc, Game& g, SaveExtras& extras) {
     g.shell.Paused = root["paused"].Bool();
     g.shell.InTransit = root["inTransit"].Bool();
     WorldFromJson(root["world"], g.world);
-    if (!g.world.Rng.SetState(seed, root["random"].Text(100'000))) {
+    // The draws since the seed are part of a recording's state checks.
+    const std::uint64_t draws = root["draws"].Unsigned();
+    if (!g.world.Rng.SetState(seed, root["random"].Text(100'000), draws)) {
         root["random"].Fail("is not the state of the game's random generator");
     }
     StreetFromJson(root["street"], g.sprites, g.scene, g.effects);
@@ -136,6 +138,7 @@ std::string SavedGameText(const Game& game, const SaveExtras& extras) {
                 {"paused", game.shell.Paused},
                 {"inTransit", game.shell.InTransit},
                 {"random", game.world.Rng.State()},
+                {"draws", game.world.Rng.Draws()},
                 {"loop", ExtrasToJson(extras)},
                 {"world", WorldToJson(game.world)},
                 {"street", StreetToJson(game.sprites, game.scene, game.effects)},

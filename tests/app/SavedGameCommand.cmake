@@ -25,8 +25,11 @@ endfunction()
 
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
+# A recording with the game's state checks: a replay opened from a save must pass those after it.
+run_game(--headless --seed 9 --restless --steps 1500 --record checked.rqr)
 # name | the player's options | K | M
-foreach(row "restless|--seed;5;--restless|2500|1500" "recording|--replay;${REPLAYS}/new-game-mid-journey.rqr|1900|400")
+foreach(row "restless|--seed;5;--restless|2500|1500" "recording|--replay;${REPLAYS}/new-game-mid-journey.rqr|1900|400"
+        "checked|--replay;${WORK_DIR}/checked.rqr|700|700")
   string(REPLACE "|" ";" fields "${row}")
   list(GET fields 0 name)
   string(REGEX REPLACE "^[^|]*\\|([^|]*)\\|.*$" "\\1" player "${row}")

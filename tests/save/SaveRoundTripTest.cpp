@@ -8,6 +8,7 @@
 #include <optional>
 #include <sstream>
 
+#include "game/StateHash.h"
 #include "headless/HeadlessGame.h"
 #include "headless/RestlessPlayer.h"
 #include "headless/StepTrace.h"
@@ -119,6 +120,7 @@ void CheckRow(const Row& row) {
         if (row.poke) row.poke(unbroken);
     }
     const std::string saved = SaveText(unbroken);
+    const std::uint32_t check = StateHash(unbroken.game());
     RowPlayer samePlayer = player;
     const std::string expected = Play(unbroken, player, kContinue);
 
@@ -129,6 +131,7 @@ void CheckRow(const Row& row) {
     SaveExtras extras;
     ASSERT_TRUE(OpenSavedGame(opened, path, extras, error)) << error;
     EXPECT_TRUE(SaveText(opened) == saved) << "the opened game saves differently";
+    EXPECT_EQ(StateHash(opened.game()), check) << "a recording's state check would fail after the open";
     const std::string continued = Play(opened, samePlayer, kContinue);
     EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), kContinue);
     if (continued != expected) {
