@@ -122,7 +122,8 @@ constexpr ValueOption kValueOptions[] = {
     {"steps", "K", "with --headless: run K steps (city ticks or journey steps)", ReadSteps},
     {"trace", "OUT", "with --headless: write each step as a JSON line to OUT (- for standard output)", ReadTrace},
     {"days", "D", "with --autoplay: give up after D game days (30 when not given)", ReadDays},
-    {"open", "FILE", "with --headless: play on from the saved game FILE instead of a new game", ReadOpen},
+    {"open", "FILE", "play on from the saved game FILE (.rqsave) instead of a new game; also: railquest FILE",
+     ReadOpen},
     {"save", "FILE", "with --headless: save the game as it stands after its last step to FILE", ReadSave},
 };
 
@@ -142,6 +143,8 @@ constexpr FlagOption kFlagOptions[] = {
      &CommandLine::Restless},
     {nullptr, "autoplay", "a player that plays to win: with --headless until it wins or 30 game days pass",
      &CommandLine::Autoplay},
+    {nullptr, "continue", "play on from the game kept when you last quit (autosave.rqsave in the data folder)",
+     &CommandLine::Continue},
 };
 
 // Qt's own window-system options: QApplication reads them from argv, the parser only lets them by.
@@ -192,16 +195,32 @@ std::string ParseError(const QCommandLineParser& parser, const QStringList& args
     return parser.errorText().toStdString();
 }
 
-// A saved game opened goes with the headless run and a recording played on from it, not with a new world.
+// A saved game opened goes with the window, the headless run and a recording played on from it without
+// a window; not with a new world, nor with a recording made or played in the window.
 std::string CheckSavedGame(const CommandLine& line) {
-    if (line.OpenFile && line.Seed) {
-        return "--open takes its seed from the saved game; leave out --seed";
+    const std::string open = line.Continue ? "--continue" : "--open";
+    if (line.Continue && line.OpenFile) {
+        return "--continue cannot be used with --open or a saved game's name";
     }
-    if (line.OpenFile && line.RecordFile) {
-        return "--open cannot be used with --record: a recording starts with a new game";
+    if (line.SaveFile && !line.Headless) {
+        return "--save needs --headless";
     }
-    if ((line.OpenFile || line.SaveFile) && !line.Headless) {
-        return std::string(line.OpenFile ? "--open" : "--save") + " needs --headless";
+    if (!line.OpenFile && !line.Continue) {
+        return {};
+    }
+    if (line.Seed) {
+        return open + " takes its seed from the saved game; leave out --seed";
+    }
+    if (line.RecordFile) {
+        return open + " cannot be used with --record: a recording starts with a new game";
+    }
+    if (line.DumpWorldFile || line.SimulateDays || line.Autoplay) {
+        return open + " cannot be used with " +
+               (line.DumpWorldFile ? "--dump-world" : (line.SimulateDays ? "--simulate" : "--autoplay")) +
+               ": it starts from a new world";
+    }
+    if (line.ReplayFile && !line.Headless) {
+        return open + " plays a recording on from a saved game only with --headless";
     }
     return {};
 }
@@ -300,11 +319,16 @@ ParseResult ParseAppCommandLine(const QStringList& args) {
         result.Error = ParseError(parser, args);
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        result.Error = UnknownArgument(parser.positionalArguments().constFirst());
+    CommandLine& line = result.Line;
+    // The one plain argument is a saved game to open, as a file manager passes it.
+    const QStringList plain = parser.positionalArguments();
+    if (plain.size() > 1 || (!plain.isEmpty() && (parser.isSet("open") || plain.constFirst().isEmpty()))) {
+        result.Error = UnknownArgument(plain.constLast());
         return result;
     }
-    CommandLine& line = result.Line;
+    if (!plain.isEmpty()) {
+        line.OpenFile = plain.constFirst().toStdString();
+    }
     for (const FlagOption& o : kFlagOptions) {
         line.*o.Field = parser.isSet(o.Long);
     }
@@ -329,6 +353,7 @@ std::string UsageText() {
     // Qt's first line names the executable as started (or a placeholder); the game's line names its options.
     const QString options = parser.helpText().section('\n', 1);
     return "Usage: railquest [--seed N] [--record FILE] [--datadir DIR]\n"
+           "       railquest [--open] FILE.rqsave | --continue [--datadir DIR]\n"
            "       railquest --replay FILE [--datadir DIR]\n"
            "       railquest [--seed N] (--dump-world FILE | --simulate DAYS) [--datadir DIR]\n"
            "       railquest [--seed N] --headless --steps K [--restless] [--record FILE] [--trace OUT]\n"

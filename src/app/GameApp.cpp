@@ -3,9 +3,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <iostream>
+#include <utility>
 
+#include "save/RunningGame.h"
+#include "save/SaveFolder.h"
+#include "save/SavedGameFile.h"
 #include "scene/Joystick.h"
 #include "shell/GameShell.h"
 #include "shell/NewGame.h"
@@ -58,13 +63,9 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
         KeepRecordingFlushed(*game_);
         ArmLoopTimer();
     });
-    frmMain_->onQuitConfirmed = [this] {
-        tmrGameLoop_.stop();
-        FinishRecording(*game_);
-        game_->world.StopTransit = true;  // a journey ends with the game
-        SprShutdown(game_->sprites);
-        QCoreApplication::quit();
-    };
+    frmMain_->onQuitConfirmed = [this] { QuitConfirmed(); };
+    frmMain_->onOpen = [this](const std::string& path) { OpenGame(path); };
+    frmMain_->onSave = [this](const std::string& path) { SaveGame(path); };
     // Every action of the live player goes through the game's one door.
     frmMain_->onAction = [this](const PlayerAction& a) { LiveAction(a); };
     frmSplash_->onStart = [this] { StartPlaying(); };
@@ -203,8 +204,73 @@ void GameApp::StartPlaying() {
     frmMain_->show();
     frmMain_->activateWindow();
     loop_->SplashClicked(Now());
+    if (!openAtStart_.empty()) {
+        OpenGame(std::exchange(openAtStart_, {}));
+    }
     ArmLoopTimer();
     frmSplash_->close();
+}
+
+// A confirmed quit keeps the player's game, unless a replay plays, whose game is the recording's.
+void GameApp::QuitConfirmed() {
+    tmrGameLoop_.stop();
+    if (!replay_) {
+        std::string message;
+        const std::string path = AutosavePath();
+        if (!MakeSaveFolder(UserSaveFolder(), message) || !SaveRunningGame(path, *game_, *loop_, message)) {
+            std::cerr << "railquest: the game is not kept: " << message << '\n';
+        }
+    }
+    FinishRecording(*game_);
+    game_->world.StopTransit = true;  // a journey ends with the game
+    SprShutdown(game_->sprites);
+    QCoreApplication::quit();
+}
+
+void GameApp::OpenGame(const std::string& path) {
+    if (game_->shell.Input != InputFrom::Live) {
+        return;
+    }
+    // Read into a copy of the running game, which is left as it was when the file is refused.
+    auto opened = std::make_unique<Game>(*game_);
+    SaveExtras extras;
+    std::string message;
+    if (!OpenGameFile(path, *opened, extras, message)) {
+        frmMain_->ShowMessage(message);
+        return;
+    }
+    EndRecordingForOpen();
+    opened->shell.Recorder = game_->shell.Recorder;
+    *game_ = std::move(*opened);
+    // A stick saved in the game plays on only while one answers; the held keys are the player's.
+    RestoreControlMode(game_->scene, game_->scene.JoystickMode);
+    HandlePlayerAction(*game_, *frmMain_, *loop_, {PlayerActionKind::Keys, 0});
+    PlayOnFrom(*game_, *frmMain_, *loop_, extras);
+    ArmLoopTimer();
+}
+
+// A recording starts with a new game: an opened one ends it, complete up to here.
+void GameApp::EndRecordingForOpen() {
+    if (game_->shell.Recorder == nullptr) {
+        return;
+    }
+    FinishRecording(*game_);
+    game_->shell.Recorder = nullptr;
+    loop_->afterStep = nullptr;
+    frmMain_->ShowNote("The recording " + QFileInfo(QString::fromStdString(recorder_.Path())).fileName().toStdString() +
+                       " ends here: an opened game is not recorded");
+}
+
+void GameApp::SaveGame(const std::string& path) {
+    if (game_->shell.Input != InputFrom::Live) {
+        return;
+    }
+    std::string message;
+    if (!SaveRunningGame(path, *game_, *loop_, message)) {
+        frmMain_->ShowMessage(message);
+        return;
+    }
+    frmMain_->ShowNote("Saved to " + QFileInfo(QString::fromStdString(path)).fileName().toStdString());
 }
 
 }  // namespace rq

@@ -42,6 +42,14 @@ public:
     // False when --record's file could not be written completely.
     bool RecordingWritten() const { return recorder_.Good(); }
     void Replay(Recording recording, const std::string& name = "the recording");
+    // Before Main: the saved game at `path` (checked to open) replaces the new one at the splash's click.
+    void OpenAtStart(const std::string& path) { openAtStart_ = path; }
+
+    // The Game menu's Open and Save, and the game kept when the player quits. A refused file is named
+    // with its fault in a message box and the running game goes on unchanged. Open ends a recording
+    // being made. While a recording plays neither does anything.
+    void OpenGame(const std::string& path);
+    void SaveGame(const std::string& path);
 
 private:
     void OpenWindows() override;
@@ -58,6 +66,8 @@ private:
     void LiveAction(const PlayerAction& action);
     void ArmLoopTimer();
     void QuitKey();
+    void QuitConfirmed();
+    void EndRecordingForOpen();
     std::int64_t Now() const { return clock_.nsecsElapsed(); }
 
     std::unique_ptr<Game> game_;
@@ -77,6 +87,7 @@ private:
     std::unique_ptr<RecordingInput> replayInput_;
     std::unique_ptr<TickLog> tickLog_;  // only when the environment asks for one
     std::string replayName_;
+    std::string openAtStart_;
 };
 
 }  // namespace rq

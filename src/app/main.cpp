@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "headless/Commands.h"
 #include "replay/Recording.h"
 #include "save/HeadlessSave.h"
+#include "save/SaveFolder.h"
 
 namespace {
 
@@ -48,6 +50,21 @@ std::uint64_t ChooseSeed(const rq::CommandLine& line) {
     const std::uint64_t seed = rq::SeedFromClock();
     std::cerr << "railquest: seed " << seed << '\n';
     return seed;
+}
+
+// --continue: the game kept when the player last quit becomes the game to open; false with the message
+// when there is none.
+bool FindKeptGame(rq::CommandLine& line) {
+    const std::string kept = rq::AutosavePath();
+    std::error_code ec;
+    if (kept.empty() || !std::filesystem::exists(kept, ec)) {
+        std::cerr << "railquest: there is no game to continue: "
+                  << (kept.empty() ? std::string("neither XDG_DATA_HOME nor HOME is set") : kept + " does not exist")
+                  << " (a game is kept there when you quit)\n";
+        return false;
+    }
+    line.OpenFile = kept;
+    return true;
 }
 
 // Qt ends a program whose window system cannot start with several lines of advice and an abort; the
@@ -98,7 +115,7 @@ int main(int argc, char* argv[]) {
         std::cerr << "railquest: " << parsed.Error << '\n';
         return 2;
     }
-    const rq::CommandLine& line = parsed.Line;
+    rq::CommandLine line = parsed.Line;
     if (line.Help || line.Version) {
         std::cout << (line.Help ? rq::UsageText() : rq::VersionText());
         return rq::StandardOutputStatus(std::cout, std::cerr);
@@ -109,6 +126,9 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         return rq::RunWorldCommand(line, ChooseSeed(line), std::cout, std::cerr);
+    }
+    if (line.Continue && !FindKeptGame(line)) {
+        return 2;
     }
     std::optional<rq::Recording> replay;
     if (line.ReplayFile) {
@@ -144,9 +164,21 @@ int main(int argc, char* argv[]) {
     if (!appPath) {
         return 1;  // before any window opens
     }
+    if (line.OpenFile) {
+        // Refused before any window opens; the game it holds replaces the new one at the splash's click.
+        std::string message;
+        if (const int status = rq::CheckSavedGameFile(*line.OpenFile, *appPath, message); status != 0) {
+            std::cerr << "railquest: " << message << '\n';
+            return status;
+        }
+    }
     QApplication::setWindowIcon(GameIcon());
     rq::GameApp game;
-    const std::uint64_t seed = replay ? replay->Seed : ChooseSeed(line);
+    if (line.OpenFile) {
+        game.OpenAtStart(*line.OpenFile);
+    }
+    // An opened game holds its seed: the new game under the splash needs none of its own.
+    const std::uint64_t seed = replay ? replay->Seed : (line.OpenFile ? 0 : ChooseSeed(line));
     if (line.RecordFile && !game.RecordTo(*line.RecordFile, seed)) {
         std::cerr << "railquest: cannot write the recording " << *line.RecordFile << '\n';
         return 1;

@@ -21,7 +21,8 @@ struct CommandLine {
     std::optional<int> AutoplayDays;        // the game days the autoplayer plays before it gives up
     std::optional<std::string> TraceFile;   // the headless run's trace, "-" is standard output
     std::optional<std::string> SaveFile;    // --save: the headless run's game is saved there at its end
-    std::optional<std::string> OpenFile;    // --open: a saved game to play on
+    std::optional<std::string> OpenFile;    // --open or the one plain argument: a saved game to play on
+    bool Continue = false;                  // --continue: play on from the game kept at the last quit
     bool Help = false;
     bool Version = false;
 };

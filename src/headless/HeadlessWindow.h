@@ -31,7 +31,6 @@ public:
     // question answers Enter: Yes is the button that has the focus.
     void AnswerNextQuestion(bool yes) override { answer_ = yes; }
 
-    // Which panels are open, as a saved game left them.
     // ---- SoundPort ----
     void Play(std::string_view file, bool interrupts) override;
 

@@ -5,15 +5,13 @@
 #include <optional>
 
 #include "replay/Replay.h"
+#include "save/RunningGame.h"
 #include "save/SavedGameFile.h"
 
 namespace rq {
 
 SaveExtras ExtrasOf(HeadlessGame& game, const RestlessPlayer* player) {
-    SaveExtras x;
-    x.Journey = game.loop().Position();
-    x.TicketsOpen = game.game().panels.TicketsOpen;
-    x.InfoOpen = game.game().panels.InfoOpen;
+    SaveExtras x = ExtrasOf(game.game(), game.loop());
     if (player != nullptr) {
         const RestlessPlayer::Memory memory = player->Remember();
         x.Player = {{"restless", {{"dice", memory.Dice}, {"values", memory.Values}}}};
@@ -22,14 +20,16 @@ SaveExtras ExtrasOf(HeadlessGame& game, const RestlessPlayer* player) {
 }
 
 bool OpenSavedGame(HeadlessGame& game, const std::string& path, SaveExtras& extras, std::string& message) {
-    if (!OpenGameFile(path, game.state(), extras, message)) {
-        return false;
+    return OpenInPlace(path, game.state(), game.window(), game.loop(), extras, message);
+}
+
+int CheckSavedGameFile(const std::string& path, const std::string& appPath, std::string& message) {
+    HeadlessGame probe;
+    SaveExtras extras;
+    if (!probe.Start(0, appPath, message)) {
+        return 1;
     }
-    game.loop().SetPosition(extras.Journey);
-    game.state().panels.TicketsOpen = extras.TicketsOpen;
-    game.state().panels.InfoOpen = extras.InfoOpen;
-    ComposeSavedStreet(game.state());
-    return true;
+    return OpenSavedGame(probe, path, extras, message) ? 0 : 2;
 }
 
 bool RecallPlayer(const SaveExtras& extras, RestlessPlayer& player) {

@@ -86,6 +86,9 @@ void GameLoop::SetPosition(const JourneyPosition& p) {
     t.TickPending = p.TickPending;
     t.Arrived = p.Arrived;
     lastWaitMs_ = p.LastWaitMs;
+    // The opened game's next step is due at once, and the pace starts afresh from it.
+    nextStepAtMs_ = 0;
+    held_ = true;
 }
 
 void GameLoop::tmrGameLoop_Timer(std::int64_t nowMilliseconds) {

@@ -74,6 +74,7 @@ public:
         const Trip& t = game_.shell.Travel;
         return {t.Run.NextStep(), t.Begun, t.TickPending, t.Arrived, lastWaitMs_};
     }
+    // An opened game's journey position; its next step is due at once, without catch-up.
     void SetPosition(const JourneyPosition& p);
 
     std::function<void()> beforeStep;

@@ -161,6 +161,10 @@ void MainWindow::SetStatusBarBlack(bool black) {
     picStatusBar->SetBlack(black);
 }
 
+void MainWindow::ShowNote(const std::string& text) {
+    picStatusBar->ShowNote(QString::fromStdString(text));
+}
+
 void MainWindow::SetBannerText(const std::string& text) {
     lblTrainDestBanner->setText(QString::fromStdString(text));
     // The label sizes itself to its text; its left edge stays at 0.

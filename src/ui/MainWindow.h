@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "game/Game.h"
 #include "game/PlayerAction.h"
@@ -33,6 +35,9 @@ class TicketWindow;
 // the game's pictures are scaled by whole factors.
 void PrepareHighDpi();
 
+// The file dialogs of the Game menu's Open and Save.
+enum class SaveDialog : std::uint8_t { Open, Save };
+
 class MainWindow : public QMainWindow, public PanelFrontend {
     Q_OBJECT
 public:
@@ -49,12 +54,20 @@ public:
     void SetMessagePort(MessagePort* port) { messages_ = port != nullptr ? port : &dialogs_; }
     // Where SaveSettings writes when the player quits; empty writes nothing.
     void SetSettingsPath(const std::string& path) { settingsPath_ = path; }
-    // Runs after "Yes" to the quit question, once the settings are saved and a journey told to
-    // stop: the app releases the sprite engine and ends. Without it the application quits.
+    // Runs after "Yes" to the quit question, once the settings are saved: the app keeps the game,
+    // tells a journey to stop, releases the sprite engine and ends. Without it the application quits.
     std::function<void()> onQuitConfirmed;
     // Where the menus, the panels and Escape send the player's actions: the game's one door. The
     // window shows what the game then holds; it never changes the game itself.
     std::function<void(const PlayerAction&)> onAction;
+    // Open and Save: the file the player chose in the dialog (which starts in `folder`) goes to the
+    // app, which opens or saves the game; the window never replaces the game itself. A test puts its
+    // own choice in place of the dialog; an empty name is a cancelled dialog.
+    std::function<std::string(SaveDialog dialog, const std::string& folder)> chooseFile;
+    std::function<void(const std::string& path)> onOpen;
+    std::function<void(const std::string& path)> onSave;
+    // A note for the player in the status bar for a few seconds.
+    void ShowNote(const std::string& text);
 
     // ---- Frontend ----
     void ShowMessage(const std::string& text) override { messages_->ShowMessage(text); }
@@ -97,8 +110,10 @@ private:
     void mnuContents_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
-    void mnuOpen_Click() {}  // the game has no saved games
-    void mnuSave_Click() {}
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    std::string ChooseFile(SaveDialog dialog);
+    std::string ChooseInDialog(SaveDialog dialog, const std::string& folder);
     bool Form_Unload();
 
     Game& game_;

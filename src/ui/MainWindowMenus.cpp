@@ -1,12 +1,14 @@
 // The main window's Game and Help menus: their entries with captions and shortcuts, the player's
-// action each hands to the game, and their state shown from the game's.
+// action each hands to the game (Open and Save: the file chosen), and their state shown from the game's.
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 
+#include "save/SaveFolder.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
@@ -32,10 +34,10 @@ void MainWindow::BuildMenus() {
     mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     mnuNew = AddItem(mnuGame, QStringLiteral("mnuNew"), QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuOpen = AddItem(mnuGame, QStringLiteral("mnuOpen"), QStringLiteral("&Open..."));
+    mnuOpen =
+        AddItem(mnuGame, QStringLiteral("mnuOpen"), QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    // Ctrl+S is the sound's: Save has no shortcut.
     mnuSave = AddItem(mnuGame, QStringLiteral("mnuSave"), QStringLiteral("&Save"));
-    mnuOpen->setVisible(false);
-    mnuSave->setVisible(false);
     AddBreak(mnuGame, QStringLiteral("mnuBreak1"));
     mnuSkipToTrain = AddItem(mnuGame, QStringLiteral("mnuSkipToTrain"), QStringLiteral("Skip To Next &Train"),
                              QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -96,6 +98,44 @@ void MainWindow::ShowReplay(const std::string& name) {
     escape_->setEnabled(!replaying);
     setWindowTitle(replaying ? QStringLiteral("Railquest - replaying %1").arg(QString::fromStdString(name))
                              : QStringLiteral("Railquest"));
+}
+
+void MainWindow::mnuOpen_Click() {
+    if (const std::string path = ChooseFile(SaveDialog::Open); !path.empty() && onOpen) {
+        onOpen(path);
+    }
+}
+
+void MainWindow::mnuSave_Click() {
+    if (const std::string path = ChooseFile(SaveDialog::Save); !path.empty() && onSave) {
+        onSave(path);
+    }
+}
+
+// The dialogs start in the player's folder of saved games.
+std::string MainWindow::ChooseFile(SaveDialog dialog) {
+    const std::string folder = UserSaveFolder();
+    return chooseFile ? chooseFile(dialog, folder) : ChooseInDialog(dialog, folder);
+}
+
+std::string MainWindow::ChooseInDialog(SaveDialog dialog, const std::string& folder) {
+    std::string whyNot;
+    MakeSaveFolder(folder, whyNot);  // without it the dialog starts where the system puts it
+    QFileDialog choose(
+        this, dialog == SaveDialog::Open ? QStringLiteral("Open a saved game") : QStringLiteral("Save the game"),
+        QString::fromStdString(folder), QStringLiteral("Railquest saved games (*.rqsave)"));
+    choose.setObjectName(QStringLiteral("dlgSavedGame"));
+    if (dialog == SaveDialog::Save) {
+        choose.setAcceptMode(QFileDialog::AcceptSave);
+        choose.setDefaultSuffix(QStringLiteral("rqsave"));
+        choose.selectFile(QStringLiteral("railquest.rqsave"));
+    } else {
+        choose.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (choose.exec() != QDialog::Accepted || choose.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return choose.selectedFiles().constFirst().toStdString();
 }
 
 void MainWindow::mnuContents_Click() {

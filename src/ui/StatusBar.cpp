@@ -13,7 +13,8 @@ StatusBar::StatusBar(QWidget* parent)
       lblCityName(MakeLabel(QStringLiteral("lblCityName"), QString(), SansFont(8.25), this)),
       lblTime(MakeLabel(QStringLiteral("lblTime"), QString(), SansFont(8.25), this)),
       lblSymbol(MakeLabel(QStringLiteral("lblSymbol"), QStringLiteral("\u25C6"), SansFont(8.25), this)),
-      lblCrystals(MakeLabel(QStringLiteral("lblCrystals"), QStringLiteral("0"), SansFont(8.25), this)) {
+      lblCrystals(MakeLabel(QStringLiteral("lblCrystals"), QStringLiteral("0"), SansFont(8.25), this)),
+      lblNote(MakeLabel(QStringLiteral("lblNote"), QString(), SansFont(8.25), this)) {
     lblCityName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblCityName, Qt::black, &kPanelGrey);
     lblTime->setContentsMargins(3, 0, 0, 0);
@@ -21,6 +22,15 @@ StatusBar::StatusBar(QWidget* parent)
     lblCrystals->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblCrystals->setContentsMargins(0, 0, 3, 0);
     SetTextColour(lblCrystals, Qt::black, &kPanelGrey);
+    lblNote->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetTextColour(lblNote, Qt::black, &kPanelGrey);
+    lblNote->hide();
+    lblNote->stackUnder(lblTime);  // like the city name, behind the clock and the count
+    noteTimer_.setSingleShot(true);
+    connect(&noteTimer_, &QTimer::timeout, this, [this] {
+        lblNote->hide();
+        lblCityName->show();
+    });
 }
 
 double StatusBar::CrystalsWidthTwips() const {
@@ -30,6 +40,7 @@ double StatusBar::CrystalsWidthTwips() const {
 void StatusBar::Layout(const WindowLayout& l) {
     setGeometry(0, 0, Px(l.StatusBar.Width), Px(l.StatusBar.Height));
     lblCityName->setGeometry(PxRect({0, 0, 9615, 195}));
+    lblNote->setGeometry(lblCityName->geometry());
     FitTimeLabel();
     // The count keeps the right edge Form_Load gives it and sizes itself to its number.
     crystalsRight_ = Px(l.CrystalsLeft + CrystalsWidthTwips());
@@ -71,6 +82,14 @@ void StatusBar::ShowCrystals(const QString& text) {
     lblCrystals->move(crystalsRight_ - lblCrystals->width(), 0);
     lblSymbol->adjustSize();
     lblSymbol->move(lblCrystals->x() - lblSymbol->width() - Px(60), 0);
+}
+
+void StatusBar::ShowNote(const QString& text) {
+    constexpr int kNoteMilliseconds = 5000;
+    lblNote->setText(text);
+    lblCityName->hide();
+    lblNote->show();
+    noteTimer_.start(kNoteMilliseconds);
 }
 
 void StatusBar::SetBlack(bool black) {

@@ -1,8 +1,10 @@
 // picStatusBar: the one-line bar along the top of the main window with the clock (lblTime), the
 // city name (lblCityName) and, at the right end, the crystal symbol (lblSymbol) and count (lblCrystals).
+// A note for the player (lblNote: a game saved, a recording ended) stands over the city name for a while.
 #pragma once
 
 #include <QString>
+#include <QTimer>
 
 #include "game/PanelState.h"
 #include "ui/Controls.h"
@@ -26,6 +28,8 @@ public:
     void ShowCrystals(const QString& text);
     // Black for a journey, light grey in a city.
     void SetBlack(bool black);
+    // Shows `text` in place of the city name for a few seconds.
+    void ShowNote(const QString& text);
 
 private:
     static constexpr int kTimeSlack = 4;  // pixels beyond the widest text, for kerning
@@ -35,6 +39,8 @@ private:
     QLabel* lblTime;
     QLabel* lblSymbol;
     QLabel* lblCrystals;
+    QLabel* lblNote;
+    QTimer noteTimer_;
     int crystalsRight_ = 0;  // the right edge of lblCrystals, pixels
 };
 

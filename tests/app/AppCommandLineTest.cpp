@@ -44,6 +44,11 @@ TEST(AppCommandLine, OptionsAndTheirValuesAreReadAndNoneStartTheGameWithAClockSe
     ASSERT_TRUE(r.Error.empty()) << r.Error;
     EXPECT_EQ(r.Line.OpenFile, "a.rqsave");
     EXPECT_EQ(r.Line.SaveFile, "b.rqsave");
+    r = Parse({"saved game.rqsave"});  // as a file manager opens it
+    ASSERT_TRUE(r.Error.empty()) << r.Error;
+    EXPECT_EQ(r.Line.OpenFile, "saved game.rqsave");
+    r = Parse({"--continue"});
+    ASSERT_TRUE(r.Error.empty() && r.Line.Continue && !r.Line.OpenFile) << r.Error;
     r = Parse({"-platform", "offscreen", "-style", "fusion", "--seed", "3"});  // the window system's are Qt's
     ASSERT_TRUE(r.Error.empty()) << r.Error;
     EXPECT_EQ(r.Line.Seed, 3u);
@@ -65,7 +70,7 @@ TEST(AppCommandLine, HelpAndVersionHaveShortAndLongNamesAndTheHelpNamesEveryOpti
     EXPECT_EQ(usage.rfind("Usage: railquest ", 0), 0u) << usage;
     for (const char* option :
          {"--seed", "--dump-world", "--simulate", "--datadir", "--headless", "--steps", "--restless", "--autoplay",
-          "--days", "--trace", "--open", "--save", "-h, --help", "-v, --version"}) {
+          "--days", "--trace", "--open", "--save", "--continue", "-h, --help", "-v, --version"}) {
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(usage.find("platform"), std::string::npos);
@@ -94,7 +99,8 @@ TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
         {{"--datadir", ""}, "--datadir needs a folder name"},
         {{"--frobnicate"}, "unknown argument '--frobnicate' (try --help)"},
         {{"--seed", "1", "-x=2"}, "unknown argument '-x=2' (try --help)"},
-        {{"world.json"}, "unknown argument 'world.json' (try --help)"},
+        {{"a.rqsave", "b.rqsave"}, "unknown argument 'b.rqsave' (try --help)"},
+        {{"--open", "a.rqsave", "b.rqsave"}, "unknown argument 'b.rqsave' (try --help)"},
         {{"--dump-world", "-", "--simulate", "2"}, "--dump-world and --simulate cannot be used together"},
         {{"--headless"}, "--headless needs --steps K (or --replay FILE)"},
         {{"--headless", "--steps", "0"}, stepsRange + "'0'"},
@@ -121,7 +127,11 @@ TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
         {{"--open", "a.rqsave", "--seed", "3"}, "--open takes its seed from the saved game; leave out --seed"},
         {{"--open", "a.rqsave", "--headless", "--steps", "5", "--record", "w"},
          "--open cannot be used with --record: a recording starts with a new game"},
-        {{"--open", "a.rqsave"}, "--open needs --headless"},
+        {{"--continue", "--seed", "3"}, "--continue takes its seed from the saved game; leave out --seed"},
+        {{"--continue", "a.rqsave"}, "--continue cannot be used with --open or a saved game's name"},
+        {{"--open", "a.rqsave", "--replay", "r"}, "--open plays a recording on from a saved game only with --headless"},
+        {{"--continue", "--dump-world", "-"},
+         "--continue cannot be used with --dump-world: it starts from a new world"},
         {{"--save", "b.rqsave"}, "--save needs --headless"},
         {{"--open", ""}, "--open needs a file name"},
     };

@@ -57,6 +57,33 @@ if(NOT run_status EQUAL 2 OR NOT run_err STREQUAL
   fail("another format: status ${run_status}, '${run_err}'")
 endif()
 
+# The window's start with a saved game: the game kept at the last quit (--continue) or a file named
+# alone, as a file manager opens it. A file that is no saved game, or no kept game, is refused with
+# status 2 before any window opens; a good one starts the window (still running when stopped here).
+set(ENV{XDG_DATA_HOME} ${WORK_DIR}/data)
+set(ENV{QT_QPA_PLATFORM} offscreen)
+set(ENV{SDL_AUDIODRIVER} dummy)
+run_game(--continue)
+if(NOT run_status EQUAL 2 OR NOT run_err MATCHES "there is no game to continue: .*/data/railquest/autosave.rqsave does not exist")
+  fail("--continue without a kept game: status ${run_status}, '${run_err}'")
+endif()
+run_game(other.rqsave)
+if(NOT run_status EQUAL 2 OR NOT run_err MATCHES "railquest: other.rqsave is not a Railquest saved game: it is not of the format")
+  fail("a plain bad file: status ${run_status}, '${run_err}'")
+endif()
+file(MAKE_DIRECTORY ${WORK_DIR}/data/railquest)
+file(COPY_FILE ${WORK_DIR}/restless.rqsave ${WORK_DIR}/data/railquest/autosave.rqsave)
+run_game(--headless --open restless.rqsave --restless --steps 100 --trace -)
+set(opened "${run_out}")
+run_game(--continue --headless --restless --steps 100 --trace -)
+if(NOT run_status EQUAL 0 OR NOT run_out STREQUAL opened)
+  fail("--continue did not play on from the kept game (status ${run_status}: ${run_err})")
+endif()
+execute_process(COMMAND ${GAME} restless.rqsave RESULT_VARIABLE status ERROR_VARIABLE err WORKING_DIRECTORY ${WORK_DIR}
+                TIMEOUT 4)
+if(status MATCHES "^[0-9]+$")
+  fail("the window with a good saved game ended by itself: status ${status}, '${err}'")
+endif()
 if(failures GREATER 0)
   message(FATAL_ERROR "${failures} saved-game checks failed")
 endif()

@@ -1,6 +1,7 @@
 // The game's own start-up (GameApp::Main) with the real files, as the player starts it.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
 #include <QStandardPaths>
 #include <QTest>
@@ -17,21 +18,12 @@
 namespace rq {
 namespace {
 
-QWidget* TopLevel(const QString& name) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name) {
-            return w;
-        }
-    }
-    return nullptr;
-}
-
 TEST(GameAppTest, TheFirstScreenShowsThePlayersTenCrystalsAndTheNextTrainsTimes) {
     test::App();
     QStandardPaths::setTestModeEnabled(true);  // the settings stay out of the player's folder
     GameApp app;
     ASSERT_TRUE(app.Main(7, test::AssetsDir()));
-    QWidget* frmMain = TopLevel(QStringLiteral("frmMain"));
+    QWidget* frmMain = test::TopLevel(QStringLiteral("frmMain"));
     ASSERT_NE(frmMain, nullptr);
     EXPECT_EQ(test::Find<QLabel>(*frmMain, "lblCrystals")->text(), QStringLiteral("10"));
     // Midnight of day 1 lies in slot 1's window: the first row is slot 2's train, two minutes on.
@@ -49,7 +41,7 @@ TEST(GameAppTest, QuittingAReplayLeavesTheSavedControlModeAsItWas) {
     recording.Entries.push_back({});  // "0 end"
     app.Replay(recording);
     ASSERT_TRUE(app.Main(7, test::AssetsDir()));
-    auto* frmMain = dynamic_cast<MainWindow*>(TopLevel(QStringLiteral("frmMain")));
+    auto* frmMain = dynamic_cast<MainWindow*>(test::TopLevel(QStringLiteral("frmMain")));
     ASSERT_NE(frmMain, nullptr);
     test::ScriptedMessages messages;
     messages.Answers = {true};
@@ -82,11 +74,11 @@ TEST(GameAppTest, AGameRecordedInTheWindowIsTheSameGameReplayedWithoutOne) {
     GameApp app;
     ASSERT_TRUE(app.RecordTo(path, 7));
     ASSERT_TRUE(app.Main(7, test::AssetsDir()));
-    QWidget* splash = TopLevel(QStringLiteral("frmSplash"));
+    QWidget* splash = test::TopLevel(QStringLiteral("frmSplash"));
     ASSERT_NE(splash, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
     QTest::mouseClick(splash, Qt::LeftButton);
-    QWidget* frmMain = TopLevel(QStringLiteral("frmMain"));
+    QWidget* frmMain = test::TopLevel(QStringLiteral("frmMain"));
     ASSERT_NE(frmMain, nullptr);
     frmMain->activateWindow();
     const int startX = app.game().sprites[kPlayerSlot].X;
@@ -132,11 +124,15 @@ TEST(GameAppTest, AWindowReplaySetsTheLivePlayersInputAsideAndEndsInTheRecordedG
     app.Replay(*rec.Result, "window-walk.rqr");
     ASSERT_TRUE(app.Main(rec.Result->Seed, test::AssetsDir()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
-    QTest::mouseClick(TopLevel(QStringLiteral("frmSplash")), Qt::LeftButton);
-    QWidget* frmMain = TopLevel(QStringLiteral("frmMain"));
+    QTest::mouseClick(test::TopLevel(QStringLiteral("frmSplash")), Qt::LeftButton);
+    QWidget* frmMain = test::TopLevel(QStringLiteral("frmMain"));
     ASSERT_NE(frmMain, nullptr);
     frmMain->activateWindow();
     EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Railquest - replaying window-walk.rqr"));
+    // Open and Save are set aside with the Game menu while the recording holds the game.
+    QAction* open = test::Find<QAction>(*frmMain, "mnuOpen");
+    EXPECT_FALSE(open->isEnabled());
+    EXPECT_FALSE(test::Find<QAction>(*frmMain, "mnuSave")->isEnabled());
     for (const int key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Space}) {
         QTest::keyPress(frmMain, static_cast<Qt::Key>(key));
         QTest::qWait(400);
@@ -148,6 +144,7 @@ TEST(GameAppTest, AWindowReplaySetsTheLivePlayersInputAsideAndEndsInTheRecordedG
     EXPECT_EQ(app.game().sprites[kPlayerSlot].X, headless.game().sprites[kPlayerSlot].X);
     EXPECT_EQ(app.game().sprites[kPlayerSlot].Y, headless.game().sprites[kPlayerSlot].Y);
     EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Railquest")) << "the live player takes over";
+    EXPECT_TRUE(open->isEnabled());
 }
 
 }  // namespace

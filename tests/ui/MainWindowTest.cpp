@@ -105,8 +105,8 @@ TEST_F(MainWindowTest, EveryMenuEntryWithItsCaptionShortcutAndVisibility) {
     EXPECT_EQ(Find<QMenu>("mnuHelp")->title(), QStringLiteral("&Help"));
     const std::vector<MenuItem> game = {
         {"mnuNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), true},
-        {"mnuOpen", "&Open...", {}, false},
-        {"mnuSave", "&Save", {}, false},
+        {"mnuOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), true},
+        {"mnuSave", "&Save", {}, true},  // Ctrl+S is the sound's
         {"mnuBreak1", "", {}, true},
         {"mnuSkipToTrain", "Skip To Next &Train", QKeySequence(Qt::CTRL | Qt::Key_T), true},
         {"mnuBreak4", "", {}, true},

@@ -54,6 +54,16 @@ T* Find(const QObject& window, const QString& name) {
     return found;
 }
 
+// A top-level window by its design name; none when it is not open.
+inline QWidget* TopLevel(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
 // Answers questions from a script (No when the script is empty) and records every box.
 class ScriptedMessages : public MessagePort {
 public:

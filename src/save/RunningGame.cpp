@@ -1,0 +1,68 @@
+// The running game saved, and a saved game opened in its place.
+#include "save/RunningGame.h"
+
+#include "save/SavedGameFile.h"
+#include "scene/CityTick.h"
+#include "world/Clock.h"
+
+namespace rq {
+
+SaveExtras ExtrasOf(const Game& game, const GameLoop& loop) {
+    SaveExtras x;
+    x.Journey = loop.Position();
+    x.TicketsOpen = game.panels.TicketsOpen;
+    x.InfoOpen = game.panels.InfoOpen;
+    return x;
+}
+
+bool SaveRunningGame(const std::string& path, const Game& game, const GameLoop& loop, std::string& message) {
+    return SaveGameFile(path, game, ExtrasOf(game, loop), message);
+}
+
+bool OpenInPlace(const std::string& path, Game& game, Frontend& fe, GameLoop& loop, SaveExtras& extras,
+                 std::string& message) {
+    if (!OpenGameFile(path, game, extras, message)) {
+        return false;
+    }
+    PlayOnFrom(game, fe, loop, extras);
+    return true;
+}
+
+void PlayOnFrom(Game& game, Frontend& fe, GameLoop& loop, const SaveExtras& extras) {
+    loop.SetPosition(extras.Journey);
+    game.panels.TicketsOpen = extras.TicketsOpen;
+    game.panels.InfoOpen = extras.InfoOpen;
+    ComposeSavedStreet(game);
+    ShowOpenedGame(game, fe);
+}
+
+void ShowOpenedGame(const Game& game, Frontend& fe) {
+    const World& w = game.world;
+    const Scene& scene = game.scene;
+    fe.HideTransit();
+    fe.ShowTime(FormatClockTime(w, 0));
+    if (game.shell.InTransit) {
+        fe.SetBannerVisible(false);
+        fe.ClearGameView();
+        fe.SetStatusBarBlack(true);
+        if (game.shell.Travel.Begun) {
+            fe.ShowTransit(scene.TransitRoute, FormatClockTime(w, 1), "Day " + std::to_string(w.DayNum));
+        }
+    } else {
+        fe.SetStatusBarBlack(false);
+        fe.ShowCityName(w.city(w.CurCity).Name);
+        const std::int16_t slot = CurrentTrainSlot(w);
+        if (scene.DepartureBannerOn && slot > 0) {
+            const City& here = w.city(w.CurCity);
+            fe.SetBannerText(DepartureBannerText(w.city(here.TrainDest[static_cast<std::size_t>(slot)]).Name));
+        }
+        fe.SetBannerVisible(scene.DepartureBannerOn && scene.BannerVisible);
+        const PixelRect whole{0, 0, kViewWidth, kViewHeight};
+        fe.PresentView(scene.View, std::span<const PixelRect>(&whole, 1));
+    }
+    fe.UpdateCrystalDisplay();
+    fe.SyncMenus();
+    fe.RefreshPanels();
+}
+
+}  // namespace rq
