@@ -26,7 +26,8 @@ endif()
 
 set(usr ${root}/usr)
 set(expected bin/railquest
-    share/applications/railquest.desktop share/metainfo/${APPSTREAM_ID}.metainfo.xml share/man/man6/railquest.6.gz
+    share/applications/railquest.desktop share/mime/packages/railquest.xml
+    share/metainfo/${APPSTREAM_ID}.metainfo.xml share/man/man6/railquest.6.gz
     share/doc/railquest/copyright share/doc/railquest/changelog.gz)
 file(GLOB assets RELATIVE ${SOURCE_DIR}/assets ${SOURCE_DIR}/assets/*)
 foreach(asset ${assets})
@@ -71,6 +72,19 @@ endif()
 run_game(${alone} --seed 7 --dump-world - --datadir ${usr}/share/railquest)
 if(NOT run_status EQUAL 0 OR NOT run_out STREQUAL built_world)
   fail("--datadir good: status ${run_status}, '${run_err}'")
+endif()
+
+# The saved games' file type: shared-mime-info takes it, by its name and by its content.
+find_program(UPDATE_MIME_DATABASE update-mime-database)
+if(UPDATE_MIME_DATABASE)
+  file(COPY ${usr}/share/mime/packages DESTINATION ${WORK_DIR}/mime)
+  execute_process(COMMAND ${UPDATE_MIME_DATABASE} ${WORK_DIR}/mime RESULT_VARIABLE status ERROR_VARIABLE err)
+  file(READ ${WORK_DIR}/mime/globs2 globs)
+  file(STRINGS ${WORK_DIR}/mime/magic magic)  # the printable parts of a binary file
+  if(NOT status EQUAL 0 OR NOT globs MATCHES "application/x-railquest-save:\\*\\.rqsave"
+     OR NOT magic MATCHES "\"format\": \"railquest-save\"")
+    fail("the saved games' file type: status ${status}, '${err}'")
+  endif()
 endif()
 
 if(failures GREATER 0)
