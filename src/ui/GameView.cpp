@@ -80,22 +80,31 @@ int GameView::WholeScale(double devicePixelRatio) {
 
 void GameView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.setClipRegion(event->region());
     // Every game pixel becomes k × k device pixels: on a screen of ratio 1.5 the view is drawn at
     // k = 1 in device pixels (a little smaller) rather than smeared over half pixels.
     const double ratio = devicePixelRatioF();
     const int k = WholeScale(ratio);
     const QRect pictureRect(QPoint(0, 0), picture_.size() * k / ratio);
-    for (const QRect& border : QRegion(rect()).subtracted(pictureRect)) {
-        p.fillRect(border, Qt::black);
+    if (!pictureRect.contains(event->rect())) {
+        p.setClipRegion(event->region());
+        for (const QRect& border : QRegion(rect()).subtracted(pictureRect)) {
+            p.fillRect(border, Qt::black);
+        }
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (k == 1 && ratio == 1.0) {
-        // Only the exposed part of the picture is drawn.
-        const QRect exposed = event->rect() & pictureRect;
-        p.drawImage(exposed.topLeft(), picture_, exposed);
+        // Each exposed rectangle is copied on its own: under a clip of many rectangles Qt would blend
+        // the picture span by span (handing the spans to its thread pool) instead of copying rows.
+        for (const QRect& r : event->region()) {
+            const QRect exposed = r & pictureRect;
+            if (!exposed.isEmpty()) {
+                p.setClipRect(exposed);
+                p.drawImage(exposed.topLeft(), picture_, exposed);
+            }
+        }
         return;
     }
+    p.setClipRegion(event->region());
     QImage shown =
         k == 1 ? picture_ : picture_.scaled(picture_.size() * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     shown.setDevicePixelRatio(ratio);
