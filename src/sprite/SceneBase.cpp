@@ -91,7 +91,8 @@ bool BaseHolds(const SpriteEngine& e, const std::array<bool, kSpriteSlots>& inBa
     return true;
 }
 
-void PaintBase(SpriteEngine& e, const PixelRect& clip, std::uint32_t sky, const std::array<bool, kSpriteSlots>& inBase) {
+void PaintBase(SpriteEngine& e, const PixelRect& clip, std::uint32_t sky,
+               const std::array<bool, kSpriteSlots>& inBase) {
     GroundCache& g = e.Ground;
     if (g.Base.Width != e.Back.Width || g.Base.Height != e.Back.Height) {
         g.Base = Surface(e.Back.Width, e.Back.Height);
