@@ -32,6 +32,7 @@ void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed)
     if (!view.Exists()) {
         return;
     }
+    repaint_.clear();
     if (whole_ || picture_.size() != QSize(view.Width, view.Height)) {
         if (picture_.size() != QSize(view.Width, view.Height)) {
             picture_ = QImage(view.Width, view.Height, QImage::Format_RGB32);
@@ -39,14 +40,29 @@ void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed)
         }
         whole_ = false;
         TakeBlock(view, PixelRect{0, 0, view.Width, view.Height});
-        return;
+    } else {
+        for (const PixelRect& block : changed) {
+            TakeBlock(view, block);
+        }
     }
-    for (const PixelRect& block : changed) {
-        TakeBlock(view, block);
+    // A walker's old and new places overlap: one repaint of both is cheaper for Qt than two.
+    for (std::size_t i = 0; i < repaint_.size(); ++i) {
+        for (std::size_t j = i + 1; j < repaint_.size();) {
+            if (repaint_[i].adjusted(0, 0, 1, 1).intersects(repaint_[j])) {
+                repaint_[i] |= repaint_[j];
+                repaint_.erase(repaint_.begin() + static_cast<std::ptrdiff_t>(j));
+                j = i + 1;  // the grown block may now reach blocks it passed
+            } else {
+                ++j;
+            }
+        }
+    }
+    for (const QRect& r : repaint_) {
+        update(r);
     }
 }
 
-// The block's pixels made opaque in place, and only its part of the widget repainted.
+// The block's pixels made opaque in place; its part of the widget is noted for repainting.
 void GameView::TakeBlock(const Surface& view, const PixelRect& block) {
     const int left = std::max(block.Left, 0);
     const int top = std::max(block.Top, 0);
@@ -65,7 +81,7 @@ void GameView::TakeBlock(const Surface& view, const PixelRect& block) {
         }
     }
     const int k = WholeScale(devicePixelRatioF());
-    update(QRect(left * k, top * k, (right - left) * k, (bottom - top) * k));
+    repaint_.push_back(QRect(left * k, top * k, (right - left) * k, (bottom - top) * k));
 }
 
 void GameView::Clear() {

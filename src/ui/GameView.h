@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 #include <span>
+#include <vector>
 
 #include "sprite/SpriteEngine.h"
 #include "sprite/Surface.h"
@@ -32,8 +33,9 @@ protected:
 private:
     void TakeBlock(const Surface& view, const PixelRect& block);
 
-    QImage picture_;     // opaque RGB32, the format the window's backing store takes as it is
-    bool whole_ = true;  // the next view is taken whole
+    QImage picture_;              // opaque RGB32, the format the window's backing store takes as it is
+    bool whole_ = true;           // the next view is taken whole
+    std::vector<QRect> repaint_;  // the parts of the widget to repaint for the view just taken
 };
 
 }  // namespace rq
