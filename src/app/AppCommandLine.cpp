@@ -141,7 +141,9 @@ constexpr FlagOption kFlagOptions[] = {
      &CommandLine::Headless},
     {nullptr, "restless", "with --headless: a restless player walks, drops crystals, buys tickets and rides trains",
      &CommandLine::Restless},
-    {nullptr, "autoplay", "a player that plays to win: with --headless until it wins or 30 game days pass",
+    {nullptr, "autoplay",
+     "a player that plays to win: with --headless until it wins or 30 game days pass; in the window as a demo until "
+     "you press a key or click",
      &CommandLine::Autoplay},
     {nullptr, "continue", "play on from the game kept when you last quit (autosave.rqsave in the data folder)",
      &CommandLine::Continue},
@@ -256,9 +258,6 @@ std::string CheckCombination(const CommandLine& line) {
     if (line.Headless && !line.Steps && !line.ReplayFile && !line.Autoplay) {
         return "--headless needs --steps K (or --replay FILE)";
     }
-    if (!line.Headless && line.Autoplay) {
-        return "--autoplay needs --headless";
-    }
     if (line.AutoplayDays && !line.Autoplay) {
         return "--days needs --autoplay";
     }
@@ -352,7 +351,7 @@ std::string UsageText() {
     AddOptions(parser);
     // Qt's first line names the executable as started (or a placeholder); the game's line names its options.
     const QString options = parser.helpText().section('\n', 1);
-    return "Usage: railquest [--seed N] [--record FILE] [--datadir DIR]\n"
+    return "Usage: railquest [--seed N] [--autoplay [--days D]] [--record FILE] [--datadir DIR]\n"
            "       railquest [--open] FILE.rqsave | --continue [--datadir DIR]\n"
            "       railquest --replay FILE [--datadir DIR]\n"
            "       railquest [--seed N] (--dump-world FILE | --simulate DAYS) [--datadir DIR]\n"

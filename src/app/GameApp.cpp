@@ -73,12 +73,19 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
         LiveAction({PlayerActionKind::Keys, bits});
     });
     keyboard_->onQuitKey = [this] { QuitKey(); };
+    keyboard_->onPress = [this] {
+        if (game_->shell.Input == InputFrom::Autoplayer) {
+            EndDemo();
+        }
+    };
     if (recorder_.IsOpen()) {
         game_->shell.Recorder = &recorder_;
         loop_->afterStep = [this] { RecordStep(*game_); };
     }
     if (replay_) {
         StartReplay();
+    } else if (demo_) {
+        StartDemo();
     }
     tickLog_ = TickLog::FromEnvironment();
     if (tickLog_) {
@@ -198,6 +205,35 @@ void GameApp::EndReplay() {
         HandlePlayerAction(*game_, *frmMain_, *loop_, {PlayerActionKind::MenuPause});
     }
     frmMain_->ShowReplay({});
+}
+
+void GameApp::Demo(std::uint64_t seed, std::int32_t days) {
+    demo_ = std::make_unique<Autoplayer>(seed, days);
+}
+
+// The autoplayer holds the input, step by step through the one door (a recording made meanwhile
+// records its keys and clicks); the live player's keys and clicks wait for the hand-over.
+void GameApp::StartDemo() {
+    game_->shell.Input = InputFrom::Autoplayer;
+    game_->scene.JoystickMode = false;
+    frmMain_->SyncMenus();
+    frmMain_->ShowDemo(true);
+    loop_->beforeStep = [this] {
+        const StepInput input = demo_->Next(game_->shell.Steps + 1, *game_);
+        if (input.End) {
+            EndDemo();  // won, or out of days: the player plays on
+            return;
+        }
+        ApplyStepInput(*game_, *frmMain_, *loop_, input);
+    };
+}
+
+// The player takes the game exactly where it stands, with no key held.
+void GameApp::EndDemo() {
+    loop_->beforeStep = nullptr;
+    game_->shell.Input = InputFrom::Live;
+    HandlePlayerAction(*game_, *frmMain_, *loop_, {PlayerActionKind::Keys, 0});
+    frmMain_->ShowDemo(false);
 }
 
 void GameApp::StartPlaying() {

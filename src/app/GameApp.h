@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/TickLog.h"
+#include "autoplay/Autoplayer.h"
 #include "game/Game.h"
 #include "input/KeyboardInput.h"
 #include "input/SdlJoystick.h"
@@ -51,6 +52,10 @@ public:
     void OpenGame(const std::string& path);
     void SaveGame(const std::string& path);
 
+    // Before Main: the autoplayer plays the game in the window as a demo, for up to `days` game days,
+    // until any key or click hands the game to the player where it stands.
+    void Demo(std::uint64_t seed, std::int32_t days);
+
 private:
     void OpenWindows() override;
     PictureLoader& Pictures() override { return pictures_; }
@@ -63,6 +68,8 @@ private:
     void StartPlaying();
     void StartReplay();
     void EndReplay();
+    void StartDemo();
+    void EndDemo();
     void LiveAction(const PlayerAction& action);
     void ArmLoopTimer();
     void QuitKey();
@@ -85,6 +92,7 @@ private:
     RecordingWriter recorder_;
     std::optional<Recording> replay_;
     std::unique_ptr<RecordingInput> replayInput_;
+    std::unique_ptr<Autoplayer> demo_;
     std::unique_ptr<TickLog> tickLog_;  // only when the environment asks for one
     std::string replayName_;
     std::string openAtStart_;

@@ -185,6 +185,8 @@ int main(int argc, char* argv[]) {
     }
     if (replay) {
         game.Replay(std::move(*replay), QFileInfo(QString::fromStdString(*line.ReplayFile)).fileName().toStdString());
+    } else if (line.Autoplay) {
+        game.Demo(seed, line.AutoplayDays.value_or(rq::kAutoplayDays));
     }
     if (!game.Main(seed, *appPath)) {
         return 1;  // the loader that failed has shown its message; the settings are saved

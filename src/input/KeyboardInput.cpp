@@ -73,6 +73,9 @@ bool KeyboardInput::InWindow(QObject* watched) const {
 
 bool KeyboardInput::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (onPress && InWindow(watched)) onPress();
+            break;
         case QEvent::KeyPress:
             // A key no widget takes is offered to each parent in turn: the bits do not mind, but Q
             // is taken here so that it asks once.
@@ -94,6 +97,9 @@ bool KeyboardInput::eventFilter(QObject* watched, QEvent* event) {
 bool KeyboardInput::KeyDown(const QKeyEvent& key) {
     if (key.isAutoRepeat()) {
         return false;
+    }
+    if (onPress) {
+        onPress();
     }
     const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     if (key.key() == Qt::Key_Q && (key.modifiers() & commandKeys) == Qt::NoModifier) {

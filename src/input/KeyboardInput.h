@@ -28,6 +28,9 @@ public:
 
     // The key Q, pressed in the window.
     std::function<void()> onQuitKey;
+    // Any key or mouse button pressed in the window, before the key's bit is taken (the demo hands
+    // the game over on it).
+    std::function<void()> onPress;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

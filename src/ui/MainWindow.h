@@ -90,6 +90,8 @@ public:
     // While a recording plays, the Game menu's entries but Exit, and Escape, are off and the title
     // names the recording; an empty name ends that.
     void ShowReplay(const std::string& name);
+    // While the autoplayer plays the demo the status bar says so; any key or click ends it.
+    void ShowDemo(bool on);
     void SetBusyPointer(bool busy) override;
     WindowState CurrentWindowState() const override;
 

@@ -12,6 +12,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusBar.h"
 
 namespace rq {
 
@@ -136,6 +137,10 @@ std::string MainWindow::ChooseInDialog(SaveDialog dialog, const std::string& fol
         return {};
     }
     return choose.selectedFiles().constFirst().toStdString();
+}
+
+void MainWindow::ShowDemo(bool on) {
+    picStatusBar->ShowDemo(on);
 }
 
 void MainWindow::mnuContents_Click() {

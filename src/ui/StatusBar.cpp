@@ -14,7 +14,12 @@ StatusBar::StatusBar(QWidget* parent)
       lblTime(MakeLabel(QStringLiteral("lblTime"), QString(), SansFont(8.25), this)),
       lblSymbol(MakeLabel(QStringLiteral("lblSymbol"), QStringLiteral("\u25C6"), SansFont(8.25), this)),
       lblCrystals(MakeLabel(QStringLiteral("lblCrystals"), QStringLiteral("0"), SansFont(8.25), this)),
-      lblNote(MakeLabel(QStringLiteral("lblNote"), QString(), SansFont(8.25), this)) {
+      lblNote(MakeLabel(QStringLiteral("lblNote"), QString(), SansFont(8.25), this)),
+      lblDemo(MakeLabel(QStringLiteral("lblDemo"), QStringLiteral("Demo \u2014 press any key to play"), SansFont(8.25),
+                        this)) {
+    lblDemo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetTextColour(lblDemo, Qt::black, &kPanelGrey);
+    lblDemo->hide();
     lblCityName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblCityName, Qt::black, &kPanelGrey);
     lblTime->setContentsMargins(3, 0, 0, 0);
@@ -29,7 +34,7 @@ StatusBar::StatusBar(QWidget* parent)
     noteTimer_.setSingleShot(true);
     connect(&noteTimer_, &QTimer::timeout, this, [this] {
         lblNote->hide();
-        lblCityName->show();
+        lblCityName->setVisible(lblDemo->isHidden());
     });
 }
 
@@ -41,6 +46,7 @@ void StatusBar::Layout(const WindowLayout& l) {
     setGeometry(0, 0, Px(l.StatusBar.Width), Px(l.StatusBar.Height));
     lblCityName->setGeometry(PxRect({0, 0, 9615, 195}));
     lblNote->setGeometry(lblCityName->geometry());
+    lblDemo->setGeometry(lblCityName->geometry());
     FitTimeLabel();
     // The count keeps the right edge Form_Load gives it and sizes itself to its number.
     crystalsRight_ = Px(l.CrystalsLeft + CrystalsWidthTwips());
@@ -90,6 +96,11 @@ void StatusBar::ShowNote(const QString& text) {
     lblCityName->hide();
     lblNote->show();
     noteTimer_.start(kNoteMilliseconds);
+}
+
+void StatusBar::ShowDemo(bool on) {
+    lblDemo->setVisible(on);
+    lblCityName->setVisible(!on && lblNote->isHidden());
 }
 
 void StatusBar::SetBlack(bool black) {

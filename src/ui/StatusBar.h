@@ -30,6 +30,8 @@ public:
     void SetBlack(bool black);
     // Shows `text` in place of the city name for a few seconds.
     void ShowNote(const QString& text);
+    // While the autoplayer plays the demo, its line stands in the city name's place.
+    void ShowDemo(bool on);
 
 private:
     static constexpr int kTimeSlack = 4;  // pixels beyond the widest text, for kerning
@@ -41,6 +43,7 @@ private:
     QLabel* lblCrystals;
     QLabel* lblNote;
     QTimer noteTimer_;
+    QLabel* lblDemo;
     int crystalsRight_ = 0;  // the right edge of lblCrystals, pixels
 };
 

@@ -117,7 +117,6 @@ TEST(AppCommandLine, BadArgumentsGetTheirOneLineError) {
         {{"--seed", "\x1b[2J" + QString(100, 'x')}, seedRange + "'\\x1B[2J" + std::string(56, 'x') + "...'"},
         {{"--steps", "5"}, "--steps needs --headless"},
         {{"--restless"}, "--restless needs --headless"},
-        {{"--autoplay"}, "--autoplay needs --headless"},
         {{"--headless", "--steps", "5", "--days", "2"}, "--days needs --autoplay"},
         {{"--headless", "--autoplay", "--restless"}, "--restless and --autoplay cannot be used together"},
         {{"--headless", "--replay", "r", "--autoplay"},

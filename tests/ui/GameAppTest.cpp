@@ -147,5 +147,53 @@ TEST(GameAppTest, AWindowReplaySetsTheLivePlayersInputAsideAndEndsInTheRecordedG
     EXPECT_TRUE(open->isEnabled());
 }
 
+// The demo: the autoplayer plays in the window, the status bar says so; a key hands the game over at
+// once, the player's keys then move the figure, and the recording of it all is the same game replayed.
+TEST(GameAppTest, AKeyDuringTheDemoHandsTheGameOverAndTheRecordedDemoReplaysAsTheSameGame) {
+    test::App();
+    QStandardPaths::setTestModeEnabled(true);
+    const std::string path = (std::filesystem::path(testing::TempDir()) / "demo.rqr").string();
+    GameApp app;
+    ASSERT_TRUE(app.RecordTo(path, 18));
+    app.Demo(18, 30);
+    ASSERT_TRUE(app.Main(18, test::AssetsDir()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
+    QTest::mouseClick(test::TopLevel(QStringLiteral("frmSplash")), Qt::LeftButton);
+    QWidget* frmMain = test::TopLevel(QStringLiteral("frmMain"));
+    ASSERT_NE(frmMain, nullptr);
+    frmMain->activateWindow();
+    const auto* demo = test::Find<QLabel>(*frmMain, "lblDemo");
+    EXPECT_TRUE(demo->isVisible());
+    EXPECT_EQ(demo->text(), QStringLiteral("Demo \u2014 press any key to play"));
+    // The autoplayer walks the figure out onto the platform and about.
+    const Sprite& figure = app.game().sprites[kPlayerSlot];
+    ASSERT_TRUE(QTest::qWaitFor([&] { return figure.Shown && app.game().shell.Steps > 120; }, 20000));
+    EXPECT_EQ(app.game().shell.Input, InputFrom::Autoplayer);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.game().scene.InputBits != 0; }, 5000)) << "it holds keys";
+
+    QTest::keyPress(frmMain, Qt::Key_Left);
+    EXPECT_EQ(app.game().shell.Input, InputFrom::Live) << "handed over at once";
+    EXPECT_FALSE(demo->isVisible());
+    EXPECT_EQ(app.game().scene.InputBits, kInputLeft) << "only the player's key is held";
+    const int x = figure.X;
+    QTest::qWait(300);
+    QTest::keyRelease(frmMain, Qt::Key_Left);
+    EXPECT_LT(figure.X, x) << "the player's key moves the figure";
+    QTest::qWait(1200);  // the recording is flushed at least once a second
+    const std::int64_t steps = app.game().shell.Steps;
+    const std::string window = SummaryLine(app.game(), steps);
+
+    std::ifstream in(path);
+    const RecordingParse rec = ParseRecording(in);
+    ASSERT_TRUE(rec.Result) << rec.Error;
+    HeadlessGame headless;
+    std::string error;
+    ASSERT_TRUE(headless.Start(rec.Result->Seed, test::AssetsDir(), error)) << error;
+    UpTo input(*rec.Result, steps);
+    EXPECT_EQ(RunSteps(headless, input, steps, nullptr), steps);
+    EXPECT_EQ(SummaryLine(headless.game(), steps), window);
+    EXPECT_EQ(headless.game().sprites[kPlayerSlot].X, figure.X);
+}
+
 }  // namespace
 }  // namespace rq
