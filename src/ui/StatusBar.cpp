@@ -20,6 +20,7 @@ StatusBar::StatusBar(QWidget* parent)
     lblDemo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblDemo, Qt::black, &kPanelGrey);
     lblDemo->hide();
+    lblDemo->lower();  // behind the clock and the count, as the city name is
     lblCityName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblCityName, Qt::black, &kPanelGrey);
     lblTime->setContentsMargins(3, 0, 0, 0);
