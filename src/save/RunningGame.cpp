@@ -42,6 +42,9 @@ void ShowOpenedGame(const Game& game, Frontend& fe) {
     fe.HideTransit();
     fe.ShowTime(FormatClockTime(w, 0));
     if (game.shell.InTransit) {
+        // The status bar keeps the city the journey left, the first part of its route.
+        const std::string& route = scene.TransitRoute;
+        fe.ShowCityName(route.substr(0, route.find(" -> ")));
         fe.SetBannerVisible(false);
         fe.ClearGameView();
         fe.SetStatusBarBlack(true);
