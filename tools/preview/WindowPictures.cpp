@@ -55,8 +55,8 @@ int main(int argc, char** argv) {
     w.HideInfoPanel();
 
     w.FillTrainSchedule(21);
-    test::Find<QRadioButton>(w, "optTrain3")->click();
     w.ShowTicketWindow();
+    test::Find<QRadioButton>(w, "optTrain3")->click();  // a row answers only while the window is open
     Save(w, "window_tickets.png");
     w.HideTicketWindow();
 
