@@ -67,6 +67,22 @@ private:
     std::int64_t steps_;
 };
 
+// The window's game, as far as the recording at `path` has been flushed, played again without a window
+// up to the window's step: the same summary and the figure in the same place.
+void ExpectTheSameGameWithoutAWindow(const std::string& path, const Game& window) {
+    const std::int64_t steps = window.shell.Steps;
+    std::ifstream in(path);  // flushed at least once a second, so complete but for its end
+    const RecordingParse rec = ParseRecording(in);
+    ASSERT_TRUE(rec.Result) << rec.Error;
+    HeadlessGame headless;
+    std::string error;
+    ASSERT_TRUE(headless.Start(rec.Result->Seed, test::AssetsDir(), error)) << error;
+    UpTo input(*rec.Result, steps);
+    EXPECT_EQ(RunSteps(headless, input, steps, nullptr), steps);
+    EXPECT_EQ(SummaryLine(headless.game(), steps), SummaryLine(window, steps));
+    EXPECT_EQ(headless.game().sprites[kPlayerSlot].X, window.sprites[kPlayerSlot].X);
+}
+
 TEST(GameAppTest, AGameRecordedInTheWindowIsTheSameGameReplayedWithoutOne) {
     test::App();
     QStandardPaths::setTestModeEnabled(true);
@@ -89,22 +105,9 @@ TEST(GameAppTest, AGameRecordedInTheWindowIsTheSameGameReplayedWithoutOne) {
         QTest::keyRelease(frmMain, key);
     }
     QTest::qWait(1200);  // the recording is flushed at least once a second
-    const std::int64_t steps = app.game().shell.Steps;
-    ASSERT_GT(steps, 50) << "the window's game ran";
-    const std::string window = SummaryLine(app.game(), steps);
-    const int playerX = app.game().sprites[kPlayerSlot].X;
-
-    std::ifstream in(path);  // flushed at least once a second, so complete but for its end
-    const RecordingParse rec = ParseRecording(in);
-    ASSERT_TRUE(rec.Result) << rec.Error;
-    HeadlessGame headless;
-    std::string error;
-    ASSERT_TRUE(headless.Start(rec.Result->Seed, test::AssetsDir(), error)) << error;
-    UpTo input(*rec.Result, steps);
-    EXPECT_EQ(RunSteps(headless, input, steps, nullptr), steps);
-    EXPECT_EQ(SummaryLine(headless.game(), steps), window);
-    EXPECT_EQ(headless.game().sprites[kPlayerSlot].X, playerX);
-    EXPECT_NE(playerX, startX) << "the player walked";
+    ASSERT_GT(app.game().shell.Steps, 50) << "the window's game ran";
+    EXPECT_NE(app.game().sprites[kPlayerSlot].X, startX) << "the player walked";
+    ExpectTheSameGameWithoutAWindow(path, app.game());
 }
 
 // The recording holds the input while it plays: the live player's keys and the Game menu's shortcuts
@@ -180,19 +183,7 @@ TEST(GameAppTest, AKeyDuringTheDemoHandsTheGameOverAndTheRecordedDemoReplaysAsTh
     QTest::keyRelease(frmMain, Qt::Key_Left);
     EXPECT_LT(figure.X, x) << "the player's key moves the figure";
     QTest::qWait(1200);  // the recording is flushed at least once a second
-    const std::int64_t steps = app.game().shell.Steps;
-    const std::string window = SummaryLine(app.game(), steps);
-
-    std::ifstream in(path);
-    const RecordingParse rec = ParseRecording(in);
-    ASSERT_TRUE(rec.Result) << rec.Error;
-    HeadlessGame headless;
-    std::string error;
-    ASSERT_TRUE(headless.Start(rec.Result->Seed, test::AssetsDir(), error)) << error;
-    UpTo input(*rec.Result, steps);
-    EXPECT_EQ(RunSteps(headless, input, steps, nullptr), steps);
-    EXPECT_EQ(SummaryLine(headless.game(), steps), window);
-    EXPECT_EQ(headless.game().sprites[kPlayerSlot].X, figure.X);
+    ExpectTheSameGameWithoutAWindow(path, app.game());
 }
 
 }  // namespace
