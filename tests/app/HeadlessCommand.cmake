@@ -1,18 +1,7 @@
 # The headless street from the command line: the same seed traces the same steps byte for byte, the
 # summary line goes to standard error while the trace takes standard output, and a bad argument gets
 # one line and status 2.  Run with cmake -DGAME=... -DWORK_DIR=... -P
-set(failures 0)
-macro(fail message)
-  message(SEND_ERROR "${message}")
-  math(EXPR failures "${failures} + 1")
-endmacro()
-
-function(run_game)
-  execute_process(COMMAND ${GAME} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 120)
-  set(run_status "${status}" PARENT_SCOPE)
-  set(run_out "${out}" PARENT_SCOPE)
-  set(run_err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/CommandChecks.cmake)
 
 set(summary "^steps 3000, time [0-9]+ \\([0-9]+:[0-9][0-9]:[0-9][0-9] [AP]M\\), day [0-9]+, city [0-9]+( \\([^)]+\\))?, crystals -?[0-9]+( \\(fuzzed\\))?, fuzzbomb (standing|destroyed)\n$")
 run_game(--seed 11 --headless --steps 3000 --restless --trace -)

@@ -1,19 +1,7 @@
 # Saved games from the command line: a run saved after K steps and opened again plays steps K+1..K+M
 # byte for byte as the run that never stopped (with a restless player and with a recording), and a
 # file that is no saved game exits 2 with its fault.  Run with cmake -DGAME=... -DREPLAYS=... -DWORK_DIR=... -P
-set(failures 0)
-macro(fail message)
-  message(SEND_ERROR "${message}")
-  math(EXPR failures "${failures} + 1")
-endmacro()
-
-function(run_game)
-  execute_process(COMMAND ${GAME} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err
-                  WORKING_DIRECTORY ${WORK_DIR} TIMEOUT 120)
-  set(run_status "${status}" PARENT_SCOPE)
-  set(run_out "${out}" PARENT_SCOPE)
-  set(run_err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/CommandChecks.cmake)
 
 # The trace of steps after the first `skip`, as the lines of the unbroken run.
 function(lines_after text skip result)

@@ -1,0 +1,16 @@
+# What the command-line checks share: a failed check counted without stopping the others, and the
+# game run in WORK_DIR with its status and both outputs kept.
+set(failures 0)
+macro(fail message)
+  message(SEND_ERROR "${message}")
+  math(EXPR failures "${failures} + 1")
+endmacro()
+
+file(MAKE_DIRECTORY ${WORK_DIR})
+function(run_game)
+  execute_process(COMMAND ${GAME} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err
+                  WORKING_DIRECTORY ${WORK_DIR} TIMEOUT 120)
+  set(run_status "${status}" PARENT_SCOPE)
+  set(run_out "${out}" PARENT_SCOPE)
+  set(run_err "${err}" PARENT_SCOPE)
+endfunction()
