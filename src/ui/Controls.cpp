@@ -3,8 +3,10 @@
 
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
 #include "ui/Twips.h"
 
@@ -46,6 +48,37 @@ void PictureBox::SetBackColour(const QColor& back) {
     QPalette p = palette();
     p.setColor(QPalette::Window, back);
     setPalette(p);
+}
+
+SteadyLabel::SteadyLabel(const QString& name, const QFont& font, QWidget* parent) : QLabel(parent) {
+    setObjectName(name);
+    setFont(font);
+    setTextFormat(Qt::PlainText);
+}
+
+QRect SteadyLabel::InkBox() {
+    const QRect contents = contentsRect();
+    if (text() != boxText_ || contents != boxContents_ || alignment() != boxAlignment_ || font() != boxFont_) {
+        boxText_ = text();
+        boxContents_ = contents;
+        boxAlignment_ = alignment();
+        boxFont_ = font();
+        const QFontMetrics fm(font());
+        const int room = fm.height();
+        box_ = style()
+                   ->itemTextRect(fm, contents, static_cast<int>(alignment()), isEnabled(), text())
+                   .adjusted(-room, -room, room, room);
+    }
+    return box_;
+}
+
+void SteadyLabel::paintEvent(QPaintEvent* event) {
+    // What lies under the text (the back colour, or the parent) is painted already; without a frame
+    // the text is all the label itself draws.
+    if (frameShape() == QFrame::NoFrame && !event->region().intersects(InkBox())) {
+        return;
+    }
+    QLabel::paintEvent(event);
 }
 
 ClickLabel::ClickLabel(const QString& name, const QString& caption, QWidget* parent) : QLabel(parent) {

@@ -1,5 +1,6 @@
 // Small controls of the game's windows: a picture box with a back colour, a label that can be
-// clicked, the shape controls (legend markers, panel frames), and the makers of named labels and buttons.
+// clicked, a label under a busier one, the shape controls (legend markers, panel frames), and the
+// makers of named labels and buttons.
 #pragma once
 
 #include <QLabel>
@@ -27,6 +28,28 @@ class PictureBox : public QWidget {
 public:
     PictureBox(const QString& name, const QColor& back, QWidget* parent);
     void SetBackColour(const QColor& back);
+};
+
+// A plain-text label over its back colour that leaves its text alone when a repaint misses it: the
+// status bar's city name lies under the clock, and each new second of the clock would otherwise lay
+// out and draw the whole name again for pixels that only show its back colour.
+class SteadyLabel : public QLabel {
+    Q_OBJECT
+public:
+    SteadyLabel(const QString& name, const QFont& font, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Where the text may put ink, with room for glyphs that reach beyond their advance.
+    QRect InkBox();
+
+    QString boxText_;
+    QRect boxContents_;
+    Qt::Alignment boxAlignment_;
+    QFont boxFont_;
+    QRect box_;
 };
 
 // A label that reports a press of any mouse button. Its caption is the text the game reads; what

@@ -10,19 +10,20 @@ namespace rq {
 StatusBar::StatusBar(QWidget* parent)
     : PictureBox(QStringLiteral("picStatusBar"), kPanelGrey, parent),
       // The city name is centred over the whole bar, behind the clock and the count.
-      lblCityName(MakeLabel(QStringLiteral("lblCityName"), QString(), SansFont(8.25), this)),
+      lblCityName(new SteadyLabel(QStringLiteral("lblCityName"), SansFont(8.25), this)),
       lblTime(MakeLabel(QStringLiteral("lblTime"), QString(), SansFont(8.25), this)),
       lblSymbol(MakeLabel(QStringLiteral("lblSymbol"), QStringLiteral("\u25C6"), SansFont(8.25), this)),
       lblCrystals(MakeLabel(QStringLiteral("lblCrystals"), QStringLiteral("0"), SansFont(8.25), this)),
-      lblNote(MakeLabel(QStringLiteral("lblNote"), QString(), SansFont(8.25), this)),
-      lblDemo(MakeLabel(QStringLiteral("lblDemo"), QStringLiteral("Demo \u2014 press any key to play"), SansFont(8.25),
-                        this)) {
+      lblNote(new SteadyLabel(QStringLiteral("lblNote"), SansFont(8.25), this)),
+      lblDemo(new SteadyLabel(QStringLiteral("lblDemo"), SansFont(8.25), this)) {
+    lblDemo->setText(QStringLiteral("Demo \u2014 press any key to play"));
     lblDemo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblDemo, Qt::black, &kPanelGrey);
     lblDemo->hide();
     lblDemo->lower();  // behind the clock and the count, as the city name is
     lblCityName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblCityName, Qt::black, &kPanelGrey);
+    lblTime->setTextFormat(Qt::PlainText);
     lblTime->setContentsMargins(3, 0, 0, 0);
     SetTextColour(lblSymbol, Qt::black, &kPanelGrey);
     lblCrystals->setAlignment(Qt::AlignRight | Qt::AlignTop);

@@ -37,13 +37,13 @@ private:
     static constexpr int kTimeSlack = 4;  // pixels beyond the widest text, for kerning
     void FitTimeLabel();
 
-    QLabel* lblCityName;
+    SteadyLabel* lblCityName;
     QLabel* lblTime;
     QLabel* lblSymbol;
     QLabel* lblCrystals;
-    QLabel* lblNote;
+    SteadyLabel* lblNote;
     QTimer noteTimer_;
-    QLabel* lblDemo;
+    SteadyLabel* lblDemo;
     int crystalsRight_ = 0;  // the right edge of lblCrystals, pixels
 };
 
