@@ -142,7 +142,6 @@ CityTickResult TimerInCity(SceneContext& ctx) {
     TickClock(ctx);
     AnnounceTrain(ctx);
     BlinkBanner(ctx);
-    SprEraseAll(ctx.spr);
     if (ctx.scene.JoystickMode) {
         ReadJoystick(ctx);
     }

@@ -26,20 +26,20 @@ bool StillScenery(int slot, const Sprite& s) {
     return slot >= kTicketOfficeSlot && slot <= kLastScenerySlot && !s.Animating;
 }
 
+}  // namespace
+
 PixelRect Place(const SpriteEngine& e, const Sprite& s) {
     return OnBack(e, s.X, s.Y, s.Width, s.Height);
 }
 
-BasePiece PieceOf(const Sprite& s) {
+SpritePiece PieceOf(const Sprite& s) {
     return {s.X, s.Y, s.SrcX, s.SrcY, s.Width, s.Height};
 }
 
-bool SamePiece(const BasePiece& a, const BasePiece& b) {
+bool SamePiece(const SpritePiece& a, const SpritePiece& b) {
     return a.X == b.X && a.Y == b.Y && a.SrcX == b.SrcX && a.SrcY == b.SrcY && a.Width == b.Width &&
            a.Height == b.Height;
 }
-
-}  // namespace
 
 void PaintGround(Surface& dst, const SpriteEngine& e, const PixelRect& clip, std::uint32_t sky) {
     FillClipped(dst, Block(0, 0, kBackgroundWidth, kBackgroundHeight), clip, e.BackgroundColour);

@@ -9,6 +9,12 @@
 
 namespace rq {
 
+// The part of the back buffer a sprite covers where it stands.
+PixelRect Place(const SpriteEngine& e, const Sprite& s);
+// Where a sprite stands and the frame it shows.
+SpritePiece PieceOf(const Sprite& s);
+bool SamePiece(const SpritePiece& a, const SpritePiece& b);
+
 // The street, the track strip, the walls and in the station view the black band and the sky band,
 // painted into dst in the game's order but only within clip.
 void PaintGround(Surface& dst, const SpriteEngine& e, const PixelRect& clip, std::uint32_t sky);

@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-#include "sprite/Surface.h"
-
 namespace rq {
 
 // Where one frame lies on the sprite sheet and, at the same place, on the mask sheet.
@@ -26,7 +24,7 @@ struct SpriteDef {
 
 // One slot of the sprite table.
 struct Sprite {
-    bool Created = false;  // the slot has its save-under surface
+    bool Created = false;  // made by iSprCreateSprite
     bool Shown = false;    // takes part in drawing and collision tests
     std::int16_t X = 0;
     std::int16_t Y = 0;
@@ -35,7 +33,6 @@ struct Sprite {
     std::int16_t Frame = 0;
     std::int16_t SrcX = 0;
     std::int16_t SrcY = 0;
-    Surface Save;  // the back buffer under the sprite, Width × Height
     std::int16_t FirstFrame = 0;
     std::int16_t LastFrame = 0;
     bool Animating = false;

@@ -1,8 +1,6 @@
 // The running sprite operations: show, hide, move, animate and the collision tests.
 #include "sprite/SpriteDraw.h"
 
-#include "sprite/Blit.h"
-
 namespace rq {
 
 bool Overlap(const SpriteBox& p, const SpriteBox& q) {
@@ -54,7 +52,6 @@ void SprShowAt(SpriteEngine& e, int slot, std::int16_t x, std::int16_t y) {
     }
     s->X = x;
     s->Y = y;
-    Blit(s->Save, 0, 0, s->Width, s->Height, e.Back, s->X, s->Y, RasterOp::Copy);
     s->Shown = true;
 }
 

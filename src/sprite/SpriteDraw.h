@@ -15,8 +15,8 @@ SpriteBox NextBox(const Sprite& s);
 // Do two boxes overlap? Touching edges count: the game compares with ≥ and ≤.
 bool Overlap(const SpriteBox& p, const SpriteBox& q);
 
-// Places the sprite at (x, y), saves the back buffer under it and shows it; moves it if already
-// shown. A slot that is not Created (or not a slot at all) is left alone.
+// Places the sprite at (x, y) and shows it; moves it if already shown. A slot that is not Created
+// (or not a slot at all) is left alone.
 void SprShowAt(SpriteEngine& e, int slot, std::int16_t x, std::int16_t y);
 
 // Hides the sprite; nothing is redrawn until the next compose.

@@ -41,8 +41,9 @@ struct PixelRect {
     int Bottom = 0;
 };
 
-// Where a sprite of the base picture stood and which frame it showed when the base was painted.
-struct BasePiece {
+// Where a sprite stood and which frame it showed when it was drawn (into the base picture or the
+// back buffer).
+struct SpritePiece {
     std::int16_t X = 0;
     std::int16_t Y = 0;
     std::int16_t SrcX = 0;
@@ -51,9 +52,11 @@ struct BasePiece {
     std::int16_t Height = 0;
 };
 
-// What the last compose painted under the sprites (street, track, walls, station bands) and which
-// pixels have been drawn over since, so that the next compose repaints only those. Repainting the
-// whole 1281 × 1132 street every tick would cost as much as all the rest of the drawing together.
+// What the last compose painted: the ground under the sprites (street, track, walls, station bands)
+// and each sprite where it was drawn, so that the next compose repaints only the blocks where
+// something changed. Repainting the whole 1281 × 1132 street every tick would cost as much as all
+// the rest of the drawing together, and a lying crystal or a standing train drawn again every tick
+// half as much again.
 struct GroundCache {
     bool Valid = false;
     std::vector<SceneRect> Rects;
@@ -65,13 +68,13 @@ struct GroundCache {
     const void* TracksPixels = nullptr;
     int TracksWidth = 0;
     int TracksHeight = 0;
-    std::vector<PixelRect> Dirty;                   // drawn over by sprites or written by SprEraseAll since
-    std::array<PixelRect, kSpriteSlots> DrawnAt{};  // where each slot was drawn by the last compose
+    std::array<PixelRect, kSpriteSlots> DrawnAt{};  // where each slot lies drawn on the back buffer (empty: nowhere)
+    std::array<SpritePiece, kSpriteSlots> Drawn{};  // and what it showed there
     // The base picture: the ground with the still scenery pieces on it (sprite/SceneBase.h). The
-    // sprites in it are neither drawn nor erased each tick; their save-under surfaces go unused.
+    // sprites in it are never drawn on their own.
     Surface Base;
     std::array<bool, kSpriteSlots> InBase{};
-    std::array<BasePiece, kSpriteSlots> BaseAt{};
+    std::array<SpritePiece, kSpriteSlots> BaseAt{};
 };
 
 // The view last presented: where in the back buffer it came from and which back-buffer blocks may

@@ -1,4 +1,4 @@
-// Composing the city scene in the back buffer, erasing the sprites and presenting one view.
+// Composing the city scene in the back buffer and presenting one view.
 #include "sprite/SpriteScene.h"
 
 #include <algorithm>
@@ -35,6 +35,14 @@ void NotePending(PresentCache& p, const PixelRect& r) {
     p.Pending.push_back(r);
 }
 
+// Sorts the blocks and drops repeats, so that a block noted twice is looked at once.
+void SortUnique(std::vector<PixelRect>& blocks) {
+    std::sort(blocks.begin(), blocks.end(), [](const PixelRect& a, const PixelRect& b) {
+        return std::tie(a.Top, a.Left, a.Bottom, a.Right) < std::tie(b.Top, b.Left, b.Bottom, b.Right);
+    });
+    blocks.erase(std::unique(blocks.begin(), blocks.end(), Same), blocks.end());
+}
+
 std::size_t Offset(const Surface& s, int x, int y) {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(s.Width) + static_cast<std::size_t>(x);
 }
@@ -60,10 +68,48 @@ void CopyChangedRows(const Surface& back, Surface& view, const PixelRect& r, int
     }
 }
 
-void MarkDirty(SpriteEngine& e, const PixelRect& r) {
-    // Stacked layers (the three skyline pieces) share one block; repaint it once.
-    if (!Empty(r) && (e.Ground.Dirty.empty() || !Same(e.Ground.Dirty.back(), r))) {
-        e.Ground.Dirty.push_back(r);
+// The sprites a compose draws: the shown ones that are not in the base picture.
+bool Drawable(const SpriteEngine& e, std::size_t slot) {
+    return e.gSprites[slot].Shown && !e.Ground.InBase[slot];
+}
+
+// The blocks of the back buffer to repaint from the base, and which sprites stay as they lie drawn.
+// A sprite stays when it is drawn where it stands, showing the frame it shows, and no block that
+// changes reaches it: then neither the base under it nor a sprite over or under it changes there,
+// and the pixels it covers are already what drawing everything in slot order would give. Every
+// other sprite is taken off (its old block repainted) and drawn again (its new block), and a block
+// that changes makes every staying sprite it reaches change too, until none is left to reach.
+void FindChanges(const SpriteEngine& e, std::vector<PixelRect>& changed, std::array<bool, kSpriteSlots>& stays) {
+    const GroundCache& g = e.Ground;
+    for (std::size_t slot = 0; slot < e.gSprites.size(); ++slot) {
+        const Sprite& s = e.gSprites[slot];
+        const bool drawable = Drawable(e, slot);
+        stays[slot] = drawable && !Empty(g.DrawnAt[slot]) && SamePiece(PieceOf(s), g.Drawn[slot]);
+        if (!stays[slot]) {
+            if (!Empty(g.DrawnAt[slot])) {
+                changed.push_back(g.DrawnAt[slot]);
+            }
+            if (drawable && !Empty(Place(e, s))) {
+                changed.push_back(Place(e, s));
+            }
+        }
+    }
+    for (std::size_t looked = 0; looked < changed.size();) {
+        const std::size_t end = changed.size();
+        for (std::size_t slot = 0; slot < e.gSprites.size(); ++slot) {
+            if (!stays[slot]) {
+                continue;
+            }
+            const PixelRect& at = g.DrawnAt[slot];
+            const bool reached = std::any_of(changed.begin() + static_cast<std::ptrdiff_t>(looked),
+                                             changed.begin() + static_cast<std::ptrdiff_t>(end),
+                                             [&at](const PixelRect& r) { return !Empty(Intersect(r, at)); });
+            if (reached) {
+                stays[slot] = false;
+                changed.push_back(at);
+            }
+        }
+        looked = end;
     }
 }
 
@@ -96,13 +142,18 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
     g.Station = station;
     g.SkyHeight = skyHeight;
     const std::array<bool, kSpriteSlots> inBase = BaseSprites(e);
+    std::array<bool, kSpriteSlots> stays{};
     if (same && BaseHolds(e, inBase)) {
+        std::vector<PixelRect> changed;
         if (station && sky != g.SkyColour) {
             const PixelRect band = OnBack(e, kViewWidth, 0, kViewWidth, skyHeight);
             PaintBase(e, band, sky, inBase);
-            MarkDirty(e, band);
+            changed.push_back(band);
         }
-        for (const PixelRect& r : g.Dirty) {
+        FindChanges(e, changed, stays);
+        // Stacked layers and a sprite drawn again where it stood give the same block twice.
+        SortUnique(changed);
+        for (const PixelRect& r : changed) {
             CopyFromBase(e, r);
             NotePending(e.Presented, r);
         }
@@ -122,39 +173,19 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
         g.Valid = true;
     }
     g.SkyColour = sky;
-    g.Dirty.clear();
 
     for (std::size_t slot = 0; slot < e.gSprites.size(); ++slot) {
-        Sprite& s = e.gSprites[slot];
+        if (stays[slot]) {
+            continue;
+        }
         g.DrawnAt[slot] = PixelRect{};
-        if (!s.Shown || g.InBase[slot]) {
+        if (!Drawable(e, slot)) {
             continue;
         }
-        Blit(s.Save, 0, 0, s.Width, s.Height, e.Back, s.X, s.Y, RasterOp::Copy);
-        BlitMasked(e.Back, s.X, s.Y, s.Width, s.Height, e.Mask, e.Sheet, s.SrcX, s.SrcY);
-        g.DrawnAt[slot] = OnBack(e, s.X, s.Y, s.Width, s.Height);
-        MarkDirty(e, g.DrawnAt[slot]);
-        NotePending(e.Presented, g.DrawnAt[slot]);
-    }
-}
-
-void SprEraseAll(SpriteEngine& e) {
-    if (!e.Back.Exists()) {
-        return;
-    }
-    // Usually each sprite is put back where it was drawn; one moved since is marked dirty at its
-    // new place so the next compose cleans it. The base's sprites stay: the base holds them.
-    for (std::size_t slot = e.gSprites.size(); slot-- > 0;) {
         const Sprite& s = e.gSprites[slot];
-        if (!s.Shown || e.Ground.InBase[slot]) {
-            continue;
-        }
-        Blit(e.Back, s.X, s.Y, s.Width, s.Height, s.Save, 0, 0, RasterOp::Copy);
-        const PixelRect here = OnBack(e, s.X, s.Y, s.Width, s.Height);
-        if (!Same(here, e.Ground.DrawnAt[slot])) {
-            MarkDirty(e, here);
-        }
-        NotePending(e.Presented, here);
+        BlitMasked(e.Back, s.X, s.Y, s.Width, s.Height, e.Mask, e.Sheet, s.SrcX, s.SrcY);
+        g.DrawnAt[slot] = Place(e, s);
+        g.Drawn[slot] = PieceOf(s);
     }
 }
 
@@ -179,12 +210,7 @@ void SprPresent(SpriteEngine& e, Surface& view, int srcX, int srcY, std::vector<
         Blit(view, 0, 0, kViewWidth, kViewHeight, e.Back, srcX, srcY, RasterOp::Copy);
         changed.push_back({0, 0, kViewWidth, kViewHeight});
     } else {
-        // A block drawn twice (a sprite that stood still is both where it was and where it is) is
-        // looked at once.
-        std::sort(p.Pending.begin(), p.Pending.end(), [](const PixelRect& a, const PixelRect& b) {
-            return std::tie(a.Top, a.Left, a.Bottom, a.Right) < std::tie(b.Top, b.Left, b.Bottom, b.Right);
-        });
-        p.Pending.erase(std::unique(p.Pending.begin(), p.Pending.end(), Same), p.Pending.end());
+        SortUnique(p.Pending);
         const PixelRect window =
             Intersect(Block(srcX, srcY, kViewWidth, kViewHeight), OnBack(e, 0, 0, e.Back.Width, e.Back.Height));
         for (const PixelRect& r : p.Pending) {

@@ -1,4 +1,4 @@
-// Composing the city scene in the back buffer, erasing the sprites and presenting one view.
+// Composing the city scene in the back buffer and presenting one view.
 #pragma once
 
 #include <cstdint>
@@ -11,15 +11,12 @@ namespace rq {
 // equal green and blue following a sine over the day (black at midnight, cyan at noon).
 std::uint32_t GetSkyColor(double t);
 
-// Redraws the whole back buffer: the peach street, the track strip (gSceneRects 1), black walls
-// (gSceneRects 2..), in the station view the black band and the sky band, then every shown sprite
-// in slot order, each masked over what lies below and with the background under it saved first.
+// Makes the back buffer the whole scene: the peach street, the track strip (gSceneRects 1), black
+// walls (gSceneRects 2..), in the station view the black band and the sky band, then every shown
+// sprite in slot order, each masked over what lies below. Only what changed since the last compose
+// is repainted: the sprites that moved, changed frame, came or went, and whatever they overlap.
 // gameTime gives the sky colour. Does nothing without a back buffer.
 void SprComposeScene(SpriteEngine& e, double gameTime);
-
-// Puts back the saved background under every shown sprite, highest slot first so that
-// overlapping sprites are undone in the right order.
-void SprEraseAll(SpriteEngine& e);
 
 // Copies 640 × 377 pixels of the back buffer from (srcX, srcY) to (0, 0) of view. A view surface
 // that does not exist yet is made 640 × 377. The next present with `changed` is of the whole view.

@@ -26,7 +26,6 @@ bool iSprCreateSprite(SpriteEngine& e, const SpriteDef& def) {
         return false;
     }
     const SpriteFrame f = FrameAt(e, def.FirstFrame);
-    s.Save = Surface(f.Width > 0 ? f.Width : 0, f.Height > 0 ? f.Height : 0);
     s.Created = true;
     s.Shown = false;
     s.X = 0;
@@ -49,7 +48,6 @@ void SprDestroySprite(SpriteEngine& e, int slot) {
     if (s == nullptr || !s->Created) {
         return;
     }
-    s->Save.Release();
     s->Created = false;
     s->Shown = false;
 }

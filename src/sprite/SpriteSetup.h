@@ -10,7 +10,7 @@ namespace rq {
 bool iSprCreateBackBuffer(SpriteEngine& e, int width, int height);
 
 // Makes one slot from its definition: size and first frame from gFrames(FirstFrame), hidden at
-// (0, 0), with its own save-under surface. False without the back buffer, for a slot already
+// (0, 0). False without the back buffer, for a slot already
 // Created, for a slot outside 1..134 or a first frame that is not in gFrames. VX, VY, CitizenNo
 // and Blocked keep what they held.
 bool iSprCreateSprite(SpriteEngine& e, const SpriteDef& def);
@@ -20,7 +20,7 @@ bool iSprCreateSprite(SpriteEngine& e, const SpriteDef& def);
 // clipped. Start-up makes it once, after the sprite slots.
 void SprBuildTrackStrip(SpriteEngine& e);
 
-// Releases one slot's save-under surface: Created and Shown become false.
+// Releases one slot: Created and Shown become false.
 void SprDestroySprite(SpriteEngine& e, int slot);
 
 // Releases everything: every slot, the sprite sheet, the mask sheet, then the back buffer.

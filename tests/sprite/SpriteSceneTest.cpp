@@ -91,9 +91,6 @@ TEST(SprComposeScene, DrawsShownSpritesMaskedInSlotOrder) {
     EXPECT_EQ(e->Back.At(114, 524), 0x0000F8u);
     EXPECT_EQ(e->Back.At(115, 525), kPeach) << "the actor ends at 95 + 20";
     EXPECT_EQ(e->Back.At(95, 494), kPeach);
-    EXPECT_EQ((*e)[110].Save.At(6, 6), 0x0000F0u + 12) << "the save-under holds the crystal under it";
-    EXPECT_EQ((*e)[110].Save.At(0, 0), kPeach);
-    EXPECT_EQ((*e)[1].Save.At(3, 3), kPeach);
 }
 
 TEST(SprComposeScene, AFrameChangeDrawsTheNewFrameAtTheSpritesOwnSize) {
@@ -108,7 +105,7 @@ TEST(SprComposeScene, AFrameChangeDrawsTheNewFrameAtTheSpritesOwnSize) {
     EXPECT_EQ(e->Back.At(301, 630), kPeach);
 }
 
-TEST(SprEraseAll, PutsBackTheSceneUnderOverlappingSpritesAndHiddenOnesStayAway) {
+TEST(SprComposeScene, SpritesThatGoLeaveTheSceneUnderThemAndThoseThatStayStay) {
     auto e = MakeDrawingEngine();
     Make(*e, 1, 12, 17, false, 1);
     Make(*e, 110, 8, 11, true, 3);
@@ -117,7 +114,16 @@ TEST(SprEraseAll, PutsBackTheSceneUnderOverlappingSpritesAndHiddenOnesStayAway) 
     SprShowAt(*e, 110, 95, 495);
     SprShowAt(*e, 111, 105, 505);
     SprComposeScene(*e, 0);
-    SprEraseAll(*e);
+    // The actor over the crystal goes: the crystal under it shows again, the other actor stays on top.
+    SprHide(*e, 110);
+    SprComposeScene(*e, 0);
+    EXPECT_EQ(e->Back.At(96, 496), kPeach);
+    EXPECT_EQ(e->Back.At(104, 504), 0x0000F0u + 12);
+    EXPECT_EQ(e->Back.At(106, 506), 0x0000F8u);
+    // All go: the street is as if none had been there.
+    SprHide(*e, 1);
+    SprHide(*e, 111);
+    SprComposeScene(*e, 0);
     Surface clean(kBackBufferWidth, kBackBufferHeight, 0);
     FillRect(clean, 0, 0, kBackgroundWidth, kBackgroundHeight, kPeach);
     for (int y = 480; y < 560; ++y) {
@@ -125,11 +131,6 @@ TEST(SprEraseAll, PutsBackTheSceneUnderOverlappingSpritesAndHiddenOnesStayAway) 
             ASSERT_EQ(e->Back.At(x, y), clean.At(x, y)) << x << "," << y;
         }
     }
-    // A sprite hidden after that leaves no trace in the next picture.
-    SprHide(*e, 111);
-    SprComposeScene(*e, 0);
-    EXPECT_EQ(e->Back.At(96, 496), 0x0000F8u);
-    EXPECT_EQ(e->Back.At(120, 530), kPeach);
 }
 
 TEST(SprComposeScene, ATrainEntersPastTheRightEdgeAndLeavesPastTheLeft) {
@@ -138,18 +139,14 @@ TEST(SprComposeScene, ATrainEntersPastTheRightEdgeAndLeavesPastTheLeft) {
     SprShowAt(*e, 101, 1280, 144);    // two columns of it lie on the back buffer
     SprComposeScene(*e, 0);
     EXPECT_EQ(e->Back.At(1281, 150), 0x0000F0u + 18);
-    SprEraseAll(*e);
-    EXPECT_EQ(e->Back.At(1281, 150), 0u) << "the black band below the station sky comes back";
     SprMoveBy(*e, 101, -1300, 0);  // x −20: the right half is still on screen
     SprComposeScene(*e, 0);
+    EXPECT_EQ(e->Back.At(1281, 150), 0u) << "the black band below the station sky comes back";
     EXPECT_EQ(e->Back.At(0, 150), 0x0000F0u + 18);
     EXPECT_EQ(e->Back.At(19, 183), 0x0000F0u + 18);
     EXPECT_EQ(e->Back.At(20, 150), kPeach);
-    SprEraseAll(*e);
-    EXPECT_EQ(e->Back.At(0, 150), kPeach);
     SprMoveBy(*e, 101, -100, 0);  // wholly off the scene
     SprComposeScene(*e, 0);
-    SprEraseAll(*e);
     EXPECT_EQ(e->Back.At(0, 150), kPeach);
 }
 
@@ -170,10 +167,11 @@ Surface DrawnPlainly(SpriteEngine& bare, const SpriteEngine& e, double time) {
     return picture;
 }
 
-// The compose repaints only what was drawn over since the last compose, and the present copies only
-// that; whatever the scene code does in between, the result must be the same as doing everything.
-// The still scenery pieces (slots 103..108) are drawn once into the street's base and kept there, so
-// the random moves put them over and under crystals, trains and each other.
+// The compose repaints only what changed since the last compose (sprites that stand still as they
+// were are left drawn), and the present copies only that; whatever the scene code does in between,
+// the result must be the same as doing everything. The still scenery pieces (slots 103..108) are
+// drawn once into the street's base and kept there, so the random moves put them over and under
+// crystals, trains and each other.
 TEST(SprComposeScene, RepaintingOnlyTheDrawnOverPartsMatchesAFullRepaint) {
     auto fast = MakeDrawingEngine();
     auto full = MakeDrawingEngine();
@@ -207,7 +205,7 @@ TEST(SprComposeScene, RepaintingOnlyTheDrawnOverPartsMatchesAFullRepaint) {
             } else if (op == 3) {
                 SprMoveBy(*e, slot, static_cast<std::int16_t>(x / 4), static_cast<std::int16_t>(y / 4));
             } else if (op == 4) {
-                SprEraseAll(*e);
+                SprAnimate(*e);
             } else if (op == 5) {
                 e->ViewCol = static_cast<std::int16_t>(view % 2);
                 e->ViewRow = static_cast<std::int16_t>(view / 2);
@@ -246,10 +244,6 @@ TEST(SprComposeScene, RepaintingOnlyTheDrawnOverPartsMatchesAFullRepaint) {
                     [&](const PixelRect& r) { return px >= r.Left && px < r.Right && py >= r.Top && py < r.Bottom; }))
                     << "step " << step << " at " << px << "," << py;
             }
-        }
-        if (op == 9) {
-            SprEraseAll(*fast);
-            SprEraseAll(*full);
         }
     }
 }
@@ -293,7 +287,6 @@ TEST(iSprCreateSprite, TakesSizeAndSourceFromTheFirstFrame) {
     EXPECT_EQ(s.SrcX, 240);
     EXPECT_EQ(s.Frame, 8);
     EXPECT_EQ(s.DelayCount, 3);
-    EXPECT_EQ(s.Save.Width, 20);
     EXPECT_EQ(s.VX, 7) << "velocity, citizen and Blocked keep what they held";
     EXPECT_EQ(s.CitizenNo, 1234);
     EXPECT_TRUE(s.Blocked);
@@ -363,14 +356,12 @@ TEST(SprShutdown, ReleasesEverySlotBothSheetsAndTheBackBuffer) {
     SprShowAt(*e, 50, 100, 10);
     SprShutdown(*e);
     for (const Sprite& s : e->gSprites) {
-        EXPECT_FALSE(s.Created || s.Shown || s.Save.Exists());
-        EXPECT_EQ(s.Save.Pixels.capacity(), 0u);
+        EXPECT_FALSE(s.Created || s.Shown);
     }
     EXPECT_FALSE(e->Back.Exists() || e->Sheet.Exists() || e->Mask.Exists());
     EXPECT_EQ(e->Back.Pixels.capacity(), 0u);
     // Everything is gone: drawing and presenting do nothing, and the engine can be set up again.
     SprComposeScene(*e, 0);
-    SprEraseAll(*e);
     Surface view;
     SprPresent(*e, view, 0, 0);
     EXPECT_FALSE(view.Exists());

@@ -220,7 +220,6 @@ int Run(const std::string& assets, const std::string& out) {
     SprComposeScene(e, kNoon);
     SprPresent(e, view, 640, 0);
     ok = Save(ToImage(view), out, "station_noon.png") && ok;
-    SprEraseAll(e);
     SprHide(e, kTrainSprite);
     ShowTrainAtPlatform(e, kMarkedTrainSprite);
     SprComposeScene(e, kEvening);
