@@ -334,6 +334,28 @@ TEST_F(MainWindowTest, TheStatusBarJourneyAndBannerTexts) {
     EXPECT_EQ(Find<QLabel>("lblTrainDestBanner")->x(), 0);
 }
 
+// The labels under the clock leave their text alone when a repaint misses it: any strip of the bar
+// repainted on its own shows what the whole bar shows there, the text of a city name or of a note
+// long enough to reach under the clock included.
+TEST_F(MainWindowTest, AnyStripOfTheStatusBarRepaintedAloneShowsWhatTheWholeShows) {
+    auto* bar = Find<QWidget>("picStatusBar");
+    w().ShowTime("12:34:56 PM");
+    w().ShowCityName("Denver, Colorado");
+    for (const bool note : {false, true}) {
+        if (note) {
+            w().ShowNote(std::string(120, 'W'));
+        }
+        const QImage whole = bar->grab().toImage();
+        for (int x = 0; x < bar->width(); x += 6) {
+            const QRect strip(x, 0, 6, bar->height());
+            QImage part(bar->size(), whole.format());
+            part.fill(Qt::magenta);
+            bar->render(&part, strip.topLeft(), QRegion(strip));
+            ASSERT_EQ(part.copy(strip), whole.copy(strip)) << "note " << note << ", x " << x;
+        }
+    }
+}
+
 TEST_F(MainWindowTest, TheViewTakesTheBlocksItIsToldChanged) {
     Surface view(640, 377, 0x00123456u);
     view.At(10, 20) = 0x00FF0000u;
