@@ -55,8 +55,8 @@ struct SpritePiece {
 // What the last compose painted: the ground under the sprites (street, track, walls, station bands)
 // and each sprite where it was drawn, so that the next compose repaints only the blocks where
 // something changed. Repainting the whole 1281 × 1132 street every tick would cost as much as all
-// the rest of the drawing together, and a lying crystal or a standing train drawn again every tick
-// half as much again.
+// the rest of the drawing together, and drawing every lying crystal and standing train again each
+// tick was more than half of a busy street's drawing.
 struct GroundCache {
     bool Valid = false;
     std::vector<SceneRect> Rects;

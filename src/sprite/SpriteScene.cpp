@@ -151,7 +151,7 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
             changed.push_back(band);
         }
         FindChanges(e, changed, stays);
-        // Stacked layers and a sprite drawn again where it stood give the same block twice.
+        // A sprite drawn again where it stood gives the same block twice: taken off and drawn anew.
         SortUnique(changed);
         for (const PixelRect& r : changed) {
             CopyFromBase(e, r);
