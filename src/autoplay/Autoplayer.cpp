@@ -19,11 +19,13 @@
 #include "world/CityDescription.h"
 #include "world/Clock.h"
 #include "world/Platform.h"
+#include "world/Velocity.h"
 
 namespace rq {
 
 namespace {
 
+constexpr int kStopTicks = 30;  // a train stands this long; without a ticket it is boarded in its last three
 constexpr int kSeeds = 4;  // crystals dropped to start a crop
 constexpr int kSpare = 2;
 constexpr int kFewShort =
@@ -37,6 +39,9 @@ constexpr int kStandY = 290;    // ticks without a larger crop before harvesting
 constexpr int kStuckTicks = 8;  // ticks without moving before stepping aside
 constexpr int kDropX = 1215;    // where crops are sown: the platform's far right
 constexpr int kDropY[kSeeds] = {230, 290, 340, 260};
+constexpr int kBelowX = 1110;  // where it waits in the street below the station
+constexpr int kBelowY = 565;
+constexpr int kBelowSpare = 30;  // ticks to spare on the way back up
 constexpr int kWaitX = 1100;  // where it waits for its train
 constexpr int kWaitY = 280;
 constexpr int kShelterSpare = 60;  // a wait this much longer than the walks there and back is spent in the office
@@ -57,13 +62,18 @@ bool CitizenOnPlatform(const World& w, const SpriteEngine& spr) {
 }
 
 // The train of the present window can still be boarded: it is coming in, or stands with time left
-// to reach the track before it leaves.
+// for the figure to reach the track before it leaves.
 bool Catchable(const Game& game) {
     const SpriteEngine& spr = game.sprites;
+    const Sprite& p = spr[kPlayerSlot];
     for (const int t : {kTrainSprite, kMarkedTrainSprite}) {
         const Sprite& train = spr[t];
         if (train.Shown) {
-            return train.VX == 0 ? game.world.PlatformTicks < kLastCallTicks - 3 : CentreX(train) > kPlatformCentre;
+            if (train.VX != 0) {
+                return CentreX(train) > kPlatformCentre;
+            }
+            const int toTrack = std::max(0, p.Y - kPlatformTop) / kPlayerSpeed + 2;
+            return p.Shown && CentreY(p) < kPlatformBottom && game.world.PlatformTicks + toTrack < kStopTicks;
         }
     }
     return false;
@@ -367,8 +377,18 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
         return kInputUp;
     }
     if (ours) {
+        // Under the track it stays for the last call, fuzzies or not: standing there is not being stuck.
+        stuck_ = 0;
         const int x = std::clamp(CentreX(p), kPlatformLeft + 40, kPlatformRight - 40);
-        return Go(game, Waypoint(p, x, kPlatformTop + 4 + p.Height / 2), true, false, false);
+        return Go(game, Firmly(Waypoint(p, x, kPlatformTop + 4 + p.Height / 2)), true, false, false);
+    }
+    // Fuzzies hunt only the people of their own view: while the platform is the busier of the two,
+    // it waits in the street below the station, and comes up in time for its train.
+    const int up = WalkTicks(kBelowX, kBelowY, kPlatformCentre, kPlatformTop + 20) + kBelowSpare;
+    const int onPlatform = FuzziesInView(w, spr, 1, 0), below = FuzziesInView(w, spr, 1, 1);
+    const bool belowNow = CentreY(p) >= kViewHeight && CentreX(p) >= kViewWidth;
+    if (TicksToWindow(w, slot, Catchable(game)) > up && (below < onPlatform || (belowNow && below <= onPlatform))) {
+        return Go(game, Waypoint(p, kBelowX, kBelowY), true, false, false);
     }
     return Go(game, Waypoint(p, kWaitX, kWaitY), true, false, false);
 }

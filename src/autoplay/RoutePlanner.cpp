@@ -17,10 +17,11 @@ namespace {
 
 // Costs in two-minute train windows: a journey takes 90 of them. Changing trains in a fuzzed city
 // costs a little even on the train it came in with (boarded in the last moments of the same stop),
-// and every window waited on its platform, full of fuzzies, more than two journeys.
+// and every window waited on its platform, full of fuzzies, more than five journeys: a journey is
+// safe, a fuzzy's touch on the platform halves the crystals.
 constexpr int kJourneyWindows = 90;
 constexpr int kFuzzedChange = 12;
-constexpr int kFuzzedWait = 200;
+constexpr int kFuzzedWait = 500;
 
 }  // namespace
 

@@ -11,7 +11,7 @@ namespace rq {
 
 // The cities of the way from `from` to `to`, both included, over the five links of each city, in the
 // window of slot `slotNow`, whose train can still be boarded when `catchable`: the quickest way, where
-// each window waited on a fuzzed city's platform costs more than two journeys, so it changes trains
+// each window waited on a fuzzed city's platform costs more than five journeys, so it changes trains
 // there only onto the train it came in with. Empty when `to` cannot be reached; {from} when they are
 // the same city.
 std::vector<std::int16_t> PlanRoute(const World& w, std::int16_t from, std::int16_t to, std::int16_t slotNow,

@@ -71,13 +71,30 @@ StreetPicture LookAtStreet(const World& w, const SpriteEngine& spr, const SightR
     return street;
 }
 
-int FuzziesInStreet(const World& w, const SpriteEngine& spr) {
+namespace {
+
+// How many shown fuzzies of the street `where` accepts.
+template <typename Where>
+int CountFuzzies(const World& w, const SpriteEngine& spr, Where where) {
     int n = 0;
     const int last = LastStreetActor(w);
     for (int slot = kFirstActorSlot; slot <= last && slot <= kLastActorSlot; ++slot) {
-        n += spr[slot].Shown && IsFuzzyActor(w, spr[slot]) ? 1 : 0;
+        const Sprite& a = spr[slot];
+        n += a.Shown && IsFuzzyActor(w, a) && where(a) ? 1 : 0;
     }
     return n;
+}
+
+}  // namespace
+
+int FuzziesInStreet(const World& w, const SpriteEngine& spr) {
+    return CountFuzzies(w, spr, [](const Sprite&) { return true; });
+}
+
+int FuzziesInView(const World& w, const SpriteEngine& spr, int col, int row) {
+    return CountFuzzies(w, spr, [&](const Sprite& a) {
+        return (a.X + a.Width / 2) / kViewWidth == col && (a.Y + a.Height / 2) / kViewHeight == row;
+    });
 }
 
 bool FuzzyOnTrail(const World& w, const SpriteEngine& spr, std::uint16_t keys, int ticks) {

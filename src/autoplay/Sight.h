@@ -30,8 +30,9 @@ SpriteBox BoxOf(const Sprite& s);
 // fuzzy that walks over a crystal picks it up and is cured.
 bool FuzzyOnTrail(const World& w, const SpriteEngine& spr, std::uint16_t keys, int ticks);
 
-// How many fuzzies walk in the street.
+// How many fuzzies walk in the street, and in the view of column `col` and row `row` (by their centres).
 int FuzziesInStreet(const World& w, const SpriteEngine& spr);
+int FuzziesInView(const World& w, const SpriteEngine& spr, int col, int row);
 
 // The slots of the crystals lying in the station's platform (the station view below the track).
 std::vector<int> CrystalsOnPlatform(const SpriteEngine& spr);
