@@ -26,7 +26,8 @@ namespace rq {
 namespace {
 
 constexpr int kStopTicks = 30;  // a train stands this long; without a ticket it is boarded in its last three
-constexpr int kSeeds = 4;  // crystals dropped to start a crop
+constexpr int kUpSpare = 4;     // ticks to spare on the last walk up to the track
+constexpr int kSeeds = 4;       // crystals dropped to start a crop
 constexpr int kSpare = 2;
 constexpr int kFewShort =
     10;  // this few crystals short of 100, one seed is sown  // more crystals lying than needed before the last harvest
@@ -42,7 +43,7 @@ constexpr int kDropY[kSeeds] = {230, 290, 340, 260};
 constexpr int kBelowX = 1110;  // where it waits in the street below the station
 constexpr int kBelowY = 565;
 constexpr int kBelowSpare = 30;  // ticks to spare on the way back up
-constexpr int kWaitX = 1100;  // where it waits for its train
+constexpr int kWaitX = 1100;     // where it waits for its train
 constexpr int kWaitY = 280;
 constexpr int kShelterSpare = 60;  // a wait this much longer than the walks there and back is spent in the office
 constexpr int kClearance = 120;    // no fuzzy this near the way: it is clear
@@ -61,6 +62,11 @@ bool CitizenOnPlatform(const World& w, const SpriteEngine& spr) {
     return false;
 }
 
+// Ticks the figure on the platform takes to walk straight up to the track.
+int TicksToTrack(const Sprite& p) {
+    return std::max(0, p.Y - kPlatformTop) / kPlayerSpeed + 2;
+}
+
 // The train of the present window can still be boarded: it is coming in, or stands with time left
 // for the figure to reach the track before it leaves.
 bool Catchable(const Game& game) {
@@ -72,8 +78,7 @@ bool Catchable(const Game& game) {
             if (train.VX != 0) {
                 return CentreX(train) > kPlatformCentre;
             }
-            const int toTrack = std::max(0, p.Y - kPlatformTop) / kPlayerSpeed + 2;
-            return p.Shown && CentreY(p) < kPlatformBottom && game.world.PlatformTicks + toTrack < kStopTicks;
+            return p.Shown && CentreY(p) < kPlatformBottom && game.world.PlatformTicks + TicksToTrack(p) < kStopTicks;
         }
     }
     return false;
@@ -375,6 +380,10 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
         // missed ten more minutes among them.
         boardSlot_ = slot;
         return kInputUp;
+    }
+    if (ours && TrainStandsAtPlatform(spr) && CentreY(p) < kPlatformBottom &&
+        kStopTicks - w.PlatformTicks <= TicksToTrack(p) + kUpSpare) {
+        return kInputUp;  // the last moment to make for the track: straight up, as boarding
     }
     if (ours) {
         // Under the track it stays for the last call, fuzzies or not: standing there is not being stuck.

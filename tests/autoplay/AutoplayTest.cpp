@@ -1,5 +1,5 @@
-// The autoplayer on the real network: its routes, the clean city it retreats to, and a game it wins
-// by following the journeys it planned.
+// The autoplayer on the real network: its routes, the clean city it retreats to, the trains it waits
+// for and boards, and a game it wins by following the journeys it planned.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,6 +11,8 @@
 #include "autoplay/RoutePlanner.h"
 #include "headless/HeadlessGame.h"
 #include "world/CityDescription.h"
+#include "world/Clock.h"
+#include "world/Platform.h"
 #include "world/WorldStartup.h"
 
 namespace rq {
@@ -112,6 +114,37 @@ TEST(Autoplay, WinsByFollowingTheJourneysItPlanned) {
     EXPECT_GE(reached.size(), 2u);
     EXPECT_EQ(planned, reached);
     EXPECT_EQ(player.Stats().Journeys, static_cast<int>(reached.size()));
+}
+
+// Every train the autoplayer stood on the platform for, from the moment it stopped, takes it along:
+// it walks up onto the track by the last moments of the stop, fuzzies or not.
+TEST(Autoplay, BoardsEveryTrainItWaitedForOnThePlatform) {
+    for (const std::uint64_t seed : {2u, 10u, 13u}) {
+        HeadlessGame game;
+        std::string error;
+        ASSERT_TRUE(game.Start(seed, AssetDir(), error)) << error;
+        Autoplayer player(seed);
+        int waitedFor = 0, missed = 0;
+        bool waiting = false;  // the train it wants stands, and the figure stood on the platform as it stopped
+        for (int step = 0; step < 25000 && RunSteps(game, player, 1, nullptr) == 1; ++step) {
+            const World& w = game.game().world;
+            const SpriteEngine& spr = game.game().sprites;
+            const std::vector<std::int16_t>& route = player.Route();
+            const bool wanted = w.CurCity != 0 && route.size() >= 2 && route.front() == w.CurCity &&
+                                SlotTo(w, w.CurCity, route[1]) == CurrentTrainSlot(w);
+            const Sprite& p = spr[kPlayerSlot];
+            if (TrainStandsAtPlatform(spr) && w.PlatformTicks == 1 && wanted && p.Shown && w.crystals(kPlayer) >= 0 &&
+                p.X >= kViewWidth && p.Y < kViewHeight) {
+                waiting = true;
+                ++waitedFor;
+            } else if (waiting && !TrainStandsAtPlatform(spr)) {
+                waiting = false;
+                missed += p.Shown ? 1 : 0;
+            }
+        }
+        EXPECT_GT(waitedFor, 0) << "seed " << seed;
+        EXPECT_EQ(missed, 0) << "seed " << seed << ": " << missed << " of " << waitedFor << " trains left without it";
+    }
 }
 
 }  // namespace
