@@ -2,11 +2,7 @@
 # the one line it says, each within a time bound (TIMEOUT) and a memory bound (ulimit -v, or the
 # sanitizer's RSS limit in the sanitizer build), and what it was given left as it was.
 # Run with cmake -DGAME=... -DASSETS=... -DWORK_DIR=... [-DSANITIZED=ON] -P
-set(failures 0)
-macro(fail message)
-  message(SEND_ERROR "${message}")
-  math(EXPR failures "${failures} + 1")
-endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/../CheckFailures.cmake)
 
 set(memory_kb 1500000)
 set(seconds 30)

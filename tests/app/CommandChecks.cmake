@@ -1,10 +1,6 @@
-# What the command-line checks share: a failed check counted without stopping the others, and the
-# game run in WORK_DIR with its status and both outputs kept.
-set(failures 0)
-macro(fail message)
-  message(SEND_ERROR "${message}")
-  math(EXPR failures "${failures} + 1")
-endmacro()
+# What the command-line checks share: a failed check counted without stopping the others
+# (CheckFailures.cmake), and the game run in WORK_DIR with its status and both outputs kept.
+include(${CMAKE_CURRENT_LIST_DIR}/../CheckFailures.cmake)
 
 file(MAKE_DIRECTORY ${WORK_DIR})
 function(run_game)

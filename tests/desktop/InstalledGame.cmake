@@ -1,11 +1,7 @@
 # Installs the game into a DESTDIR and runs the installed program: it finds its files through
 # ../share/railquest, reports missing ones, honours --datadir and prints its version.
 # Run with cmake -DSOURCE_DIR=... -DBUILD_DIR=... -DWORK_DIR=... -DBUILT_GAME=... -DVERSION=... -DAPPSTREAM_ID=... -P
-set(failures 0)
-macro(fail message)
-  message(SEND_ERROR "${message}")
-  math(EXPR failures "${failures} + 1")
-endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/../CheckFailures.cmake)
 
 # Runs the program; result in run_status, run_out, run_err.
 function(run_game program)

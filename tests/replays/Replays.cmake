@@ -1,11 +1,7 @@
 # Recorded games played again without a window: each ends with the summary line it ended with when
 # it was recorded, a replay traced twice is the same byte for byte, and a damaged recording is
 # refused with its line named and status 2.  Run with cmake -DGAME=... -DDIR=... -DWORK_DIR=... -P
-set(failures 0)
-macro(fail message)
-  message(SEND_ERROR "${message}")
-  math(EXPR failures "${failures} + 1")
-endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/../CheckFailures.cmake)
 
 file(STRINGS ${DIR}/summaries.txt expectations)
 foreach(line IN LISTS expectations)
