@@ -247,14 +247,17 @@ void GameApp::StartPlaying() {
     frmSplash_->close();
 }
 
-// A confirmed quit keeps the player's game, unless a replay plays, whose game is the recording's.
+// A confirmed quit keeps the player's game, unless a replay plays, whose game is the recording's;
+// a game that cannot be kept is said in a message box.
 void GameApp::QuitConfirmed() {
     tmrGameLoop_.stop();
     if (!replay_) {
         std::string message;
         const std::string path = AutosavePath();
         if (!MakeSaveFolder(UserSaveFolder(), message) || !SaveRunningGame(path, *game_, *loop_, message)) {
+            // Said where the player looks, before the window goes: the game they quit is not kept.
             std::cerr << "railquest: the game is not kept: " << message << '\n';
+            frmMain_->ShowMessage("The game could not be kept: " + message);
         }
     }
     FinishRecording(*game_);

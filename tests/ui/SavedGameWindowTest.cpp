@@ -124,5 +124,22 @@ TEST_F(SavedGameWindow, AConfirmedQuitKeepsTheGameThatContinueOpens) {
     EXPECT_EQ(StateHash(kept.game()), quit);
 }
 
+// A data folder that cannot be made (a file of the player's has its name): the quit says the game is
+// not kept, and the file is left as it was.
+TEST_F(SavedGameWindow, AQuitThatCannotKeepTheGameSaysSoAndLeavesThePlayersFileAlone) {
+    const fs::path blocker = dir / "railquest";
+    std::ofstream(blocker) << "the player's own file\n";
+    Start();
+    RunFor(10);
+    messages.Answers = {true};
+    EXPECT_TRUE(window->close());
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].rfind("The game could not be kept: ", 0), 0u) << messages.Shown[0];
+    std::ifstream in(blocker);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "the player's own file");
+}
+
 }  // namespace
 }  // namespace rq
