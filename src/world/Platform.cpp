@@ -16,7 +16,7 @@ namespace {
 constexpr int kArrivalsSecond = 1;
 constexpr int kAdvanceSecond = 2;
 constexpr int kWhistleSecond = 9;
-constexpr int kDepartureSecond = 10;
+constexpr int kDepartureSecond = kStandTicks / 3;
 
 // The player, hidden in the station view, has walked into the train that just left: seat 1 of stage 1.
 void SeatThePlayer(World& w, std::int16_t slot) {

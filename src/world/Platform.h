@@ -13,6 +13,9 @@ namespace rq {
 // The station view's left edge, in scene pixels: a train past it has left.
 inline constexpr int kStationLeft = 640;
 
+// A train stands at the platform this long: ten game seconds of three ticks.
+inline constexpr int kStandTicks = 30;
+
 // The last three ticks of a stop, after the whistle: whoever reaches the track then boards, whatever
 // train the ticket says.
 inline constexpr double kLastCallTicks = 27;
