@@ -39,9 +39,9 @@ struct ControlSizes {
     double ScrollBar = 255;               // the thickness of hscUSA and vscUSA
 };
 
-// The window's layout, computed once by Form_Load, LayoutTicketWindow and LayoutInfoPanel.
+// The window's layout, computed once by ComputeWindowLayout, LayoutTicketWindow and LayoutInfoPanel.
 struct WindowLayout {
-    // Form_Load
+    // ComputeWindowLayout
     TwipRect Window;             // frmMain, its outer size and its place on the screen
     TwipRect StatusBar;          // picStatusBar
     TwipRect GameView;           // picGameView, its Width and Height with its border

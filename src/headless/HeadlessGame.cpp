@@ -53,7 +53,7 @@ bool HeadlessGame::Start(std::uint64_t seed, const std::string& appPath, std::st
     }
     loop_.SetEnabled(true, 0);
     while (g.shell.Stage != StartupStage::Ready) {
-        loop_.tmrGameLoop_Timer(0);
+        loop_.LoopTick(0);
     }
     loop_.SplashClicked(0);
     ran_ = true;
@@ -81,7 +81,7 @@ bool HeadlessGame::Step(const StepInput& input) {
 void HeadlessGame::LayOutPanels() {
     const Game& g = *game_;
     WindowLayout& l = game_->panels.Layout;
-    ComputeFormLoad(l, ControlSizes{}, 1024.0 * TPPX);
+    ComputeWindowLayout(l, ControlSizes{}, 1024.0 * TPPX);
     const Sprite& office = g.sprites[kTicketOfficeSlot];
     ComputeTicketWindow(l, ControlSizes{}, office.Width, office.Height);
     ComputeInfoPanel(l, ControlSizes{}, g.sprites.Map.Width, g.sprites.Map.Height);

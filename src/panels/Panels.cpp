@@ -132,7 +132,7 @@ void ShowCityInfo(Game& g, std::int16_t city) {
     map.PointerVisible = true;
 }
 
-void cmdZoom_Click(Game& g) {
+void ToggleMapZoom(Game& g) {
     MapState& map = g.panels.Map;
     // The city the arrow marks, judged on the map that shows before the switch.
     const std::int16_t city = CityAtMapPoint(g.world, map, CInt(map.PointerLeft / TPPX), CInt(map.PointerTop / TPPY));
@@ -209,7 +209,7 @@ std::int16_t CurrentHistoryCity(const History& h) {
     return h.Entries[static_cast<std::size_t>(h.ListIndex)];
 }
 
-void cmdBack_Click(Game& g) {
+void HistoryBack(Game& g) {
     History& h = g.panels.Hist;
     if (h.ListIndex <= 0) {
         return;  // the button is disabled then
@@ -222,7 +222,7 @@ void cmdBack_Click(Game& g) {
     }
 }
 
-void cmdForward_Click(Game& g) {
+void HistoryForward(Game& g) {
     History& h = g.panels.Hist;
     if (h.ListIndex + 1 >= static_cast<int>(h.Entries.size())) {
         return;
@@ -235,7 +235,7 @@ void cmdForward_Click(Game& g) {
     }
 }
 
-std::int16_t lblInfoTrainDest_Click(Game& g, int index) {
+std::int16_t ShowDestinationCity(Game& g, int index) {
     if (index < 1 || index > kSlots) {
         return 0;
     }
@@ -251,7 +251,7 @@ std::int16_t lblInfoTrainDest_Click(Game& g, int index) {
     return 0;
 }
 
-std::int16_t lblLegend_Click(Game& g, int index) {
+std::int16_t ShowLegendCity(Game& g, int index) {
     std::int16_t city = 0;
     if (index == 0) {
         city = g.world.CurCity;
@@ -289,7 +289,7 @@ void ClearPanelState(Game& g) {
     ClearTrainChoice(g);
 }
 
-void cmdExitInfo_Click(Game& g) {
+void CloseInfoPanel(Game& g) {
     ShowPlayerAgain(g);
     const auto dx = static_cast<std::int16_t>(g.sprites[kPlayerSlot].Width + 3);
     PushOverlappingActors(g.world, g.sprites, kPlayerSlot, dx, 0);
@@ -312,7 +312,7 @@ void OpenMapAtCapitol(Game& g) {
 
 void ShowCapitalCity(Game& g, std::int16_t city) {
     if (g.panels.Map.Zoomed) {
-        cmdZoom_Click(g);
+        ToggleMapZoom(g);
     }
     ShowCityInfo(g, city);
     AddToHistory(g.panels.Hist, city);
@@ -355,7 +355,7 @@ void FillTrainSchedule(Game& g, std::int16_t city) {
     }
 }
 
-void optTrain_Click(Game& g, int index) {
+void ChooseTicketRow(Game& g, int index) {
     if (index < 1 || index > kSlots) {
         return;
     }
@@ -368,7 +368,7 @@ void ClearTrainChoice(Game& g) {
     g.scene.SelectedTrain = 0;
 }
 
-void cmdExitTix_Click(Game& g) {
+void CloseTicketWindow(Game& g) {
     ShowPlayerAgain(g);
     ClearSpotBelow(g.world, g.sprites, kPlayerSlot);
 }

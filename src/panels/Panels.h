@@ -32,19 +32,19 @@ void DrawCityMarkers(Game& g);
 // towards it), its five destinations; the destinations box and the arrow become visible.
 void ShowCityInfo(Game& g, std::int16_t city);
 
-// cmdZoom_Click: switches between the map and its enlargement, keeping the city the arrow marks,
+// Switches between the map and its enlargement, keeping the city the arrow marks,
 // and redraws the markers.
-void cmdZoom_Click(Game& g);
+void ToggleMapZoom(Game& g);
 
-// A click at (xTwips, yTwips) on the map that shows (picUSA_MouseDown, picUSAZoom_MouseDown): the
-// city there is shown and added to the history. Returns the city, 0 when the click hit no marker.
+// A click at (xTwips, yTwips) on the map that shows (picUSA or picUSAZoom): the city there is shown and added to the
+// history. Returns the city, 0 when the click hit no marker.
 std::int16_t MapClick(Game& g, double xTwips, double yTwips);
 
-// A click at (xTwips, yTwips) inside the arrow (imgPointer_MouseDown): the city under that point
+// A click at (xTwips, yTwips) inside the arrow (imgPointer): the city under that point
 // is shown again, without adding to the history. Returns the city or 0.
 std::int16_t PointerClick(Game& g, double xTwips, double yTwips);
 
-// hscUSA_Change / vscUSA_Change (and their Scroll events): the enlarged map follows the bars.
+// The enlarged map's scroll bars (hscUSA, vscUSA) moved or dragged: the enlarged map follows them.
 // Values outside the bars' ranges are brought back into them.
 void SetZoomScroll(Game& g, int hValue, int vValue);
 
@@ -61,16 +61,16 @@ void ClearHistory(History& h);
 // The city of the current history entry, 0 when the list is empty.
 std::int16_t CurrentHistoryCity(const History& h);
 
-void cmdBack_Click(Game& g);
-void cmdForward_Click(Game& g);
+void HistoryBack(Game& g);
+void HistoryForward(Game& g);
 
 // A destination label: the city whose name (with or without the "* " of a marked link) is its
 // caption is shown and added. Returns the city, 0 when no name matched.
-std::int16_t lblInfoTrainDest_Click(Game& g, int index);
+std::int16_t ShowDestinationCity(Game& g, int index);
 
 // A legend label: "You Are Here" (0) shows the player's city, "Fuzzbomb City" (2) the fuzzbomb's;
 // the others do nothing. Returns the city shown, or 0.
-std::int16_t lblLegend_Click(Game& g, int index);
+std::int16_t ShowLegendCity(Game& g, int index);
 
 // In a capital whose information the open panel shows, shows it again (its description may have
 // changed). Returns whether it did.
@@ -86,7 +86,7 @@ void ClearPanelState(Game& g);
 
 // "OK" of the information panel, once the panel is hidden: the player, hidden while the panel was
 // open, is shown again and actors standing on it are pushed right by its width plus 3 pixels.
-void cmdExitInfo_Click(Game& g);
+void CloseInfoPanel(Game& g);
 
 // What walking into the capitol does to the panel's contents: the destinations box hidden, the
 // map cleared of its markers, the arrow shown and the city under it looked up; a city found there is
@@ -107,13 +107,13 @@ void ResetTicketRows(TicketState& t);
 void FillTrainSchedule(Game& g, std::int16_t city);
 
 // The player chooses the train of a slot (its option button, or any label of its row).
-void optTrain_Click(Game& g, int index);
+void ChooseTicketRow(Game& g, int index);
 
 // No train chosen, no option button set (leaving a city, a new game).
 void ClearTrainChoice(Game& g);
 
 // "OK" of the ticket window, once the window is hidden: the player is shown again and actors standing
 // on it are pushed down by its height plus 3 pixels.
-void cmdExitTix_Click(Game& g);
+void CloseTicketWindow(Game& g);
 
 }  // namespace rq

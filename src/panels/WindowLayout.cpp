@@ -5,7 +5,7 @@
 
 namespace rq {
 
-void ComputeFormLoad(WindowLayout& l, const ControlSizes& sizes, double screenWidthTwips) {
+void ComputeWindowLayout(WindowLayout& l, const ControlSizes& sizes, double screenWidthTwips) {
     // The scene's background block, one pixel larger than the 1280 × 1131 scene each way.
     l.BackgroundWidth = 1281.0 * TPPX;
     l.BackgroundHeight = 1132.0 * TPPY;

@@ -1,4 +1,4 @@
-// The main window's layout rules in twips: Form_Load, LayoutTicketWindow and LayoutInfoPanel.
+// The main window's layout rules in twips: the window itself, LayoutTicketWindow and LayoutInfoPanel.
 #pragma once
 
 #include "game/PanelState.h"
@@ -8,9 +8,9 @@ namespace rq {
 // The window's frame, twips: its outer size less these is its inner (client) size.
 inline constexpr double kFrameWidthTwips = 90;
 
-// Form_Load's geometry: the status bar, the game view, the window's size and place, the banner strip
+// The window's geometry when it is made: the status bar, the game view, the window's size and place, the banner strip
 // and the crystal count's place. screenWidthTwips is the screen's width in twips.
-void ComputeFormLoad(WindowLayout& l, const ControlSizes& sizes, double screenWidthTwips);
+void ComputeWindowLayout(WindowLayout& l, const ControlSizes& sizes, double screenWidthTwips);
 
 // LayoutTicketWindow: the ticket window over the game view beside the ticket office, whose sprite
 // (slot 103) is officeWidth × officeHeight pixels; rows at sevenths of its height.

@@ -33,7 +33,7 @@ void ReadJoystick(SceneContext& ctx) {
     scene.InputBits = JoystickInputBits(*position);
 }
 
-void mnuJoystick_Click(Scene& scene, MessagePort& messages) {
+void SwitchToJoystick(Scene& scene, MessagePort& messages) {
     if (scene.Joystick == nullptr || !scene.Joystick->Detect()) {
         messages.ShowExclamation("Cannot detect the joystick!");
         return;
@@ -41,7 +41,7 @@ void mnuJoystick_Click(Scene& scene, MessagePort& messages) {
     scene.JoystickMode = true;
 }
 
-void mnuKeyboard_Click(Scene& scene) {
+void SwitchToKeyboard(Scene& scene) {
     scene.JoystickMode = false;
 }
 

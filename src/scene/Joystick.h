@@ -20,9 +20,9 @@ std::uint16_t JoystickInputBits(const JoystickPosition& position);
 void ReadJoystick(SceneContext& ctx);
 
 // "Switch to &Joystick": joystick mode when a joystick is there, else "Cannot detect the joystick!".
-void mnuJoystick_Click(Scene& scene, MessagePort& messages);
+void SwitchToJoystick(Scene& scene, MessagePort& messages);
 // "Switch to &Keyboard".
-void mnuKeyboard_Click(Scene& scene);
+void SwitchToKeyboard(Scene& scene);
 
 // Start-up: a saved joystick mode is kept only when the joystick answers; no message otherwise.
 void RestoreControlMode(Scene& scene, bool savedJoystickMode);

@@ -44,13 +44,13 @@ void GameLoop::Wake(std::int64_t nowNanoseconds) {
     const std::int64_t nowMs = nowNanoseconds / kNanosecondsPerMillisecond;
     if (game_.shell.InTransit && !game_.shell.SplashUp) {
         // The journey keeps its own pace, measured in milliseconds.
-        tmrGameLoop_Timer(nowMs);
+        LoopTick(nowMs);
         pacer_.Restart(nowNanoseconds);
         return;
     }
     const int due = pacer_.TicksDue(nowNanoseconds);
     for (int i = 0; i < due && enabled_; ++i) {
-        tmrGameLoop_Timer(nowMs);
+        LoopTick(nowMs);
         if (!IsGameActive(game_.shell, fe_.CurrentWindowState())) {
             break;  // a message box opened during the tick
         }
@@ -91,7 +91,7 @@ void GameLoop::SetPosition(const JourneyPosition& p) {
     held_ = true;
 }
 
-void GameLoop::tmrGameLoop_Timer(std::int64_t nowMilliseconds) {
+void GameLoop::LoopTick(std::int64_t nowMilliseconds) {
     Shell& shell = game_.shell;
     if (!IsGameActive(shell, fe_.CurrentWindowState())) {
         game_.scene.InputBits = 0;

@@ -55,7 +55,7 @@ public:
 
     // One tick of the loop's timer, as the game defines it (the splash hand-over and the phase
     // switch). `nowMilliseconds` paces a journey's steps.
-    void tmrGameLoop_Timer(std::int64_t nowMilliseconds);
+    void LoopTick(std::int64_t nowMilliseconds);
 
     // The player's click on the splash window: the main window takes over, the clock stands one unit
     // before midnight of day 1 (step 0) and the loop runs from `now`.

@@ -15,7 +15,7 @@ bool IsGameActive(const Shell& shell, const WindowState& window) {
     return !shell.Paused && window.Active && !window.Minimized;
 }
 
-void mnuPause_Click(Shell& shell) {
+void TogglePause(Shell& shell) {
     shell.Paused = !shell.Paused;
 }
 
@@ -29,7 +29,7 @@ bool NoFuzzyInScene(const Game& game) {
     return true;
 }
 
-bool mnuSkipToTrain_Click(Game& game) {
+bool SkipToNextTrain(Game& game) {
     const SpriteEngine& spr = game.sprites;
     const bool allowed = NoFuzzyInScene(game) && !spr[kTrainSprite].Shown && !spr[kMarkedTrainSprite].Shown &&
                          StationInView(spr) && game.world.CurCity != 0 && spr[kPlayerSlot].Shown;

@@ -11,7 +11,7 @@ namespace rq {
 bool IsGameActive(const Shell& shell, const WindowState& window);
 
 // "&Pause" ⇄ "Un&pause".
-void mnuPause_Click(Shell& shell);
+void TogglePause(Shell& shell);
 
 // True if no citizen actor on screen is a fuzzy.
 bool NoFuzzyInScene(const Game& game);
@@ -19,6 +19,6 @@ bool NoFuzzyInScene(const Game& game);
 // "Skip To Next &Train": when no fuzzy is about, no train is in, the station is on screen, the
 // player is in a city and on the street, moves the clock to one unit before the next train window.
 // Returns whether the skip was allowed.
-bool mnuSkipToTrain_Click(Game& game);
+bool SkipToNextTrain(Game& game);
 
 }  // namespace rq

@@ -87,7 +87,7 @@ std::int16_t FirstEmptyCity(const World& w) {
     return 0;
 }
 
-bool mnuNew_Click(Game& game, Frontend& fe, GameLoop& loop) {
+bool AskNewGame(Game& game, Frontend& fe, GameLoop& loop) {
     const bool yes = fe.AskYesNo("Are you sure you want to start a new game?");
     if (yes) {
         StartNewGame(game, fe, loop);

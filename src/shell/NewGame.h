@@ -14,7 +14,7 @@ std::int16_t FirstEmptyCity(const World& w);
 
 // Asks "Are you sure you want to start a new game?"; any answer but Yes changes nothing. After Yes,
 // StartNewGame. Returns whether a new game began.
-bool mnuNew_Click(Game& game, Frontend& fe, GameLoop& loop);
+bool AskNewGame(Game& game, Frontend& fe, GameLoop& loop);
 
 // The street is cleared, every citizen holds 4 crystals again and the player 10, no city is left
 // empty, a new fuzzbomb and start city are chosen and the fuzz spread as at start-up, the player

@@ -31,19 +31,19 @@ void PerformInfoAction(Game& g, const PlayerAction& a) {
             SetZoomScroll(g, a.A, a.B);
             break;
         case PlayerActionKind::Zoom:
-            cmdZoom_Click(g);
+            ToggleMapZoom(g);
             break;
         case PlayerActionKind::Back:
-            cmdBack_Click(g);
+            HistoryBack(g);
             break;
         case PlayerActionKind::Forward:
-            cmdForward_Click(g);
+            HistoryForward(g);
             break;
         case PlayerActionKind::Dest:
-            lblInfoTrainDest_Click(g, a.A);
+            ShowDestinationCity(g, a.A);
             break;
         case PlayerActionKind::Legend:
-            lblLegend_Click(g, a.A);
+            ShowLegendCity(g, a.A);
             break;
         default:
             break;
@@ -61,27 +61,27 @@ void Perform(Game& g, Frontend& fe, GameLoop& loop, const PlayerAction& a) {
             g.scene.InputBits = static_cast<std::uint16_t>(a.A);
             return;  // nothing on the menus or panels changes
         case PlayerActionKind::MenuNew: {
-            const bool yes = mnuNew_Click(g, fe, loop);
+            const bool yes = AskNewGame(g, fe, loop);
             RecordAction(g, {yes ? PlayerActionKind::AnswerYes : PlayerActionKind::AnswerNo});
             break;
         }
         case PlayerActionKind::MenuSkip:
-            mnuSkipToTrain_Click(g);
+            SkipToNextTrain(g);
             break;
         case PlayerActionKind::MenuPause:
-            mnuPause_Click(g.shell);
+            TogglePause(g.shell);
             break;
         case PlayerActionKind::MenuSound:
             g.effects.SoundOn = !g.effects.SoundOn;
             break;
         case PlayerActionKind::MenuJoystick:
             if (MaySwitchControl(g)) {
-                mnuJoystick_Click(g.scene, fe);
+                SwitchToJoystick(g.scene, fe);
             }
             break;
         case PlayerActionKind::MenuKeyboard:
             if (MaySwitchControl(g)) {
-                mnuKeyboard_Click(g.scene);
+                SwitchToKeyboard(g.scene);
             }
             break;
         case PlayerActionKind::AnswerYes:
@@ -89,19 +89,19 @@ void Perform(Game& g, Frontend& fe, GameLoop& loop, const PlayerAction& a) {
             break;  // handed to the question of the action before it
         case PlayerActionKind::Ticket:
             if (g.panels.TicketsOpen) {
-                optTrain_Click(g, a.A);
+                ChooseTicketRow(g, a.A);
             }
             break;
         case PlayerActionKind::OkTickets:
             if (g.panels.TicketsOpen) {
                 g.panels.TicketsOpen = false;
-                cmdExitTix_Click(g);
+                CloseTicketWindow(g);
             }
             break;
         case PlayerActionKind::OkInfo:
             if (g.panels.InfoOpen) {
                 g.panels.InfoOpen = false;
-                cmdExitInfo_Click(g);
+                CloseInfoPanel(g);
             }
             break;
         default:

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/MessagePort.h"
-#include "shell/SysInfo.h"
+#include "ui/SysInfo.h"
 
 class QLabel;
 class QPushButton;

@@ -116,7 +116,7 @@ void MainWindow::Form_Load() {
     ControlSizes sizes;
     sizes.BannerHeight = Twips(lblTrainDestBanner->sizeHint().height());
     sizes.CrystalsWidth = picStatusBar->CrystalsWidthTwips();
-    ComputeFormLoad(l, sizes, screenTwips);
+    ComputeWindowLayout(l, sizes, screenTwips);
 
     picStatusBar->Layout(l);
     // The game view is the 640 × 377 picture; the twips of its border are not drawn.

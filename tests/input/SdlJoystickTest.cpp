@@ -99,7 +99,7 @@ TEST_P(SdlJoystickTest, APadPulledOutDuringPlayFallsBackToTheKeyboard) {
     auto game = std::make_unique<Game>();
     test::FakeFrontend port{*game};
     game->scene.Joystick = &joystick;
-    mnuJoystick_Click(game->scene, port);
+    SwitchToJoystick(game->scene, port);
     ASSERT_TRUE(game->scene.JoystickMode);
     SceneContext ctx = SceneOf(*game, port);
     pad.Move(0, 32768);
@@ -152,7 +152,7 @@ TEST(SdlJoystickNone, NoPadCannotBeDetectedAndKeepsTheKeyboard) {
     auto game = std::make_unique<Game>();
     test::FakeFrontend port{*game};
     game->scene.Joystick = &joystick;
-    mnuJoystick_Click(game->scene, port);
+    SwitchToJoystick(game->scene, port);
     EXPECT_EQ(port.messages, std::vector<std::string>{"Cannot detect the joystick!"});
     EXPECT_FALSE(game->scene.JoystickMode);
     RestoreControlMode(game->scene, true);  // a saved joystick mode, no pad: quietly the keyboard

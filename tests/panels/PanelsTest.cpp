@@ -24,7 +24,7 @@ protected:
                 c.TrainDest[s] = static_cast<std::int16_t>((k + static_cast<int>(s) - 1) % kNumCities + 1);
             }
         }
-        ComputeFormLoad(g->panels.Layout, ControlSizes{}, 15360);
+        ComputeWindowLayout(g->panels.Layout, ControlSizes{}, 15360);
         ComputeInfoPanel(g->panels.Layout, ControlSizes{}, 470, 295);
         ResetTicketRows(g->panels.Tickets);
     }
@@ -88,11 +88,11 @@ TEST_F(PanelsTest, ShowCityInfoFillsTheCaptionArrowAndDestinationsWhoseLabelsSel
     EXPECT_EQ(p().Map.PointerTop, c.MapY * 15);
     // A destination label, its mark and all, selects its city; one naming no city does nothing.
     AddToHistory(p().Hist, 9);
-    EXPECT_EQ(lblInfoTrainDest_Click(*g, 2), 11);
+    EXPECT_EQ(ShowDestinationCity(*g, 2), 11);
     EXPECT_EQ(p().Info.InfoText, "City 11: 0 Crystals");
     EXPECT_EQ(p().Hist.Entries, std::vector<std::int16_t>({9, 11}));
     p().Info.DestCaptions[3] = "Nowhere";
-    EXPECT_EQ(lblInfoTrainDest_Click(*g, 3), 0);
+    EXPECT_EQ(ShowDestinationCity(*g, 3), 0);
     EXPECT_EQ(p().Hist.Entries.size(), 2u);
 }
 
@@ -100,7 +100,7 @@ TEST_F(PanelsTest, ZoomingInAndOutKeepsTheMarkedCityAndItsArrow) {
     w().city(30).MapX = 235;
     w().city(30).MapY = 150;
     ShowCityInfo(*g, 30);
-    cmdZoom_Click(*g);
+    ToggleMapZoom(*g);
     EXPECT_TRUE(p().Map.Zoomed);
     EXPECT_TRUE(p().Map.PointerOnZoom);
     EXPECT_EQ(p().Map.PointerLeft, 2 * 235 * 15);
@@ -115,7 +115,7 @@ TEST_F(PanelsTest, ZoomingInAndOutKeepsTheMarkedCityAndItsArrow) {
 
     const int h = p().Map.HscValue;
     const int v = p().Map.VscValue;
-    cmdZoom_Click(*g);
+    ToggleMapZoom(*g);
     EXPECT_FALSE(p().Map.Zoomed);
     EXPECT_FALSE(p().Map.PointerOnZoom);
     EXPECT_EQ(p().Map.PointerLeft, 235 * 15);
@@ -180,23 +180,23 @@ TEST_F(PanelsTest, BackTwiceThenANewCityCutsTheForwardEntriesAndNoCityComesTwice
     AddToHistory(h, 2);
     AddToHistory(h, 3);
     EXPECT_TRUE(h.BackEnabled);
-    cmdBack_Click(*g);
+    HistoryBack(*g);
     EXPECT_EQ(p().Info.InfoText, "City 2: 0 Crystals");
-    cmdBack_Click(*g);
+    HistoryBack(*g);
     EXPECT_EQ(CurrentHistoryCity(h), 1);
     EXPECT_FALSE(h.BackEnabled);
     EXPECT_TRUE(h.ForwardEnabled);
-    cmdForward_Click(*g);
+    HistoryForward(*g);
     EXPECT_EQ(CurrentHistoryCity(h), 2);
     EXPECT_TRUE(h.BackEnabled);
     EXPECT_TRUE(h.ForwardEnabled);
-    cmdBack_Click(*g);
+    HistoryBack(*g);
     AddToHistory(h, 4);
     EXPECT_EQ(h.Entries, std::vector<std::int16_t>({1, 4}));
     EXPECT_EQ(CurrentHistoryCity(h), 4);
     EXPECT_FALSE(h.ForwardEnabled);
     EXPECT_TRUE(h.BackEnabled);
-    cmdForward_Click(*g);  // nothing after the last entry
+    HistoryForward(*g);  // nothing after the last entry
     EXPECT_EQ(CurrentHistoryCity(h), 4);
     // The current city is not added twice in a row.
     ClearHistory(h);
@@ -215,15 +215,15 @@ TEST_F(PanelsTest, BackTwiceThenANewCityCutsTheForwardEntriesAndNoCityComesTwice
 TEST_F(PanelsTest, OnlyTwoLegendEntriesLeadToACity) {
     w().CurCity = 31;
     w().FuzzbombCity = 44;
-    EXPECT_EQ(lblLegend_Click(*g, 0), 31);
-    EXPECT_EQ(lblLegend_Click(*g, 2), 44);
+    EXPECT_EQ(ShowLegendCity(*g, 0), 31);
+    EXPECT_EQ(ShowLegendCity(*g, 2), 44);
     EXPECT_EQ(p().Map.PointerLeft, w().city(44).MapX * 15);
     for (int i : {1, 3, 4}) {
-        EXPECT_EQ(lblLegend_Click(*g, i), 0);
+        EXPECT_EQ(ShowLegendCity(*g, i), 0);
     }
     EXPECT_EQ(p().Hist.Entries, std::vector<std::int16_t>({31, 44}));
     w().FuzzbombCity = -1;  // destroyed and announced
-    EXPECT_EQ(lblLegend_Click(*g, 2), 0);
+    EXPECT_EQ(ShowLegendCity(*g, 2), 0);
 }
 
 TEST_F(PanelsTest, RefreshShowsACapitalAgainOnlyWhileThePanelShowsIt) {
@@ -249,7 +249,7 @@ TEST_F(PanelsTest, RefreshShowsACapitalAgainOnlyWhileThePanelShowsIt) {
 
 TEST_F(PanelsTest, ArrivingInACapitalUnzoomsShowsAndAddsAndItsCapitolOpensTheMap) {
     w().city(60).IsCapital = true;
-    cmdZoom_Click(*g);
+    ToggleMapZoom(*g);
     ShowCapitalCity(*g, 60);
     EXPECT_FALSE(p().Map.Zoomed);
     EXPECT_EQ(CurrentHistoryCity(p().Hist), 60);
@@ -333,13 +333,13 @@ TEST_F(TicketTest, TheFirstRowIsTheNextWindowsTrainAlsoAtTheStartOfAWindow) {
 
 TEST_F(TicketTest, TheChoiceOfTheTrainWhoseWindowBeganIsDropped) {
     At(10, 3, 20);  // slot 2's window
-    optTrain_Click(*g, 2);
+    ChooseTicketRow(*g, 2);
     EXPECT_EQ(g->scene.SelectedTrain, 2);
     EXPECT_EQ(p().Tickets.CheckedSlot, 2);
     FillTrainSchedule(*g, 70);
     EXPECT_EQ(g->scene.SelectedTrain, 0);
     EXPECT_EQ(p().Tickets.CheckedSlot, 0);
-    optTrain_Click(*g, 4);
+    ChooseTicketRow(*g, 4);
     FillTrainSchedule(*g, 70);
     EXPECT_EQ(g->scene.SelectedTrain, 4);
     EXPECT_EQ(p().Tickets.CheckedSlot, 4);
@@ -379,7 +379,7 @@ protected:
 // The ticket window's OK pushes the actors on the player's spot down, the panel's OK to the right.
 TEST_F(PanelOkTest, TheOkButtonsShowThePlayerAndPushActorsAway) {
     SprShowAt(g->sprites, kFirstActorSlot, 305, 510);
-    cmdExitTix_Click(*g);
+    CloseTicketWindow(*g);
     EXPECT_TRUE(Player().Shown);
     EXPECT_EQ(Player().X, 300);
     EXPECT_EQ(Player().Y, 500);
@@ -387,7 +387,7 @@ TEST_F(PanelOkTest, TheOkButtonsShowThePlayerAndPushActorsAway) {
     EXPECT_EQ(Actor().Y, 510 + Player().Height + 3);
     SprHide(g->sprites, kPlayerSlot);
     SprShowAt(g->sprites, kFirstActorSlot, 305, 510);
-    cmdExitInfo_Click(*g);
+    CloseInfoPanel(*g);
     EXPECT_TRUE(Player().Shown);
     EXPECT_EQ(Actor().X, 305 + Player().Width + 3);
     EXPECT_EQ(Actor().Y, 510);

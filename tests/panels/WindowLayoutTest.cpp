@@ -9,7 +9,7 @@ namespace {
 
 WindowLayout Loaded(double screenPixels = 1024) {
     WindowLayout l;
-    ComputeFormLoad(l, ControlSizes{}, screenPixels * TPPX);
+    ComputeWindowLayout(l, ControlSizes{}, screenPixels * TPPX);
     return l;
 }
 
@@ -25,7 +25,7 @@ TEST(FormLoadTest, AScreenOfAtMost640PixelsPushesTheWindowToTheLeftEdgeAndTheCou
     ControlSizes sizes;
     sizes.CrystalsWidth = 300;
     WindowLayout l;
-    ComputeFormLoad(l, sizes, 15360);
+    ComputeWindowLayout(l, sizes, 15360);
     EXPECT_EQ(l.CrystalsLeft + 300 + 10, l.StatusBar.Width);
 }
 

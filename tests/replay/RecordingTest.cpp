@@ -125,10 +125,10 @@ TEST(RecordingLoopTest, AGameRecordedThroughTheLoopReplaysToTheSameWorld) {
         if (i == 400) {
             played.fe.answerYes = true;  // as the window's menu entry records it
             RecordAction(*played.game, {PlayerActionKind::MenuNew});
-            mnuNew_Click(*played.game, played.fe, played.loop);
+            AskNewGame(*played.game, played.fe, played.loop);
             RecordAction(*played.game, {PlayerActionKind::AnswerYes});
         }
-        played.loop.tmrGameLoop_Timer(i * 200);  // time enough for a journey's waits
+        played.loop.LoopTick(i * 200);  // time enough for a journey's waits
     }
     writer.Finish(played.game->shell.Steps + 1);
 
@@ -143,7 +143,7 @@ TEST(RecordingLoopTest, AGameRecordedThroughTheLoopReplaysToTheSameWorld) {
                        input.InputFor(replayed.game->shell.Steps, *replayed.game));
     };
     for (std::int64_t ms = 0; !input.EndsBy(replayed.game->shell.Steps + 1); ms += 200) {
-        replayed.loop.tmrGameLoop_Timer(ms);
+        replayed.loop.LoopTick(ms);
     }
     EXPECT_EQ(replayed.game->shell.Steps, played.game->shell.Steps);
     EXPECT_GT(played.game->shell.Steps, 600) << "a journey's steps count too";

@@ -22,7 +22,7 @@ constexpr std::int64_t kTick = TickPacer::kTickNanoseconds;
 class GameLoopTest : public ::testing::Test, protected test::LoopGame {
 protected:
     void Ticks(int n) {
-        for (int i = 0; i < n; ++i) loop.tmrGameLoop_Timer(0);
+        for (int i = 0; i < n; ++i) loop.LoopTick(0);
     }
     // Walks the player's centre to (x, y) as a player would: along y first, then x; held up by a
     // crowd, it steps aside for a moment and tries again.
@@ -57,7 +57,7 @@ protected:
     // Runs the journey under way to its end through the loop, each call later than any wait.
     void RunJourneyToTheEnd() {
         for (std::int64_t ms = 0; game->shell.InTransit && ms < 1'000'000; ms += 200) {
-            loop.tmrGameLoop_Timer(ms);
+            loop.LoopTick(ms);
         }
     }
 };
@@ -66,11 +66,11 @@ TEST_F(GameLoopTest, ExactlyOneTickRunsBehindTheSplashWindow) {
     game->shell.SplashUp = true;
     game->shell.Stage = StartupStage::FirstTick;
     fe.window.Active = false;  // the splash window is the active one
-    loop.tmrGameLoop_Timer(0);
+    loop.LoopTick(0);
     EXPECT_TRUE(game->shell.FirstTickDone);
     EXPECT_EQ(game->world.GameTime, 0);
     EXPECT_EQ(fe.presented, 1) << "the street's first picture is made";
-    loop.tmrGameLoop_Timer(0);
+    loop.LoopTick(0);
     EXPECT_EQ(game->shell.Stage, StartupStage::Ready);
     EXPECT_FALSE(loop.Enabled());
     EXPECT_EQ(game->world.GameTime, 0);
@@ -185,9 +185,9 @@ TEST_F(GameLoopTest, AWholeVisitOnFootAndAJourneyThroughTheLoop) {
 
     // The next train is chosen; OK puts the player back in the street.
     const auto chosen = static_cast<std::int16_t>(CurrentTrainSlot(w) % 5 + 1);
-    optTrain_Click(*game, chosen);
+    ChooseTicketRow(*game, chosen);
     fe.HideTicketWindow();
-    cmdExitTix_Click(*game);
+    CloseTicketWindow(*game);
     ASSERT_TRUE(player.Shown);
     const int platform[][2] = {{doorX, belowOffice}, {kPlatformCentre, belowOffice}, {kPlatformCentre, 260}};
     for (const auto& [x, y] : platform) {
@@ -266,8 +266,8 @@ TEST_F(GameLoopTest, StepsCountFromTheSplashClickAndAJourneyIsHundredEightyOfThe
     World& w = game->world;
     game->shell.SplashUp = true;
     game->shell.Stage = StartupStage::FirstTick;
-    loop.tmrGameLoop_Timer(0);
-    loop.tmrGameLoop_Timer(0);
+    loop.LoopTick(0);
+    loop.LoopTick(0);
     ASSERT_EQ(game->shell.Stage, StartupStage::Ready);
     loop.SplashClicked(0);
     EXPECT_EQ(game->shell.Steps, 0) << "the tick behind the splash window is no step";

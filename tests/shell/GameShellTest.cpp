@@ -33,13 +33,13 @@ TEST(IsGameActive, TheOneTickBehindTheSplashAlwaysRuns) {
 }
 
 TEST_F(GameShellTest, SkipLandsOneUnitBeforeTheNextTrainWindow) {
-    EXPECT_TRUE(mnuSkipToTrain_Click(*game));
+    EXPECT_TRUE(SkipToNextTrain(*game));
     EXPECT_EQ(game->world.GameTime, 359);
     game->world.GameTime = 360;  // a window has just begun: skip the whole of it
-    EXPECT_TRUE(mnuSkipToTrain_Click(*game));
+    EXPECT_TRUE(SkipToNextTrain(*game));
     EXPECT_EQ(game->world.GameTime, 719);
     game->world.GameTime = 1799.4;  // rounded to 1799 for the arithmetic
-    EXPECT_TRUE(mnuSkipToTrain_Click(*game));
+    EXPECT_TRUE(SkipToNextTrain(*game));
     EXPECT_DOUBLE_EQ(game->world.GameTime, 1799.4 + 360 - 359 - 1);
 }
 
@@ -48,7 +48,7 @@ TEST_F(GameShellTest, SkipLandsOneUnitBeforeTheNextTrainWindow) {
 TEST_F(GameShellTest, SkipDoesNothingWithAFuzzyOrATrainInOffTheStationOrWithoutThePlayer) {
     const auto expectRefused = [this](auto change, auto undo) {
         change();
-        EXPECT_FALSE(mnuSkipToTrain_Click(*game));
+        EXPECT_FALSE(SkipToNextTrain(*game));
         EXPECT_EQ(game->world.GameTime, 100);
         undo();
     };
@@ -66,7 +66,7 @@ TEST_F(GameShellTest, SkipDoesNothingWithAFuzzyOrATrainInOffTheStationOrWithoutT
     expectRefused([this] { game->world.CurCity = 0; }, [this] { game->world.CurCity = 7; });
     expectRefused([this] { game->sprites[kPlayerSlot].Shown = false; },
                   [this] { game->sprites[kPlayerSlot].Shown = true; });
-    EXPECT_TRUE(mnuSkipToTrain_Click(*game));
+    EXPECT_TRUE(SkipToNextTrain(*game));
 }
 
 }  // namespace

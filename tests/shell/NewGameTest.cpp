@@ -43,7 +43,7 @@ protected:
         loop->SetEnabled(true, 0);
     }
     void Ticks(int n) {
-        for (int i = 0; i < n; ++i) loop->tmrGameLoop_Timer(0);
+        for (int i = 0; i < n; ++i) loop->LoopTick(0);
     }
     // The player, riding from here on the slot-1 train, is some way into a journey through the loop.
     void IntoAJourney(int wakes) {
@@ -65,7 +65,7 @@ protected:
             if (game->world.city(c).NumCitizens == 0) empty.push_back(c);
         }
         fe.answerYes = true;
-        ASSERT_TRUE(mnuNew_Click(*game, fe, *loop));
+        ASSERT_TRUE(AskNewGame(*game, fe, *loop));
         for (const std::int16_t c : empty) {
             EXPECT_EQ(game->world.city(c).NumCitizens, 1) << "city " << c << " was empty";
             listedTwice.push_back(game->world.city(c).Citizens[1]);
@@ -147,7 +147,7 @@ TEST_F(NewGameTest, NoLeavesAJourneyAndTheWorldAsTheyWere) {
     IntoAJourney(20);
     const World before = game->world;
     fe.answerYes = false;
-    EXPECT_FALSE(mnuNew_Click(*game, fe, *loop));
+    EXPECT_FALSE(AskNewGame(*game, fe, *loop));
     EXPECT_EQ(fe.messages.back(), "Are you sure you want to start a new game?");
     const World& w = game->world;
     EXPECT_EQ(w.CitizenCrystals, before.CitizenCrystals);

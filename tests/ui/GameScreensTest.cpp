@@ -22,7 +22,7 @@ TEST(GameScreensTest, TheLoopShowsTheStationAtNoonWithATrainStanding) {
     g.ShowStreet();
     g.game->world.GameTime = 12 * 3600 * 3.0 - 1;
     const SpriteEngine& spr = g.game->sprites;
-    for (int tick = 0; tick < 200 && !TrainStandsAtPlatform(spr); ++tick) loop.tmrGameLoop_Timer(0);
+    for (int tick = 0; tick < 200 && !TrainStandsAtPlatform(spr); ++tick) loop.LoopTick(0);
     ASSERT_TRUE(TrainStandsAtPlatform(spr));
     // The sky band of the view, just above the skyline's top.
     const QImage shot = g.window->grab().toImage();

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
         SprHide(ui.game->sprites, kMarkedTrainSprite);
         ui.ShowStreet();
         world.GameTime = clock - 1;
-        for (int tick = 0; tick < 200 && !TrainStandsAtPlatform(ui.game->sprites); ++tick) loop.tmrGameLoop_Timer(0);
+        for (int tick = 0; tick < 200 && !TrainStandsAtPlatform(ui.game->sprites); ++tick) loop.LoopTick(0);
         Save(w, name);
     }
 

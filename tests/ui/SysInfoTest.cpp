@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/SysInfo.h"
 #include "sprite/SpriteTestSupport.h"
+#include "ui/SysInfo.h"
 
 namespace rq {
 namespace {

@@ -1,5 +1,5 @@
 // The system-information lookup behind the About window's "System Info..." button.
-#include "shell/SysInfo.h"
+#include "ui/SysInfo.h"
 
 namespace rq {
 
