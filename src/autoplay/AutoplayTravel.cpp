@@ -134,7 +134,7 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
     }
     if (ours) {
         // Under the track it stays for the last call, fuzzies or not: standing there is not being stuck.
-        stuck_ = 0;
+        aside_.NotStuck();
         const int x = std::clamp(CentreX(p), kPlatformLeft + 40, kPlatformRight - 40);
         return Go(game, Firmly(Waypoint(p, x, kPlatformTop + 4 + p.Height / 2)), true, false, false);
     }

@@ -12,7 +12,6 @@
 #include "autoplay/Streets.h"
 #include "base/Rounding.h"
 #include "game/Game.h"
-#include "headless/HeadlessGame.h"
 #include "scene/Crystals.h"
 #include "scene/SceneRects.h"
 #include "world/Actors.h"
@@ -55,10 +54,6 @@ bool CitizenOnPlatform(const World& w, const SpriteEngine& spr) {
 Autoplayer::Autoplayer(std::uint64_t gameSeed, std::int32_t lastDay)
     : dice_(gameSeed ^ 0xA5A5F00DC0FFEE11ull), lastDay_(lastDay) {}
 
-StepInput Autoplayer::Next(std::int64_t step, const Game& game) {
-    return Play(step, game, {game.panels.TicketsOpen, game.panels.InfoOpen});
-}
-
 std::string Autoplayer::Outcome() const {
     if (!stats_.WonAtStep) {
         return "not won";
@@ -93,7 +88,7 @@ void Autoplayer::Watch(std::int64_t step, const Game& game) {
     travelling_ = w.CurCity == 0;
 }
 
-StepInput Autoplayer::Play(std::int64_t step, const Game& game, const OpenPanels& panels) {
+StepInput Autoplayer::Next(std::int64_t step, const Game& game) {
     Watch(step, game);
     const World& w = game.world;
     const Sprite& p = game.sprites[kPlayerSlot];
@@ -113,7 +108,7 @@ StepInput Autoplayer::Play(std::int64_t step, const Game& game, const OpenPanels
         boardSlot_ = 0;
         sinceGrowth_ = 0;
     }
-    if (panels.Tickets) {
+    if (game.panels.TicketsOpen) {
         // Sheltering in the ticket office: it chooses its train, and goes when it is time.
         const std::int16_t slot = WantedSlot(w);
         if (errand_ == Errand::Travel && slot != 0 && !TimeToLeave(game, slot)) {
@@ -125,7 +120,7 @@ StepInput Autoplayer::Play(std::int64_t step, const Game& game, const OpenPanels
         in.Actions.push_back({PlayerActionKind::OkTickets, 0, 0});
         return in;
     }
-    if (panels.Info) {
+    if (game.panels.InfoOpen) {
         in.Actions.push_back({PlayerActionKind::OkInfo, 0, 0});
         return in;
     }
@@ -165,12 +160,8 @@ Autoplayer::Errand Autoplayer::ChooseErrand(const Game& game) {
 
 std::uint16_t Autoplayer::Walk(const Game& game) {
     const Sprite& p = game.sprites[kPlayerSlot];
-    stuck_ = (p.X == lastX_ && p.Y == lastY_) ? stuck_ + 1 : 0;
-    lastX_ = p.X;
-    lastY_ = p.Y;
-    if (unstickFor_ > 0) {
-        --unstickFor_;
-        return unstick_;
+    if (const std::optional<std::uint16_t> aside = aside_.Look(p)) {
+        return *aside;
     }
     errand_ = ChooseErrand(game);
     // Crystals dropped in a fuzzy's way cure it; only the last walk needs exactly 100 in hand.
@@ -192,13 +183,12 @@ std::uint16_t Autoplayer::Go(const Game& game, SteerGoal goal, bool keepCrystals
         LookAtStreet(game.world, game.sprites, {mayBoard, mayTouchBomb, keepCrystals, platform});
     const int far = std::abs(goal.X - CentreX(p)) + std::abs(goal.Y - CentreY(p));
     if (far <= 3 * goal.Near + 8) {
-        stuck_ = 0;  // standing at the goal is not being stuck
+        aside_.NotStuck();
     }
-    if (stuck_ >= kStuckTicks && !mayBoard && street.Fuzzies.empty()) {
+    if (aside_.Still >= kStuckTicks && !mayBoard && street.Fuzzies.empty()) {
         static constexpr std::uint16_t kAside[4] = {kInputLeft, kInputRight, kInputDown, kInputUp};
-        unstick_ = kAside[dice_.Below(4)];
-        unstickFor_ = 3 + dice_.Below(8);
-        stuck_ = 0;
+        const std::uint16_t direction = kAside[dice_.Below(4)];
+        aside_.Hold(direction, 3 + dice_.Below(8));
     }
     std::uint16_t keys = Steer(street, goal);
     // Never onto the track by mistake: in the last moments of any stop it boards whatever train stands there.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "autoplay/Steering.h"
+#include "autoplay/StepAside.h"
 #include "base/Random.h"
 #include "game/PlayerAction.h"
 #include "world/World.h"
@@ -20,12 +21,6 @@ struct Game;
 
 // How many game days the autoplayer plays before it gives up.
 inline constexpr std::int32_t kAutoplayDays = 30;
-
-// Which of the window's panels are open.
-struct OpenPanels {
-    bool Tickets = false;
-    bool Info = false;
-};
 
 // What an autoplayed game came to.
 struct AutoplayStats {
@@ -44,8 +39,6 @@ public:
     explicit Autoplayer(std::uint64_t gameSeed, std::int32_t lastDay = kAutoplayDays);
 
     StepInput Next(std::int64_t step, const Game& game) override;
-    // The input before `step` for the game as the player sees it, with these panels open.
-    StepInput Play(std::int64_t step, const Game& game, const OpenPanels& panels);
 
     const AutoplayStats& Stats() const { return stats_; }
     // The cities of the way it means to take from the city it is in (empty until it sets out).
@@ -81,10 +74,7 @@ private:
     bool mines_ = false;   // it may drop crystals in the way of the fuzzies that follow it
     int lying_ = 0;        // crystals lying on the platform at the last look
     int sinceGrowth_ = 0;  // ticks since more crystals lay on the platform
-    int stuck_ = 0;        // ticks the figure has not moved while walking
-    int lastX_ = 0, lastY_ = 0;
-    std::uint16_t unstick_ = 0;  // a direction held for a few ticks to get free
-    int unstickFor_ = 0;
+    StepAside aside_;      // held up while walking, it steps aside for a few ticks
 };
 
 }  // namespace rq

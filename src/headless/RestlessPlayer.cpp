@@ -29,8 +29,8 @@ RestlessPlayer::RestlessPlayer(std::uint64_t gameSeed) : dice_(gameSeed ^ 0x9E37
 
 RestlessPlayer::Memory RestlessPlayer::Remember() const {
     return {dice_.State(),
-            {static_cast<std::int64_t>(goal_), goalSteps_, held_, holdFor_, still_, lastX_, lastY_, panelWait_, chosen_,
-             city_, travelling_ ? 1 : 0, ticketsChosen_, departures_}};
+            {static_cast<std::int64_t>(goal_), goalSteps_, aside_.Held, aside_.HoldFor, aside_.Still, aside_.LastX,
+             aside_.LastY, panelWait_, chosen_, city_, travelling_ ? 1 : 0, ticketsChosen_, departures_}};
 }
 
 bool RestlessPlayer::Recall(const Memory& memory) {
@@ -54,11 +54,11 @@ bool RestlessPlayer::Recall(const Memory& memory) {
     dice_ = dice;
     goal_ = static_cast<Goal>(v[0]);
     goalSteps_ = static_cast<int>(v[1]);
-    held_ = static_cast<std::uint16_t>(v[2]);
-    holdFor_ = static_cast<int>(v[3]);
-    still_ = static_cast<int>(v[4]);
-    lastX_ = static_cast<int>(v[5]);
-    lastY_ = static_cast<int>(v[6]);
+    aside_.Held = static_cast<std::uint16_t>(v[2]);
+    aside_.HoldFor = static_cast<int>(v[3]);
+    aside_.Still = static_cast<int>(v[4]);
+    aside_.LastX = static_cast<int>(v[5]);
+    aside_.LastY = static_cast<int>(v[6]);
     panelWait_ = static_cast<int>(v[7]);
     chosen_ = static_cast<std::int16_t>(v[8]);
     city_ = static_cast<std::int16_t>(v[9]);
@@ -71,43 +71,38 @@ bool RestlessPlayer::Recall(const Memory& memory) {
 void RestlessPlayer::SetGoal(Goal goal) {
     goal_ = goal;
     goalSteps_ = goal == Goal::Wander ? Draw(100, 1500) : kGoalPatience;
-    holdFor_ = 0;
-    still_ = 0;
+    aside_.HoldFor = 0;
+    aside_.NotStuck();
 }
 
 // A direction (or none) held for a while, then another.
 std::uint16_t RestlessPlayer::Wander() {
-    if (holdFor_ <= 0) {
+    if (aside_.HoldFor <= 0) {
         const int pick = dice_.Below(10);
-        held_ = pick < 8 ? kDirections[static_cast<std::size_t>(pick)] : 0;
-        holdFor_ = Draw(4, 64);
+        aside_.Held = pick < 8 ? kDirections[static_cast<std::size_t>(pick)] : 0;
+        aside_.HoldFor = Draw(4, 64);
     }
-    --holdFor_;
-    return held_;
+    --aside_.HoldFor;
+    return aside_.Held;
 }
 
 // Straight at a point (the figure's centre to it), along one axis first; stuck for a few steps, it
 // steps aside in a random direction for a while.
 std::uint16_t RestlessPlayer::Toward(const Game& game, int x, int y, bool yFirst) {
     const Sprite& p = game.sprites[kPlayerSlot];
-    still_ = (p.X == lastX_ && p.Y == lastY_) ? still_ + 1 : 0;
-    lastX_ = p.X;
-    lastY_ = p.Y;
-    if (holdFor_ > 0) {
-        --holdFor_;
-        return held_;
+    if (const std::optional<std::uint16_t> aside = aside_.Look(p)) {
+        return *aside;
     }
     const int dx = x - (p.X + p.Width / 2);
     const int dy = y - (p.Y + p.Height / 2);
     if (std::abs(dx) <= 4 && std::abs(dy) <= 4) {
-        still_ = 0;
+        aside_.NotStuck();
         return 0;
     }
-    if (still_ >= 6) {
-        still_ = 0;
-        held_ = kDirections[static_cast<std::size_t>(dice_.Below(8))];
-        holdFor_ = Draw(6, 40);
-        return held_;
+    if (aside_.Still >= 6) {
+        const std::uint16_t direction = kDirections[static_cast<std::size_t>(dice_.Below(8))];
+        aside_.Hold(direction, Draw(6, 40));
+        return direction;
     }
     if (std::abs(dy) > 4 && (yFirst || std::abs(dx) <= 4)) {
         return dy > 0 ? kInputDown : kInputUp;
@@ -127,13 +122,13 @@ std::uint16_t RestlessPlayer::WalkToGoal(const Game& game) {
         const Sprite& office = spr[kTicketOfficeSlot];
         const int doorX = office.X + office.Width / 2;
         const int belowY = office.Y + office.Height + p.Height / 2 + 6;
-        if (holdFor_ <= 0 && std::abs(cx - doorX) <= 6 && cy > office.Y && cy <= belowY + 6) {
+        if (aside_.HoldFor <= 0 && std::abs(cx - doorX) <= 6 && cy > office.Y && cy <= belowY + 6) {
             return kInputUp;
         }
         return Toward(game, doorX, belowY, true);
     }
     const bool ours = CurrentTrainSlot(game.world) == chosen_ && TrainStandsAtPlatform(spr);
-    if (ours && holdFor_ <= 0 && StationInView(spr) && std::abs(cx - kPlatformX) <= 40 && cy <= kPlatformY + 6) {
+    if (ours && aside_.HoldFor <= 0 && StationInView(spr) && std::abs(cx - kPlatformX) <= 40 && cy <= kPlatformY + 6) {
         return kInputUp;
     }
     return Toward(game, kPlatformX, kPlatformY, false);
@@ -152,8 +147,7 @@ StepInput RestlessPlayer::InPanel(StepInput in, PlayerAction ok, const Game& gam
         in.Actions.push_back({PlayerActionKind::Ticket, chosen_, 0});
         ++ticketsChosen_;
         SetGoal(Goal::Platform);
-        held_ = kInputDown;  // out of the office's door first
-        holdFor_ = Draw(4, 12);
+        aside_.Hold(kInputDown, Draw(4, 12));  // out of the office's door first
     } else {
         const Surface& map = game.sprites.Map;
         if (map.Exists() && dice_.OneIn(2)) {
@@ -196,7 +190,7 @@ StepInput RestlessPlayer::Next(std::int64_t, const Game& game) {
     std::uint16_t keys = goal_ == Goal::Wander ? Wander() : WalkToGoal(game);
     if (goal_ == Goal::Wander && StationInView(game.sprites) && p.Y + p.Height / 2 < kPlatformY) {
         keys = kInputDown;  // a wander keeps clear of the track: only a chosen train is boarded
-        holdFor_ = 0;
+        aside_.HoldFor = 0;
     }
     if (w.crystals(kPlayer) > 0 && dice_.OneIn(60)) {
         keys |= kInputAction;

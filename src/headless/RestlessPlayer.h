@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "autoplay/StepAside.h"
 #include "base/Random.h"
 #include "game/PlayerAction.h"
 
@@ -46,12 +47,8 @@ private:
 
     Random dice_;
     Goal goal_ = Goal::Wander;
-    int goalSteps_ = 0;       // steps left for the goal: a wander's length, or how long to try
-    std::uint16_t held_ = 0;  // the held direction while wandering or stepping aside
-    int holdFor_ = 0;         // steps left to hold it
-    int still_ = 0;           // steps the figure has not moved while walking to a place
-    int lastX_ = 0;
-    int lastY_ = 0;
+    int goalSteps_ = 0;        // steps left for the goal: a wander's length, or how long to try
+    StepAside aside_;          // the direction held while wandering or stepping aside
     int panelWait_ = 0;        // steps left before the open panel's OK
     std::int16_t chosen_ = 0;  // the train slot chosen
     std::int16_t city_ = 0;    // the city it is walking in

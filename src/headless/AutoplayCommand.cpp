@@ -1,5 +1,5 @@
 // The headless autoplayed game: the autoplayer as the input source of the headless street.
-#include "autoplay/AutoplayCommand.h"
+#include "headless/AutoplayCommand.h"
 
 #include <limits>
 
