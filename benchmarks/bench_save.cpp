@@ -39,7 +39,7 @@ void BM_SaveGame(benchmark::State& state) {
     std::string error;
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string text = SavedGameText(game.state(), ExtrasOf(game));
+        const std::string text = SavedGameText(game.session().game(), ExtrasOf(game));
         if (!WriteFileAtomically(kPath, text, error)) {
             state.SkipWithError(error.c_str());
             break;

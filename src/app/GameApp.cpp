@@ -1,4 +1,4 @@
-// Start-up in the game's order, with the failure exit, then the timers that run the game.
+// Start-up in the game's order, with the failure exit, then the session's timer and the window's part.
 #include "app/GameApp.h"
 
 #include <QCoreApplication>
@@ -10,11 +10,7 @@
 
 #include "save/RunningGame.h"
 #include "save/SaveFolder.h"
-#include "save/SavedGameFile.h"
 #include "scene/Joystick.h"
-#include "shell/GameShell.h"
-#include "shell/NewGame.h"
-#include "shell/PlayerInput.h"
 #include "shell/Settings.h"
 #include "shell/Startup.h"
 #include "sprite/SpriteSetup.h"
@@ -54,12 +50,12 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     RestoreControlMode(game_->scene, ReadJoystickSetting(settingsPath_));
     frmMain_->SyncMenus();
 
-    loop_ = std::make_unique<GameLoop>(*game_, *frmMain_);
+    session_ = std::make_unique<Session>(*game_, *frmMain_);
     // The timer sleeps until the next tick (or journey step) is due, then wakes once.
     tmrGameLoop_.setTimerType(Qt::PreciseTimer);
     tmrGameLoop_.setSingleShot(true);
     QObject::connect(&tmrGameLoop_, &QTimer::timeout, [this] {
-        loop_->Wake(Now());
+        session_->Wake(Now());
         KeepRecordingFlushed(*game_);
         ArmLoopTimer();
     });
@@ -73,31 +69,32 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
         LiveAction({PlayerActionKind::Keys, bits});
     });
     keyboard_->onQuitKey = [this] { QuitKey(); };
+    // Any key or click hands a demo to the player, exactly where it stands.
     keyboard_->onPress = [this] {
-        if (game_->shell.Input == InputFrom::Autoplayer) {
-            EndDemo();
+        if (session_->From() == InputFrom::Autoplayer) {
+            session_->HandToPlayer();
         }
     };
     if (recorder_.IsOpen()) {
-        game_->shell.Recorder = &recorder_;
-        loop_->afterStep = [this] { RecordStep(*game_); };
+        session_->RecordTo(&recorder_);
     }
+    // A replay's input is the recording's: the live player's keys, stick, menus (but Exit) and clicks
+    // are set aside until its end, where the game pauses and the player takes over. A demo's is the
+    // autoplayer's, whose keys and clicks a recording made meanwhile records.
     if (replay_) {
-        StartReplay();
+        Recording recording = std::move(*replay_);
+        replay_.reset();
+        session_->PlayRecording(std::move(recording), replayName_);
+        frmMain_->ShowReplay(replayName_);
     } else if (demo_) {
-        StartDemo();
+        session_->HandTo(std::move(demo_));
     }
     tickLog_ = TickLog::FromEnvironment();
     if (tickLog_) {
-        loop_->beforeStep = [this, before = std::move(loop_->beforeStep)] {
-            tickLog_->Note(Now(), game_->shell.InTransit ? 't' : 'c');
-            if (before) {
-                before();
-            }
-        };
+        session_->WatchSteps(this);
     }
 
-    loop_->SetEnabled(true, Now());
+    session_->Loop().SetEnabled(true, Now());
     tmrGameLoop_.start();
     frmSplash_->EnableReadyTimer();
     return true;
@@ -114,9 +111,13 @@ void GameApp::OpenWindows() {
     overSplash_ = std::make_unique<QtMessagePort>(frmSplash_.get());
 }
 
-// A replay plays by keyboard for the recording's sake, not the player's: it saves no control mode.
+// A replayed game is the recording's, not the player's: it saves no control mode.
 std::string GameApp::SettingsToSave() const {
-    return replay_ ? std::string() : settingsPath_;
+    return replayed_ ? std::string() : settingsPath_;
+}
+
+void GameApp::StepBegins(bool inTransit) {
+    tickLog_->Note(Now(), inTransit ? 't' : 'c');
 }
 
 MessagePort& GameApp::LoadMessages() {
@@ -140,20 +141,21 @@ Frontend& GameApp::Window() {
 void GameApp::ArmLoopTimer() {
     // Rounded up: a wake before the tick is due would only find nothing to do.
     constexpr std::int64_t kNsPerMs = 1'000'000;
-    const std::int64_t ns = loop_->NanosecondsUntilNextWake(Now());
+    const std::int64_t ns = session_->Loop().NanosecondsUntilNextWake(Now());
     tmrGameLoop_.start(static_cast<int>((ns + kNsPerMs - 1) / kNsPerMs));
 }
 
 // Q stops the loop and closes the window, which asks whether to quit; "No" lets the game go on as
 // it was, with every key released.
 void GameApp::QuitKey() {
-    const bool running = loop_->Enabled();
-    loop_->SetEnabled(false, Now());
+    GameLoop& loop = session_->Loop();
+    const bool running = loop.Enabled();
+    loop.SetEnabled(false, Now());
     tmrGameLoop_.stop();
     if (frmMain_->close() || !running) {
         return;
     }
-    loop_->SetEnabled(true, Now());
+    loop.SetEnabled(true, Now());
     ArmLoopTimer();
 }
 
@@ -163,83 +165,31 @@ bool GameApp::RecordTo(const std::string& path, std::uint64_t seed) {
 
 void GameApp::Replay(Recording recording, const std::string& name) {
     replay_ = std::move(recording);
+    replayed_ = true;
     replayName_ = name;
 }
 
 void GameApp::LiveAction(const PlayerAction& action) {
-    HandleLiveAction(*game_, *frmMain_, *loop_, action);
+    session_->LiveAction(action);
     if (action.Kind == PlayerActionKind::MenuNew) {
         ArmLoopTimer();  // a new game's loop runs from now
     }
-}
-
-// The recording holds the input: the live player's keys, stick, menus (but Exit) and clicks are set
-// aside. At the recording's end the game pauses and the live player takes over.
-void GameApp::StartReplay() {
-    replayInput_ = std::make_unique<RecordingInput>(*replay_);
-    game_->shell.Input = InputFrom::Recording;
-    game_->scene.JoystickMode = false;
-    frmMain_->SyncMenus();
-    frmMain_->ShowReplay(replayName_);
-    loop_->beforeStep = [this] {
-        ApplyStepInput(*game_, *frmMain_, *loop_, replayInput_->InputFor(game_->shell.Steps, *game_));
-        if (const std::optional<ReplayDrift>& drift = replayInput_->Drift()) {
-            EndReplay();
-            frmMain_->ShowMessage(DriftMessage(replayName_, *drift));
-        }
-    };
-    loop_->afterStep = [this] {
-        if (game_->shell.Input == InputFrom::Recording && replayInput_->EndsBy(game_->shell.Steps + 1) &&
-            !replayInput_->Drift()) {
-            EndReplay();
-        }
-    };
-}
-
-void GameApp::EndReplay() {
-    loop_->beforeStep = nullptr;
-    game_->shell.Input = InputFrom::Live;
-    // The recording's held keys are not the player's.
-    HandlePlayerAction(*game_, *frmMain_, *loop_, {PlayerActionKind::Keys, 0});
-    if (!game_->shell.Paused) {
-        HandlePlayerAction(*game_, *frmMain_, *loop_, {PlayerActionKind::MenuPause});
-    }
-    frmMain_->ShowReplay({});
 }
 
 void GameApp::Demo(std::uint64_t seed, std::int32_t days) {
     demo_ = std::make_unique<Autoplayer>(seed, days);
 }
 
-// The autoplayer holds the input, step by step through the one door (a recording made meanwhile
-// records its keys and clicks); the live player's keys and clicks wait for the hand-over.
-void GameApp::StartDemo() {
-    game_->shell.Input = InputFrom::Autoplayer;
-    game_->scene.JoystickMode = false;
-    frmMain_->SyncMenus();
-    frmMain_->ShowDemo(true);
-    loop_->beforeStep = [this] {
-        const StepInput input = demo_->Next(game_->shell.Steps + 1, *game_);
-        if (input.End) {
-            EndDemo();  // won, or out of days: the player plays on
-            return;
-        }
-        ApplyStepInput(*game_, *frmMain_, *loop_, input);
-    };
-}
-
-// The player takes the game exactly where it stands, with no key held.
-void GameApp::EndDemo() {
-    loop_->beforeStep = nullptr;
-    game_->shell.Input = InputFrom::Live;
-    HandlePlayerAction(*game_, *frmMain_, *loop_, {PlayerActionKind::Keys, 0});
-    frmMain_->ShowDemo(false);
+void GameApp::HandToAutoplayer(std::int32_t days) {
+    if (session_->From() == InputFrom::Live) {
+        session_->HandTo(std::make_unique<Autoplayer>(game_->world.Rng.SeedGiven(), days));
+    }
 }
 
 void GameApp::StartPlaying() {
     frmMain_->show();
     frmMain_->activateWindow();
-    loop_->SplashClicked(Now());
+    session_->Loop().SplashClicked(Now());
     if (!openAtStart_.empty()) {
         OpenGame(std::exchange(openAtStart_, {}));
     }
@@ -251,61 +201,47 @@ void GameApp::StartPlaying() {
 // a game that cannot be kept is said in a message box.
 void GameApp::QuitConfirmed() {
     tmrGameLoop_.stop();
-    if (!replay_) {
+    if (!replayed_) {
         std::string message;
         const std::string path = AutosavePath();
-        if (!MakeSaveFolder(UserSaveFolder(), message) || !SaveRunningGame(path, *game_, *loop_, message)) {
+        if (!MakeSaveFolder(UserSaveFolder(), message) || !SaveRunningGame(path, *game_, message)) {
             // Said where the player looks, before the window goes: the game they quit is not kept.
             std::cerr << "railquest: the game is not kept: " << message << '\n';
             frmMain_->ShowMessage("The game could not be kept: " + message);
         }
     }
-    FinishRecording(*game_);
-    game_->world.StopTransit = true;  // a journey ends with the game
+    session_->FinishRecording();
     SprShutdown(game_->sprites);
     QCoreApplication::quit();
 }
 
+// An opened game ends a recording being made (a recording starts with a new game), complete up to here.
 void GameApp::OpenGame(const std::string& path) {
-    if (game_->shell.Input != InputFrom::Live) {
+    if (session_->From() != InputFrom::Live) {
         return;
     }
-    // Read into a copy of the running game, which is left as it was when the file is refused.
-    auto opened = std::make_unique<Game>(*game_);
+    const bool recording = game_->shell.Recorder != nullptr;
     SaveExtras extras;
     std::string message;
-    if (!OpenGameFile(path, *opened, extras, message)) {
+    if (!OpenInPlace(path, *session_, extras, message)) {
         frmMain_->ShowMessage(message);
         return;
     }
-    EndRecordingForOpen();
-    opened->shell.Recorder = game_->shell.Recorder;
-    *game_ = std::move(*opened);
-    // A stick saved in the game plays on only while one answers; the held keys are the player's.
-    RestoreControlMode(game_->scene, game_->scene.JoystickMode);
-    HandlePlayerAction(*game_, *frmMain_, *loop_, {PlayerActionKind::Keys, 0});
-    PlayOnFrom(*game_, *frmMain_, *loop_, extras);
+    session_->LiveAction({PlayerActionKind::Keys, 0});  // the keys held in the saved game are not the player's
+    if (recording) {
+        frmMain_->ShowNote("The recording " +
+                           QFileInfo(QString::fromStdString(recorder_.Path())).fileName().toStdString() +
+                           " ends here: an opened game is not recorded");
+    }
     ArmLoopTimer();
 }
 
-// A recording starts with a new game: an opened one ends it, complete up to here.
-void GameApp::EndRecordingForOpen() {
-    if (game_->shell.Recorder == nullptr) {
-        return;
-    }
-    FinishRecording(*game_);
-    game_->shell.Recorder = nullptr;
-    loop_->afterStep = nullptr;
-    frmMain_->ShowNote("The recording " + QFileInfo(QString::fromStdString(recorder_.Path())).fileName().toStdString() +
-                       " ends here: an opened game is not recorded");
-}
-
 void GameApp::SaveGame(const std::string& path) {
-    if (game_->shell.Input != InputFrom::Live) {
+    if (session_->From() != InputFrom::Live) {
         return;
     }
     std::string message;
-    if (!SaveRunningGame(path, *game_, *loop_, message)) {
+    if (!SaveRunningGame(path, *game_, message)) {
         frmMain_->ShowMessage(message);
         return;
     }

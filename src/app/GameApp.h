@@ -1,4 +1,5 @@
-// The running game: start-up in the game's order, the splash hand-over and the loop's timer.
+// The running game in the window: start-up in the game's order, the splash hand-over, the session's
+// timer and the window's own part of it (the keyboard and stick, the menus' files, the quit).
 #pragma once
 
 #include <QElapsedTimer>
@@ -14,8 +15,7 @@
 #include "input/KeyboardInput.h"
 #include "input/SdlJoystick.h"
 #include "replay/Recording.h"
-#include "replay/Replay.h"
-#include "shell/GameLoop.h"
+#include "shell/Session.h"
 #include "shell/Startup.h"
 #include "sound/SdlVoice.h"
 #include "ui/MainWindow.h"
@@ -25,7 +25,7 @@
 
 namespace rq {
 
-class GameApp : private StartupHost {
+class GameApp : private StartupHost, private StepWatcher {
 public:
     GameApp();
     ~GameApp() override;
@@ -55,6 +55,9 @@ public:
     // Before Main: the autoplayer plays the game in the window as a demo, for up to `days` game days,
     // until any key or click hands the game to the player where it stands.
     void Demo(std::uint64_t seed, std::int32_t days);
+    // During play: the autoplayer takes the game over from where the player stands (a recording being
+    // made goes on, and records what it does), until any key or click hands it back.
+    void HandToAutoplayer(std::int32_t days = kAutoplayDays);
 
 private:
     void OpenWindows() override;
@@ -64,17 +67,14 @@ private:
     void LayOutPanels() override;
     Frontend& Window() override;
 
+    void StepBegins(bool inTransit) override;
+
     std::string SettingsToSave() const;
     void StartPlaying();
-    void StartReplay();
-    void EndReplay();
-    void StartDemo();
-    void EndDemo();
     void LiveAction(const PlayerAction& action);
     void ArmLoopTimer();
     void QuitKey();
     void QuitConfirmed();
-    void EndRecordingForOpen();
     std::int64_t Now() const { return clock_.nsecsElapsed(); }
 
     std::unique_ptr<Game> game_;
@@ -82,7 +82,7 @@ private:
     std::unique_ptr<SplashWindow> frmSplash_;
     QtPictureLoader pictures_;
     std::unique_ptr<QtMessagePort> overSplash_;  // start-up's messages, over the splash window
-    std::unique_ptr<GameLoop> loop_;
+    std::unique_ptr<Session> session_;
     SdlVoice voice_;
     SdlJoystick joystick_;
     std::unique_ptr<KeyboardInput> keyboard_;
@@ -90,9 +90,9 @@ private:
     QElapsedTimer clock_;
     std::string settingsPath_;
     RecordingWriter recorder_;
-    std::optional<Recording> replay_;
-    std::unique_ptr<RecordingInput> replayInput_;
-    std::unique_ptr<Autoplayer> demo_;
+    std::optional<Recording> replay_;   // until the session plays it
+    bool replayed_ = false;             // the game is a recording's: it keeps no settings and no game
+    std::unique_ptr<Autoplayer> demo_;  // until the session hands it the game
     std::unique_ptr<TickLog> tickLog_;  // only when the environment asks for one
     std::string replayName_;
     std::string openAtStart_;

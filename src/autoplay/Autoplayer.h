@@ -39,6 +39,7 @@ public:
     explicit Autoplayer(std::uint64_t gameSeed, std::int32_t lastDay = kAutoplayDays);
 
     StepInput Next(std::int64_t step, const Game& game) override;
+    InputFrom From() const override { return InputFrom::Autoplayer; }
 
     const AutoplayStats& Stats() const { return stats_; }
     // The cities of the way it means to take from the city it is in (empty until it sets out).

@@ -2,6 +2,7 @@
 // use a fake that answers the questions and records what was shown.
 #pragma once
 
+#include "game/PlayerAction.h"
 #include "scene/ScenePort.h"
 
 namespace rq {
@@ -34,6 +35,9 @@ public:
 
     // The panels show what the game holds after a replayed click; nothing to show without a window.
     virtual void RefreshPanels() {}
+
+    // Who holds the input now (the demo's and the replay's notes); nothing to show without a window.
+    virtual void ShowInputFrom(InputFrom) {}
 };
 
 }  // namespace rq

@@ -6,6 +6,7 @@
 
 #include "base/SoundPort.h"
 #include "game/PanelState.h"
+#include "game/PlayerAction.h"
 #include "scene/Scene.h"
 #include "scene/SceneContext.h"
 #include "sprite/SpriteEngine.h"
@@ -23,19 +24,13 @@ enum class StartupStage : std::int16_t {
     Ready = 2,      // the street's first picture is ready: the splash offers the start
 };
 
-// Who gives the held input and the actions: one source at a time.
-enum class InputFrom : std::uint8_t {
-    Live,        // the player at the keyboard, stick and mouse
-    Recording,   // a recording played again: the live player's input is set aside
-    Autoplayer,  // the autoplayer plays until the player takes over
-};
-
 // The journey under way: where it stands between two of its steps.
 struct Trip {
     Journey Run;
     bool Begun = false;        // its first step has run
     bool TickPending = false;  // a step ran; its tick sound follows its wait
     bool Arrived = false;      // step 180 has run: the next step builds the destination's street
+    int LastWaitMs = 0;        // the wait after the step that ran last, which paces the window
 };
 
 // The game shell's state. Where the window once kept game state in its controls (the pause caption,
@@ -48,12 +43,20 @@ struct Shell {
     StartupStage Stage = StartupStage::Loading;
     bool FirstTickDone = false;  // the one tick behind the splash window has run
     // Steps run since the splash click (the click is step 0, the first city tick after it step 1),
-    // counted on through new games: the clock of a recording.
+    // counted on through new games: the clock of a recording. See NextStep.
     std::int64_t Steps = 0;
     RecordingWriter* Recorder = nullptr;  // --record: where what the player does is written
     InputFrom Input = InputFrom::Live;    // who holds the input now
     Trip Travel;                          // the journey under way, while InTransit
 };
+
+// The game's one step number for input: whatever is applied between two steps (held keys or an
+// action, from any source) is applied before the step that runs next, and is stamped with its number.
+// The recorder writes it, a recording is read by it, the sources are asked for it, and the trace and the
+// state checks count by it.
+inline std::int64_t NextStep(const Shell& shell) {
+    return shell.Steps + 1;
+}
 
 struct Game {
     World world;

@@ -11,6 +11,15 @@ namespace rq {
 
 struct Game;
 
+// Who gives the held input and the actions: one source at a time.
+enum class InputFrom : std::uint8_t {
+    Live,        // the player at the keyboard, stick and mouse (nobody in a run without a window)
+    Recording,   // a recording played again: the live player's input is set aside
+    Autoplayer,  // the autoplayer plays until the player takes over
+    Restless,    // the restless player of a run without a window
+    Script,      // input given step by step (a test's, or nobody's)
+};
+
 // One thing the player does besides holding keys, as the window would pass it to the game.
 enum class PlayerActionKind : std::uint8_t {
     MenuNew,       // Game > New: asks the question, which the next action may answer
@@ -51,11 +60,14 @@ struct StepInput {
     bool End = false;  // the input ends here: the run stops before this step
 };
 
-// Gives the input step by step. Step numbers count as Shell::Steps does: the first step after the
-// splash click is 1. While the game is paused a step does not run and the same number is asked again.
+// Gives the input step by step, asked before each step with its number (NextStep): the first step
+// after the splash click is 1. While the game is paused a step does not run and the same number is
+// asked again.
 class InputSource {
 public:
     virtual ~InputSource() = default;
+    // Who it is, for the menus and the door.
+    virtual InputFrom From() const { return InputFrom::Script; }
     // The input before step `step`, with the game as the player sees it now.
     virtual StepInput Next(std::int64_t step, const Game& game) = 0;
     // What the source adds to the summary line of a run without a window (none: nothing).

@@ -33,7 +33,7 @@ std::string OneLine(std::string text) {
 
 }  // namespace
 
-HeadlessGame::HeadlessGame() : game_(std::make_unique<Game>()), window_(*game_), loop_(*game_, window_) {}
+HeadlessGame::HeadlessGame() : game_(std::make_unique<Game>()), window_(*game_), session_(*game_, window_) {}
 
 HeadlessGame::~HeadlessGame() {
     game_->effects.Port = nullptr;
@@ -51,29 +51,31 @@ bool HeadlessGame::Start(std::uint64_t seed, const std::string& appPath, std::st
         g.sprites.Back.Release();
         g.scene.View.Release();
     }
-    loop_.SetEnabled(true, 0);
+    GameLoop& loop = session_.Loop();
+    loop.SetEnabled(true, 0);
     while (g.shell.Stage != StartupStage::Ready) {
-        loop_.LoopTick(0);
+        loop.LoopTick(0);
     }
-    loop_.SplashClicked(0);
+    loop.SplashClicked(0);
     ran_ = true;
     return true;
 }
 
-bool HeadlessGame::Step(const StepInput& input) {
-    Game& g = *game_;
+StepResult HeadlessGame::Step() {
     if (ran_) {
         window_.BeginStep();
     }
-    ApplyStepInput(g, window_, loop_, input);
-    ran_ = IsGameActive(g.shell, window_.CurrentWindowState());
-    if (!ran_) {
-        return false;  // what the actions showed and played stays for the step that runs next
+    const StepResult result = session_.Step();
+    ran_ = result.Ran;  // without a step, what the actions showed and played stays for the next
+    return result;
+}
+
+bool HeadlessGame::Step(const StepInput& input) {
+    given_.Input = input;
+    if (session_.From() != InputFrom::Script) {
+        session_.HandTo(given_);
     }
-    lastInput_ = g.scene.InputBits;
-    lastPhase_ = loop_.RunStep();
-    RecordStep(g);
-    return true;
+    return Step().Ran;
 }
 
 // The panels laid out as the window lays them out, with the design's control sizes on a screen 1024
@@ -88,18 +90,20 @@ void HeadlessGame::LayOutPanels() {
 }
 
 std::string HeadlessGame::TraceLine() const {
-    return StepTraceLine(*game_, {lastPhase_ == StepPhase::City, lastInput_, window_.Sounds(), window_.Messages()});
+    return StepTraceLine(
+        *game_, {session_.LastPhase() == StepPhase::City, session_.LastInput(), window_.Sounds(), window_.Messages()});
 }
 
 std::int64_t RunSteps(HeadlessGame& game, InputSource& source, std::int64_t maxSteps, std::ostream* trace) {
     std::int64_t run = 0;
+    game.session().HandTo(source);
     while (run < maxSteps) {
-        const StepInput input = source.Next(game.game().shell.Steps + 1, game.game());
-        if (input.End) {
-            break;
+        const StepResult step = game.Step();
+        if (step.Ended) {
+            break;  // nobody plays on after the source in a run without a window
         }
-        if (!game.Step(input)) {
-            if (input.Actions.empty()) {
+        if (!step.Ran) {
+            if (!step.Acted) {
                 break;  // paused, and the player does nothing more
             }
             continue;
@@ -146,7 +150,7 @@ int RunHeadless(std::uint64_t seed, const std::string& appPath, InputSource& sou
 int RunHeadless(HeadlessGame& game, InputSource& source, std::int64_t maxSteps,
                 const std::optional<std::string>& traceFile, std::ostream& out, std::ostream& err,
                 RecordingWriter* recorder) {
-    game.RecordTo(recorder);
+    game.session().RecordTo(recorder);
     std::ofstream file;
     std::ostream* trace = nullptr;
     if (traceFile && *traceFile == "-") {
@@ -161,7 +165,7 @@ int RunHeadless(HeadlessGame& game, InputSource& source, std::int64_t maxSteps,
     }
     const std::int64_t run = RunSteps(game, source, maxSteps, trace);
     int status = 0;
-    if (recorder != nullptr && !FinishRecording(game.state())) {
+    if (recorder != nullptr && !game.session().FinishRecording()) {
         err << "railquest: cannot write the recording " << recorder->Path() << " (a full disk or a size limit?)\n";
         status = 1;
     }

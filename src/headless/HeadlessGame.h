@@ -5,7 +5,7 @@
 //     HeadlessGame g;
 //     if (!g.Start(seed, appPath, error)) ...;         // as the window starts, up to the splash click
 //     while (...) g.Step(input);                         // StepInput: held keys, then actions in order
-// or let RunSteps ask an InputSource for each step's input and write the trace.
+// or let RunSteps hand the session an InputSource, step it and write the trace.
 #pragma once
 
 #include <cstdint>
@@ -13,11 +13,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "game/Game.h"
 #include "headless/HeadlessWindow.h"
-#include "shell/GameLoop.h"
 #include "shell/PlayerInput.h"
+#include "shell/Session.h"
 #include "shell/Startup.h"
 #include "sprite/BmpPictureLoader.h"
 
@@ -36,24 +37,22 @@ public:
     // street is never composed: nobody sees it, and the game's state is the same without it.
     bool Start(std::uint64_t seed, const std::string& appPath, std::string& error, bool drawPictures = false);
 
-    // Applies the input (the keys, then each action) and runs one step. False when no step ran:
-    // the game is paused.
+    // One step of the session, with the input of the source it holds (see Session::Step).
+    StepResult Step();
+    // One step with this input (the keys, then each action), given step by step. False when no step
+    // ran: the game is paused.
     bool Step(const StepInput& input);
 
     const Game& game() const { return *game_; }
-    // What the player does from now on is written to `recorder` (none: nothing is written).
-    void RecordTo(RecordingWriter* recorder) { game_->shell.Recorder = recorder; }
+    // The session: who holds the input, the recording made, a saved game opened.
+    Session& session() { return session_; }
     // What the last step was: its phase, the held InputBits it ran with, and the window's notes of
     // it (messages, sounds, open panels), the input's actions included.
-    StepPhase LastPhase() const { return lastPhase_; }
-    std::uint16_t LastInput() const { return lastInput_; }
+    StepPhase LastPhase() const { return session_.LastPhase(); }
+    std::uint16_t LastInput() const { return session_.LastInput(); }
     const HeadlessWindow& window() const { return window_; }
     // The trace line of the step that ran last (see StepTrace.h).
     std::string TraceLine() const;
-    // The game, its loop and its window to set from a saved game between two steps.
-    Game& state() { return *game_; }
-    GameLoop& loop() { return loop_; }
-    HeadlessWindow& window() { return window_; }
 
 private:
     PictureLoader& Pictures() override { return pictures_; }
@@ -62,12 +61,18 @@ private:
     void LayOutPanels() override;
     Frontend& Window() override { return window_; }
 
+    // The input a caller gives for the next step only.
+    class GivenInput : public InputSource {
+    public:
+        StepInput Input;
+        StepInput Next(std::int64_t, const Game&) override { return std::exchange(Input, {}); }
+    };
+
     std::unique_ptr<Game> game_;
     HeadlessWindow window_;
-    GameLoop loop_;
+    Session session_;
     BmpPictureLoader pictures_;
-    StepPhase lastPhase_ = StepPhase::City;
-    std::uint16_t lastInput_ = 0;
+    GivenInput given_;
     bool ran_ = false;  // the last call ran a step: the window's notes of it are done with
 };
 

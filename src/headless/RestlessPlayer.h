@@ -21,6 +21,7 @@ public:
     explicit RestlessPlayer(std::uint64_t gameSeed);
 
     StepInput Next(std::int64_t step, const Game& game) override;
+    InputFrom From() const override { return InputFrom::Restless; }
 
     // What it has in mind and its generator's state, so that a saved game's player plays on exactly
     // as it would have. Recall takes only values Remember could give: false, and nothing changed, else.

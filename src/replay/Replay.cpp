@@ -25,7 +25,7 @@ void RecordAction(Game& game, const PlayerAction& action) {
         return;
     }
     RecordEntry e;
-    e.Step = game.shell.Steps + 1;
+    e.Step = NextStep(game.shell);
     e.Kind = RecordEntry::Type::Action;
     e.Action = action;
     game.shell.Recorder->Write(e, NowMilliseconds());
@@ -36,10 +36,11 @@ void RecordStep(Game& game) {
         return;
     }
     const std::int64_t now = NowMilliseconds();
+    // The step just run is the one its keys were applied before.
     game.shell.Recorder->Keys(game.shell.Steps, game.scene.InputBits, now);
     // Step 0 is the tick behind the splash window; the click on it changes the game after it.
     if (game.shell.Steps > 0 && game.shell.Steps % kCheckEvery == 0) {
-        game.shell.Recorder->Check(game.shell.Steps + 1, StateHash(game), now);
+        game.shell.Recorder->Check(NextStep(game.shell), StateHash(game), now);
     }
     game.shell.Recorder->Poll(now);
 }
@@ -51,7 +52,7 @@ bool FinishRecording(Game& game) {
     }
     // The check holds for the state before the actions taken since the last step, so it is left out
     // when there are some.
-    const std::int64_t step = game.shell.Steps + 1;
+    const std::int64_t step = NextStep(game.shell);
     return recorder->Finish(step,
                             recorder->LastStep() < step ? std::optional<std::uint32_t>(StateHash(game)) : std::nullopt);
 }
@@ -103,15 +104,6 @@ void RecordingInput::SkipThrough(std::int64_t step) {
            rec_.Entries[next_].Kind != RecordEntry::Type::End) {
         ++next_;
     }
-}
-
-bool RecordingInput::EndsBy(std::int64_t step) const {
-    for (std::size_t i = next_; i < rec_.Entries.size() && rec_.Entries[i].Step <= step; ++i) {
-        if (rec_.Entries[i].Kind == RecordEntry::Type::End) {
-            return true;
-        }
-    }
-    return next_ >= rec_.Entries.size();
 }
 
 }  // namespace rq

@@ -45,12 +45,11 @@ public:
     // `end` (or its last entry) is passed, or once a check differs from `game`'s state.
     StepInput InputFor(std::int64_t step, const Game& game);
     StepInput Next(std::int64_t step, const Game& game) override;
+    InputFrom From() const override { return InputFrom::Recording; }
 
     // Passes over the entries of steps up to `step`, which a saved game has already taken in.
     void SkipThrough(std::int64_t step);
 
-    // The recording ends before `step` would run: its `end` is at that step or earlier.
-    bool EndsBy(std::int64_t step) const;
     // The first check the game did not pass, if any.
     const std::optional<ReplayDrift>& Drift() const { return drift_; }
 

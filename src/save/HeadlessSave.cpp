@@ -10,8 +10,8 @@
 
 namespace rq {
 
-SaveExtras ExtrasOf(HeadlessGame& game, const RestlessPlayer* player) {
-    SaveExtras x = ExtrasOf(game.game(), game.loop());
+SaveExtras ExtrasOf(const HeadlessGame&, const RestlessPlayer* player) {
+    SaveExtras x;
     if (player != nullptr) {
         const RestlessPlayer::Memory memory = player->Remember();
         x.Player = {{"restless", {{"dice", memory.Dice}, {"values", memory.Values}}}};
@@ -20,7 +20,7 @@ SaveExtras ExtrasOf(HeadlessGame& game, const RestlessPlayer* player) {
 }
 
 bool OpenSavedGame(HeadlessGame& game, const std::string& path, SaveExtras& extras, std::string& message) {
-    return OpenInPlace(path, game.state(), game.window(), game.loop(), extras, message);
+    return OpenInPlace(path, game.session(), extras, message);
 }
 
 int CheckSavedGameFile(const std::string& path, const std::string& appPath, std::string& message) {
@@ -95,7 +95,7 @@ int RunHeadlessSaved(const CommandLine& line, std::uint64_t seed, const std::str
     if (status != 0 || !line.SaveFile) {
         return status;
     }
-    if (!SaveGameFile(*line.SaveFile, game.state(), ExtrasOf(game, line.Restless ? &restless : nullptr), error)) {
+    if (!SaveGameFile(*line.SaveFile, game.game(), ExtrasOf(game, line.Restless ? &restless : nullptr), error)) {
         err << "railquest: " << error << '\n';
         return 1;
     }

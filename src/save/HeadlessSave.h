@@ -14,8 +14,8 @@
 
 namespace rq {
 
-// What a save of this game holds besides `Game`; with `player`, its memory too.
-SaveExtras ExtrasOf(HeadlessGame& game, const RestlessPlayer* player = nullptr);
+// What a save of this game holds besides `Game`: with `player`, its memory (all the rest is game state).
+SaveExtras ExtrasOf(const HeadlessGame& game, const RestlessPlayer* player = nullptr);
 
 // Opens a saved game's file onto a started game; its journey and open panels go to the loop and the
 // window. False with the message (the game unchanged) when the file is no saved game.

@@ -1,39 +1,29 @@
 // The running game saved, and a saved game opened in its place.
 #include "save/RunningGame.h"
 
+#include <memory>
+#include <utility>
+
 #include "save/SavedGameFile.h"
 #include "scene/CityTick.h"
 #include "world/Clock.h"
 
 namespace rq {
 
-SaveExtras ExtrasOf(const Game& game, const GameLoop& loop) {
-    SaveExtras x;
-    x.Journey = loop.Position();
-    x.TicketsOpen = game.panels.TicketsOpen;
-    x.InfoOpen = game.panels.InfoOpen;
-    return x;
+bool SaveRunningGame(const std::string& path, const Game& game, std::string& message) {
+    return SaveGameFile(path, game, SaveExtras{}, message);
 }
 
-bool SaveRunningGame(const std::string& path, const Game& game, const GameLoop& loop, std::string& message) {
-    return SaveGameFile(path, game, ExtrasOf(game, loop), message);
-}
-
-bool OpenInPlace(const std::string& path, Game& game, Frontend& fe, GameLoop& loop, SaveExtras& extras,
-                 std::string& message) {
-    if (!OpenGameFile(path, game, extras, message)) {
+bool OpenInPlace(const std::string& path, Session& session, SaveExtras& extras, std::string& message) {
+    // Read into a copy of the running game, which is left as it was when the file is refused.
+    auto opened = std::make_unique<Game>(session.game());
+    if (!OpenGameFile(path, *opened, extras, message)) {
         return false;
     }
-    PlayOnFrom(game, fe, loop, extras);
+    session.Opened(std::move(*opened));
+    ComposeSavedStreet(session.game());
+    ShowOpenedGame(session.game(), session.Window());
     return true;
-}
-
-void PlayOnFrom(Game& game, Frontend& fe, GameLoop& loop, const SaveExtras& extras) {
-    loop.SetPosition(extras.Journey);
-    game.panels.TicketsOpen = extras.TicketsOpen;
-    game.panels.InfoOpen = extras.InfoOpen;
-    ComposeSavedStreet(game);
-    ShowOpenedGame(game, fe);
 }
 
 void ShowOpenedGame(const Game& game, Frontend& fe) {

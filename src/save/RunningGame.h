@@ -7,25 +7,17 @@
 #include "game/Frontend.h"
 #include "game/Game.h"
 #include "save/SavedGame.h"
-#include "shell/GameLoop.h"
+#include "shell/Session.h"
 
 namespace rq {
 
-// What a save of the running game holds besides `Game`: the journey's position and the open panels.
-SaveExtras ExtrasOf(const Game& game, const GameLoop& loop);
-
 // Saves the game as it stands between two steps (see SaveGameFile).
-bool SaveRunningGame(const std::string& path, const Game& game, const GameLoop& loop, std::string& message);
+bool SaveRunningGame(const std::string& path, const Game& game, std::string& message);
 
-// Opens the saved game at `path` in place of the running one: the state, the journey's position, the
-// street composed again and everything the window shows of it. False with "PATH is not a Railquest
+// Opens the saved game at `path` in place of the session's: the session's hand-over (Session::Opened),
+// the street composed again and everything the window shows of it. False with "PATH is not a Railquest
 // saved game: fault" in `message` when it is none; the running game then goes on unchanged.
-bool OpenInPlace(const std::string& path, Game& game, Frontend& fe, GameLoop& loop, SaveExtras& extras,
-                 std::string& message);
-
-// A saved game just read into `game` (OpenGameFile) takes over: the journey's position, the open
-// panels, the street composed again, and what the window shows (ShowOpenedGame).
-void PlayOnFrom(Game& game, Frontend& fe, GameLoop& loop, const SaveExtras& extras);
+bool OpenInPlace(const std::string& path, Session& session, SaveExtras& extras, std::string& message);
 
 // Shows the game as it now stands: the status bar, the banner, the street or the journey, the menus
 // and the panels. Reads the game, changes nothing in it.

@@ -19,42 +19,44 @@ namespace {
 
 constexpr std::int64_t kMostSteps = std::int64_t{1} << 53;
 
-Json ExtrasToJson(const SaveExtras& x) {
-    const JourneyPosition& j = x.Journey;
+// The journey's place between two steps and the open panels, under "loop" where the loop and the
+// window once kept them.
+Json LoopToJson(const Game& g) {
+    const Trip& t = g.shell.Travel;
     return {{"journey",
-             {{"nextStep", j.NextStep},
-              {"begun", j.Begun},
-              {"tickPending", j.TickPending},
-              {"arrived", j.Arrived},
-              {"lastWaitMs", j.LastWaitMs}}},
-            {"open", {{"tickets", x.TicketsOpen}, {"info", x.InfoOpen}}}};
+             {{"nextStep", t.Run.NextStep()},
+              {"begun", t.Begun},
+              {"tickPending", t.TickPending},
+              {"arrived", t.Arrived},
+              {"lastWaitMs", t.LastWaitMs}}},
+            {"open", {{"tickets", g.panels.TicketsOpen}, {"info", g.panels.InfoOpen}}}};
 }
 
-SaveExtras ExtrasFromJson(const Field& in, const Field& player) {
-    SaveExtras x;
+void LoopFromJson(const Field& in, Game& g) {
     const Field j = in["journey"];
-    x.Journey.NextStep = static_cast<int>(j["nextStep"].Int(1, kJourneySteps + 1));
-    x.Journey.Begun = j["begun"].Bool();
-    x.Journey.TickPending = j["tickPending"].Bool();
-    x.Journey.Arrived = j["arrived"].Bool();
-    x.Journey.LastWaitMs = static_cast<int>(j["lastWaitMs"].Int(0, 10'000));
+    Trip& t = g.shell.Travel;
+    t = Trip{};
+    t.Run.ResumeAt(static_cast<int>(j["nextStep"].Int(1, kJourneySteps + 1)));
+    t.Begun = j["begun"].Bool();
+    t.TickPending = j["tickPending"].Bool();
+    t.Arrived = j["arrived"].Bool();
+    t.LastWaitMs = static_cast<int>(j["lastWaitMs"].Int(0, 10'000));
     const Field open = in["open"];
-    x.TicketsOpen = open["tickets"].Bool();
-    x.InfoOpen = open["info"].Bool();
-    x.Player = player.json();
-    return x;
+    g.panels.TicketsOpen = open["tickets"].Bool();
+    g.panels.InfoOpen = open["info"].Bool();
 }
 
 // The rules between the parts that the invariants do not cover.
-void CheckPhase(const Game& g, const SaveExtras& x) {
+void CheckPhase(const Game& g) {
     const World& w = g.world;
-    const JourneyPosition& j = x.Journey;
+    const Trip& t = g.shell.Travel;
+    const bool ticketsOpen = g.panels.TicketsOpen, infoOpen = g.panels.InfoOpen;
     // The last journey step names the destination as the city; the next step builds its street.
     if (g.shell.InTransit ? w.TransitDest == 0 && w.CurCity == 0 : w.CurCity == 0) {
         throw SaveFault(g.shell.InTransit ? "the journey has no destination" : "the player is in no city");
     }
-    if ((j.Begun && !g.shell.InTransit) || (j.Arrived && j.NextStep <= kJourneySteps) ||
-        (j.NextStep > kJourneySteps && !j.Arrived)) {
+    if ((t.Begun && !g.shell.InTransit) || (t.Arrived && t.Run.NextStep() <= kJourneySteps) ||
+        (t.Run.NextStep() > kJourneySteps && !t.Arrived)) {
         throw SaveFault("the journey's step does not fit its phase");
     }
     // The street's walls follow from the city's size; a street without its track strip cannot run.
@@ -68,7 +70,7 @@ void CheckPhase(const Game& g, const SaveExtras& x) {
             throw SaveFault("the street's walls are not those of city " + std::to_string(w.CurCity));
         }
     }
-    if ((x.TicketsOpen || x.InfoOpen) && w.CurCity == 0) {
+    if ((ticketsOpen || infoOpen) && w.CurCity == 0) {
         throw SaveFault("a panel is open during a journey");
     }
 }
@@ -95,8 +97,10 @@ void ReadInto(const Json& doc, Game& g, SaveExtras& extras) {
     }
     StreetFromJson(root["street"], g.sprites, g.scene, g.effects);
     PanelsFromJson(root["panels"], g.panels);
-    extras = ExtrasFromJson(root["loop"], doc.contains("player") ? root["player"] : Field(Json(), "player"));
-    CheckPhase(g, extras);
+    // The panels' part leaves which are open to the loop's.
+    LoopFromJson(root["loop"], g);
+    extras.Player = (doc.contains("player") ? root["player"] : Field(Json(), "player")).json();
+    CheckPhase(g);
     const Violations broken = InvariantWatch().Check(g);
     if (!broken.empty()) {
         throw SaveFault(broken.front());
@@ -139,7 +143,7 @@ std::string SavedGameText(const Game& game, const SaveExtras& extras) {
                 {"inTransit", game.shell.InTransit},
                 {"random", game.world.Rng.State()},
                 {"draws", game.world.Rng.Draws()},
-                {"loop", ExtrasToJson(extras)},
+                {"loop", LoopToJson(game)},
                 {"world", WorldToJson(game.world)},
                 {"street", StreetToJson(game.sprites, game.scene, game.effects)},
                 {"panels", PanelsToJson(game.panels)}};

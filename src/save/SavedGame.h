@@ -6,7 +6,6 @@
 
 #include "game/Game.h"
 #include "save/SaveJson.h"
-#include "shell/GameLoop.h"
 
 namespace rq {
 
@@ -14,13 +13,9 @@ inline constexpr const char* kSaveFormat = "railquest-save";
 inline constexpr int kSaveVersion = 1;
 inline constexpr const char* kSaveExtension = ".rqsave";
 
-// What a save holds besides `Game`: where a journey stands and which panels are open (kept by the
-// game loop and the window), and, in a run without a window, the state of whoever plays for the
+// What a save holds besides `Game`: in a run without a window, the state of whoever plays for the
 // player (null when nobody does).
 struct SaveExtras {
-    JourneyPosition Journey;
-    bool TicketsOpen = false;
-    bool InfoOpen = false;
     Json Player;
 };
 

@@ -142,9 +142,6 @@ CityTickResult TimerInCity(SceneContext& ctx) {
     TickClock(ctx);
     AnnounceTrain(ctx);
     BlinkBanner(ctx);
-    if (ctx.scene.JoystickMode) {
-        ReadJoystick(ctx);
-    }
     SteerPlayer(ctx);
     EndHitFlash(ctx);
     SprAnimate(ctx.spr);

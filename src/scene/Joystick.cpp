@@ -20,17 +20,16 @@ std::uint16_t JoystickInputBits(const JoystickPosition& position) {
     return bits;
 }
 
-void ReadJoystick(SceneContext& ctx) {
-    Scene& scene = ctx.scene;
+std::optional<std::uint16_t> ReadJoystick(Scene& scene, ScenePort& port) {
     const std::optional<JoystickPosition> position =
         scene.Joystick != nullptr ? scene.Joystick->ReadPosition() : std::nullopt;
     if (!position) {
-        ctx.port.ShowExclamation("Joystick Error!");
+        port.ShowExclamation("Joystick Error!");
         scene.JoystickMode = false;
-        ctx.port.SyncMenus();
-        return;
+        port.SyncMenus();
+        return std::nullopt;
     }
-    scene.InputBits = JoystickInputBits(*position);
+    return JoystickInputBits(*position);
 }
 
 void SwitchToJoystick(Scene& scene, MessagePort& messages) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/JoystickPort.h"
 #include "base/MessagePort.h"
@@ -15,9 +16,9 @@ namespace rq {
 // 16 down at Y ≥ 61440, 256 while a button is held. The stick never gives a diagonal bit.
 std::uint16_t JoystickInputBits(const JoystickPosition& position);
 
-// Once a tick in joystick mode: InputBits from the stick. A failed read says "Joystick Error!" and
-// falls back to the keyboard, leaving InputBits as it was.
-void ReadJoystick(SceneContext& ctx);
+// Before a city tick in joystick mode: the InputBits the stick gives. A failed read says
+// "Joystick Error!" and falls back to the keyboard, giving none (InputBits stay as they were).
+std::optional<std::uint16_t> ReadJoystick(Scene& scene, ScenePort& port);
 
 // "Switch to &Joystick": joystick mode when a joystick is there, else "Cannot detect the joystick!".
 void SwitchToJoystick(Scene& scene, MessagePort& messages);

@@ -78,15 +78,7 @@ void GameLoop::ResumeInCity() {
     held_ = true;  // no catch-up for the time the question was open
 }
 
-void GameLoop::SetPosition(const JourneyPosition& p) {
-    Trip& t = game_.shell.Travel;
-    t = Trip{};
-    t.Run.ResumeAt(p.NextStep);
-    t.Begun = p.Begun;
-    t.TickPending = p.TickPending;
-    t.Arrived = p.Arrived;
-    lastWaitMs_ = p.LastWaitMs;
-    // The opened game's next step is due at once, and the pace starts afresh from it.
+void GameLoop::ResumeAfterOpen() {
     nextStepAtMs_ = 0;
     held_ = true;
 }
@@ -119,16 +111,18 @@ void GameLoop::SplashClicked(std::int64_t nowNanoseconds) {
     SetEnabled(true, nowNanoseconds);
 }
 
-StepPhase GameLoop::RunStep() {
-    if (!game_.shell.SplashUp) {
+std::optional<StepPhase> GameLoop::RunStep() {
+    // The tick behind the splash window is no step of the player's: it takes no input and counts not.
+    const bool counted = !game_.shell.SplashUp;
+    if (counted && driver_ != nullptr && !driver_->BeforeStep()) {
+        return std::nullopt;
+    }
+    if (counted) {
         ++game_.shell.Steps;
     }
-    if (beforeStep) {
-        beforeStep();
-    }
     const StepPhase phase = StepOnce();
-    if (afterStep) {
-        afterStep();
+    if (counted && driver_ != nullptr) {
+        driver_->AfterStep(phase);
     }
     return phase;
 }
@@ -179,7 +173,7 @@ void GameLoop::JourneyStep() {
     fe_.UpdateTransit(report.ClockText, report.DayText);
     trip.Arrived = report.Status == JourneyStatus::Arrived;
     trip.TickPending = true;
-    lastWaitMs_ = report.WaitMs;
+    trip.LastWaitMs = report.WaitMs;
 }
 
 void GameLoop::FinishArrival() {
@@ -209,11 +203,10 @@ void GameLoop::TimerInTransit(std::int64_t nowMilliseconds) {
             return;
         }
         const bool arriving = ArrivalPending();
-        RunStep();
-        if (arriving || !game_.shell.Travel.Begun) {
-            return;  // arrived, or stopped
+        if (!RunStep() || arriving || !game_.shell.Travel.Begun) {
+            return;  // held, arrived, or stopped
         }
-        nextStepAtMs_ = nowMilliseconds + lastWaitMs_;
+        nextStepAtMs_ = nowMilliseconds + game_.shell.Travel.LastWaitMs;
     }
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 
 #include "game/Frontend.h"
 #include "game/Game.h"
@@ -18,13 +18,15 @@ enum class StepPhase : std::uint8_t {
     Transit,  // one of the journey's 180 steps
 };
 
-// Where a journey stands between two steps, as a saved game keeps it.
-struct JourneyPosition {
-    int NextStep = 1;  // the journey's next step, 1..181
-    bool Begun = false;
-    bool TickPending = false;
-    bool Arrived = false;
-    int LastWaitMs = 0;
+// Who runs a step around the game's own (the session): the step's input before it, and what was
+// applied recorded after it.
+class StepDriver {
+public:
+    virtual ~StepDriver() = default;
+    // The input of the step about to run. False when the game is held now (the input paused it, say):
+    // the step does not run.
+    virtual bool BeforeStep() = 0;
+    virtual void AfterStep(StepPhase phase) = 0;
 };
 
 class GameLoop {
@@ -32,7 +34,8 @@ public:
     // How often a held or disabled loop looks again whether it may run.
     static constexpr std::int64_t kIdleWakeNanoseconds = 50'000'000;
 
-    GameLoop(Game& game, Frontend& fe) : game_(game), fe_(fe) {}
+    // Without a driver a step runs on the input the game holds (the tests of the loop).
+    GameLoop(Game& game, Frontend& fe, StepDriver* driver = nullptr) : game_(game), fe_(fe), driver_(driver) {}
 
     // The loop's timer: start-up enables it, the one tick behind the splash window disables it,
     // the player's click on the splash enables it again.
@@ -65,20 +68,15 @@ public:
     // journey begun before its first step, the previous step's tick sound played first; a journey's
     // waits only pace the window). The step after a journey's last plays that step's tick and builds
     // the destination's street before its city tick. The caller has made sure the game may run
-    // (IsGameActive). Once the splash window is gone each step counts in Shell::Steps.
-    StepPhase RunStep();
+    // (IsGameActive). Once the splash window is gone the driver gives the step's input first (none
+    // when the input holds the game: no step) and each step counts in Shell::Steps.
+    std::optional<StepPhase> RunStep();
 
-    // Around every step, once it is counted: a replay applies its entries before the step (they may
-    // start a new game, which ends a journey), a recording notes the step's input after it.
-    JourneyPosition Position() const {
-        const Trip& t = game_.shell.Travel;
-        return {t.Run.NextStep(), t.Begun, t.TickPending, t.Arrived, lastWaitMs_};
-    }
-    // An opened game's journey position; its next step is due at once, without catch-up.
-    void SetPosition(const JourneyPosition& p);
+    // An opened game's next step (a journey's too) is due at once, and the pace starts afresh from it.
+    void ResumeAfterOpen();
 
-    std::function<void()> beforeStep;
-    std::function<void()> afterStep;
+    // The step that runs next has a city tick: in a street, or the arrival that builds one.
+    bool CityTickNext() const { return !game_.shell.InTransit || ArrivalPending(); }
 
 private:
     void TimerInTransit(std::int64_t nowMilliseconds);
@@ -96,11 +94,11 @@ private:
 
     Game& game_;
     Frontend& fe_;
+    StepDriver* driver_;
     TickPacer pacer_;
     bool enabled_ = false;
     bool held_ = false;  // the game was held: the pacing restarts when it runs again
 
-    int lastWaitMs_ = 0;             // the wait after the journey step that ran last
     std::int64_t nextStepAtMs_ = 0;  // when the current wait is over
 };
 

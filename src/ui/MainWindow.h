@@ -92,6 +92,9 @@ public:
     void ShowReplay(const std::string& name);
     // While the autoplayer plays the demo the status bar says so; any key or click ends it.
     void ShowDemo(bool on);
+    // A hand-over of the input: the demo's note while the autoplayer plays, the replay's title and
+    // menus only while a recording does.
+    void ShowInputFrom(InputFrom who) override;
     void SetBusyPointer(bool busy) override;
     WindowState CurrentWindowState() const override;
 

@@ -143,6 +143,14 @@ void MainWindow::ShowDemo(bool on) {
     picStatusBar->ShowDemo(on);
 }
 
+void MainWindow::ShowInputFrom(InputFrom who) {
+    ShowDemo(who == InputFrom::Autoplayer);
+    if (who != InputFrom::Recording) {
+        ShowReplay({});
+    }
+    SyncMenus();
+}
+
 void MainWindow::mnuContents_Click() {
     QString folder = QString::fromStdString(game_.shell.AppPath);
     if (folder.isEmpty()) {

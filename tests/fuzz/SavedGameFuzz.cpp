@@ -25,9 +25,9 @@ struct Base {
         for (int i = 0; i < 60; ++i) {
             game.Step({i == 40 ? std::optional<std::uint16_t>(rq::kInputDown) : std::nullopt, {}, false});
         }
-        pristine = std::make_unique<rq::Game>(game.state());
+        pristine = std::make_unique<rq::Game>(game.game());
         extras = rq::ExtrasOf(game);
-        good = rq::Json::parse(rq::SavedGameText(game.state(), extras));
+        good = rq::Json::parse(rq::SavedGameText(game.game(), extras));
     }
 };
 
@@ -48,10 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using rq::fuzz::Require;
     Base& base = TheBase();
     rq::HeadlessGame& h = base.game;
-    h.state() = *base.pristine;
-    h.loop().SetPosition(base.extras.Journey);
-    h.state().panels.TicketsOpen = base.extras.TicketsOpen;
-    h.state().panels.InfoOpen = base.extras.InfoOpen;
+    rq::Game& g = h.session().game();
+    g = *base.pristine;
     std::string text(reinterpret_cast<const char*>(data), size);
     const rq::Json patch = rq::Json::parse(text, nullptr, false);
     if (patch.is_object() && !patch.contains("format")) {
@@ -61,19 +59,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     rq::SaveExtras extras;
     std::string fault;
-    if (!rq::ReadSavedGame(text, h.state(), extras, fault)) {
+    if (!rq::ReadSavedGame(text, g, extras, fault)) {
         // (That the game stays as it was is the unit tests' check; here it would cost most of the time.)
         Require(!fault.empty());
-        Require(h.state().shell.Steps == base.pristine->shell.Steps);
+        Require(g.shell.Steps == base.pristine->shell.Steps);
         return 0;
     }
-    h.loop().SetPosition(extras.Journey);
-    h.state().panels.TicketsOpen = extras.TicketsOpen;
-    h.state().panels.InfoOpen = extras.InfoOpen;
-    const std::string saved = rq::SavedGameText(h.state(), extras);
+    h.session().Loop().ResumeAfterOpen();
+    const std::string saved = rq::SavedGameText(g, extras);
     rq::SaveExtras again;
-    Require(rq::ReadSavedGame(saved, h.state(), again, fault));
-    Require(rq::SavedGameText(h.state(), again) == saved);
+    Require(rq::ReadSavedGame(saved, g, again, fault));
+    Require(rq::SavedGameText(g, again) == saved);
     for (int i = 0; i < 3; ++i) {
         h.Step({});
     }

@@ -101,16 +101,13 @@ TEST_P(SdlJoystickTest, APadPulledOutDuringPlayFallsBackToTheKeyboard) {
     game->scene.Joystick = &joystick;
     SwitchToJoystick(game->scene, port);
     ASSERT_TRUE(game->scene.JoystickMode);
-    SceneContext ctx = SceneOf(*game, port);
     pad.Move(0, 32768);
-    ReadJoystick(ctx);
-    EXPECT_EQ(game->scene.InputBits, kInputLeft);
+    EXPECT_EQ(ReadJoystick(game->scene, port), std::optional<std::uint16_t>(kInputLeft));
 
     pad.PullOut();
-    ReadJoystick(ctx);
+    EXPECT_EQ(ReadJoystick(game->scene, port), std::nullopt);
     EXPECT_EQ(port.messages, std::vector<std::string>{"Joystick Error!"});
     EXPECT_FALSE(game->scene.JoystickMode);
-    EXPECT_EQ(game->scene.InputBits, kInputLeft);  // left as it was
 }
 
 INSTANTIATE_TEST_SUITE_P(PadsSdlKnowsAndPlainJoysticks, SdlJoystickTest,

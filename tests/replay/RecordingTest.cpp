@@ -13,6 +13,7 @@
 #include "shell/GameLoop.h"
 #include "shell/NewGame.h"
 #include "shell/PlayerInput.h"
+#include "shell/Session.h"
 #include "support/LoopGame.h"
 
 namespace rq {
@@ -107,44 +108,42 @@ struct LoopGame : test::LoopGame {
     }
 };
 
-TEST(RecordingLoopTest, AGameRecordedThroughTheLoopReplaysToTheSameWorld) {
+TEST(RecordingLoopTest, AGameRecordedThroughTheSessionReplaysToTheSameWorld) {
     const std::string path = (std::filesystem::path(testing::TempDir()) / "walk.rqr").string();
     LoopGame played;
+    Session playing(*played.game, played.fe);
+    playing.Loop().SetEnabled(true, 0);
     RecordingWriter writer;
     ASSERT_TRUE(writer.Open(path, 7));
-    played.game->shell.Recorder = &writer;
-    played.loop.afterStep = [&] { RecordStep(*played.game); };
+    playing.RecordTo(&writer);
     // Down, right, a crystal dropped while walking, the sound switched off, a new game.
     const std::uint16_t keys[] = {kInputDown, kInputRight, kInputRight | kInputAction, 0, kInputLeft, kInputUp};
     for (int i = 0; i < 600; ++i) {
-        played.game->scene.InputBits = keys[(i / 40) % 6];
+        playing.LiveAction({PlayerActionKind::Keys, keys[(i / 40) % 6]});
         if (i == 250) {
-            RecordAction(*played.game, {PlayerActionKind::MenuSound});
-            played.game->effects.SoundOn = false;
+            playing.LiveAction({PlayerActionKind::MenuSound});
         }
         if (i == 400) {
-            played.fe.answerYes = true;  // as the window's menu entry records it
-            RecordAction(*played.game, {PlayerActionKind::MenuNew});
-            AskNewGame(*played.game, played.fe, played.loop);
-            RecordAction(*played.game, {PlayerActionKind::AnswerYes});
+            played.fe.answerYes = true;
+            playing.LiveAction({PlayerActionKind::MenuNew});
         }
-        played.loop.LoopTick(i * 200);  // time enough for a journey's waits
+        playing.Loop().LoopTick(i * 200);  // time enough for a journey's waits
     }
-    writer.Finish(played.game->shell.Steps + 1);
+    ASSERT_TRUE(playing.FinishRecording());
 
     std::ifstream in(path);
     const RecordingParse rec = ParseRecording(in);
     ASSERT_TRUE(rec.Result) << rec.Error;
     EXPECT_EQ(rec.Result->Seed, 7u);
     LoopGame replayed;
-    RecordingInput input(*rec.Result);
-    replayed.loop.beforeStep = [&] {
-        ApplyStepInput(*replayed.game, replayed.fe, replayed.loop,
-                       input.InputFor(replayed.game->shell.Steps, *replayed.game));
-    };
-    for (std::int64_t ms = 0; !input.EndsBy(replayed.game->shell.Steps + 1); ms += 200) {
-        replayed.loop.LoopTick(ms);
+    Session replaying(*replayed.game, replayed.fe);
+    replaying.Loop().SetEnabled(true, 0);
+    replaying.PlayRecording(*rec.Result, "walk.rqr");
+    for (std::int64_t ms = 0; replaying.From() == InputFrom::Recording && ms < 10'000'000; ms += 200) {
+        replaying.Loop().LoopTick(ms);
     }
+    EXPECT_TRUE(replayed.game->shell.Paused) << "the recording's end pauses for the player";
+    EXPECT_FALSE(replaying.Drift());
     EXPECT_EQ(replayed.game->shell.Steps, played.game->shell.Steps);
     EXPECT_GT(played.game->shell.Steps, 600) << "a journey's steps count too";
     EXPECT_FALSE(replayed.game->effects.SoundOn);

@@ -114,18 +114,18 @@ TEST_F(SaveFaults, AWriteThatFailsLeavesTheOldSaveAsItWas) {
     const std::string path = Write("kept.rqsave", "the old save");
     fs::create_directory(path + ".part");  // the temporary file cannot be made
     std::string message;
-    EXPECT_FALSE(SaveGameFile(path, game_.state(), ExtrasOf(game_), message));
+    EXPECT_FALSE(SaveGameFile(path, game_.session().game(), ExtrasOf(game_), message));
     EXPECT_EQ(message.rfind("cannot save the game to " + path + ": ", 0), 0u) << message;
     std::ifstream in(path);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the old save");
 
-    EXPECT_FALSE(SaveGameFile(folder_, game_.state(), ExtrasOf(game_), message));
+    EXPECT_FALSE(SaveGameFile(folder_, game_.session().game(), ExtrasOf(game_), message));
     EXPECT_EQ(message, "cannot save the game to " + folder_ + ": it is a folder");
-    EXPECT_FALSE(SaveGameFile(folder_ + "no/such/folder.rqsave", game_.state(), ExtrasOf(game_), message));
+    EXPECT_FALSE(SaveGameFile(folder_ + "no/such/folder.rqsave", game_.session().game(), ExtrasOf(game_), message));
     EXPECT_NE(message.find("No such file or directory"), std::string::npos) << message;
 
     fs::remove(path + ".part");
-    EXPECT_TRUE(SaveGameFile(path, game_.state(), ExtrasOf(game_), message)) << message;
+    EXPECT_TRUE(SaveGameFile(path, game_.session().game(), ExtrasOf(game_), message)) << message;
     EXPECT_FALSE(fs::exists(path + ".part"));
     SaveExtras extras;
     EXPECT_TRUE(OpenSavedGame(game_, path, extras, message)) << message;

@@ -171,12 +171,12 @@ const Row kRows[] = {
      [](HeadlessGame& g) { return g.game().panels.InfoOpen && g.game().panels.Hist.Entries.size() >= 2; },
      [](RowPlayer& p) { p.clickMap = true; },
      [](HeadlessGame& g) {
-         if (g.game().shell.Steps == 300) g.window().OpenMapFromCapitol();
+         if (g.game().shell.Steps == 300) g.session().Window().OpenMapFromCapitol();
      }},
     {"during a journey", 6, nullptr,
-     [](HeadlessGame& g) { return g.game().shell.InTransit && g.loop().Position().NextStep == 91; }},
+     [](HeadlessGame& g) { return g.game().shell.InTransit && g.game().shell.Travel.Run.NextStep() == 91; }},
     {"the journey's last step run, the street not yet built", 6, nullptr,
-     [](HeadlessGame& g) { return g.loop().Position().Arrived; }},
+     [](HeadlessGame& g) { return g.game().shell.Travel.Arrived; }},
     {"paused", 8, nullptr, [](HeadlessGame& g) { return g.game().shell.Paused; },
      [](RowPlayer& p) { p.pauseAt = 700; }},
     {"the player fuzzed", 1, "fuzzy-meets-player.rqr",
@@ -186,7 +186,7 @@ const Row kRows[] = {
      [](HeadlessGame& g) { return g.game().world.FuzzbombCity == 0 && g.game().shell.Steps > 520; }, nullptr,
      [](HeadlessGame& g) {
          if (g.game().shell.Steps >= 500 && g.game().world.FuzzbombCity != 0 && InStreet(g)) {
-             SceneContext ctx = SceneOf(g.state(), g.window());
+             SceneContext ctx = SceneOf(g.session().game(), g.session().Window());
              DestroyFuzzbomb(ctx);
          }
      }},

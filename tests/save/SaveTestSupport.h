@@ -16,7 +16,7 @@ inline std::string AssetDir() {
 
 // The text a save of this game would write (with the loop's and the window's part).
 inline std::string SaveText(HeadlessGame& game) {
-    return SavedGameText(game.state(), ExtrasOf(game));
+    return SavedGameText(game.session().game(), ExtrasOf(game));
 }
 
 }  // namespace rq

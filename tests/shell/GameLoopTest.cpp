@@ -10,6 +10,7 @@
 #include "scene/CityTick.h"
 #include "scene/Joystick.h"
 #include "scene/LeaveCity.h"
+#include "shell/Session.h"
 #include "support/LoopGame.h"
 #include "world/Platform.h"
 
@@ -341,11 +342,17 @@ struct FakeJoystick : JoystickPort {
     int reads = 0;
 };
 
-TEST_F(GameLoopTest, TheTickReadsTheJoystickOnlyInJoystickModeAndFallsBackWhenItFails) {
+// The stick is the live player's: the session reads it before each city tick, and only then.
+TEST_F(GameLoopTest, TheSessionReadsTheStickOnlyInJoystickModeAndFallsBackWhenItFails) {
     FakeJoystick joystick;
     joystick.position = JoystickPosition{0, 65535, 1};
     game->scene.Joystick = &joystick;
     game->scene.InputBits = kInputUp;  // held on the keyboard
+    Session session(*game, fe);
+    session.Loop().SetEnabled(true, 0);
+    const auto Ticks = [&](int n) {
+        for (int i = 0; i < n; ++i) session.Loop().LoopTick(0);
+    };
     Ticks(1);
     EXPECT_EQ(joystick.reads, 0);
     EXPECT_EQ(game->scene.InputBits, kInputUp);
