@@ -1,14 +1,22 @@
 // Joystick 0 through SDL, with SDL's virtual joysticks under the dummy video driver: the stick's
-// thresholds, the buttons, a pad pulled out during play and no pad at all.
+// thresholds, the buttons, a pad pulled out during play, no pad at all, and a demo that leaves the
+// player's stick alone.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <QStandardPaths>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
 #include <map>
 
+#include "app/GameApp.h"
 #include "game/Game.h"
 #include "input/SdlJoystick.h"
 #include "scene/Joystick.h"
+#include "shell/Settings.h"
 #include "support/FakeFrontend.h"
+#include "ui/UiTestSupport.h"
 
 namespace rq {
 namespace {
@@ -155,6 +163,39 @@ TEST(SdlJoystickNone, NoPadCannotBeDetectedAndKeepsTheKeyboard) {
     RestoreControlMode(game->scene, true);  // a saved joystick mode, no pad: quietly the keyboard
     EXPECT_FALSE(game->scene.JoystickMode);
     EXPECT_EQ(port.messages.size(), 1u);
+}
+
+// The stick is the live player's alone: a demo neither reads it nor switches the control mode, so
+// quitting after a demo keeps "JoyStick=Y" as the player left it.
+TEST(SdlJoystickDemo, QuittingAfterADemoKeepsTheSavedJoystickMode) {
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    test::App();
+    QStandardPaths::setTestModeEnabled(true);
+    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "demo-stick";
+    std::filesystem::create_directories(dir);
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.string()));  // where the quit keeps the game
+    GameApp app;
+    VirtualPad pad(SDL_JOYSTICK_TYPE_GAMECONTROLLER);
+    ASSERT_TRUE(pad.Ok()) << SDL_GetError();
+    std::filesystem::create_directories(std::filesystem::path(app.SettingsPath()).parent_path());
+    std::ofstream(app.SettingsPath()) << "[Railquest]\nJoyStick=Y\n";
+    app.Demo(7, 30);
+    ASSERT_TRUE(app.Main(7, test::AssetsDir()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
+    QTest::mouseClick(test::TopLevel(QStringLiteral("frmSplash")), Qt::LeftButton);
+    auto* frmMain = dynamic_cast<MainWindow*>(test::TopLevel(QStringLiteral("frmMain")));
+    ASSERT_NE(frmMain, nullptr);
+    frmMain->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Steps > 30; }, 5000));
+    EXPECT_EQ(app.game().shell.Input, InputFrom::Autoplayer);
+    EXPECT_TRUE(app.game().scene.JoystickMode);
+    test::ScriptedMessages messages;
+    messages.Answers = {true};
+    frmMain->SetMessagePort(&messages);
+    QTest::keyClick(frmMain, Qt::Key_Q);  // hands the demo over, then asks whether to quit
+    EXPECT_EQ(messages.Asked.size(), 1u) << "the quit was asked and answered";
+    EXPECT_TRUE(ReadJoystickSetting(app.SettingsPath()));
+    std::filesystem::remove(app.SettingsPath());
 }
 
 }  // namespace

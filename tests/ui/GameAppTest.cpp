@@ -5,11 +5,17 @@
 #include <QLabel>
 #include <QStandardPaths>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 #include "UiTestSupport.h"
 #include "app/GameApp.h"
+#include "app/TickLog.h"
+#include "autoplay/Autoplayer.h"
+#include "game/StateHash.h"
 #include "headless/HeadlessGame.h"
 #include "replay/Replay.h"
 #include "shell/Settings.h"
@@ -111,27 +117,33 @@ TEST(GameAppTest, AGameRecordedInTheWindowIsTheSameGameReplayedWithoutOne) {
 }
 
 // The recording holds the input while it plays: the live player's keys and the Game menu's shortcuts
-// are set aside, the game is the recorded one at the end, and then the live player takes over.
+// are set aside, the game is the recorded one at the end, and then the live player takes over. The
+// recording is the autoplayer's without a window, its ticket chosen in the office at step 2144.
 TEST(GameAppTest, AWindowReplaySetsTheLivePlayersInputAsideAndEndsInTheRecordedGame) {
     test::App();
     QStandardPaths::setTestModeEnabled(true);
-    const RecordingParse rec = ReadRecordingFile(test::AssetsDir() + "../tests/replays/window-walk.rqr");
-    ASSERT_TRUE(rec.Result) << rec.Error;
+    const std::string path = (std::filesystem::path(testing::TempDir()) / "autoplayed.rqr").string();
     HeadlessGame headless;
     std::string error;
-    ASSERT_TRUE(headless.Start(rec.Result->Seed, test::AssetsDir(), error)) << error;
-    RecordingInput recorded(*rec.Result);
-    const std::int64_t steps = RunSteps(headless, recorded, 1'000'000, nullptr);
+    ASSERT_TRUE(headless.Start(11, test::AssetsDir(), error)) << error;
+    RecordingWriter writer;
+    ASSERT_TRUE(writer.Open(path, 11));
+    Autoplayer autoplayer(11);
+    std::ostringstream out;
+    ASSERT_EQ(RunHeadless(headless, autoplayer, 2200, std::nullopt, out, out, &writer), 0) << out.str();
+    const std::int64_t steps = headless.game().shell.Steps;
+    const RecordingParse rec = ReadRecordingFile(path);
+    ASSERT_TRUE(rec.Result) << rec.Error;
 
     GameApp app;
-    app.Replay(*rec.Result, "window-walk.rqr");
+    app.Replay(*rec.Result, "autoplayed.rqr");
     ASSERT_TRUE(app.Main(rec.Result->Seed, test::AssetsDir()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
     QTest::mouseClick(test::TopLevel(QStringLiteral("frmSplash")), Qt::LeftButton);
     QWidget* frmMain = test::TopLevel(QStringLiteral("frmMain"));
     ASSERT_NE(frmMain, nullptr);
     frmMain->activateWindow();
-    EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Railquest - replaying window-walk.rqr"));
+    EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Railquest - replaying autoplayed.rqr"));
     // Open and Save are set aside with the Game menu while the recording holds the game.
     QAction* open = test::Find<QAction>(*frmMain, "mnuOpen");
     EXPECT_FALSE(open->isEnabled());
@@ -142,7 +154,9 @@ TEST(GameAppTest, AWindowReplaySetsTheLivePlayersInputAsideAndEndsInTheRecordedG
         QTest::keyRelease(frmMain, static_cast<Qt::Key>(key));
     }
     QTest::keyClick(frmMain, Qt::Key_P, Qt::ControlModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Paused; }, 20000)) << "paused at the recording's end";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Paused; }, 60000)) << "paused at the recording's end";
+    EXPECT_EQ(app.game().shell.Steps, steps);
+    EXPECT_EQ(StateHash(app.game()), StateHash(headless.game())) << "the same game";
     EXPECT_EQ(SummaryLine(app.game(), app.game().shell.Steps), SummaryLine(headless.game(), steps));
     EXPECT_EQ(app.game().sprites[kPlayerSlot].X, headless.game().sprites[kPlayerSlot].X);
     EXPECT_EQ(app.game().sprites[kPlayerSlot].Y, headless.game().sprites[kPlayerSlot].Y);
@@ -150,40 +164,86 @@ TEST(GameAppTest, AWindowReplaySetsTheLivePlayersInputAsideAndEndsInTheRecordedG
     EXPECT_TRUE(open->isEnabled());
 }
 
-// The demo: the autoplayer plays in the window, the status bar says so; a key hands the game over at
-// once, the player's keys then move the figure, and the recording of it all is the same game replayed.
-TEST(GameAppTest, AKeyDuringTheDemoHandsTheGameOverAndTheRecordedDemoReplaysAsTheSameGame) {
+// A whole recording played without a window: every state check passes and the game ends in the state of
+// the recording's last check. Returns the steps run.
+std::int64_t ExpectTheWholeRecordingReplaysWithoutAWindow(const std::string& path) {
+    const RecordingParse rec = ReadRecordingFile(path);
+    EXPECT_TRUE(rec.Result) << rec.Error;
+    if (!rec.Result) return 0;
+    const RecordEntry& end = rec.Result->Entries.back();
+    const RecordEntry& lastCheck = rec.Result->Entries[rec.Result->Entries.size() - 2];
+    EXPECT_EQ(end.Kind, RecordEntry::Type::End) << "the recording is complete";
+    EXPECT_EQ(lastCheck.Kind, RecordEntry::Type::Check);
+    HeadlessGame headless;
+    std::string error;
+    EXPECT_TRUE(headless.Start(rec.Result->Seed, test::AssetsDir(), error)) << error;
+    RecordingInput recorded(*rec.Result);
+    const std::int64_t steps = RunSteps(headless, recorded, 1'000'000, nullptr);
+    EXPECT_FALSE(recorded.Drift()) << DriftMessage(path, recorded.Drift().value_or(ReplayDrift{}));
+    EXPECT_EQ(steps, end.Step - 1);
+    EXPECT_EQ(StateHash(headless.game()), lastCheck.Check) << "the same game at the end";
+    return steps;
+}
+
+// The demo: the autoplayer plays in the window, the status bar says so, and buys its ticket in the
+// office; a key then hands the game over at once, the player's keys move the figure, Q quits. The
+// recording of it all (the autoplayer's click stamped with the step it was applied before) replays
+// without a window as the same game, and the tick log goes on across the hand-over.
+TEST(GameAppTest, ADemoHandedOverAfterItsTicketAndQuitReplaysWithoutAWindowAsTheSameGame) {
     test::App();
     QStandardPaths::setTestModeEnabled(true);
-    const std::string path = (std::filesystem::path(testing::TempDir()) / "demo.rqr").string();
-    GameApp app;
-    ASSERT_TRUE(app.RecordTo(path, 18));
-    app.Demo(18, 30);
-    ASSERT_TRUE(app.Main(18, test::AssetsDir()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
-    QTest::mouseClick(test::TopLevel(QStringLiteral("frmSplash")), Qt::LeftButton);
-    QWidget* frmMain = test::TopLevel(QStringLiteral("frmMain"));
-    ASSERT_NE(frmMain, nullptr);
-    frmMain->activateWindow();
-    const auto* demo = test::Find<QLabel>(*frmMain, "lblDemo");
-    EXPECT_TRUE(demo->isVisible());
-    EXPECT_EQ(demo->text(), QStringLiteral("Demo \u2014 press any key to play"));
-    // The autoplayer walks the figure out onto the platform and about.
-    const Sprite& figure = app.game().sprites[kPlayerSlot];
-    ASSERT_TRUE(QTest::qWaitFor([&] { return figure.Shown && app.game().shell.Steps > 120; }, 20000));
-    EXPECT_EQ(app.game().shell.Input, InputFrom::Autoplayer);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return app.game().scene.InputBits != 0; }, 5000)) << "it holds keys";
+    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "demo";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.string()));  // where the quit keeps the game
+    qputenv(TickLog::kVariable, QByteArray::fromStdString((dir / "ticks").string()));
+    const std::string path = (dir / "demo.rqr").string();
+    std::int64_t handedOverAt = 0;
+    {
+        GameApp app;
+        ASSERT_TRUE(app.RecordTo(path, 11));
+        app.Demo(11, 30);  // seed 11: the autoplayer chooses its train in the ticket office at step 2144
+        ASSERT_TRUE(app.Main(11, test::AssetsDir()));
+        qunsetenv(TickLog::kVariable);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
+        QTest::mouseClick(test::TopLevel(QStringLiteral("frmSplash")), Qt::LeftButton);
+        auto* frmMain = dynamic_cast<MainWindow*>(test::TopLevel(QStringLiteral("frmMain")));
+        ASSERT_NE(frmMain, nullptr);
+        frmMain->activateWindow();
+        const auto* demo = test::Find<QLabel>(*frmMain, "lblDemo");
+        EXPECT_TRUE(demo->isVisible());
+        EXPECT_EQ(demo->text(), QStringLiteral("Demo \u2014 press any key to play"));
+        EXPECT_EQ(app.game().shell.Input, InputFrom::Autoplayer);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().scene.SelectedTrain != 0; }, 60000))
+            << "the autoplayer chose a train";
+        QTest::qWait(100);
 
-    QTest::keyPress(frmMain, Qt::Key_Left);
-    EXPECT_EQ(app.game().shell.Input, InputFrom::Live) << "handed over at once";
-    EXPECT_FALSE(demo->isVisible());
-    EXPECT_EQ(app.game().scene.InputBits, kInputLeft) << "only the player's key is held";
-    const int x = figure.X;
-    QTest::qWait(300);
-    QTest::keyRelease(frmMain, Qt::Key_Left);
-    EXPECT_LT(figure.X, x) << "the player's key moves the figure";
-    QTest::qWait(1200);  // the recording is flushed at least once a second
-    ExpectTheSameGameWithoutAWindow(path, app.game());
+        QTest::keyPress(frmMain, Qt::Key_Down);
+        handedOverAt = app.game().shell.Steps;
+        EXPECT_EQ(app.game().shell.Input, InputFrom::Live) << "handed over at once";
+        EXPECT_FALSE(demo->isVisible());
+        EXPECT_EQ(app.game().scene.InputBits, kInputDown) << "only the player's key is held";
+        QTest::qWait(400);
+        QTest::keyRelease(frmMain, Qt::Key_Down);
+        QTest::qWait(300);
+        test::ScriptedMessages messages;
+        messages.Answers = {true};
+        frmMain->SetMessagePort(&messages);
+        QTest::keyClick(frmMain, Qt::Key_Q);
+        EXPECT_EQ(messages.Asked.size(), 1u) << "the quit was asked and answered";
+        ASSERT_TRUE(app.RecordingWritten());
+    }
+    const std::int64_t steps = ExpectTheWholeRecordingReplaysWithoutAWindow(path);
+    EXPECT_GT(steps, handedOverAt + 30) << "the player walked after the hand-over";
+    const RecordingParse rec = ReadRecordingFile(path);
+    ASSERT_TRUE(rec.Result);
+    EXPECT_TRUE(std::any_of(rec.Result->Entries.begin(), rec.Result->Entries.end(), [&](const RecordEntry& e) {
+        return e.Kind == RecordEntry::Type::Action && e.Action.Kind == PlayerActionKind::Ticket &&
+               e.Step < handedOverAt;
+    })) << "the autoplayer's ticket was recorded before the hand-over";
+    std::ifstream ticks(dir / "ticks");
+    const auto lines = std::count(std::istreambuf_iterator<char>(ticks), {}, '\n');
+    EXPECT_GE(lines, steps) << "a line a step, before the hand-over and after it";
 }
 
 }  // namespace
