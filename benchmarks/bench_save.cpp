@@ -1,5 +1,6 @@
 // A saved game's cost: writing a whole game to its file (text and atomic write) and opening it again,
-// after a restless player has played a game day, with the file's size as a counter.
+// after a restless player has played a game day, with the file's size as a counter; and the time to
+// refuse a hostile file near the size limit.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -62,6 +63,45 @@ void BM_OpenGame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenGame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Files just under the 16 MB limit that are no save: one object of a million and a half members, a list
+// nested as deep as the file allows, and a list of four million numbers. Each is read or refused within
+// a second (a member count without bound once made the parse quadratic: hours for such a file).
+std::string HostileText(int kind) {
+    constexpr std::size_t kNearLimit = 15 * 1024 * 1024;
+    std::string text;
+    if (kind == 0) {
+        text = "{";
+        for (int i = 0; text.size() < kNearLimit; ++i) {
+            text += (i > 0 ? ",\"m" : "\"m") + std::to_string(i) + "\":0";
+        }
+        return text + "}";
+    }
+    if (kind == 1) {
+        return std::string(kNearLimit / 2, '[') + std::string(kNearLimit / 2, ']');
+    }
+    text = "{\"format\":\"railquest-save\",\"version\":1,\"seed\":[";
+    while (text.size() < kNearLimit) {
+        text += "1,";
+    }
+    return text + "1]}";
+}
+
+void BM_RefuseHostileFile(benchmark::State& state) {
+    HeadlessGame& game = PlayedGame();
+    const std::string text = HostileText(static_cast<int>(state.range(0)));
+    std::string fault;
+    for (auto _ : state) {
+        SaveExtras extras;
+        if (ReadSavedGame(text, game.session().game(), extras, fault)) {
+            state.SkipWithError("a hostile file was read as a saved game");
+            break;
+        }
+    }
+    state.SetLabel(fault);
+    state.counters["file_MB"] = static_cast<double>(text.size()) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_RefuseHostileFile)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 }  // namespace rq

@@ -8,9 +8,11 @@
 #include <optional>
 #include <utility>
 
+#include "app/ArgumentBytes.h"
 #include "base/QuotedText.h"
 #include "base/Version.h"
 #include "replay/Recording.h"
+#include "save/SaveFolder.h"
 
 namespace rq {
 
@@ -182,7 +184,7 @@ QString WrittenAs(const QStringList& args, const QString& name) {
 }
 
 std::string UnknownArgument(const QString& arg) {
-    return "unknown argument '" + QuotedText(arg.toStdString()) + "' (try --help)";
+    return "unknown argument '" + QuotedText(ArgumentBytes(arg)) + "' (try --help)";
 }
 
 // Qt's parser does not say which option broke; the game's messages name it.
@@ -192,7 +194,7 @@ std::string ParseError(const QCommandLineParser& parser, const QStringList& args
     }
     // A missing value can only be the last argument's: any other option takes the next argument.
     if (!args.isEmpty() && args.constLast().startsWith('-')) {
-        return args.constLast().toStdString() + " needs a value";
+        return QuotedText(ArgumentBytes(args.constLast())) + " needs a value";
     }
     return parser.errorText().toStdString();
 }
@@ -281,17 +283,27 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 // No two options may name one file: an output would overwrite an input, or two outputs each other.
+// The one exception: --save may name the game opened, replaced (atomically) once the run has ended well.
 std::string CheckFilesDiffer(const CommandLine& line) {
-    const std::pair<const char*, const std::optional<std::string>*> files[] = {{"--replay", &line.ReplayFile},
-                                                                               {"--record", &line.RecordFile},
-                                                                               {"--trace", &line.TraceFile},
-                                                                               {"--dump-world", &line.DumpWorldFile},
-                                                                               {"--save", &line.SaveFile}};
+    const std::optional<std::string> kept = line.Continue ? std::optional<std::string>(AutosavePath()) : std::nullopt;
+    const std::pair<const char*, const std::optional<std::string>*> files[] = {
+        {line.Continue ? "--continue" : "--open", line.Continue ? &kept : &line.OpenFile},
+        {"--replay", &line.ReplayFile},
+        {"--record", &line.RecordFile},
+        {"--trace", &line.TraceFile},
+        {"--dump-world", &line.DumpWorldFile},
+        {"--save", &line.SaveFile}};
     for (std::size_t i = 0; i < std::size(files); ++i) {
         for (std::size_t j = i + 1; j < std::size(files); ++j) {
             const std::optional<std::string>& a = *files[i].second;
             const std::optional<std::string>& b = *files[j].second;
-            if (a && b && *a != "-" && *b != "-" && SameFile(*a, *b)) {
+            if (!a || !b || (i == 0 && files[j].second == &line.SaveFile)) {
+                continue;
+            }
+            if (*a == "-" && *b == "-") {
+                return std::string(files[i].first) + " - and " + files[j].first + " - both name standard output";
+            }
+            if (*a != "-" && *b != "-" && SameFile(*a, *b)) {
                 return std::string(files[i].first) + " and " + files[j].first + " name the same file '" +
                        QuotedText(*b) + "'";
             }
@@ -305,7 +317,7 @@ std::string CheckFilesDiffer(const CommandLine& line) {
 QStringList ArgumentsAfterProgram(int argc, char* argv[]) {
     QStringList args;
     for (int i = 1; i < argc; ++i) {
-        args << QString::fromLocal8Bit(argv[i]);
+        args << ArgumentText(argv[i]);
     }
     return args;
 }
@@ -326,14 +338,14 @@ ParseResult ParseAppCommandLine(const QStringList& args) {
         return result;
     }
     if (!plain.isEmpty()) {
-        line.OpenFile = plain.constFirst().toStdString();
+        line.OpenFile = ArgumentBytes(plain.constFirst());
     }
     for (const FlagOption& o : kFlagOptions) {
         line.*o.Field = parser.isSet(o.Long);
     }
     for (const ValueOption& o : kValueOptions) {
         if (parser.isSet(o.Name)) {
-            result.Error = o.Read(parser.value(o.Name).toStdString(), line);
+            result.Error = o.Read(ArgumentBytes(parser.value(o.Name)), line);
             if (!result.Error.empty()) {
                 return result;
             }

@@ -14,6 +14,7 @@
 #include "app/AppCommandLine.h"
 #include "app/DataFolder.h"
 #include "app/GameApp.h"
+#include "base/QuotedText.h"
 #include "base/Random.h"
 #include "headless/AutoplayCommand.h"
 #include "headless/Commands.h"
@@ -37,7 +38,8 @@ std::optional<std::string> LocateGameFiles(const rq::CommandLine& line) {
 std::optional<rq::Recording> ReadRecording(const std::string& path, int& status) {
     rq::RecordingParse parsed = rq::ReadRecordingFile(path);
     if (!parsed.Result) {
-        std::cerr << "railquest: the recording " << path << (parsed.CannotRead ? " " : ", ") << parsed.Error << '\n';
+        std::cerr << "railquest: the recording " << rq::FileNameText(path) << (parsed.CannotRead ? " " : ", ")
+                  << parsed.Error << '\n';
         status = parsed.CannotRead ? 1 : 2;
     }
     return std::move(parsed.Result);
@@ -53,13 +55,15 @@ std::uint64_t ChooseSeed(const rq::CommandLine& line) {
 }
 
 // --continue: the game kept when the player last quit becomes the game to open; false with the message
-// when there is none.
+// when there is none. Anything of that name (a link that leads nowhere, a folder) is opened, and its
+// reader says what is wrong with it.
 bool FindKeptGame(rq::CommandLine& line) {
     const std::string kept = rq::AutosavePath();
     std::error_code ec;
-    if (kept.empty() || !std::filesystem::exists(kept, ec)) {
+    if (kept.empty() || !std::filesystem::exists(std::filesystem::symlink_status(kept, ec))) {
         std::cerr << "railquest: there is no game to continue: "
-                  << (kept.empty() ? std::string("neither XDG_DATA_HOME nor HOME is set") : kept + " does not exist")
+                  << (kept.empty() ? std::string("neither XDG_DATA_HOME nor HOME is set")
+                                   : rq::FileNameText(kept) + " does not exist")
                   << " (a game is kept there when you quit)\n";
         return false;
     }

@@ -11,4 +11,8 @@ namespace rq {
 // printable ASCII written as \xHH (a tab as \t), so the message stays one harmless line.
 std::string QuotedText(std::string_view text, std::size_t maxChars = 60);
 
+// A file's name for a one-line message: as it is when it is printable UTF-8, with each control byte
+// (a newline) and each byte that is not UTF-8 written as \xHH (a backslash as \\).
+std::string FileNameText(std::string_view name);
+
 }  // namespace rq

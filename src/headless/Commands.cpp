@@ -6,6 +6,7 @@
 #include <limits>
 #include <memory>
 
+#include "base/QuotedText.h"
 #include "headless/HeadlessGame.h"
 #include "headless/RestlessPlayer.h"
 #include "headless/WorldJson.h"
@@ -59,15 +60,48 @@ int StandardOutputStatus(std::ostream& out, std::ostream& err) {
     return 1;
 }
 
+ExplainedPlayer::ExplainedPlayer(InputSource& player, const Game& game, const RecordingInput* recording,
+                                 std::string name)
+    : player_(player), game_(game), recording_(recording), name_(std::move(name)), firstStep_(game.shell.Steps) {}
+
+StepInput ExplainedPlayer::Next(std::int64_t step, const Game& game) {
+    StepInput input = player_.Next(step, game);
+    ended_ = ended_ || input.End;
+    return input;
+}
+
+std::string ExplainedPlayer::SummaryNote() const {
+    const std::string note = player_.SummaryNote();
+    if (game_.shell.Steps != firstStep_ || (recording_ != nullptr && recording_->Drift())) {
+        return note;
+    }
+    std::string why = "no step ran: ";
+    if (ended_ && recording_ != nullptr) {
+        why += "the recording " + FileNameText(name_) + " has no step after step " + std::to_string(firstStep_);
+    } else if (game_.shell.Paused) {
+        why += "the game is paused, and nobody here unpauses it";
+    } else {
+        why += "the player stopped at once";
+    }
+    return note.empty() ? why : note + ", " + why;
+}
+
 int RunHeadlessCommand(const CommandLine& line, std::uint64_t seed, const std::string& appPath, const Recording* replay,
                        std::ostream& out, std::ostream& err) {
     if (replay != nullptr) {
         RecordingInput recorded(*replay);
         const std::int64_t all = std::numeric_limits<std::int64_t>::max();
-        const int status =
-            RunHeadless(replay->Seed, appPath, recorded, line.Steps.value_or(all), line.TraceFile, out, err);
+        HeadlessGame game;
+        std::string error;
+        if (!game.Start(replay->Seed, appPath, error)) {
+            err << "railquest: " << error << '\n';
+            return 1;
+        }
+        ExplainedPlayer player(recorded, game.game(), &recorded, line.ReplayFile.value_or("the recording"));
+        const int status = RunHeadless(game, player, line.Steps.value_or(all), line.TraceFile, out, err);
         if (const std::optional<ReplayDrift>& drift = recorded.Drift(); drift && status == 0) {
-            err << "railquest: " << DriftMessage(line.ReplayFile.value_or("the recording"), *drift) << '\n';
+            err << "railquest: " << DriftMessage(FileNameText(line.ReplayFile.value_or("the recording")), *drift)
+                << '\n';
             return 3;
         }
         return status;

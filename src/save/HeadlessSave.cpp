@@ -4,6 +4,8 @@
 #include <limits>
 #include <optional>
 
+#include "base/QuotedText.h"
+#include "headless/Commands.h"
 #include "replay/Replay.h"
 #include "save/RunningGame.h"
 #include "save/SavedGameFile.h"
@@ -59,6 +61,14 @@ bool UsesSavedGame(const CommandLine& line) {
 
 int RunHeadlessSaved(const CommandLine& line, std::uint64_t seed, const std::string& appPath, const Recording* replay,
                      std::ostream& out, std::ostream& err) {
+    // The target is checked before any step runs; "-" is standard output.
+    const bool saveToOutput = line.SaveFile && *line.SaveFile == "-";
+    if (line.SaveFile && !saveToOutput) {
+        if (const std::string fault = SaveTargetFault(*line.SaveFile); !fault.empty()) {
+            err << "railquest: cannot save the game to " << FileNameText(*line.SaveFile) << ": " << fault << '\n';
+            return 2;
+        }
+    }
     HeadlessGame game;
     std::string error;
     if (!game.Start(replay != nullptr && !line.OpenFile ? replay->Seed : seed, appPath, error)) {
@@ -73,8 +83,16 @@ int RunHeadlessSaved(const CommandLine& line, std::uint64_t seed, const std::str
     }
     RestlessPlayer restless(game.game().world.Rng.SeedGiven());
     if (open && line.Restless && !RecallPlayer(extras, restless)) {
-        err << "railquest: " << *open << " remembers no restless player; --restless plays on only from a save of one\n";
+        err << "railquest: " << FileNameText(*open)
+            << " remembers no restless player; --restless plays on only from a save of one\n";
         return 2;
+    }
+    const std::string replayName = FileNameText(line.ReplayFile.value_or("the recording"));
+    // A recording plays on only the game it was made of.
+    if (open && replay != nullptr && replay->Seed != game.game().world.Rng.SeedGiven()) {
+        err << "railquest: " << replayName << ": the game differs from the recording: it is of seed " << replay->Seed
+            << ", the saved game " << FileNameText(*open) << " of seed " << game.game().world.Rng.SeedGiven() << '\n';
+        return 3;
     }
     std::optional<RecordingInput> recorded;
     if (replay != nullptr) {
@@ -84,18 +102,30 @@ int RunHeadlessSaved(const CommandLine& line, std::uint64_t seed, const std::str
     StillPlayer still;
     InputSource& player =
         recorded ? static_cast<InputSource&>(*recorded) : (line.Restless ? static_cast<InputSource&>(restless) : still);
+    ExplainedPlayer explained(player, game.game(), recorded ? &*recorded : nullptr, line.ReplayFile.value_or(""));
     RecordingWriter recorder;  // a recording starts with a new game: never with an opened one
     if (line.RecordFile && !recorder.Open(*line.RecordFile, seed)) {
-        err << "railquest: cannot write the recording " << *line.RecordFile << '\n';
+        err << "railquest: cannot write the recording " << FileNameText(*line.RecordFile) << '\n';
         return 1;
     }
     const std::int64_t all = std::numeric_limits<std::int64_t>::max();
-    const int status = RunHeadless(game, player, line.Steps.value_or(recorded ? all : 0), line.TraceFile, out, err,
-                                   recorder.IsOpen() ? &recorder : nullptr);
+    // With the game on standard output, the summary line goes to standard error.
+    const int status = RunHeadless(game, explained, line.Steps.value_or(recorded ? all : 0), line.TraceFile,
+                                   saveToOutput ? err : out, err, recorder.IsOpen() ? &recorder : nullptr);
+    // A game that left its recording is no game to keep.
+    if (const std::optional<ReplayDrift> drift = recorded ? recorded->Drift() : std::nullopt; drift && status == 0) {
+        err << "railquest: " << DriftMessage(replayName, *drift) << '\n';
+        return 3;
+    }
     if (status != 0 || !line.SaveFile) {
         return status;
     }
-    if (!SaveGameFile(*line.SaveFile, game.game(), ExtrasOf(game, line.Restless ? &restless : nullptr), error)) {
+    const SaveExtras kept = ExtrasOf(game, line.Restless ? &restless : nullptr);
+    if (saveToOutput) {
+        out << SavedGameText(game.game(), kept);
+        return StandardOutputStatus(out, err);
+    }
+    if (!SaveGameFile(*line.SaveFile, game.game(), kept, error)) {
         err << "railquest: " << error << '\n';
         return 1;
     }

@@ -2,6 +2,7 @@
 #include "save/SaveJson.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace rq {
 
@@ -14,8 +15,19 @@ std::string Shown(const Json& v) {
 
 }  // namespace
 
+std::string Field::where() const {
+    if (parent_ == nullptr) {
+        return root_;
+    }
+    std::string up = parent_->where();
+    if (entry_) {
+        return up + "[" + std::to_string(index_) + "]";
+    }
+    return up.empty() ? std::string(name_) : up + "." + std::string(name_);
+}
+
 void Field::Fail(const std::string& what) const {
-    throw SaveFault(where_ + " " + what);
+    throw SaveFault(where() + " " + what);
 }
 
 Field Field::operator[](std::string_view name) const {
@@ -23,15 +35,15 @@ Field Field::operator[](std::string_view name) const {
         Fail("is " + Shown(v_) + ", not an object");
     }
     const auto it = v_.find(name);
-    const std::string where = where_.empty() ? std::string(name) : where_ + "." + std::string(name);
     if (it == v_.end()) {
-        throw SaveFault(where + " is missing");
+        const std::string up = where();
+        throw SaveFault((up.empty() ? "" : up + ".") + std::string(name) + " is missing");
     }
-    return {*it, where};
+    return {*it, *this, it.key(), 0, false};
 }
 
 Field Field::operator[](std::size_t i) const {
-    return {v_.at(i), where_ + "[" + std::to_string(i) + "]"};
+    return {v_.at(i), *this, {}, i, true};
 }
 
 std::size_t Field::Array(std::size_t min, std::size_t max) const {
@@ -47,12 +59,9 @@ std::size_t Field::Array(std::size_t min, std::size_t max) const {
 
 std::int64_t Field::Int(std::int64_t low, std::int64_t high) const {
     const std::string range = ", not " + std::to_string(low) + ".." + std::to_string(high);
-    if (v_.is_number_unsigned()) {
-        const auto u = v_.get<std::uint64_t>();
-        if (u > static_cast<std::uint64_t>(high < 0 ? 0 : high)) {
-            Fail("is " + Shown(v_) + range);
-        }
-        return static_cast<std::int64_t>(u);
+    // A number of 0 or more is held unsigned, and may lie beyond any int64.
+    if (v_.is_number_unsigned() && v_.get<std::uint64_t>() > static_cast<std::uint64_t>(INT64_MAX)) {
+        Fail("is " + Shown(v_) + range);
     }
     if (!v_.is_number_integer()) {
         Fail("is " + Shown(v_) + ", not a whole number");

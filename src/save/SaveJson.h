@@ -19,12 +19,14 @@ public:
 };
 
 // A value of the file and where it lies in it ("world.cities[3].citizens"), for the fault's words.
+// The place is put into words only for a fault: a save holds tens of thousands of values. A member or
+// entry refers to the Field it was taken from, which must outlive it (a local, or a parameter).
 class Field {
 public:
-    Field(const Json& value, std::string where) : v_(value), where_(std::move(where)) {}
+    Field(const Json& value, std::string where) : v_(value), root_(std::move(where)) {}
 
     const Json& json() const { return v_; }
-    const std::string& where() const { return where_; }
+    std::string where() const;
 
     // The member `name` of this object; a fault when this is no object or the member is missing.
     Field operator[](std::string_view name) const;
@@ -44,8 +46,15 @@ public:
     [[noreturn]] void Fail(const std::string& what) const;
 
 private:
+    Field(const Json& value, const Field& parent, std::string_view name, std::size_t index, bool entry)
+        : v_(value), parent_(&parent), name_(name), index_(index), entry_(entry) {}
+
     const Json& v_;
-    std::string where_;
+    const Field* parent_ = nullptr;
+    std::string_view name_;  // a member's name, kept by the document
+    std::size_t index_ = 0;  // an entry's place
+    bool entry_ = false;
+    std::string root_;  // the top's name
 };
 
 }  // namespace rq

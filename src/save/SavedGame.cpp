@@ -7,6 +7,7 @@
 
 #include "game/Invariants.h"
 #include "save/PanelsSave.h"
+#include "save/SaveSyntax.h"
 #include "save/StreetSave.h"
 #include "save/WorldSave.h"
 #include "scene/SceneRects.h"
@@ -51,9 +52,16 @@ void CheckPhase(const Game& g) {
     const World& w = g.world;
     const Trip& t = g.shell.Travel;
     const bool ticketsOpen = g.panels.TicketsOpen, infoOpen = g.panels.InfoOpen;
-    // The last journey step names the destination as the city; the next step builds its street.
-    if (g.shell.InTransit ? w.TransitDest == 0 && w.CurCity == 0 : w.CurCity == 0) {
-        throw SaveFault(g.shell.InTransit ? "the journey has no destination" : "the player is in no city");
+    // The last journey step makes the destination the city (and the journey's own destination none);
+    // the next step builds its street. Before that the player is in no city, on the way to one.
+    const bool arrived = g.shell.InTransit && t.Begun && t.Arrived;
+    if (g.shell.InTransit && !arrived && (w.CurCity != 0 || w.TransitDest == 0)) {
+        throw SaveFault(w.TransitDest == 0 ? "the journey has no destination"
+                                           : "the player is in a city during a journey");
+    }
+    if ((!g.shell.InTransit || arrived) && (w.CurCity == 0 || w.TransitDest != 0)) {
+        throw SaveFault(w.CurCity == 0 ? (arrived ? "the journey has ended in no city" : "the player is in no city")
+                                       : "the player is on the way to a city while in one");
     }
     if ((t.Begun && !g.shell.InTransit) || (t.Arrived && t.Run.NextStep() <= kJourneySteps) ||
         (t.Run.NextStep() > kJourneySteps && !t.Arrived)) {
@@ -134,7 +142,7 @@ void WriteReadable(const Json& v, int depth, const std::string& indent, std::str
 
 }  // namespace
 
-std::string SavedGameText(const Game& game, const SaveExtras& extras) {
+Json SavedGameJson(const Game& game, const SaveExtras& extras) {
     Json doc = {{"format", kSaveFormat},
                 {"version", kSaveVersion},
                 {"seed", game.world.Rng.SeedGiven()},
@@ -150,17 +158,24 @@ std::string SavedGameText(const Game& game, const SaveExtras& extras) {
     if (!extras.Player.is_null()) {
         doc["player"] = extras.Player;
     }
+    return doc;
+}
+
+std::string SavedGameText(const Game& game, const SaveExtras& extras) {
     std::string out;
-    WriteReadable(doc, 3, "", out);
+    WriteReadable(SavedGameJson(game, extras), 3, "", out);
     return out + '\n';
 }
 
 bool ReadSavedGame(const std::string& text, Game& game, SaveExtras& extras, std::string& fault) {
-    const Json doc = Json::parse(text, nullptr, false);
-    if (doc.is_discarded()) {
-        fault = text.empty() ? "it is empty" : "it is not JSON, or it is cut short";
+    fault = SaveSyntaxFault(text);
+    if (!fault.empty()) {
         return false;
     }
+    return ReadSavedGame(Json::parse(text), game, extras, fault);
+}
+
+bool ReadSavedGame(const Json& doc, Game& game, SaveExtras& extras, std::string& fault) {
     // The state is read into a copy, checked, and only then handed over.
     auto candidate = std::make_unique<Game>(game);
     SaveExtras read;

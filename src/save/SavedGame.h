@@ -19,14 +19,17 @@ struct SaveExtras {
     Json Player;
 };
 
-// The file's text for the game as it stands between two steps.
+// The file's text for the game as it stands between two steps, and the tree it is written from.
 std::string SavedGameText(const Game& game, const SaveExtras& extras);
+Json SavedGameJson(const Game& game, const SaveExtras& extras);
 
 // Reads a saved game's text onto `game`, a game whose files start-up loaded and whose sprite slots
 // it made. The state read is checked (every value's range, then the world's and the street's
 // invariants) before it replaces the game's: true when it has; false with the fault in words
 // (and `game` and `extras` unchanged) when the text is no saved game.
 bool ReadSavedGame(const std::string& text, Game& game, SaveExtras& extras, std::string& fault);
+// The same for a text already read into a tree (within the bounds of SaveSyntaxFault).
+bool ReadSavedGame(const Json& doc, Game& game, SaveExtras& extras, std::string& fault);
 
 // The street's pictures composed again from the state, when the game draws them (a back buffer).
 void ComposeSavedStreet(Game& game);

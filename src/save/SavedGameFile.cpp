@@ -1,6 +1,9 @@
 // Saved games as files.
 #include "save/SavedGameFile.h"
 
+#include <fstream>
+
+#include "base/QuotedText.h"
 #include "save/AtomicFile.h"
 
 namespace rq {
@@ -12,13 +15,28 @@ constexpr std::size_t kLargestSave = 16 * 1024 * 1024;
 
 }  // namespace
 
-bool SaveGameFile(const std::string& path, const Game& game, const SaveExtras& extras, std::string& message) {
-    std::string error;
-    if (!WriteFileAtomically(path, SavedGameText(game, extras), error)) {
-        message = "cannot save the game to " + path + ": " + error;
-        return false;
+std::string SaveTargetFault(const std::string& path) {
+    if (std::string fault = WriteTargetFault(path); !fault.empty()) {
+        return fault;
     }
-    return true;
+    // A recording is the player's own, and not a game to save over.
+    // (A regular file or none, as WriteTargetFault found: reading its first bytes does not block.)
+    const std::string mark = "railquest-replay";
+    std::string head(mark.size(), '\0');
+    std::ifstream in(path, std::ios::binary);
+    if (in.read(head.data(), static_cast<std::streamsize>(head.size())) && head == mark) {
+        return "it holds a recording, which a saved game does not replace";
+    }
+    return {};
+}
+
+bool SaveGameFile(const std::string& path, const Game& game, const SaveExtras& extras, std::string& message) {
+    std::string error = SaveTargetFault(path);
+    if (error.empty() && WriteFileAtomically(path, SavedGameText(game, extras), error)) {
+        return true;
+    }
+    message = "cannot save the game to " + FileNameText(path) + ": " + error;
+    return false;
 }
 
 bool OpenGameFile(const std::string& path, Game& game, SaveExtras& extras, std::string& message) {
@@ -29,7 +47,7 @@ bool OpenGameFile(const std::string& path, Game& game, SaveExtras& extras, std::
     } else if (ReadSavedGame(text, game, extras, fault)) {
         return true;
     }
-    message = path + " is not a Railquest saved game: " + fault;
+    message = FileNameText(path) + " is not a Railquest saved game: " + fault;
     return false;
 }
 

@@ -7,6 +7,9 @@
 
 namespace rq {
 
+// Why no game can be saved to `path`, or empty (see WriteTargetFault; nor over a recording).
+std::string SaveTargetFault(const std::string& path);
+
 // Saves the game to `path`. False, with "cannot save the game to PATH: reason" in `message` and any
 // old file of that name intact, when it cannot be written.
 bool SaveGameFile(const std::string& path, const Game& game, const SaveExtras& extras, std::string& message);

@@ -100,7 +100,12 @@ Json WorldToJson(const World& w) {
 void WorldFromJson(const Field& in, World& w) {
     w.CurCity = in["curCity"].Short(0, kNumCities);
     w.FuzzbombCity = in["fuzzbombCity"].Short(0, kNumCities);
+    // -1 is the clock at the click on the title picture; at midnight it turns to 0, never to a full day.
     w.GameTime = in["gameTime"].Number(-1, kUnitsPerDay);
+    if (w.GameTime == kUnitsPerDay) {
+        in["gameTime"].Fail("is " + std::to_string(static_cast<int>(kUnitsPerDay)) +
+                            ", a whole day: the clock turns to 0 at midnight");
+    }
     w.DayNum = static_cast<std::int32_t>(in["dayNum"].Int(1, 1'000'000));
     w.TransitDest = in["transitDest"].Short(0, kNumCities);
     w.StopTransit = in["stopTransit"].Bool();

@@ -107,10 +107,63 @@ set(no_display "no display could be opened for the game's window; --headless run
 expect(1 "${no_display}" ENV --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb ARGS --seed 1)
 expect(1 "${no_display}" ENV QT_QPA_PLATFORM= ARGS --seed 1 -platform bogus)
 
+# Saved games, made here (a good one by the game): every way in (--open, a plain name, --continue, the
+# window's start) refuses a bad one with status 2 before any step or window; a --save target is checked
+# before a billion steps would run; no output may name an input.
+execute_process(COMMAND ${GAME} --headless --seed 1 --steps 5 --save good.rqsave WORKING_DIRECTORY ${w} OUTPUT_QUIET)
+string(REPEAT "[" 100000 open_lists)
+string(REPEAT "]" 100000 close_lists)
+string(ASCII 10 newline)
+file(WRITE ${w}/deep.rqsave "{\"format\":\"railquest-save\",\"version\":${open_lists}${close_lists}}")
+file(WRITE ${w}/twice.rqsave "{\"version\":2,\"version\":1}")
+file(WRITE "${w}/two${newline}lines.rqsave" "x")
+file(CREATE_LINK loop.rqsave ${w}/loop.rqsave SYMBOLIC)
+execute_process(COMMAND mkfifo ${w}/fifo.rqsave)
+file(MAKE_DIRECTORY ${w}/xdg-deep/railquest ${w}/xdg-fifo/railquest)
+execute_process(COMMAND mkfifo ${w}/xdg-fifo/railquest/autosave.rqsave)
+file(COPY_FILE ${w}/deep.rqsave ${w}/xdg-deep/railquest/autosave.rqsave)
+file(CREATE_LINK ${w}/xdg-deep/railquest/autosave.rqsave ${w}/kept-link.jsonl SYMBOLIC)
+set(no_save " is not a Railquest saved game: ")
+set(deep "${no_save}it is nested more than 16 levels deep")
+set(fifo "${no_save}it cannot be read \\(it is a pipe, not a regular file\\)")
+file(MAKE_DIRECTORY ${w}/runtime)
+file(CHMOD ${w}/runtime PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(win QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=${w}/runtime)
+expect(2 "deep.rqsave${deep}" ARGS --headless --open deep.rqsave --steps 1)
+expect(2 "deep.rqsave${deep}" ENV ${win} ARGS deep.rqsave)
+expect(2 "[^\n]*/xdg-deep/railquest/autosave.rqsave${deep}" ENV XDG_DATA_HOME=${w}/xdg-deep ${win} ARGS --continue)
+expect(2 "twice.rqsave${no_save}it has the member \"version\" twice in one object"
+       ARGS --headless --open twice.rqsave --steps 1)
+expect(2 "fifo.rqsave${fifo}" ARGS --headless --open fifo.rqsave --steps 1)
+expect(2 "fifo.rqsave${fifo}" ENV ${win} ARGS fifo.rqsave)
+expect(2 "[^\n]*/xdg-fifo/railquest/autosave.rqsave${fifo}" ENV XDG_DATA_HOME=${w}/xdg-fifo ${win} ARGS --continue)
+expect(2 "loop.rqsave${no_save}it cannot be read \\(it is a loop of symbolic links\\)"
+       ARGS --headless --open loop.rqsave --steps 1)
+expect(2 "two\\\\x0Alines.rqsave${no_save}it is not JSON, or it is cut short"
+       ARGS --headless --open "two${newline}lines.rqsave" --steps 1)
+expect(2 "--open and --trace name the same file '\\./good.rqsave'" ARGS --headless --open good.rqsave --steps 1
+       --trace ./good.rqsave)
+expect(2 "--continue and --trace name the same file 'kept-link.jsonl'" ENV XDG_DATA_HOME=${w}/xdg-deep
+       ARGS --continue --headless --steps 1 --trace kept-link.jsonl)
+set(billion --headless --seed 1 --steps 1000000000)
+expect(2 "cannot save the game to /dev/null: it is a device, not a regular file" ARGS ${billion} --save /dev/null)
+expect(2 "cannot save the game to folder.rqr: it is a folder" ARGS ${billion} --save folder.rqr)
+expect(2 "cannot save the game to no/such.rqsave: the folder no does not exist" ARGS ${billion} --save no/such.rqsave)
+expect(2 "cannot save the game to good.rqr: it holds a recording, which a saved game does not replace"
+       ARGS ${billion} --save good.rqr)
+expect(2 "--trace - and --save - both name standard output" ARGS ${billion} --trace - --save -)
+
 # What the runs were given is as it was.
 file(READ ${w}/good.rqr good)
 if(NOT good STREQUAL "${head}1 keys 4\n40 end\n")
   fail("the recording was overwritten: '${good}'")
+endif()
+if(NOT IS_DIRECTORY ${w}/folder.rqr OR NOT IS_SYMLINK ${w}/kept-link.jsonl)
+  fail("a folder or a link given as a target was replaced")
+endif()
+file(READ ${w}/xdg-deep/railquest/autosave.rqsave kept)
+if(NOT kept MATCHES "^{\"format\":\"railquest-save\",\"version\":\\[\\[")
+  fail("the kept game was overwritten")
 endif()
 foreach(never out.rqr trace.jsonl)
   if(EXISTS ${w}/${never})

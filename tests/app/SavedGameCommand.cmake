@@ -38,6 +38,59 @@ foreach(row "restless|--seed;5;--restless|2500|1500" "recording|--replay;${REPLA
   endif()
 endforeach()
 
+# A replay that leaves its recording is exit 3 with its message however it started, and nothing is saved
+# from it: checks that no longer match, a save played on by such a recording, a recording of another seed.
+file(READ ${WORK_DIR}/checked.rqr checks)
+string(REGEX REPLACE " check [0-9a-f]+\n" " check 00000000\n" drifting "${checks}")
+file(WRITE ${WORK_DIR}/drifting.rqr "${drifting}")
+set(differs ": the game differs from the recording at step [0-9]+ \\(line [0-9]+\\)\n$")
+foreach(row "drifting.rqr${differs}|--replay;drifting.rqr;--save;drifted.rqsave"
+        "drifting.rqr${differs}|--open;checked.rqsave;--replay;drifting.rqr;--save;drifted.rqsave"
+        "checked.rqr: the game differs from the recording: it is of seed 9, the saved game restless.rqsave of seed 5\n$|--open;restless.rqsave;--replay;checked.rqr")
+  string(REGEX REPLACE "\\|.*$" "" says "${row}")
+  string(REGEX REPLACE "^.*\\|" "" args "${row}")
+  run_game(--headless ${args})
+  if(NOT run_status EQUAL 3 OR NOT run_err MATCHES "railquest: ${says}" OR EXISTS ${WORK_DIR}/drifted.rqsave)
+    fail("'${args}': a drift gave status ${run_status}, '${run_err}'")
+  endif()
+endforeach()
+
+# A run in which no step ran says why: the saved game is paused, or the recording has no step after it.
+file(WRITE ${WORK_DIR}/pause.rqr "railquest-replay 1\nseed 7\n5 menu pause\n")
+file(WRITE ${WORK_DIR}/short.rqr "railquest-replay 1\nseed 9\n3 keys 4\n")
+run_game(--headless --replay pause.rqr --save paused.rqsave)
+foreach(row "paused.rqsave;--steps;20000|the game is paused, and nobody here unpauses it"
+        "checked.rqsave;--replay;short.rqr|the recording short.rqr has no step after step 700")
+  string(REGEX REPLACE "\\|.*$" "" args "${row}")
+  string(REGEX REPLACE "^.*\\|" "" why "${row}")
+  run_game(--headless --open ${args})
+  if(NOT run_status EQUAL 0 OR NOT run_out MATCHES "^steps 0, [^\n]*, no step ran: ${why}\n$")
+    fail("'${args}': status ${run_status}, '${run_out}' (expected '... no step ran: ${why}')")
+  endif()
+endforeach()
+
+# A recording with no step: its game before the first tick, the clock reading midnight.
+file(WRITE ${WORK_DIR}/header.rqr "railquest-replay 1\nseed 9\n")
+run_game(--headless --replay header.rqr)
+if(NOT run_status EQUAL 0 OR NOT run_out MATCHES
+   "^steps 0, time -1 \\(12:00:00 AM\\), day 1, [^\n]*, no step ran: the recording header.rqr has no step after step 0\n$")
+  fail("a recording with no step: status ${run_status}, '${run_out}'")
+endif()
+
+# Saving onto the game opened replaces it once the run has ended well; a name that is not UTF-8 is kept
+# byte for byte; --save - writes the game to standard output, the summary to standard error.
+string(ASCII 255 not_utf8)
+file(COPY_FILE ${WORK_DIR}/restless.rqsave "${WORK_DIR}/onto${not_utf8}.rqsave")
+run_game(--headless --open "onto${not_utf8}.rqsave" --steps 10 --save "onto${not_utf8}.rqsave")
+file(READ "${WORK_DIR}/onto${not_utf8}.rqsave" onto)
+if(NOT run_status EQUAL 0 OR NOT onto MATCHES "\"steps\": 2510,")
+  fail("saving onto the opened game: status ${run_status}, '${run_err}'")
+endif()
+run_game(--headless --seed 3 --steps 10 --save -)
+if(NOT run_status EQUAL 0 OR NOT run_out MATCHES "^{\n \"format\": \"railquest-save\"" OR NOT run_err MATCHES "^steps 10, ")
+  fail("--save -: status ${run_status}, '${run_err}'")
+endif()
+
 file(WRITE ${WORK_DIR}/other.rqsave "{\"format\": \"railquest-replay\"}")
 run_game(--headless --open other.rqsave --steps 3)
 if(NOT run_status EQUAL 2 OR NOT run_err STREQUAL

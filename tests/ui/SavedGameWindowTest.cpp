@@ -1,6 +1,7 @@
 // Saved games in the window: Save and Open through the Game menu's own entries, a refused file, and
 // the game a confirmed quit keeps for --continue.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QLabel>
@@ -93,19 +94,29 @@ TEST_F(SavedGameWindow, SaveThenOpenThroughTheMenuPlaysOnFromTheSavedGameAndEnds
     RunFor(10);  // and the opened game plays on
 }
 
+// Another format, a file nested deep enough to crash a reader, a pipe that no one writes to (which
+// would block the window): each is refused in a message box, and the game plays on.
 TEST_F(SavedGameWindow, ARefusedOpenNamesTheFileAndItsFaultAndTheGameGoesOnUnchanged) {
     Start();
     RunFor(20);
-    chosen = (dir / "other.rqsave").string();
-    std::ofstream(chosen) << "{\"format\": \"railquest-replay\"}";
-    const std::uint32_t before = StateHash(app.game());
-    const std::int64_t steps = app.game().shell.Steps;
-    Menu("mnuOpen");
-    EXPECT_EQ(messages.Shown, std::vector<std::string>{chosen + " is not a Railquest saved game: it is not of the "
-                                                                "format \"railquest-save\""});
-    EXPECT_EQ(StateHash(app.game()), before);
-    EXPECT_EQ(app.game().shell.Steps, steps);
-    RunFor(10);
+    std::ofstream(dir / "other.rqsave") << "{\"format\": \"railquest-replay\"}";
+    std::ofstream(dir / "deep.rqsave") << std::string(100'000, '[') + std::string(100'000, ']');
+    ASSERT_EQ(::mkfifo((dir / "fifo.rqsave").c_str(), 0600), 0);
+    const std::pair<const char*, const char*> files[] = {
+        {"other.rqsave", "it is not of the format \"railquest-save\""},
+        {"deep.rqsave", "it is nested more than 16 levels deep"},
+        {"fifo.rqsave", "it cannot be read (it is a pipe, not a regular file)"}};
+    for (const auto& [name, fault] : files) {
+        chosen = (dir / name).string();
+        messages.Shown.clear();
+        const std::uint32_t before = StateHash(app.game());
+        const std::int64_t steps = app.game().shell.Steps;
+        Menu("mnuOpen");
+        EXPECT_EQ(messages.Shown, std::vector<std::string>{chosen + " is not a Railquest saved game: " + fault});
+        EXPECT_EQ(StateHash(app.game()), before);
+        EXPECT_EQ(app.game().shell.Steps, steps);
+        RunFor(10);
+    }
 }
 
 // Yes to the quit question keeps the game in the data folder, made for it; it opens as the game quit.
