@@ -39,7 +39,7 @@ void ShowOpenedGame(const Game& game, Frontend& fe) {
         fe.ClearGameView();
         fe.SetStatusBarBlack(true);
         if (game.shell.Travel.Begun) {
-            fe.ShowTransit(scene.TransitRoute, FormatClockTime(w, 1), "Day " + std::to_string(w.DayNum));
+            fe.ShowTransit(scene.TransitRoute, FormatClockTime(w, 1), JourneyDayText(w, true));
         }
     } else {
         fe.SetStatusBarBlack(false);

@@ -152,7 +152,7 @@ void GameLoop::BeginJourney() {
     trip = Trip{};
     trip.Run.Begin(game_.world);  // clears StopTransit and aligns the clock to the minute
     trip.Begun = true;
-    fe_.ShowTransit(game_.scene.TransitRoute, FormatClockTime(game_.world, 1), std::to_string(game_.world.DayNum));
+    fe_.ShowTransit(game_.scene.TransitRoute, FormatClockTime(game_.world, 1), JourneyDayText(game_.world, false));
 }
 
 void GameLoop::JourneyStep() {

@@ -19,14 +19,6 @@ namespace rq {
 
 namespace {
 
-// Every crystal count back to the start: the old game's fuzzies are ordinary citizens again.
-void RestoreCrystals(World& w) {
-    for (int citizen = 1; citizen <= kNumCitizens; ++citizen) {
-        w.crystals(citizen) = kCitizenStartCrystals;
-    }
-    w.crystals(kPlayer) = kPlayerStartCrystals;
-}
-
 // A random citizen for every empty city. One already listed elsewhere stays there too: this only
 // makes sure that every city has somebody.
 void FillEmptyCities(World& w, SpriteEngine& spr) {
@@ -113,7 +105,7 @@ void StartNewGame(Game& game, Frontend& fe, GameLoop& loop) {
     fe.HideTicketWindow();
     fe.HideTransit();
 
-    RestoreCrystals(w);
+    HandOutStartingCrystals(w);  // the old game's fuzzies are ordinary citizens again
     FillEmptyCities(w, spr);
     PlaceFuzzbombAndStartCity(w);
     // A seat held from the old game (a journey cut short, a train not yet arrived) is given up before

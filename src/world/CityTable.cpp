@@ -50,7 +50,6 @@ void PopulateCities(World& w, SpriteEngine& spr) {
         total += w.city(no).Size;
     }
     for (int citizen = 1; citizen <= kNumCitizens; ++citizen) {
-        w.crystals(citizen) = kCitizenStartCrystals;
         bool placed = false;
         while (!placed) {
             const int r = w.Rng.ChooseAmong(total);

@@ -9,7 +9,7 @@ namespace rq {
 
 namespace {
 
-// The clock's text for s seconds since midnight, as it stands (no rollover here).
+// The clock's text for s seconds since midnight (0..86399).
 std::string FormatSeconds(int s, std::int16_t mode) {
     const int h = s / 3600;
     const int m = (s / 60) % 60;
@@ -43,7 +43,7 @@ void AdvanceClock(World& w, double units) {
 }
 
 std::string FormatClockTime(const World& w, std::int16_t mode) {
-    return FormatSeconds(Int(w.GameTime / 3), mode);
+    return FormatTimeOfDay(Int(w.GameTime / 3), mode);
 }
 
 std::string FormatTimeOfDay(int seconds, std::int16_t mode) {

@@ -24,6 +24,7 @@ bool IsTrainWindowStart(double gameTime);
 void AdvanceClock(World& w, double units);
 
 // The time of day as the clock stands: mode 0 "1:05:09 PM", mode 1 "1:05 PM", any other mode "".
+// Just before the first tick (GameTime −1) it is a second before midnight, "11:59:59 PM".
 std::string FormatClockTime(const World& w, std::int16_t mode);
 
 // A time of day in seconds as the clock shows it (mode 0 "h:nn:ss AM", mode 1 "h:nn AM", other modes

@@ -36,9 +36,13 @@ JourneyStepReport Journey::Step(World& w, SpriteEngine& spr, EffectPlayer& fx) {
     }
     AdvanceClock(w, kUnitsPerMinute);
     report.ClockText = FormatClockTime(w, 1);
-    report.DayText = "Day " + std::to_string(w.DayNum);
+    report.DayText = JourneyDayText(w, true);
     report.WaitMs = JourneyWaitMs(step);
     return report;
+}
+
+std::string JourneyDayText(const World& w, bool stepRun) {
+    return (stepRun ? "Day " : "") + std::to_string(w.DayNum);
 }
 
 int JourneyWaitMs(int step) {

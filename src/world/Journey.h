@@ -12,6 +12,10 @@ namespace rq {
 
 inline constexpr int kJourneySteps = 180;  // one game minute each: the three hours of travel
 
+// lblDayNum's caption: the bare day number as a journey begins, "Day " and the number once one of its
+// steps has run.
+std::string JourneyDayText(const World& w, bool stepRun);
+
 // What a journey step did to the network.
 enum class WorldPass : std::uint8_t {
     None,        // the first two steps of a journey leave the network alone

@@ -63,8 +63,15 @@ void PlaceFuzzbombAndStartCity(World& w) {
 
 void BeginWorld(World& w, std::uint64_t seed) {
     w.Rng.Seed(seed);
-    w.crystals(kPlayer) = kPlayerStartCrystals;
+    HandOutStartingCrystals(w);
     w.DayNum = 1;
+}
+
+void HandOutStartingCrystals(World& w) {
+    for (int citizen = 1; citizen <= kNumCitizens; ++citizen) {
+        w.crystals(citizen) = kCitizenStartCrystals;
+    }
+    w.crystals(kPlayer) = kPlayerStartCrystals;
 }
 
 void BuildWorld(World& w, SpriteEngine& spr) {

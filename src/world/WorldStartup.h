@@ -8,9 +8,12 @@
 
 namespace rq {
 
-// The first steps of start-up: seeds the generator, gives the player 10 crystals and day 1. The game
-// takes them before its main window loads, so that the window's first count shows the 10.
+// The first steps of start-up: seeds the generator, hands out the starting crystals and sets day 1. The
+// game takes them before its main window loads, so that the window's first count shows the 10.
 void BeginWorld(World& w, std::uint64_t seed);
+
+// The starting crystals, at start-up and for a new game: 4 for every citizen, 10 for the player.
+void HandOutStartingCrystals(World& w);
 
 // The world's build, after the pictures are loaded: the cities, links and citizens, the fuzzbomb and
 // the start city (PlaceFuzzbombAndStartCity), the player queued on a slot-1 train towards the start

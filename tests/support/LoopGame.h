@@ -13,6 +13,7 @@
 #include "support/TestSprites.h"
 #include "world/CityTable.h"
 #include "world/Trains.h"
+#include "world/WorldStartup.h"
 
 namespace rq::test {
 
@@ -25,7 +26,7 @@ struct LoopGame {
         BuildCityTable(w);
         BuildRailLinks(w);
         PopulateCities(w, game->sprites);
-        w.crystals(kPlayer) = 10;
+        HandOutStartingCrystals(w);
         w.CurCity = kHere;
         w.FuzzbombCity = 150;
         game->effects.Port = &sound;

@@ -41,6 +41,8 @@ TEST_F(ClockTest, TheTwoFormatsOfTheTimeOfDayAndTheSlotOfEachTwoMinutes) {
         {3 * (9 * 3600 + 7 * 60), 1, "9:07 AM"},
         {140400, 2, ""},
         {140400, -1, ""},
+        {-1, 0, "11:59:59 PM"},  // just before the first tick: a second before midnight
+        {-1, 1, "11:59 PM"},
     };
     for (const auto& c : cases) EXPECT_EQ(At(c.time, c.mode), c.text) << c.time << " mode " << c.mode;
     // Every two minutes serve the next slot; before the first tick there is none.
