@@ -17,6 +17,7 @@
 #include "autoplay/Autoplayer.h"
 #include "game/StateHash.h"
 #include "headless/HeadlessGame.h"
+#include "headless/RestlessPlayer.h"
 #include "replay/Replay.h"
 #include "shell/Settings.h"
 #include "ui/MainWindow.h"
@@ -116,34 +117,50 @@ TEST(GameAppTest, AGameRecordedInTheWindowIsTheSameGameReplayedWithoutOne) {
     ExpectTheSameGameWithoutAWindow(path, app.game());
 }
 
+// A recording made without a window by a player that plays by itself.
+struct HeadlessRecording {
+    const char* name;
+    std::uint64_t seed;
+    std::int64_t steps;
+    bool autoplayer;  // else the restless player
+};
+
+class WindowReplayTest : public ::testing::TestWithParam<HeadlessRecording> {};
+
 // The recording holds the input while it plays: the live player's keys and the Game menu's shortcuts
 // are set aside, the game is the recorded one at the end, and then the live player takes over. The
-// recording is the autoplayer's without a window, its ticket chosen in the office at step 2144.
-TEST(GameAppTest, AWindowReplaySetsTheLivePlayersInputAsideAndEndsInTheRecordedGame) {
+// recordings are made without a window: the autoplayer's (seed 11) chooses its train in the ticket office
+// at step 2144; the restless player's (seed 6) clicks the map at step 234, chooses a train at 591 and
+// travels on it.
+TEST_P(WindowReplayTest, SetsTheLivePlayersInputAsideAndEndsInTheRecordedGame) {
+    const HeadlessRecording& made = GetParam();
     test::App();
     QStandardPaths::setTestModeEnabled(true);
-    const std::string path = (std::filesystem::path(testing::TempDir()) / "autoplayed.rqr").string();
+    const std::string name = std::string(made.name) + ".rqr";
+    const std::string path = (std::filesystem::path(testing::TempDir()) / name).string();
     HeadlessGame headless;
     std::string error;
-    ASSERT_TRUE(headless.Start(11, test::AssetsDir(), error)) << error;
+    ASSERT_TRUE(headless.Start(made.seed, test::AssetsDir(), error)) << error;
     RecordingWriter writer;
-    ASSERT_TRUE(writer.Open(path, 11));
-    Autoplayer autoplayer(11);
+    ASSERT_TRUE(writer.Open(path, made.seed));
+    Autoplayer autoplayer(made.seed);
+    RestlessPlayer restless(made.seed);
+    InputSource& player = made.autoplayer ? static_cast<InputSource&>(autoplayer) : restless;
     std::ostringstream out;
-    ASSERT_EQ(RunHeadless(headless, autoplayer, 2200, std::nullopt, out, out, &writer), 0) << out.str();
+    ASSERT_EQ(RunHeadless(headless, player, made.steps, std::nullopt, out, out, &writer), 0) << out.str();
     const std::int64_t steps = headless.game().shell.Steps;
     const RecordingParse rec = ReadRecordingFile(path);
     ASSERT_TRUE(rec.Result) << rec.Error;
 
     GameApp app;
-    app.Replay(*rec.Result, "autoplayed.rqr");
+    app.Replay(*rec.Result, name);
     ASSERT_TRUE(app.Main(rec.Result->Seed, test::AssetsDir()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
     QTest::mouseClick(test::TopLevel(QStringLiteral("frmSplash")), Qt::LeftButton);
     QWidget* frmMain = test::TopLevel(QStringLiteral("frmMain"));
     ASSERT_NE(frmMain, nullptr);
     frmMain->activateWindow();
-    EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Railquest - replaying autoplayed.rqr"));
+    EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Railquest - replaying %1").arg(QString::fromStdString(name)));
     // Open and Save are set aside with the Game menu while the recording holds the game.
     QAction* open = test::Find<QAction>(*frmMain, "mnuOpen");
     EXPECT_FALSE(open->isEnabled());
@@ -163,6 +180,11 @@ TEST(GameAppTest, AWindowReplaySetsTheLivePlayersInputAsideAndEndsInTheRecordedG
     EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Railquest")) << "the live player takes over";
     EXPECT_TRUE(open->isEnabled());
 }
+
+INSTANTIATE_TEST_SUITE_P(ByAutoplayerAndRestlessPlayer, WindowReplayTest,
+                         ::testing::Values(HeadlessRecording{"autoplayed", 11, 2200, true},
+                                           HeadlessRecording{"restless", 6, 1500, false}),
+                         [](const auto& made) { return std::string(made.param.name); });
 
 // A whole recording played without a window: every state check passes and the game ends in the state of
 // the recording's last check. Returns the steps run.
