@@ -10,6 +10,7 @@
 
 #include "save/RunningGame.h"
 #include "save/SaveFolder.h"
+#include "save/SavedGameFile.h"
 #include "scene/Joystick.h"
 #include "shell/Settings.h"
 #include "shell/Startup.h"
@@ -191,7 +192,7 @@ void GameApp::StartPlaying() {
     frmMain_->activateWindow();
     session_->Loop().SplashClicked(Now());
     if (!openAtStart_.empty()) {
-        OpenGame(std::exchange(openAtStart_, {}));
+        PlayOpenedGame(std::exchange(openAtStart_, {}), std::exchange(openAtStartText_, {}));
     }
     ArmLoopTimer();
     frmSplash_->close();
@@ -220,10 +221,20 @@ void GameApp::OpenGame(const std::string& path) {
     if (session_->From() != InputFrom::Live) {
         return;
     }
+    std::string text;
+    std::string message;
+    if (!ReadGameFile(path, text, message)) {
+        frmMain_->ShowMessage(message);
+        return;
+    }
+    PlayOpenedGame(path, text);
+}
+
+void GameApp::PlayOpenedGame(const std::string& path, const std::string& text) {
     const bool recording = game_->shell.Recorder != nullptr;
     SaveExtras extras;
     std::string message;
-    if (!OpenInPlace(path, *session_, extras, message)) {
+    if (!OpenTextInPlace(path, text, *session_, extras, message)) {
         frmMain_->ShowMessage(message);
         return;
     }

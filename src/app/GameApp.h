@@ -43,8 +43,12 @@ public:
     // False when --record's file could not be written completely.
     bool RecordingWritten() const { return recorder_.Good(); }
     void Replay(Recording recording, const std::string& name = "the recording");
-    // Before Main: the saved game at `path` (checked to open) replaces the new one at the splash's click.
-    void OpenAtStart(const std::string& path) { openAtStart_ = path; }
+    // Before Main: the saved game read from `path` (its text, checked to open) replaces the new one at the
+    // splash's click.
+    void OpenAtStart(const std::string& path, std::string text) {
+        openAtStart_ = path;
+        openAtStartText_ = std::move(text);
+    }
 
     // The Game menu's Open and Save, and the game kept when the player quits. A refused file is named
     // with its fault in a message box and the running game goes on unchanged. Open ends a recording
@@ -75,6 +79,7 @@ private:
     void ArmLoopTimer();
     void QuitKey();
     void QuitConfirmed();
+    void PlayOpenedGame(const std::string& path, const std::string& text);
     std::int64_t Now() const { return clock_.nsecsElapsed(); }
 
     std::unique_ptr<Game> game_;
@@ -96,6 +101,7 @@ private:
     std::unique_ptr<TickLog> tickLog_;  // only when the environment asks for one
     std::string replayName_;
     std::string openAtStart_;
+    std::string openAtStartText_;
 };
 
 }  // namespace rq

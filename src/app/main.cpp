@@ -21,6 +21,7 @@
 #include "replay/Recording.h"
 #include "save/HeadlessSave.h"
 #include "save/SaveFolder.h"
+#include "save/SavedGameFile.h"
 
 namespace {
 
@@ -168,10 +169,16 @@ int main(int argc, char* argv[]) {
     if (!appPath) {
         return 1;  // before any window opens
     }
+    std::string saved;
     if (line.OpenFile) {
-        // Refused before any window opens; the game it holds replaces the new one at the splash's click.
+        // Read once and refused before any window opens; the game it holds replaces the new one at the
+        // splash's click.
         std::string message;
-        if (const int status = rq::CheckSavedGameFile(*line.OpenFile, *appPath, message); status != 0) {
+        if (!rq::ReadGameFile(*line.OpenFile, saved, message)) {
+            std::cerr << "railquest: " << message << '\n';
+            return 2;
+        }
+        if (const int status = rq::CheckSavedGameText(*line.OpenFile, saved, *appPath, message); status != 0) {
             std::cerr << "railquest: " << message << '\n';
             return status;
         }
@@ -179,7 +186,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(GameIcon());
     rq::GameApp game;
     if (line.OpenFile) {
-        game.OpenAtStart(*line.OpenFile);
+        game.OpenAtStart(*line.OpenFile, std::move(saved));
     }
     // An opened game holds its seed: the new game under the splash needs none of its own.
     const std::uint64_t seed = replay ? replay->Seed : (line.OpenFile ? 0 : ChooseSeed(line));

@@ -25,13 +25,14 @@ bool OpenSavedGame(HeadlessGame& game, const std::string& path, SaveExtras& extr
     return OpenInPlace(path, game.session(), extras, message);
 }
 
-int CheckSavedGameFile(const std::string& path, const std::string& appPath, std::string& message) {
+int CheckSavedGameText(const std::string& path, const std::string& text, const std::string& appPath,
+                       std::string& message) {
     HeadlessGame probe;
     SaveExtras extras;
     if (!probe.Start(0, appPath, message)) {
         return 1;
     }
-    return OpenSavedGame(probe, path, extras, message) ? 0 : 2;
+    return OpenTextInPlace(path, text, probe.session(), extras, message) ? 0 : 2;
 }
 
 bool RecallPlayer(const SaveExtras& extras, RestlessPlayer& player) {

@@ -21,9 +21,11 @@ SaveExtras ExtrasOf(const HeadlessGame& game, const RestlessPlayer* player = nul
 // window. False with the message (the game unchanged) when the file is no saved game.
 bool OpenSavedGame(HeadlessGame& game, const std::string& path, SaveExtras& extras, std::string& message);
 
-// Whether `path` is a saved game that opens, tried on a game of its own started from the files in
-// appPath: 0 when it is; 2 with the message when it is not; 1 when the game's files do not load.
-int CheckSavedGameFile(const std::string& path, const std::string& appPath, std::string& message);
+// Whether the text read from `path` is a saved game that opens, tried on a game of its own started
+// from the files in appPath: 0 when it is; 2 with the message when it is not; 1 when the game's files do
+// not load.
+int CheckSavedGameText(const std::string& path, const std::string& text, const std::string& appPath,
+                       std::string& message);
 
 // The restless player's memory from a save; false when the save has none or a bad one.
 bool RecallPlayer(const SaveExtras& extras, RestlessPlayer& player);

@@ -15,9 +15,15 @@ bool SaveRunningGame(const std::string& path, const Game& game, std::string& mes
 }
 
 bool OpenInPlace(const std::string& path, Session& session, SaveExtras& extras, std::string& message) {
+    std::string text;
+    return ReadGameFile(path, text, message) && OpenTextInPlace(path, text, session, extras, message);
+}
+
+bool OpenTextInPlace(const std::string& path, const std::string& text, Session& session, SaveExtras& extras,
+                     std::string& message) {
     // Read into a copy of the running game, which is left as it was when the file is refused.
     auto opened = std::make_unique<Game>(session.game());
-    if (!OpenGameFile(path, *opened, extras, message)) {
+    if (!OpenGameText(path, text, *opened, extras, message)) {
         return false;
     }
     session.Opened(std::move(*opened));

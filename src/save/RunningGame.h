@@ -18,6 +18,9 @@ bool SaveRunningGame(const std::string& path, const Game& game, std::string& mes
 // the street composed again and everything the window shows of it. False with "PATH is not a Railquest
 // saved game: fault" in `message` when it is none; the running game then goes on unchanged.
 bool OpenInPlace(const std::string& path, Session& session, SaveExtras& extras, std::string& message);
+// The same with the file's text already read (ReadGameFile).
+bool OpenTextInPlace(const std::string& path, const std::string& text, Session& session, SaveExtras& extras,
+                     std::string& message);
 
 // Shows the game as it now stands: the status bar, the banner, the street or the journey, the menus
 // and the panels. Reads the game, changes nothing in it.

@@ -41,10 +41,22 @@ bool SaveGameFile(const std::string& path, const Game& game, const SaveExtras& e
 
 bool OpenGameFile(const std::string& path, Game& game, SaveExtras& extras, std::string& message) {
     std::string text;
+    return ReadGameFile(path, text, message) && OpenGameText(path, text, game, extras, message);
+}
+
+bool ReadGameFile(const std::string& path, std::string& text, std::string& message) {
     std::string fault;
-    if (!ReadWholeFile(path, kLargestSave, text, fault)) {
-        fault = "it cannot be read (" + fault + ")";
-    } else if (ReadSavedGame(text, game, extras, fault)) {
+    if (ReadWholeFile(path, kLargestSave, text, fault)) {
+        return true;
+    }
+    message = FileNameText(path) + " is not a Railquest saved game: it cannot be read (" + fault + ")";
+    return false;
+}
+
+bool OpenGameText(const std::string& path, const std::string& text, Game& game, SaveExtras& extras,
+                  std::string& message) {
+    std::string fault;
+    if (ReadSavedGame(text, game, extras, fault)) {
         return true;
     }
     message = FileNameText(path) + " is not a Railquest saved game: " + fault;

@@ -18,4 +18,10 @@ bool SaveGameFile(const std::string& path, const Game& game, const SaveExtras& e
 // "PATH is not a Railquest saved game: fault" in `message` and the game unchanged, when it is none.
 bool OpenGameFile(const std::string& path, Game& game, SaveExtras& extras, std::string& message);
 
+// The two halves of OpenGameFile, for a file read once and opened later: its text (false with the
+// message when it cannot be read), and that text opened onto `game`.
+bool ReadGameFile(const std::string& path, std::string& text, std::string& message);
+bool OpenGameText(const std::string& path, const std::string& text, Game& game, SaveExtras& extras,
+                  std::string& message);
+
 }  // namespace rq
