@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 
 #include "base/Random.h"
 #include "sprite/Blit.h"
@@ -183,6 +184,9 @@ Surface ReferenceGround(const SpriteEngine& e, double time) {
 
 // Where two pictures first differ, in words; empty when they are the same.
 std::string FirstDifference(const Surface& got, const Surface& want) {
+    if (got.Pixels == want.Pixels) {
+        return {};
+    }
     for (int y = 0; y < want.Height; ++y) {
         for (int x = 0; x < want.Width; ++x) {
             if (got.At(x, y) != want.At(x, y)) {
@@ -196,7 +200,15 @@ std::string FirstDifference(const Surface& got, const Surface& want) {
 
 // The street as plainly drawn: the reference ground, then every shown sprite in slot order.
 Surface DrawnPlainly(const SpriteEngine& e, double time) {
-    Surface picture = ReferenceGround(e, time);
+    // The ground changes with the view, the walls and the sky's colour only: painted again then.
+    static Surface ground;
+    static std::tuple<bool, std::uint32_t, std::size_t> paintedFor;
+    const auto key = std::make_tuple(StationInView(e), StationInView(e) ? GetSkyColor(time) : 0u, e.gSceneRects.size());
+    if (!ground.Exists() || key != paintedFor) {
+        ground = ReferenceGround(e, time);
+        paintedFor = key;
+    }
+    Surface picture = ground;
     for (const Sprite& s : e.gSprites) {
         if (s.Shown) {
             BlitMasked(picture, s.X, s.Y, s.Width, s.Height, e.Mask, e.Sheet, s.SrcX, s.SrcY);
