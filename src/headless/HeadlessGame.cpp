@@ -123,9 +123,8 @@ std::int64_t RunSteps(HeadlessGame& game, InputSource& source, std::int64_t maxS
 std::string SummaryLine(const Game& game, std::int64_t stepsRun) {
     const World& w = game.world;
     std::ostringstream s;
-    // Before the first tick the clock (-1) has not started: it reads midnight, as it does a tick later.
-    s << "steps " << stepsRun << ", time " << GameTimeText(w.GameTime) << " ("
-      << FormatTimeOfDay(std::max(0, Int(w.GameTime / 3))) << "), day " << w.DayNum << ", city " << w.CurCity;
+    s << "steps " << stepsRun << ", time " << GameTimeText(w.GameTime) << " (" << FormatTimeOfDay(Int(w.GameTime / 3))
+      << "), day " << w.DayNum << ", city " << w.CurCity;
     if (w.CurCity > 0) {
         s << " (" << w.city(w.CurCity).Name << ")";
     } else if (w.TransitDest > 0) {

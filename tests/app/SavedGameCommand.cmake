@@ -69,11 +69,12 @@ foreach(row "paused.rqsave;--steps;20000|the game is paused, and nobody here unp
   endif()
 endforeach()
 
-# A recording with no step: its game before the first tick, the clock reading midnight.
+# A recording with no step: its game before the first tick, the clock a second before midnight as the
+# window's reads it.
 file(WRITE ${WORK_DIR}/header.rqr "railquest-replay 1\nseed 9\n")
 run_game(--headless --replay header.rqr)
 if(NOT run_status EQUAL 0 OR NOT run_out MATCHES
-   "^steps 0, time -1 \\(12:00:00 AM\\), day 1, [^\n]*, no step ran: the recording header.rqr has no step after step 0\n$")
+   "^steps 0, time -1 \\(11:59:59 PM\\), day 1, [^\n]*, no step ran: the recording header.rqr has no step after step 0\n$")
   fail("a recording with no step: status ${run_status}, '${run_out}'")
 endif()
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -26,12 +27,14 @@ protected:
         RestlessPlayer player(9);
         RunSteps(game_, player, 600, nullptr);
         good_ = Json::parse(SaveText(game_));
-        // One folder a test: ctest runs the tests side by side.
-        folder_ =
-            testing::TempDir() + "savefaults-" + testing::UnitTest::GetInstance()->current_test_info()->name() + "/";
+        // One folder a test and a process: ctest runs the tests side by side, other builds too.
+        folder_ = testing::TempDir() + "savefaults-" + testing::UnitTest::GetInstance()->current_test_info()->name() +
+                  "-" + std::to_string(::getpid()) + "/";
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
+
+    void TearDown() override { fs::remove_all(folder_); }
 
     std::string Write(const std::string& name, const std::string& text) {
         std::ofstream(folder_ + name, std::ios::binary) << text;
