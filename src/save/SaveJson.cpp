@@ -8,9 +8,32 @@ namespace rq {
 
 namespace {
 
+constexpr std::size_t kShownLength = 40;
+
+// The value as JSON text, written only as far as a message shows it: a list of millions of numbers is
+// not written whole to show its first forty characters.
+void WriteBrief(const Json& v, std::string& out) {
+    if (!v.is_structured()) {
+        out += v.dump();
+        return;
+    }
+    out += v.is_array() ? '[' : '{';
+    bool first = true;
+    for (auto it = v.begin(); it != v.end() && out.size() <= kShownLength; ++it) {
+        out += first ? "" : ",";
+        first = false;
+        if (v.is_object()) {
+            out += Json(it.key()).dump() + ":";
+        }
+        WriteBrief(*it, out);
+    }
+    out += v.is_array() ? ']' : '}';
+}
+
 std::string Shown(const Json& v) {
-    std::string text = v.dump();
-    return text.size() > 40 ? text.substr(0, 40) + "..." : text;
+    std::string text;
+    WriteBrief(v, text);
+    return text.size() > kShownLength ? text.substr(0, kShownLength) + "..." : text;
 }
 
 }  // namespace

@@ -121,6 +121,8 @@ file(CREATE_LINK loop.rqsave ${w}/loop.rqsave SYMBOLIC)
 execute_process(COMMAND mkfifo ${w}/fifo.rqsave)
 file(MAKE_DIRECTORY ${w}/xdg-deep/railquest ${w}/xdg-fifo/railquest)
 execute_process(COMMAND mkfifo ${w}/xdg-fifo/railquest/autosave.rqsave)
+file(MAKE_DIRECTORY ${w}/xdg-loop/railquest)
+file(CREATE_LINK autosave.rqsave ${w}/xdg-loop/railquest/autosave.rqsave SYMBOLIC)
 file(COPY_FILE ${w}/deep.rqsave ${w}/xdg-deep/railquest/autosave.rqsave)
 file(CREATE_LINK ${w}/xdg-deep/railquest/autosave.rqsave ${w}/kept-link.jsonl SYMBOLIC)
 set(no_save " is not a Railquest saved game: ")
@@ -139,6 +141,8 @@ expect(2 "fifo.rqsave${fifo}" ENV ${win} ARGS fifo.rqsave)
 expect(2 "[^\n]*/xdg-fifo/railquest/autosave.rqsave${fifo}" ENV XDG_DATA_HOME=${w}/xdg-fifo ${win} ARGS --continue)
 expect(2 "loop.rqsave${no_save}it cannot be read \\(it is a loop of symbolic links\\)"
        ARGS --headless --open loop.rqsave --steps 1)
+expect(2 "[^\n]*/xdg-loop/railquest/autosave.rqsave${no_save}it cannot be read \\(it is a loop of symbolic links\\)"
+       ENV XDG_DATA_HOME=${w}/xdg-loop ARGS --continue --headless --steps 1)
 expect(2 "two\\\\x0Alines.rqsave${no_save}it is not JSON, or it is cut short"
        ARGS --headless --open "two${newline}lines.rqsave" --steps 1)
 expect(2 "--open and --trace name the same file '\\./good.rqsave'" ARGS --headless --open good.rqsave --steps 1
