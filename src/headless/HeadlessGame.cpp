@@ -72,9 +72,7 @@ StepResult HeadlessGame::Step() {
 
 bool HeadlessGame::Step(const StepInput& input) {
     given_.Input = input;
-    if (session_.From() != InputFrom::Script) {
-        session_.HandTo(given_);
-    }
+    session_.HandTo(given_);
     return Step().Ran;
 }
 

@@ -1,5 +1,6 @@
 // The game loop: paced ticks of the city phase, the journey's paced steps, and the splash hand-over.
-// Both are built on one step function, which a run without a window calls as fast as it likes.
+// Both are built on one step function, which the session (its driver) wraps with the step's input and
+// its recording, and which a run without a window calls as fast as it likes.
 #pragma once
 
 #include <cstdint>

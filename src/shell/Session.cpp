@@ -91,9 +91,6 @@ void Session::ReadStick() {
 
 bool Session::BeforeStep() {
     last_ = {};
-    if (watcher_ != nullptr) {
-        watcher_->StepBegins(game_.shell.InTransit);
-    }
     if (source_ == nullptr) {
         ReadStick();
     } else {
@@ -111,7 +108,13 @@ bool Session::BeforeStep() {
         ApplyStepInput(game_, fe_, loop_, input);
     }
     lastInput_ = game_.scene.InputBits;
-    return IsGameActive(game_.shell, fe_.CurrentWindowState());
+    if (!IsGameActive(game_.shell, fe_.CurrentWindowState())) {
+        return false;
+    }
+    if (watcher_ != nullptr) {
+        watcher_->StepBegins(game_.shell.InTransit);
+    }
+    return true;
 }
 
 void Session::AfterStep(StepPhase phase) {
