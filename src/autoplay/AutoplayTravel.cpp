@@ -97,6 +97,8 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
         route_ = PlanRoute(w, w.CurCity, target, now, catchable);
     }
     if (route_.size() < 2) {
+        waiting_ = true;
+        doing_ = "for a route";
         return Go(game, Waypoint(p, kWaitX, kWaitY), true, false, false);
     }
     std::int16_t slot = SlotTo(w, w.CurCity, route_[1]);
@@ -114,6 +116,7 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
     if (TicksToWindow(w, slot, catchable) > 2 * walk + kShelterSpare &&
         NoFuzzyAround(game, {std::min(CentreX(p), doorstep.X), std::min(CentreY(p), doorstep.Y),
                              std::max(CentreX(p), doorstep.X), std::max(CentreY(p), doorstep.Y)})) {
+        doing_ = "to the ticket office";
         if (std::abs(CentreX(p) - doorstep.X) <= 6 && std::abs(CentreY(p) - doorstep.Y) <= 8) {
             return kInputUp;
         }
@@ -130,11 +133,14 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
         // Straight up onto the track, fuzzies or not, wherever dodging has taken it: a touch costs
         // half the crystals, a train missed ten more minutes among them.
         boardSlot_ = slot;
+        doing_ = "boarding";
         return kInputUp;
     }
     if (ours) {
         // Under the track it stays for the last call, fuzzies or not: standing there is not being stuck.
         aside_.NotStuck();
+        waiting_ = true;
+        doing_ = "under the track";
         const int x = std::clamp(CentreX(p), kPlatformLeft + 40, kPlatformRight - 40);
         return Go(game, Firmly(Waypoint(p, x, kPlatformTop + 4 + p.Height / 2)), true, false, false);
     }
@@ -143,7 +149,10 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
     const int up = WalkTicks(kBelowX, kBelowY, kPlatformCentre, kPlatformTop + 20) + kBelowSpare;
     const int onPlatform = FuzziesInView(w, spr, 1, 0), below = FuzziesInView(w, spr, 1, 1);
     const bool belowNow = CentreY(p) >= kViewHeight && CentreX(p) >= kViewWidth;
+    waiting_ = true;
+    doing_ = "for its train";
     if (TicksToWindow(w, slot, catchable) > up && (below < onPlatform || (belowNow && below <= onPlatform))) {
+        doing_ = "below the station";
         return Go(game, Waypoint(p, kBelowX, kBelowY), true, false, false);
     }
     return Go(game, Waypoint(p, kWaitX, kWaitY), true, false, false);

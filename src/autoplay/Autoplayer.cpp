@@ -63,18 +63,54 @@ std::string Autoplayer::Outcome() const {
 }
 
 std::string Autoplayer::SummaryNote() const {
-    return Outcome() + ", journeys " + std::to_string(stats_.Journeys) + ", crystals lost " +
-           std::to_string(stats_.CrystalsLost) + ", fuzzed " + std::to_string(stats_.TimesFuzzed);
+    std::string note = Outcome() + ", journeys " + std::to_string(stats_.Journeys) + ", crystals lost " +
+                       std::to_string(stats_.CrystalsLost) + ", fuzzed " + std::to_string(stats_.TimesFuzzed);
+    if (stats_.Touches.empty()) {
+        return note;
+    }
+    // City names hold commas: the first touch's particulars are set apart by semicolons, in brackets.
+    const AutoplayTouch& t = stats_.Touches.front();
+    note += ", first touch [step " + std::to_string(t.Step) + ", day " + std::to_string(t.Day) + " " +
+            FormatTimeOfDay(Int(t.Time / 3)) + "; " + touchCity_ + (t.FuzzedCity ? "; fuzzed" : "; clean") +
+            (t.Platform ? "; platform" : "; street") + (t.Waiting ? "; waiting " : "; walking ") + t.Doing +
+            (t.NearWall ? "; near a wall (" + std::to_string(t.WallGap) + " px)]"
+                        : "; in the open (" + std::to_string(t.WallGap) + " px from a wall)]") +
+            ", crystals after each touch [";
+    for (std::size_t i = 0; i < stats_.Touches.size(); ++i) {
+        note += (i == 0 ? "" : " ") + std::to_string(stats_.Touches[i].CrystalsAfter);
+    }
+    return note + "]";
 }
 
 // Keeps the tally: journeys, crystals lost, times fuzzed, the win.
 void Autoplayer::Watch(std::int64_t step, const Game& game) {
     const World& w = game.world;
     const int crystals = w.crystals(kPlayer);
-    if (crystals == kFuzzed && lastCrystals_ >= 0) {
+    const bool fuzzed = crystals == kFuzzed && lastCrystals_ >= 0;
+    const bool halved = crystals >= 0 && crystals < lastCrystals_ && !(dropped_ && crystals == lastCrystals_ - 1);
+    if (fuzzed) {
         ++stats_.TimesFuzzed;
-    } else if (crystals >= 0 && crystals < lastCrystals_ && !(dropped_ && crystals == lastCrystals_ - 1)) {
+    } else if (halved) {
         stats_.CrystalsLost += lastCrystals_ - crystals;
+    }
+    if ((fuzzed || halved) && w.CurCity != 0) {
+        const Sprite& p = game.sprites[kPlayerSlot];
+        AutoplayTouch t;
+        t.Step = step - 1;
+        t.Day = w.DayNum;
+        t.Time = w.GameTime;
+        t.City = w.CurCity;
+        t.FuzzedCity = !DescribeWords(w, w.CurCity).CrystalWord;
+        t.Platform = CentreX(p) >= kPlatformLeft && CentreX(p) < kPlatformRight && CentreY(p) < kPlatformBottom;
+        t.Waiting = waiting_;
+        t.Doing = doing_;
+        t.WallGap = WallGap(w, game.sprites);
+        t.NearWall = t.WallGap < p.Width;
+        t.CrystalsAfter = crystals;
+        if (stats_.Touches.empty()) {
+            touchCity_ = w.city(w.CurCity).Name;
+        }
+        stats_.Touches.push_back(t);
     }
     lastCrystals_ = crystals;
     if (w.FuzzbombCity <= 0 && !stats_.WonAtStep) {
@@ -161,9 +197,12 @@ Autoplayer::Errand Autoplayer::ChooseErrand(const Game& game) {
 std::uint16_t Autoplayer::Walk(const Game& game) {
     const Sprite& p = game.sprites[kPlayerSlot];
     if (const std::optional<std::uint16_t> aside = aside_.Look(p)) {
+        doing_ = "aside";
         return *aside;
     }
     errand_ = ChooseErrand(game);
+    waiting_ = false;
+    doing_ = "";
     // Crystals dropped in a fuzzy's way cure it; only the last walk needs exactly 100 in hand.
     mines_ = errand_ != Errand::Fuzzbomb;
     switch (errand_) {
@@ -227,9 +266,12 @@ std::uint16_t Autoplayer::Farm(const Game& game) {
             errand_ = Errand::Farm;
             lying_ = count;
             sinceGrowth_ = 0;
+            waiting_ = true;
+            doing_ = "for a crop";
             return Go(game, Waypoint(p, kStandX, kStandY), true, false, false);
         }
         errand_ = Errand::Harvest;
+        doing_ = "harvesting";
         int best = lying.front();
         long long bestD = -1;
         for (const int slot : lying) {
@@ -244,6 +286,7 @@ std::uint16_t Autoplayer::Farm(const Game& game) {
     // A few crystals short, one seed is enough: the crop doubles every few seconds.
     const int seeds = need <= kFewShort ? 1 : kSeeds;
     if (count < seeds && crystals > kReserve && !raid) {
+        doing_ = "sowing";
         const int y = kDropY[count % kSeeds];
         const SteerGoal spot = Waypoint(p, kDropX, y);
         const bool there = std::abs(CentreX(p) - kDropX) <= 6 && std::abs(CentreY(p) - y) <= 6;
@@ -253,6 +296,8 @@ std::uint16_t Autoplayer::Farm(const Game& game) {
         return Go(game, spot, true, false, false);
     }
     // Wait for the crop to grow, out of its way.
+    waiting_ = true;
+    doing_ = "for a crop";
     return Go(game, Waypoint(p, kStandX, kStandY), true, false, false);
 }
 
@@ -260,6 +305,7 @@ std::uint16_t Autoplayer::ToFuzzbomb(const Game& game) {
     const Sprite& p = game.sprites[kPlayerSlot];
     const Sprite& bomb = game.sprites[kFuzzbombSlot];
     // The last walk is short: it goes for the fuzzbomb, dodging only what would touch it.
+    doing_ = "to the fuzzbomb";
     SteerGoal goal = Waypoint(p, CentreX(bomb), CentreY(bomb));
     goal.Firm = true;
     return Go(game, goal, false, false, true);

@@ -22,6 +22,21 @@ struct Game;
 // How many game days the autoplayer plays before it gives up.
 inline constexpr std::int32_t kAutoplayDays = 30;
 
+// A fuzzy's touch: when and where it came, and what the figure was doing.
+struct AutoplayTouch {
+    std::int64_t Step = 0;
+    std::int32_t Day = 0;
+    double Time = 0;  // the game clock
+    std::int16_t City = 0;
+    bool FuzzedCity = false;  // the map shows the city fuzzed
+    bool Platform = false;    // on the station's platform, not in the street
+    bool Waiting = false;     // standing about (for a train or a crop), not walking somewhere
+    const char* Doing = "";   // what for: "for its train", "boarding", "to the ticket office", ...
+    int WallGap = 0;          // pixels from the figure to the nearest wall or building
+    bool NearWall = false;    // nearer a wall than the figure is wide
+    int CrystalsAfter = 0;    // -1: fuzzed
+};
+
 // What an autoplayed game came to.
 struct AutoplayStats {
     int Journeys = 0;      // journeys started
@@ -30,6 +45,7 @@ struct AutoplayStats {
     std::optional<std::int64_t> WonAtStep;  // the step that destroyed the fuzzbomb
     double WonTime = 0;                     // the game clock then
     std::int32_t WonDay = 0;
+    std::vector<AutoplayTouch> Touches;
 };
 
 class Autoplayer : public InputSource {
@@ -46,7 +62,9 @@ public:
     const std::vector<std::int16_t>& Route() const { return route_; }
     // "won at step S (day D, h:mm:ss AM)" or "not won".
     std::string Outcome() const;
-    // The summary line's end: the outcome, the journeys, the crystals lost and the times fuzzed.
+    // The summary line's end: the outcome, the journeys, the crystals lost and the times fuzzed, then,
+    // when a fuzzy touched the figure, where and when the first touch came and the crystals left
+    // after each touch.
     std::string SummaryNote() const override;
 
 private:
@@ -72,10 +90,13 @@ private:
     int lastCrystals_ = 0;
     bool dropped_ = false;  // the last input dropped a crystal
     bool travelling_ = false;
-    bool mines_ = false;   // it may drop crystals in the way of the fuzzies that follow it
-    int lying_ = 0;        // crystals lying on the platform at the last look
-    int sinceGrowth_ = 0;  // ticks since more crystals lay on the platform
-    StepAside aside_;      // held up while walking, it steps aside for a few ticks
+    std::string touchCity_;   // the name of the city of the first touch
+    bool waiting_ = false;    // the last input stood about rather than walked somewhere
+    const char* doing_ = "";  // and what for
+    bool mines_ = false;      // it may drop crystals in the way of the fuzzies that follow it
+    int lying_ = 0;           // crystals lying on the platform at the last look
+    int sinceGrowth_ = 0;     // ticks since more crystals lay on the platform
+    StepAside aside_;         // held up while walking, it steps aside for a few ticks
 };
 
 }  // namespace rq

@@ -2,6 +2,7 @@
 // crystals lying about.
 #include "autoplay/Sight.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -69,6 +70,18 @@ StreetPicture LookAtStreet(const World& w, const SpriteEngine& spr, const SightR
     }
     street.Citizens = std::move(citizens);
     return street;
+}
+
+int WallGap(const World& w, const SpriteEngine& spr) {
+    const StreetPicture street = LookAtStreet(w, spr, {});
+    const SpriteBox& me = street.Player;
+    int gap = kViewWidth;
+    for (const SpriteBox& b : street.Solid) {
+        const int gx = std::max(b.Left - me.Right, me.Left - b.Right);
+        const int gy = std::max(b.Top - me.Bottom, me.Top - b.Bottom);
+        gap = std::min(gap, std::max(0, std::max(gx, gy)));
+    }
+    return gap;
 }
 
 namespace {

@@ -22,6 +22,9 @@ struct SightRules {
 // The street as the figure's feet reckon with it.
 StreetPicture LookAtStreet(const World& w, const SpriteEngine& spr, const SightRules& rules);
 
+// Pixels between the figure and the nearest wall or building (0: it stands against one).
+int WallGap(const World& w, const SpriteEngine& spr);
+
 // The box a sprite stands in.
 SpriteBox BoxOf(const Sprite& s);
 
