@@ -17,6 +17,7 @@ namespace rq {
 namespace {
 
 constexpr int kUpSpare = 4;    // ticks to spare on the last walk up to the track
+constexpr int kWayTicks = 3;   // a fuzzy this few ticks from walking into the figure is in its way
 constexpr int kBelowX = 1110;  // where it waits in the street below the station
 constexpr int kBelowY = 565;
 constexpr int kBelowSpare = 30;  // ticks to spare on the way back up
@@ -43,6 +44,24 @@ bool Catchable(const Game& game) {
                 return CentreX(train) > kPlatformCentre;
             }
             return p.Shown && CentreY(p) < kPlatformBottom && game.world.PlatformTicks + TicksToTrack(p) < kStandTicks;
+        }
+    }
+    return false;
+}
+
+// A fuzzy (or a citizen about to be fuzzed) would touch the figure within the next few ticks of
+// holding `keys`, each going on as it goes.
+bool FuzzyInTheWay(const Game& game, std::uint16_t keys) {
+    const StreetPicture street = LookAtStreet(game.world, game.sprites, {true, false, false, false});
+    SpriteBox me = street.Player;
+    for (int t = 1; t <= kWayTicks; ++t) {
+        me = BoxAfter(me, keys);
+        for (const Walker& f : street.Fuzzies) {
+            const SpriteBox there{f.Box.Left + t * f.VX - 2, f.Box.Top + t * f.VY - 2, f.Box.Right + t * f.VX + 2,
+                                  f.Box.Bottom + t * f.VY + 2};
+            if (Overlap(me, there)) {
+                return true;
+            }
         }
     }
     return false;
@@ -130,11 +149,15 @@ std::uint16_t Autoplayer::Travel(const Game& game) {
     const bool mayBoard = w.PlatformTicks >= kLastCallTicks || game.scene.SelectedTrain == slot;
     const bool lastMoment = kStandTicks - w.PlatformTicks <= TicksToTrack(p) + kUpSpare;
     if (ours && TrainStandsAtPlatform(spr) && (mayBoard || lastMoment) && CentreY(p) < kPlatformBottom) {
-        // Straight up onto the track, fuzzies or not, wherever dodging has taken it: a touch costs
-        // half the crystals, a train missed ten more minutes among them.
+        // Straight up onto the track, wherever dodging has taken it, stepping round only a fuzzy about to
+        // walk into it: a touch costs half the crystals (and the next ones, as long as it stays in
+        // touch), a train missed ten more minutes among them.
         boardSlot_ = slot;
         doing_ = "boarding";
-        return kInputUp;
+        if (!FuzzyInTheWay(game, kInputUp)) {
+            return kInputUp;
+        }
+        return Go(game, Firmly({CentreX(p), kPlatformTop - p.Height, 4}), true, true, false);
     }
     if (ours) {
         // Under the track it stays for the last call, fuzzies or not: standing there is not being stuck.

@@ -37,6 +37,7 @@ constexpr int kStuckTicks = 8;  // ticks without moving before stepping aside
 constexpr int kDropX = 1215;    // where crops are sown: the platform's far right
 constexpr int kDropY[kSeeds] = {230, 290, 340, 260};
 constexpr int kFuzziesToFarm = 1;  // more fuzzies than this in a clean city's street: it travels on
+constexpr int kMineTicks = 5;      // a fuzzy this few ticks from a crystal dropped now gets one
 
 // A clean citizen in the station view: it will walk to the crystals lying there.
 bool CitizenOnPlatform(const World& w, const SpriteEngine& spr) {
@@ -237,10 +238,10 @@ std::uint16_t Autoplayer::Go(const Game& game, SteerGoal goal, bool keepCrystals
     if (!mayBoard && Overlap(BoxAfter(BoxOf(p), keys), trackBox)) {
         keys = 0;
     }
-    // With exactly 100 a crystal is dropped only for a fuzzy at its heels: 99 means gathering again.
+    // A crystal dropped for a fuzzy on its trail cures that fuzzy: worth it even with 100 in hand,
+    // though 99 means gathering again before the last walk.
     const int crystals = game.world.crystals(kPlayer);
-    if (mines_ && crystals >= 2 &&
-        FuzzyOnTrail(game.world, game.sprites, keys, crystals == kPlayerCrystalLimit ? 0 : 2)) {
+    if (mines_ && crystals >= 2 && FuzzyOnTrail(game.world, game.sprites, keys, kMineTicks)) {
         keys |= kInputAction;
     }
     return keys;

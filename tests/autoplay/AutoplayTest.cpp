@@ -2,6 +2,7 @@
 // for and boards, and a game it wins by following the journeys it planned.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -9,7 +10,11 @@
 
 #include "autoplay/Autoplayer.h"
 #include "autoplay/RoutePlanner.h"
+#include "autoplay/Sight.h"
 #include "headless/HeadlessGame.h"
+#include "replay/Recording.h"
+#include "replay/Replay.h"
+#include "scene/Crystals.h"
 #include "world/CityDescription.h"
 #include "world/Clock.h"
 #include "world/Platform.h"
@@ -116,8 +121,25 @@ TEST(Autoplay, WinsByFollowingTheJourneysItPlanned) {
     EXPECT_EQ(player.Stats().Journeys, static_cast<int>(reached.size()));
 }
 
+constexpr int kFuzzyAtItsSide = 60;  // pixels between the figure and a fuzzy it steps round
+
+// A fuzzy (or a citizen about to be fuzzed) within `gap` pixels of the figure.
+bool FuzzyNear(const Game& game, int gap) {
+    const StreetPicture street = LookAtStreet(game.world, game.sprites, {});
+    for (const Walker& f : street.Fuzzies) {
+        const SpriteBox& a = street.Player;
+        const SpriteBox& b = f.Box;
+        if (std::max(std::max(b.Left - a.Right, a.Left - b.Right), std::max(b.Top - a.Bottom, a.Top - b.Bottom)) <=
+            gap) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Every train the autoplayer stood on the platform for, from the moment it stopped, takes it along:
-// it walks up onto the track by the last moments of the stop, fuzzies or not.
+// it walks up onto the track by the last moments of the stop, stepping round only a fuzzy about to
+// walk into it (then a train may leave without it, after a fuzzy came to its side).
 TEST(Autoplay, BoardsEveryTrainItWaitedForOnThePlatform) {
     for (const std::uint64_t seed : {2u, 10u, 13u}) {
         HeadlessGame game;
@@ -126,24 +148,64 @@ TEST(Autoplay, BoardsEveryTrainItWaitedForOnThePlatform) {
         Autoplayer player(seed);
         int waitedFor = 0, missed = 0;
         bool waiting = false;  // the train it wants stands, and the figure stood on the platform as it stopped
+        bool crowded = false;  // and a fuzzy came close to the figure while it stood
         for (int step = 0; step < 25000 && RunSteps(game, player, 1, nullptr) == 1; ++step) {
             const World& w = game.game().world;
             const SpriteEngine& spr = game.game().sprites;
             const std::vector<std::int16_t>& route = player.Route();
-            const bool wanted = w.CurCity != 0 && route.size() >= 2 && route.front() == w.CurCity &&
+            // It travels on with 100 crystals, or from a fuzzed city; short of 100 in a clean one it gathers.
+            const bool travelling = w.CurCity != 0 && (w.crystals(kPlayer) == kPlayerCrystalLimit ||
+                                                       !DescribeWords(w, w.CurCity).CrystalWord);
+            const bool wanted = travelling && route.size() >= 2 && route.front() == w.CurCity &&
                                 SlotTo(w, w.CurCity, route[1]) == CurrentTrainSlot(w);
             const Sprite& p = spr[kPlayerSlot];
             if (TrainStandsAtPlatform(spr) && w.PlatformTicks == 1 && wanted && p.Shown && w.crystals(kPlayer) >= 0 &&
                 p.X >= kViewWidth && p.Y < kViewHeight) {
                 waiting = true;
+                crowded = false;
                 ++waitedFor;
             } else if (waiting && !TrainStandsAtPlatform(spr)) {
                 waiting = false;
-                missed += p.Shown ? 1 : 0;
+                missed += p.Shown && !crowded ? 1 : 0;
             }
+            crowded = crowded || (waiting && p.Shown && FuzzyNear(game.game(), kFuzzyAtItsSide));
         }
         EXPECT_GT(waitedFor, 0) << "seed " << seed;
         EXPECT_EQ(missed, 0) << "seed " << seed << ": " << missed << " of " << waitedFor << " trains left without it";
+    }
+}
+
+// Scenes of lost games: each recording is the autoplayer of the last round playing a game it lost, up
+// to 60 steps before the first touch by a fuzzy. The game is played to there from the recording, the
+// autoplayer takes over as a player takes over a demo, and no fuzzy touches it in the next 100 steps.
+TEST(Autoplay, GetsOutOfScenesOfLostGames) {
+    struct Scene {
+        const char* what;
+        const char* file;  // in tests/autoplay/scenes
+    };
+    const Scene scenes[] = {
+        {"two fuzzies on the platform while a train comes in (Des Moines, seed 1)", "two-fuzzies-train-coming.rqr"},
+        {"a fuzzy and the track closing in on the figure waiting under it (Jefferson City, seed 54)",
+         "fuzzy-and-wall-waiting.rqr"},
+        {"a fuzzy in the way of the last walk up to the track (Rochester, seed 35)", "fuzzy-in-the-way-up.rqr"},
+    };
+    for (const Scene& scene : scenes) {
+        const RecordingParse read = ReadRecordingFile(std::string(RAILQUEST_SCENES) + "/" + scene.file);
+        ASSERT_TRUE(read.Result.has_value()) << scene.file << ": " << read.Error;
+        HeadlessGame game;
+        std::string error;
+        ASSERT_TRUE(game.Start(read.Result->Seed, AssetDir(), error)) << error;
+        RecordingInput replay(*read.Result);
+        RunSteps(game, replay, kMaxSteps, nullptr);
+        ASSERT_FALSE(replay.Drift().has_value()) << scene.file << ": not the recorded game";
+        // The recording's end paused the game for the player: the autoplayer takes over with Pause.
+        ASSERT_TRUE(game.game().shell.Paused) << scene.file;
+        StepInput resume;
+        resume.Actions.push_back({PlayerActionKind::MenuPause, 0, 0});
+        game.Step(resume);
+        Autoplayer player(read.Result->Seed);
+        EXPECT_EQ(RunSteps(game, player, 100, nullptr), 100) << scene.what;
+        EXPECT_TRUE(player.Stats().Touches.empty()) << scene.what << ": " << player.SummaryNote();
     }
 }
 
