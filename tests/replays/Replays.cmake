@@ -35,6 +35,17 @@ if(NOT status EQUAL 0 OR NOT won MATCHES "^{\"step\":8823,")
   fail("the autoplayed game: status ${status}, the win announced in '${won}'")
 endif()
 
+# Three wins of the balance run (`scripts/balance --recordings DIR`), each replayed to its "Congratulations!".
+foreach(win autoplay-seed-20.rqr autoplay-seed-37.rqr autoplay-seed-52.rqr)
+  execute_process(COMMAND ${GAME} --replay ${DIR}/${win} --headless --trace ${WORK_DIR}/${win}.jsonl
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out TIMEOUT 300)
+  file(STRINGS ${WORK_DIR}/${win}.jsonl won REGEX "Congratulations!")
+  if(NOT status EQUAL 0 OR won STREQUAL "" OR NOT out MATCHES "fuzzbomb destroyed\n$")
+    fail("${win}: status ${status}, '${out}', no \"Congratulations!\" in its trace")
+  endif()
+  file(REMOVE ${WORK_DIR}/${win}.jsonl)
+endforeach()
+
 file(WRITE ${WORK_DIR}/bad.rqr "railquest-replay 1\nseed 7\n10 keys 4\n9 keys 0\n")
 execute_process(COMMAND ${GAME} --replay ${WORK_DIR}/bad.rqr --headless RESULT_VARIABLE status ERROR_VARIABLE err
                 OUTPUT_QUIET TIMEOUT 60)
