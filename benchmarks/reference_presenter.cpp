@@ -1,5 +1,6 @@
 // The yardstick of scripts/cpu: the least a Qt window can do to show a 640 × 377 picture that changes
 // 64 times a second. A block moves across the picture each tick and the whole widget is redrawn.
+// `--scale K` makes it a plain picture K times as large each way, the block with it.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
@@ -16,7 +17,8 @@ constexpr qint64 kTickNanoseconds = 15'625'000;  // 64 Hz, the game's tick
 
 class Picture : public QWidget {
 public:
-    Picture() : image_(640, 377, QImage::Format_RGB32), log_(rq::TickLog::FromEnvironment()) {
+    explicit Picture(int scale)
+        : image_(640 * scale, 377 * scale, QImage::Format_RGB32), log_(rq::TickLog::FromEnvironment()), k_(scale) {
         setWindowTitle(QStringLiteral("reference presenter"));
         setFixedSize(image_.size());
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,8 +43,8 @@ private:
         }
         const int x = static_cast<int>(ticks_ % 608);
         QPainter p(&image_);
-        p.fillRect(x == 0 ? 607 : x - 1, 170, 1, 32, QColor(255, 224, 192));
-        p.fillRect(x + 31, 170, 1, 32, QColor(0, 0, 0));
+        p.fillRect((x == 0 ? 607 : x - 1) * k_, 170 * k_, k_, 32 * k_, QColor(255, 224, 192));
+        p.fillRect((x + 31) * k_, 170 * k_, k_, 32 * k_, QColor(0, 0, 0));
         p.end();
         ++ticks_;
         update();
@@ -59,6 +61,7 @@ private:
     std::unique_ptr<rq::TickLog> log_;
     QTimer timer_;
     QElapsedTimer clock_;
+    int k_;
     qint64 ticks_ = 0;
 };
 
@@ -66,7 +69,12 @@ private:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    Picture picture;
+    int scale = 1;
+    const QStringList args = QApplication::arguments();
+    if (const qsizetype i = args.indexOf(QStringLiteral("--scale")); i > 0 && i + 1 < args.size()) {
+        scale = std::clamp(args[i + 1].toInt(), 1, 4);
+    }
+    Picture picture(scale);
     picture.show();
     return QApplication::exec();
 }

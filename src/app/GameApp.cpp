@@ -133,6 +133,7 @@ SoundPort& GameApp::OpenVoice() {
 void GameApp::LayOutPanels() {
     frmMain_->LayoutTicketWindow();
     frmMain_->LayoutInfoPanel();
+    frmMain_->ShowAtKeptScale(settingsPath_, !replay_);
 }
 
 Frontend& GameApp::Window() {

@@ -153,7 +153,7 @@ void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     if (kind_ == Kind::Frame) {
         // The frame's line is centred on the shape's edges; the container clips what lies outside.
-        QPen pen(Qt::black, border_);
+        QPen pen(Qt::black, border_ * WindowScale());
         pen.setJoinStyle(Qt::MiterJoin);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
@@ -161,9 +161,10 @@ void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
         p.drawRect(QRectF(r).adjusted(0, 0, -1, -1));
         return;
     }
-    p.setPen(QPen(Qt::black, 1));
+    p.setPen(QPen(Qt::black, WindowScale()));
     p.setBrush(fill_);
-    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const double inset = 0.5 * WindowScale();
+    const QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     if (kind_ == Kind::Circle) {
         p.setRenderHint(QPainter::Antialiasing);
         p.drawEllipse(box);

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/WindowScale.h"
+
 namespace rq {
 
 QImage SurfaceToImage(const Surface& surface) {
@@ -33,10 +35,15 @@ void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed)
         return;
     }
     repaint_.clear();
-    if (whole_ || picture_.size() != QSize(view.Width, view.Height)) {
+    const int f = Factor();
+    const QSize enlarged = f == 1 ? QSize(0, 0) : QSize(view.Width, view.Height) * f;
+    if (whole_ || picture_.size() != QSize(view.Width, view.Height) || shown_.size() != enlarged) {
         if (picture_.size() != QSize(view.Width, view.Height)) {
             picture_ = QImage(view.Width, view.Height, QImage::Format_RGB32);
             update();  // the black border around the picture moves
+        }
+        if (shown_.size() != enlarged) {
+            shown_ = f == 1 ? QImage() : QImage(enlarged, QImage::Format_RGB32);
         }
         whole_ = false;
         TakeBlock(view, PixelRect{0, 0, view.Width, view.Height});
@@ -62,7 +69,8 @@ void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed)
     }
 }
 
-// The block's pixels made opaque in place; its part of the widget is noted for repainting.
+// The block's pixels made opaque in place, and enlarged into the shown picture (only the block: the
+// rest of the enlargement still holds); its part of the widget is noted for repainting.
 void GameView::TakeBlock(const Surface& view, const PixelRect& block) {
     const int left = std::max(block.Left, 0);
     const int top = std::max(block.Top, 0);
@@ -71,22 +79,49 @@ void GameView::TakeBlock(const Surface& view, const PixelRect& block) {
     if (right <= left || bottom <= top) {
         return;
     }
+    const int f = Factor();
+    const auto width = static_cast<std::size_t>(right - left);
     for (int y = top; y < bottom; ++y) {
         const std::uint32_t* from = view.Pixels.data() +
                                     static_cast<std::size_t>(y) * static_cast<std::size_t>(view.Width) +
                                     static_cast<std::size_t>(left);
         auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y)) + left;
-        for (int x = 0; x < right - left; ++x) {
+        for (std::size_t x = 0; x < width; ++x) {
             line[x] = from[x] | 0xFF000000u;
         }
+        if (f == 1) {
+            continue;
+        }
+        auto* big = reinterpret_cast<QRgb*>(shown_.scanLine(y * f)) + left * f;
+        for (std::size_t x = 0; x < width; ++x) {
+            std::fill_n(big + x * static_cast<std::size_t>(f), f, line[x]);
+        }
+        for (int copy = 1; copy < f; ++copy) {
+            std::copy_n(big, width * static_cast<std::size_t>(f),
+                        reinterpret_cast<QRgb*>(shown_.scanLine(y * f + copy)) + left * f);
+        }
     }
-    const int k = WholeScale(devicePixelRatioF());
-    repaint_.push_back(QRect(left * k, top * k, (right - left) * k, (bottom - top) * k));
+    const double toWidget = f / devicePixelRatioF();
+    repaint_.push_back(
+        QRectF(left * toWidget, top * toWidget, (right - left) * toWidget, (bottom - top) * toWidget).toAlignedRect());
 }
 
 void GameView::Clear() {
     picture_.fill(Qt::black);
+    if (!shown_.isNull()) {
+        shown_.fill(Qt::black);
+    }
     whole_ = true;
+    update();
+}
+
+void GameView::Rescale() {
+    whole_ = true;
+    shown_ = QImage();
+    const int f = Factor();
+    if (f > 1) {
+        shown_ = picture_.scaled(picture_.size() * f, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
     update();
 }
 
@@ -94,13 +129,18 @@ int GameView::WholeScale(double devicePixelRatio) {
     return std::max(1, static_cast<int>(std::floor(devicePixelRatio + 1e-9)));
 }
 
+int GameView::Factor() const {
+    return WindowScale() * WholeScale(devicePixelRatioF());
+}
+
 void GameView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    // Every game pixel becomes k × k device pixels: on a screen of ratio 1.5 the view is drawn at
-    // k = 1 in device pixels (a little smaller) rather than smeared over half pixels.
+    // Every game pixel becomes a square of whole device pixels: on a screen of ratio 1.5 the view is
+    // drawn at one device pixel a game pixel (a little smaller) rather than smeared over half pixels.
     const double ratio = devicePixelRatioF();
-    const int k = WholeScale(ratio);
-    const QRect pictureRect(QPoint(0, 0), picture_.size() * k / ratio);
+    const int f = Factor();
+    const QImage& shown = f == 1 ? picture_ : shown_;
+    const QRect pictureRect(QPoint(0, 0), (QSizeF(picture_.size() * f) / ratio).toSize());
     if (!pictureRect.contains(event->rect())) {
         p.setClipRegion(event->region());
         for (const QRect& border : QRegion(rect()).subtracted(pictureRect)) {
@@ -108,23 +148,22 @@ void GameView::paintEvent(QPaintEvent* event) {
         }
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (k == 1 && ratio == 1.0) {
+    if (ratio == 1.0) {
         // Each exposed rectangle is copied on its own: under a clip of many rectangles Qt would blend
         // the picture span by span (handing the spans to its thread pool) instead of copying rows.
         for (const QRect& r : event->region()) {
             const QRect exposed = r & pictureRect;
             if (!exposed.isEmpty()) {
                 p.setClipRect(exposed);
-                p.drawImage(exposed.topLeft(), picture_, exposed);
+                p.drawImage(exposed.topLeft(), shown, exposed);
             }
         }
         return;
     }
     p.setClipRegion(event->region());
-    QImage shown =
-        k == 1 ? picture_ : picture_.scaled(picture_.size() * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    shown.setDevicePixelRatio(ratio);
-    p.drawImage(QPointF(0, 0), shown);
+    QImage onScreen = shown;
+    onScreen.setDevicePixelRatio(ratio);
+    p.drawImage(QPointF(0, 0), onScreen);
 }
 
 }  // namespace rq

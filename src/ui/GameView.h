@@ -23,6 +23,8 @@ public:
     // only them; the whole view after a clear or a change of size.
     void ShowView(const Surface& view, std::span<const PixelRect> changed);
     void Clear();  // black
+    // The widget's size and the enlarged picture at the window's scale.
+    void Rescale();
     const QImage& Picture() const { return picture_; }
     // The whole factor the picture is drawn at on a screen of this device-pixel ratio.
     static int WholeScale(double devicePixelRatio);
@@ -32,8 +34,10 @@ protected:
 
 private:
     void TakeBlock(const Surface& view, const PixelRect& block);
+    int Factor() const;  // device pixels a game pixel takes, each way
 
     QImage picture_;              // opaque RGB32, the format the window's backing store takes as it is
+    QImage shown_;                // the picture enlarged by Factor() when that is over 1
     bool whole_ = true;           // the next view is taken whole
     std::vector<QRect> repaint_;  // the parts of the widget to repaint for the view just taken
 };

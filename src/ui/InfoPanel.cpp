@@ -16,6 +16,25 @@
 
 namespace rq {
 
+namespace {
+
+struct LegendRow {
+    const char* Caption;
+    double Top;
+    double ShapeTop;
+    QColor Fill;
+    bool Square;
+};
+const std::array<LegendRow, 5> kLegend{{
+    {"You Are Here", 0, 50, QColor(0, 255, 0), false},
+    {"Fuzzed City", 600, 645, QColor(0, 0, 0), false},
+    {"Fuzzbomb City", 300, 345, QColor(255, 0, 0), false},
+    {"Unfuzzed City", 900, 945, QColor(255, 255, 255), false},
+    {"Capital", 1200, 1245, QColor(255, 255, 255), true},
+}};
+
+}  // namespace
+
 InfoPanel::InfoPanel(Game& game, QWidget* parent)
     : PictureBox(QStringLiteral("picInfo"), kPanelGrey, parent), game_(game) {
     hide();
@@ -49,48 +68,33 @@ void InfoPanel::BuildMap() {
     imgPointer->hide();
 
     for (MapPicture* map : {picUSA, picUSAZoom}) {
-        connect(map, &MapPicture::pressed, this, [this](QPointF at) {
+        connect(map, &MapPicture::pressed, this, [this](QPointF where) {
             // The map's own pixel: what the click means, and what a recording keeps.
-            const int x = CInt(Twips(at.x()) / TPPX);
-            const int y = CInt(Twips(at.y()) / TPPY);
+            const QPointF at = Unscaled(where);
+            const int x = CInt(at.x());
+            const int y = CInt(at.y());
             Act({PlayerActionKind::Map, x, y});
         });
     }
-    connect(imgPointer, &PointerImage::pressed, this, [this](QPointF at) {
-        Act({PlayerActionKind::Pointer, CInt(Twips(at.x()) / TPPX), CInt(Twips(at.y()) / TPPY)});
+    connect(imgPointer, &PointerImage::pressed, this, [this](QPointF where) {
+        const QPointF at = Unscaled(where);
+        Act({PlayerActionKind::Pointer, CInt(at.x()), CInt(at.y())});
     });
 }
 
 void InfoPanel::BuildLegend() {
     // A marker and a caption per kind of city, at their design places.
     picInfoLegend = new PictureBox(QStringLiteral("picInfoLegend"), kPanelGrey, this);
-    struct LegendRow {
-        const char* Caption;
-        double Top;
-        double ShapeTop;
-        QColor Fill;
-        bool Square;
-    };
-    const std::array<LegendRow, 5> legend{{
-        {"You Are Here", 0, 50, QColor(0, 255, 0), false},
-        {"Fuzzed City", 600, 645, QColor(0, 0, 0), false},
-        {"Fuzzbomb City", 300, 345, QColor(255, 0, 0), false},
-        {"Unfuzzed City", 900, 945, QColor(255, 255, 255), false},
-        {"Capital", 1200, 1245, QColor(255, 255, 255), true},
-    }};
-    for (std::size_t i = 0; i < legend.size(); ++i) {
-        const LegendRow& row = legend[i];
+    for (std::size_t i = 0; i < kLegend.size(); ++i) {
+        const LegendRow& row = kLegend[i];
         auto* shape =
             new ShapeWidget(QStringLiteral("shpLegend%1").arg(i),
                             row.Square ? ShapeWidget::Kind::Square : ShapeWidget::Kind::Circle, picInfoLegend);
         shape->SetFill(row.Fill);
-        shape->setGeometry(PxRect({0, row.ShapeTop, 105, 105}));
         shpLegend[i] = shape;
         auto* label =
             new ClickLabel(QStringLiteral("lblLegend%1").arg(i), QString::fromLatin1(row.Caption), picInfoLegend);
         label->setFont(SansFont(8.25));
-        label->move(Px(180), Px(row.Top));
-        label->adjustSize();
         // "You Are Here" and "Fuzzbomb City" lead to their cities.
         if (i == 0 || i == 2) {
             SetTextColour(label, kLinkBlue);
@@ -105,7 +109,6 @@ void InfoPanel::BuildCityCaption() {
     const QFont font = SansFont(8.25);
     picInfoInfo = new PictureBox(QStringLiteral("picInfoInfo"), kPanelGrey, this);
     lblInfoInfo = MakeLabel(QStringLiteral("lblInfoInfo"), QString(), font, picInfoInfo);
-    lblInfoInfo->setContentsMargins(3, 1, 3, 1);
 
     picInfoTrainDests = new PictureBox(QStringLiteral("picInfoTrainDests"), kPanelGrey, this);
     picInfoTrainDests->hide();
@@ -117,7 +120,6 @@ void InfoPanel::BuildCityCaption() {
         label->setFont(font);
         SetTextColour(label, kLinkBlue);
         label->setCursor(Qt::PointingHandCursor);
-        label->setGeometry(PxRect({0, 240.0 * static_cast<double>(i), 1110, 195}));
         label->SetFitToWidth(true);
         connect(label, &ClickLabel::clicked, this, [this, i] { lblInfoTrainDest_Click(static_cast<int>(i)); });
         lblInfoTrainDest[i] = label;
@@ -141,18 +143,26 @@ void InfoPanel::Layout(const QRect& view) {
     WindowLayout& l = game_.panels.Layout;
     const Surface& map = game_.sprites.Map;
     ComputeInfoPanel(l, ControlSizes{}, map.Width, map.Height);
+    const QImage picture = SurfaceToImage(map);
+    picUSA->SetPicture(picture);
+    // The enlargement is a plain stretched copy, two pixels for each map pixel.
+    picUSAZoom->SetPicture(
+        picture.isNull() ? picture : picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    Place(view);
+}
+
+void InfoPanel::Place(const QRect& view) {
+    const WindowLayout& l = game_.panels.Layout;
 
     const QRect box = PxRect(l.Info).intersected(view);
     setGeometry(box);
     shpInfoBorder->setGeometry(0, 0, box.width(), box.height());
     shpInfoBorder->SetShapeRect(PxRect(l.InfoBorder));
 
-    const QImage picture = SurfaceToImage(map);
     picUSA->setGeometry(PxRect(l.Usa));
-    picUSA->SetPicture(picture);
-    // The enlargement is a plain stretched copy, two screen pixels for each map pixel.
-    picUSAZoom->SetPicture(
-        picture.isNull() ? picture : picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    picUSA->Draw();
+    picUSAZoom->Draw();
+    imgPointer->Rescale();
     picUSAZoomContain->setGeometry(PxRect(l.ZoomContain));
     picUSAZoom->resize(PxRect(l.UsaZoom).size());
     hscUSA->setGeometry(PxRect(l.Hsc));
@@ -172,8 +182,16 @@ void InfoPanel::Layout(const QRect& view) {
     picInfoTrainDests->setGeometry(PxRect(l.TrainDests));
     // The destinations take the box's width: a city's name with its state is wider than the design's labels.
     for (std::size_t i = 1; i <= 5; ++i) {
+        lblInfoTrainDest[i]->setGeometry(PxRect({0, 240.0 * static_cast<double>(i), 1110, 195}));
         lblInfoTrainDest[i]->resize(picInfoTrainDests->width(), lblInfoTrainDest[i]->height());
     }
+    for (std::size_t i = 0; i < kLegend.size(); ++i) {
+        shpLegend[i]->setGeometry(PxRect({0, kLegend[i].ShapeTop, 105, 105}));
+        lblLegend[i]->move(Px(180), Px(kLegend[i].Top));
+        lblLegend[i]->adjustSize();
+    }
+    const int k = WindowScale();
+    lblInfoInfo->setContentsMargins(3 * k, k, 3 * k, k);
     cmdBack->setGeometry(PxRect(l.Back));
     cmdForward->setGeometry(PxRect(l.Forward));
 

@@ -26,6 +26,8 @@ public:
     // LayoutInfoPanel: the panel around the loaded map picture, right-aligned on the game view (view,
     // pixels in the panel's container), clipped to it.
     void Layout(const QRect& view);
+    // The controls placed again at the window's scale, the game's layout as it stands.
+    void Place(const QRect& view);
     // Shows what the panels' state holds: the caption, destinations, buttons, map, scroll bars and arrow.
     void Refresh();
     // "OK", the panel's cancel button (Escape presses it while the panel is open).

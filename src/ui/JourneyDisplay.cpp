@@ -27,6 +27,13 @@ JourneyDisplay::JourneyDisplay(QWidget* view)
 void JourneyDisplay::Show(const std::string& route, const std::string& time, const std::string& day) {
     lblInTransit->setText(QString::fromStdString(route));
     Update(time, day);
+    Place();
+    lblInTransit->show();
+    lblTransitTime->show();
+    lblDayNum->show();
+}
+
+void JourneyDisplay::Place() {
     // The route and the time are centred as a pair; the day hangs below them.
     const int width = view_->width();
     const int inHeight = lblInTransit->sizeHint().height();
@@ -36,9 +43,6 @@ void JourneyDisplay::Show(const std::string& route, const std::string& time, con
     lblInTransit->setGeometry(0, top, width, inHeight);
     lblTransitTime->setGeometry(0, top + inHeight, width, timeHeight);
     lblDayNum->setGeometry(0, top + inHeight + timeHeight, width, dayHeight);
-    lblInTransit->show();
-    lblTransitTime->show();
-    lblDayNum->show();
 }
 
 void JourneyDisplay::Update(const std::string& time, const std::string& day) {

@@ -16,6 +16,8 @@ public:
     void Show(const std::string& route, const std::string& time, const std::string& day);
     void Update(const std::string& time, const std::string& day);
     void Hide();
+    // The labels placed again on the view as it now is (a new scale).
+    void Place();
 
 private:
     QWidget* view_;

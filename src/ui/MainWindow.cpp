@@ -15,6 +15,7 @@
 #include "panels/WindowLayout.h"
 #include "shell/Settings.h"
 #include "ui/AboutDialog.h"
+#include "ui/CentredFrame.h"
 #include "ui/Controls.h"
 #include "ui/GameView.h"
 #include "ui/HelpWindow.h"
@@ -24,6 +25,7 @@
 #include "ui/StatusBar.h"
 #include "ui/TicketWindow.h"
 #include "ui/Twips.h"
+#include "ui/WindowScale.h"
 
 namespace rq {
 
@@ -37,10 +39,15 @@ MainWindow::MainWindow(Game& game, QWidget* parent)
     setWindowTitle(QStringLiteral("Railquest"));
     setWindowIcon(QIcon(QPixmap::fromImage(CrystalIcon(32))));
 
+    // The window is made and laid out at 1×; ShowAtKeptScale enlarges it.
+    SetWindowScale(1);
     BuildMenus();
-    client = new QWidget(this);
+    BuildViewMenu();
+    frame_ = new CentredFrame(this);
+    setCentralWidget(frame_);
+    client = new QWidget(frame_);
     client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
+    frame_->SetContent(client);
     picStatusBar = new StatusBar(client);
     picGameView = new GameView(client);
     picGameView->setFocusPolicy(Qt::StrongFocus);
@@ -117,22 +124,28 @@ void MainWindow::Form_Load() {
     sizes.BannerHeight = Twips(lblTrainDestBanner->sizeHint().height());
     sizes.CrystalsWidth = picStatusBar->CrystalsWidthTwips();
     ComputeWindowLayout(l, sizes, screenTwips);
+    SyncMenus();
+    PlaceControls();
+    move(Px(l.Window.Left), Px(l.Window.Top));
+    picGameView->setFocus();
+}
 
+// The window's own controls where the layout puts them, at the window's scale.
+void MainWindow::PlaceControls() {
+    const WindowLayout& l = game_.panels.Layout;
     picStatusBar->Layout(l);
     // The game view is the 640 × 377 picture; the twips of its border are not drawn.
     picGameView->setGeometry(PxRect(l.View));
-    SyncMenus();
-
+    picGameView->Rescale();
     client->setFixedSize(Px(l.StatusBar.Width), Px(l.View.Bottom()));
-    adjustSize();
-    setFixedSize(size());
-    move(Px(l.Window.Left), Px(l.Window.Top));
+    FitWindow();
 
     picTrainDest->setGeometry(PxRect(l.TrainDest));
     lblTrainDestBanner->move(0, 0);
     lblTrainDestBanner->resize(Px(l.Banner.Width), Px(l.Banner.Height));
+    lblTrainDestBanner->adjustSize();
+    lblTrainDestBanner->move(0, 0);
     UpdateCrystalDisplay();
-    picGameView->setFocus();
 }
 
 void MainWindow::LayoutTicketWindow() {

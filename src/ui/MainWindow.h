@@ -23,6 +23,7 @@ class QShortcut;
 
 namespace rq {
 
+class CentredFrame;
 class GameView;
 class HelpWindow;
 class InfoPanel;
@@ -95,6 +96,14 @@ public:
     // A hand-over of the input: the demo's note while the autoplayer plays, the replay's title and
     // menus only while a recording does.
     void ShowInputFrom(InputFrom who) override;
+
+    // ---- The window's scale (1× to 4×) and full screen ----
+    // After start-up's layout: the scale kept in the settings file at `settingsPath`, or on the first
+    // start the largest that fits the screen's free area. A change is kept there when `keep` is set.
+    void ShowAtKeptScale(const std::string& settingsPath, bool keep);
+    // Lays the whole window out again at `scale` (clamped to 1..4), the game untouched.
+    void SetScale(int scale);
+    void ToggleFullScreen();
     void SetBusyPointer(bool busy) override;
     WindowState CurrentWindowState() const override;
 
@@ -104,6 +113,12 @@ protected:
 private:
     void BuildMenus();
     void BuildKeys();
+    void BuildViewMenu();
+    void PlaceControls();
+    void FitWindow();
+    void ChangeScale(int scale);  // the player's change, kept
+    int FittingScale(QSize area, int decoration) const;
+    void SyncViewMenu();
     void OpenPanel(QWidget* panel, QPushButton* exit);
     void ClosePanel(QWidget* panel, QPushButton* exit);
     void ShowPanel(QWidget* panel, QPushButton* exit, bool open);
@@ -145,6 +160,16 @@ private:
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
 
+    QMenu* mnuView = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuActualSize = nullptr;
+    QAction* mnuFullScreen = nullptr;
+
+    CentredFrame* frame_ = nullptr;     // black, the client at its centre
+    std::string scalePath_;             // where a change of scale is kept; empty keeps none
+    int windowedScale_ = 1;             // the scale to return to from full screen
+    bool fullScreen_ = false;           // asked for: a window manager may not say so
     QWidget* client = nullptr;          // the window's inner area below the menu bar
     StatusBar* picStatusBar = nullptr;  // lblTime, lblCityName, lblSymbol, lblCrystals
 

@@ -2,8 +2,10 @@
 #include "ui/MapViews.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 
 #include "ui/Twips.h"
 
@@ -20,7 +22,7 @@ MapPicture::MapPicture(const QString& name, int scale, QWidget* parent) : QWidge
 
 void MapPicture::SetPicture(const QImage& picture) {
     picture_ = picture;
-    update();
+    Draw();
 }
 
 void MapPicture::SetMarkers(const std::vector<MarkerPaint>& markers, const World& world) {
@@ -31,12 +33,15 @@ void MapPicture::SetMarkers(const std::vector<MarkerPaint>& markers, const World
         const QPointF at(scale_ * c.MapX + 0.5, scale_ * c.MapY + 0.5);
         markers_.push_back({at, markers[k]});
     }
-    update();
+    Draw();
 }
 
-void MapPicture::paintEvent(QPaintEvent* /*event*/) {
-    QPainter p(this);
-    p.fillRect(rect(), QColor(192, 192, 192));
+// The map and its markers are drawn once, at the map's own size; the window's scale only enlarges
+// that picture, square pixel by square pixel.
+void MapPicture::Draw() {
+    drawn_ = QImage(picture_.size(), QImage::Format_RGB32);
+    drawn_.fill(QColor(192, 192, 192));
+    QPainter p(&drawn_);
     p.drawImage(0, 0, picture_);
     p.setRenderHint(QPainter::Antialiasing);
     for (const Drawn& m : markers_) {
@@ -51,6 +56,24 @@ void MapPicture::paintEvent(QPaintEvent* /*event*/) {
             p.drawEllipse(box);
         }
     }
+    p.end();
+    const int k = WindowScale();
+    if (k > 1 && !drawn_.isNull()) {
+        drawn_ = drawn_.scaled(drawn_.size() * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    update();
+}
+
+void MapPicture::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect inside = rect() & drawn_.rect();
+    for (const QRect& border : QRegion(rect()).subtracted(inside)) {
+        p.fillRect(border, QColor(192, 192, 192));
+    }
+    const QRect exposed = event->rect() & inside;
+    if (!exposed.isEmpty()) {
+        p.drawImage(exposed.topLeft(), drawn_, exposed);
+    }
 }
 
 void MapPicture::mousePressEvent(QMouseEvent* event) {
@@ -60,7 +83,7 @@ void MapPicture::mousePressEvent(QMouseEvent* event) {
 
 PointerImage::PointerImage(QWidget* parent) : QWidget(parent), arrow_(ArrowPicture()) {
     setObjectName(QStringLiteral("imgPointer"));
-    setFixedSize(32, 32);
+    Rescale();
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -85,9 +108,16 @@ QImage PointerImage::ArrowPicture() {
     return img;
 }
 
+void PointerImage::Rescale() {
+    const int k = WindowScale();
+    setFixedSize(32 * k, 32 * k);
+    shown_ = k == 1 ? arrow_ : arrow_.scaled(arrow_.size() * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    update();
+}
+
 void PointerImage::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
-    p.drawImage(0, 0, arrow_);
+    p.drawImage(0, 0, shown_);
 }
 
 void PointerImage::mousePressEvent(QMouseEvent* event) {

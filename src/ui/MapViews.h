@@ -21,6 +21,8 @@ public:
     // The markers to show (index = city) and the cities' positions they belong to.
     void SetMarkers(const std::vector<MarkerPaint>& markers, const World& world);
     const QImage& Picture() const { return picture_; }
+    // Draws the map and its markers again, at the window's scale.
+    void Draw();
 
 signals:
     // A press of any mouse button, at a point in pixels of this picture.
@@ -37,6 +39,7 @@ private:
     };
     int scale_;
     QImage picture_;
+    QImage drawn_;  // the picture with its markers, at the window's scale
     std::vector<Drawn> markers_;
 };
 
@@ -46,6 +49,8 @@ class PointerImage : public QWidget {
 public:
     explicit PointerImage(QWidget* parent);
     static QImage ArrowPicture();
+    // The arrow's size and picture at the window's scale.
+    void Rescale();
 
 signals:
     void pressed(QPointF where);
@@ -56,6 +61,7 @@ protected:
 
 private:
     QImage arrow_;
+    QImage shown_;
 };
 
 }  // namespace rq

@@ -24,10 +24,8 @@ StatusBar::StatusBar(QWidget* parent)
     lblCityName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblCityName, Qt::black, &kPanelGrey);
     lblTime->setTextFormat(Qt::PlainText);
-    lblTime->setContentsMargins(3, 0, 0, 0);
     SetTextColour(lblSymbol, Qt::black, &kPanelGrey);
     lblCrystals->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblCrystals->setContentsMargins(0, 0, 3, 0);
     SetTextColour(lblCrystals, Qt::black, &kPanelGrey);
     lblNote->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblNote, Qt::black, &kPanelGrey);
@@ -41,10 +39,13 @@ StatusBar::StatusBar(QWidget* parent)
 }
 
 double StatusBar::CrystalsWidthTwips() const {
-    return Twips(QFontMetrics(lblCrystals->font()).horizontalAdvance(QStringLiteral("100")) + 4);
+    return Twips(QFontMetrics(lblCrystals->font()).horizontalAdvance(QStringLiteral("100")) + 4 * WindowScale());
 }
 
 void StatusBar::Layout(const WindowLayout& l) {
+    const int k = WindowScale();
+    lblTime->setContentsMargins(3 * k, 0, 0, 0);
+    lblCrystals->setContentsMargins(0, 0, 3 * k, 0);
     setGeometry(0, 0, Px(l.StatusBar.Width), Px(l.StatusBar.Height));
     lblCityName->setGeometry(PxRect({0, 0, 9615, 195}));
     lblNote->setGeometry(lblCityName->geometry());
@@ -73,7 +74,7 @@ void StatusBar::FitTimeLabel() {
         size = size.expandedTo(lblTime->sizeHint());
     }
     lblTime->setText(shown);
-    lblTime->setGeometry(0, 0, size.width() + kTimeSlack, size.height());
+    lblTime->setGeometry(0, 0, size.width() + kTimeSlack * WindowScale(), size.height());
 }
 
 void StatusBar::ShowTime(const QString& text) {

@@ -26,6 +26,8 @@ QFont FitLineHeight(QFont font, int height) {
     return font;
 }
 
+constexpr TwipRect kTitleBox{120, 120, 3225, 495};
+
 }  // namespace
 
 TicketWindow::TicketWindow(Game& game, QWidget* parent)
@@ -34,21 +36,15 @@ TicketWindow::TicketWindow(Game& game, QWidget* parent)
     shpTixBorder = new ShapeWidget(QStringLiteral("shpTixBorder"), ShapeWidget::Kind::Frame, this);
     shpTixBorder->SetBorderWidth(10);
 
-    const QRect titleBox = PxRect({120, 120, 3225, 495});
     lblTrainTitle = MakeLabel(QStringLiteral("lblTrainTitle"), QStringLiteral("Train Schedule"),
-                              FitLineHeight(SansFont(24), titleBox.height()), this);
-    lblTrainTitle->setGeometry(titleBox);
-    // The title keeps its design box (wider if the desktop's font needs it), its text at the top, and
-    // so stays clear of the first row, which starts where the box ends.
+                              FitLineHeight(SansFont(24), PxRect(kTitleBox).height()), this);
     lblTrainTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblTrainTitle->resize(std::max(lblTrainTitle->width(), lblTrainTitle->sizeHint().width()), lblTrainTitle->height());
 
     const QFont rowFont = SansFont(13.5);
     for (std::size_t s = 1; s <= 5; ++s) {
         auto* option = new QRadioButton(this);
         option->setObjectName(QStringLiteral("optTrain%1").arg(s));
         option->setFocusPolicy(Qt::NoFocus);
-        option->resize(Px(240), Px(360));
         connect(option, &QRadioButton::clicked, this, [this, s] { optTrain_Click(static_cast<int>(s)); });
         optTrain[s] = option;
 
@@ -72,14 +68,30 @@ void TicketWindow::Layout(const QRect& view) {
     WindowLayout& l = game_.panels.Layout;
     const Sprite& office = game_.sprites[kTicketOfficeSlot];
     ComputeTicketWindow(l, ControlSizes{}, office.Width, office.Height);
+    Place(view);
+    ResetTicketRows(game_.panels.Tickets);
+    Refresh();
+}
+
+void TicketWindow::Place(const QRect& view) {
+    const WindowLayout& l = game_.panels.Layout;
     const QRect box = PxRect(l.Tickets).intersected(view);
     setGeometry(box);
     shpTixBorder->setGeometry(0, 0, box.width(), box.height());
     shpTixBorder->SetShapeRect(PxRect(l.TixBorder));
     shpTixBorder->lower();
     cmdExitTix->setGeometry(PxRect(l.ExitTix));
-    ResetTicketRows(game_.panels.Tickets);
-    Refresh();
+    // The title keeps its design box (wider if the desktop's font needs it), its text at the top, and
+    // so stays clear of the first row, which starts where the box ends.
+    const QRect titleBox = PxRect(kTitleBox);
+    lblTrainTitle->setGeometry(titleBox);
+    lblTrainTitle->resize(std::max(titleBox.width(), lblTrainTitle->sizeHint().width()), titleBox.height());
+    for (std::size_t s = 1; s <= 5; ++s) {
+        optTrain[s]->resize(Px(240), Px(360));
+        for (QLabel* label : {lblTrainType[s], lblTrainDest[s], lblTrainTime[s]}) {
+            label->adjustSize();
+        }
+    }
 }
 
 void TicketWindow::Refresh() {

@@ -23,6 +23,8 @@ public:
     // LayoutTicketWindow: beside the ticket office's sprite, its bottom on the game view's (view,
     // pixels in the window's container), its rows back at their own places.
     void Layout(const QRect& view);
+    // The controls placed again at the window's scale, the game's layout and rows as they stand.
+    void Place(const QRect& view);
     // Shows the rows as the ticket state holds them: places, captions, marks and the chosen train.
     void Refresh();
     // "OK", the window's cancel button (Escape presses it while the window is open).

@@ -5,13 +5,14 @@
 #include <QRect>
 
 #include "game/PanelState.h"
+#include "ui/WindowScale.h"
 
 namespace rq {
 
 // A twip position on the pixel grid: whole pixels, rounded down, so that edges the layout makes flush
-// in twips stay flush in pixels.
+// in twips stay flush in pixels; at a bigger scale each of those pixels is a square of whole pixels.
 inline int Px(double twips) {
-    return static_cast<int>(std::floor(twips / kTwipsPerPixel));
+    return WindowScale() * static_cast<int>(std::floor(twips / kTwipsPerPixel));
 }
 
 // A control's rectangle in pixels, from its edges in twips.
@@ -21,14 +22,21 @@ inline QRect PxRect(const TwipRect& r) {
     return {left, top, Px(r.Right()) - left, Px(r.Bottom()) - top};
 }
 
+// Pixels of the window at its scale as twips of the game's layout.
 inline double Twips(double pixels) {
-    return pixels * kTwipsPerPixel;
+    return pixels * kTwipsPerPixel / WindowScale();
+}
+
+// A point of a scaled picture as a point of the picture at 1×: the pixel it lies in.
+inline QPointF Unscaled(QPointF at) {
+    const int k = WindowScale();
+    return k == 1 ? at : QPointF(std::floor(at.x() / k), std::floor(at.y() / k));
 }
 
 // A point size of the game's design at 96 dots per inch, as a pixel size, so that the layout does not
 // change with the screen's reported resolution.
 inline int PointsToPixels(double points) {
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+    return WindowScale() * static_cast<int>(std::lround(points * 96.0 / 72.0));
 }
 
 // The desktop's sans-serif in place of MS Sans Serif.
