@@ -11,6 +11,7 @@
 #include "save/RunningGame.h"
 #include "save/SaveFolder.h"
 #include "save/SavedGameFile.h"
+#include "save/WinRecords.h"
 #include "scene/Joystick.h"
 #include "shell/Settings.h"
 #include "shell/Startup.h"
@@ -66,6 +67,21 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
     // Every action of the live player goes through the game's one door.
     frmMain_->onAction = [this](const PlayerAction& a) { LiveAction(a); };
     frmSplash_->onStart = [this] { StartPlaying(); };
+    // A kept game is offered on the title picture when no other game was asked for.
+    if (const std::string kept = AutosavePath(); openAtStart_.empty() && !replay_ && !demo_ && !recorder_.IsOpen() &&
+                                                 QFileInfo(QString::fromStdString(kept)).isFile()) {
+        frmSplash_->OfferContinue([this, kept] {
+            // A kept game that cannot be read is said, and the new game plays.
+            std::string message;
+            if (ReadGameFile(kept, openAtStartText_, message)) {
+                openAtStart_ = kept;
+            }
+            StartPlaying();
+            if (!message.empty()) {
+                frmMain_->ShowMessage(message);
+            }
+        });
+    }
     keyboard_ = std::make_unique<KeyboardInput>(*frmMain_, game_->scene, [this](std::uint16_t bits) {
         LiveAction({PlayerActionKind::Keys, bits});
     });
@@ -91,7 +107,13 @@ bool GameApp::Main(std::uint64_t seed, const std::string& appPath) {
         session_->HandTo(std::move(demo_));
     }
     tickLog_ = TickLog::FromEnvironment();
-    if (tickLog_) {
+    if (!replayed_) {
+        // The record of games: every step tallied, a win added (a replayed game keeps none).
+        records_ = std::make_unique<RecordKeeper>(RecordsPath());
+        frmMain_->records = [this] { return &records_->Records(); };
+        frmMain_->onWatchDemo = [this] { HandToAutoplayer(game_->world.DayNum + kAutoplayDays); };
+    }
+    if (tickLog_ || records_) {
         session_->WatchSteps(this);
     }
 
@@ -118,7 +140,17 @@ std::string GameApp::SettingsToSave() const {
 }
 
 void GameApp::StepBegins(bool inTransit) {
-    tickLog_->Note(Now(), inTransit ? 't' : 'c');
+    if (tickLog_) {
+        tickLog_->Note(Now(), inTransit ? 't' : 'c');
+    }
+}
+
+void GameApp::StepEnded() {
+    if (records_) {
+        if (const std::string note = records_->AfterStep(*game_); !note.empty()) {
+            frmMain_->ShowNote(note);
+        }
+    }
 }
 
 MessagePort& GameApp::LoadMessages() {
@@ -133,7 +165,7 @@ SoundPort& GameApp::OpenVoice() {
 void GameApp::LayOutPanels() {
     frmMain_->LayoutTicketWindow();
     frmMain_->LayoutInfoPanel();
-    frmMain_->ShowAtKeptScale(settingsPath_, !replay_);
+    frmMain_->ShowAtKeptScale(settingsPath_, !replayed_);
 }
 
 Frontend& GameApp::Window() {
@@ -192,6 +224,12 @@ void GameApp::StartPlaying() {
     frmMain_->show();
     frmMain_->activateWindow();
     session_->Loop().SplashClicked(Now());
+    if (records_ && openAtStart_.empty()) {
+        records_->Started(*game_);
+    }
+    if (const std::string message = records_ ? records_->TakeMessage() : std::string(); !message.empty()) {
+        frmMain_->ShowNote(message);
+    }
     if (!openAtStart_.empty()) {
         PlayOpenedGame(std::exchange(openAtStart_, {}), std::exchange(openAtStartText_, {}));
     }
@@ -246,6 +284,10 @@ void GameApp::PlayOpenedGame(const std::string& path, const std::string& text) {
                            " ends here: an opened game is not recorded");
     }
     ArmLoopTimer();
+    frmMain_->NoteRecentGame(path);
+    if (records_) {
+        records_->Opened(*game_);
+    }
 }
 
 void GameApp::SaveGame(const std::string& path) {
@@ -258,6 +300,7 @@ void GameApp::SaveGame(const std::string& path) {
         return;
     }
     frmMain_->ShowNote("Saved to " + QFileInfo(QString::fromStdString(path)).fileName().toStdString());
+    frmMain_->NoteRecentGame(path);
 }
 
 }  // namespace rq

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "app/RecordKeeper.h"
 #include "app/TickLog.h"
 #include "autoplay/Autoplayer.h"
 #include "game/Game.h"
@@ -72,6 +73,7 @@ private:
     Frontend& Window() override;
 
     void StepBegins(bool inTransit) override;
+    void StepEnded() override;
 
     std::string SettingsToSave() const;
     void StartPlaying();
@@ -95,10 +97,11 @@ private:
     QElapsedTimer clock_;
     std::string settingsPath_;
     RecordingWriter recorder_;
-    std::optional<Recording> replay_;   // until the session plays it
-    bool replayed_ = false;             // the game is a recording's: it keeps no settings and no game
-    std::unique_ptr<Autoplayer> demo_;  // until the session hands it the game
-    std::unique_ptr<TickLog> tickLog_;  // only when the environment asks for one
+    std::optional<Recording> replay_;        // until the session plays it
+    bool replayed_ = false;                  // the game is a recording's: it keeps no settings and no game
+    std::unique_ptr<Autoplayer> demo_;       // until the session hands it the game
+    std::unique_ptr<TickLog> tickLog_;       // only when the environment asks for one
+    std::unique_ptr<RecordKeeper> records_;  // none for a replayed game
     std::string replayName_;
     std::string openAtStart_;
     std::string openAtStartText_;

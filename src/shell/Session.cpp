@@ -120,6 +120,9 @@ bool Session::BeforeStep() {
 void Session::AfterStep(StepPhase phase) {
     lastPhase_ = phase;
     RecordStep(game_);
+    if (watcher_ != nullptr) {
+        watcher_->StepEnded();
+    }
 }
 
 }  // namespace rq

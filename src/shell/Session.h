@@ -17,11 +17,13 @@
 
 namespace rq {
 
-// Told when each step begins (the tick log).
+// Told when each step begins (the tick log) and ends.
 class StepWatcher {
 public:
     virtual ~StepWatcher() = default;
     virtual void StepBegins(bool inTransit) = 0;
+    // After a step has run (the records of games read how it ended).
+    virtual void StepEnded() {}
 };
 
 // What Session::Step did.

@@ -42,6 +42,8 @@ MainWindow::MainWindow(Game& game, QWidget* parent)
     // The window is made and laid out at 1×; ShowAtKeptScale enlarges it.
     SetWindowScale(1);
     BuildMenus();
+    BuildRecentMenu();
+    BuildHelpExtras();
     BuildViewMenu();
     frame_ = new CentredFrame(this);
     setCentralWidget(frame_);

@@ -13,6 +13,7 @@
 #include "game/Game.h"
 #include "game/PlayerAction.h"
 #include "panels/PanelFrontend.h"
+#include "save/WinRecords.h"
 #include "ui/QtMessagePort.h"
 
 class QAction;
@@ -104,6 +105,12 @@ public:
     // Lays the whole window out again at `scale` (clamped to 1..4), the game untouched.
     void SetScale(int scale);
     void ToggleFullScreen();
+    // Help → Watch the Autoplayer: the app hands the running game to the autoplayer.
+    std::function<void()> onWatchDemo;
+    // What Help → Records... shows; none shows empty records.
+    std::function<const WinRecords*()> records;
+    // A saved game just opened or saved goes to the top of "Open Recent".
+    void NoteRecentGame(const std::string& path);
     void SetBusyPointer(bool busy) override;
     WindowState CurrentWindowState() const override;
 
@@ -114,6 +121,11 @@ private:
     void BuildMenus();
     void BuildKeys();
     void BuildViewMenu();
+    void BuildRecentMenu();
+    void BuildHelpExtras();
+    void SyncHelpExtras();
+    void mnuRecords_Click();
+    void FillRecentMenu();
     void PlaceControls();
     void FitWindow();
     void ChangeScale(int scale);  // the player's change, kept
@@ -160,6 +172,9 @@ private:
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
 
+    QMenu* mnuRecent = nullptr;
+    QAction* mnuWatchDemo = nullptr;
+    QAction* mnuRecords = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuZoomIn = nullptr;
     QAction* mnuZoomOut = nullptr;

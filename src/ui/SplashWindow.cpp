@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ui/QtPictureLoader.h"
 
@@ -34,9 +35,18 @@ SplashWindow::SplashWindow(const Shell& shell, MessagePort& messages, QWidget* p
     lblWait->setStyleSheet(
         "color: #fff4dc; background: rgba(20, 12, 30, 170); padding: 6px 18px;"
         "border-radius: 6px;");
+    lblContinue = new QLabel("Press C to continue your last game", picLblContain);
+    lblContinue->setObjectName("lblContinue");
+    font.setPointSizeF(11);
+    font.setBold(false);
+    lblContinue->setFont(font);
+    lblContinue->setAlignment(Qt::AlignCenter);
+    lblContinue->setStyleSheet(lblWait->styleSheet());
+    lblContinue->hide();
     auto* layout = new QVBoxLayout(picLblContain);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(lblWait);
+    layout->addWidget(lblWait, 0, Qt::AlignHCenter);
+    layout->addWidget(lblContinue, 0, Qt::AlignHCenter);
     picLblContain->adjustSize();
     picLblContain->move((kWidth - picLblContain->width()) / 2, kPromptTop);
     picLblContain->hide();
@@ -56,6 +66,13 @@ SplashWindow::SplashWindow(const Shell& shell, MessagePort& messages, QWidget* p
     if (picture_.isNull()) {
         messages.ShowMessage("The following error occurred in frmSplsh_load():\n" + error);
     }
+}
+
+void SplashWindow::OfferContinue(std::function<void()> onContinue) {
+    onContinue_ = std::move(onContinue);
+    lblContinue->setVisible(static_cast<bool>(onContinue_));
+    picLblContain->adjustSize();
+    picLblContain->move((kWidth - picLblContain->width()) / 2, kPromptTop);
 }
 
 void SplashWindow::paintEvent(QPaintEvent*) {
@@ -93,7 +110,12 @@ void SplashWindow::mousePressEvent(QMouseEvent*) {
     Form_Click();
 }
 
-void SplashWindow::keyPressEvent(QKeyEvent*) {
+void SplashWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plainC = event->key() == Qt::Key_C && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plainC && onContinue_ && shell_.Stage == StartupStage::Ready) {
+        onContinue_();
+        return;
+    }
     Form_Click();
 }
 

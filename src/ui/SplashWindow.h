@@ -26,9 +26,13 @@ public:
 
     // Runs on the first click or key once the game is ready (Form_Click).
     std::function<void()> onStart;
+    // When a kept game exists: the status line "Press C to continue your last game", and C runs
+    // this instead of onStart.
+    void OfferContinue(std::function<void()> onContinue);
 
     QWidget* picLblContain = nullptr;
     QLabel* lblWait = nullptr;
+    QLabel* lblContinue = nullptr;
     QTimer* tmrCheckReady = nullptr;
 
 protected:
@@ -42,6 +46,7 @@ private:
 
     const Shell& shell_;
     QImage picture_;
+    std::function<void()> onContinue_;
 };
 
 }  // namespace rq

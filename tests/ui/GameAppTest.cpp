@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
@@ -165,6 +166,8 @@ TEST_P(WindowReplayTest, SetsTheLivePlayersInputAsideAndEndsInTheRecordedGame) {
     QAction* open = test::Find<QAction>(*frmMain, "mnuOpen");
     EXPECT_FALSE(open->isEnabled());
     EXPECT_FALSE(test::Find<QAction>(*frmMain, "mnuSave")->isEnabled());
+    emit test::Find<QMenu>(*frmMain, "mnuHelp")->aboutToShow();
+    EXPECT_FALSE(test::Find<QAction>(*frmMain, "mnuWatchDemo")->isEnabled()) << "no demo over a recording";
     for (const int key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Space}) {
         QTest::keyPress(frmMain, static_cast<Qt::Key>(key));
         QTest::qWait(400);
@@ -266,6 +269,44 @@ TEST(GameAppTest, ADemoHandedOverAfterItsTicketAndQuitReplaysWithoutAWindowAsThe
     std::ifstream ticks(dir / "ticks");
     const auto lines = std::count(std::istreambuf_iterator<char>(ticks), {}, '\n');
     EXPECT_GE(lines, steps) << "a line a step, before the hand-over and after it";
+}
+
+// Help → Watch the Autoplayer mid-game: the autoplayer plays on from where the player stands, a
+// click hands the game back, and the recording of it all replays as the same game.
+TEST(GameAppTest, TheDemoFromTheMenuTakesTheGameWhereItStandsAndAClickHandsItBack) {
+    test::App();
+    QStandardPaths::setTestModeEnabled(true);
+    const std::string path = (std::filesystem::path(testing::TempDir()) / "menu-demo.rqr").string();
+    GameApp app;
+    ASSERT_TRUE(app.RecordTo(path, 18));
+    ASSERT_TRUE(app.Main(18, test::AssetsDir()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Stage == StartupStage::Ready; }, 5000));
+    QTest::mouseClick(test::TopLevel(QStringLiteral("frmSplash")), Qt::LeftButton);
+    QWidget* frmMain = test::TopLevel(QStringLiteral("frmMain"));
+    ASSERT_NE(frmMain, nullptr);
+    frmMain->activateWindow();
+    QTest::keyPress(frmMain, Qt::Key_Down);  // the player walks down the street first
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Steps > 80; }, 10000));
+    QTest::keyRelease(frmMain, Qt::Key_Down);
+
+    auto* watch = test::Find<QAction>(*frmMain, "mnuWatchDemo");
+    emit test::Find<QMenu>(*frmMain, "mnuHelp")->aboutToShow();
+    ASSERT_TRUE(watch->isEnabled());
+    const std::int64_t from = app.game().shell.Steps;
+    watch->trigger();
+    EXPECT_EQ(app.game().shell.Input, InputFrom::Autoplayer);
+    EXPECT_TRUE(test::Find<QLabel>(*frmMain, "lblDemo")->isVisible());
+    emit test::Find<QMenu>(*frmMain, "mnuHelp")->aboutToShow();
+    EXPECT_FALSE(watch->isEnabled()) << "the demo is already playing";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.game().shell.Steps > from + 120; }, 20000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.game().scene.InputBits != 0; }, 5000)) << "it holds keys";
+
+    QTest::mouseClick(test::Find<QWidget>(*frmMain, "picGameView"), Qt::LeftButton);
+    EXPECT_EQ(app.game().shell.Input, InputFrom::Live) << "handed back at once";
+    EXPECT_EQ(app.game().scene.InputBits, 0);
+    EXPECT_FALSE(test::Find<QLabel>(*frmMain, "lblDemo")->isVisible());
+    QTest::qWait(1200);  // the recording is flushed at least once a second
+    ExpectTheSameGameWithoutAWindow(path, app.game());
 }
 
 }  // namespace

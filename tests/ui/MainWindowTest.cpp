@@ -106,6 +106,7 @@ TEST_F(MainWindowTest, EveryMenuEntryWithItsCaptionShortcutAndVisibility) {
     const std::vector<MenuItem> game = {
         {"mnuNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), true},
         {"mnuOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), true},
+        {"mnuRecent", "Open &Recent", {}, true},
         {"mnuSave", "&Save", {}, true},  // Ctrl+S is the sound's
         {"mnuBreak1", "", {}, true},
         {"mnuSkipToTrain", "Skip To Next &Train", QKeySequence(Qt::CTRL | Qt::Key_T), true},
@@ -119,6 +120,8 @@ TEST_F(MainWindowTest, EveryMenuEntryWithItsCaptionShortcutAndVisibility) {
     };
     const std::vector<MenuItem> help = {
         {"mnuContents", "&Contents", QKeySequence(Qt::Key_F1), true},
+        {"mnuWatchDemo", "&Watch the Autoplayer", {}, true},
+        {"mnuRecords", "&Records...", {}, true},
         {"mnuBreak3", "", {}, true},
         {"mnuAbout", "&About...", {}, true},
     };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <cstdlib>
 #include <deque>
@@ -31,6 +32,10 @@ inline QApplication& App() {
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // The game's data folder (kept games, records) is never the tester's own.
+    if (qEnvironmentVariableIsEmpty("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", QDir::temp().filePath(QStringLiteral("railquest-test-data")).toUtf8());
     }
     // Made once and never destroyed: Qt's own globals may already be gone when statics are torn down.
     static auto* app = new QApplication(argc, argv);
