@@ -46,12 +46,11 @@ public:
     const Game& game() const { return *game_; }
     // The session: who holds the input, the recording made, a saved game opened.
     Session& session() { return session_; }
-    // What the last step was: its phase, the held InputBits it ran with, and the window's notes of
-    // it (messages, sounds, open panels), the input's actions included.
+    // What the last step was: its phase and the held InputBits it ran with.
     StepPhase LastPhase() const { return session_.LastPhase(); }
     std::uint16_t LastInput() const { return session_.LastInput(); }
-    const HeadlessWindow& window() const { return window_; }
-    // The trace line of the step that ran last (see StepTrace.h).
+    // The trace line of the step that ran last (see StepTrace.h), with the window's notes of it
+    // (messages, sounds, open panels), the input's actions included.
     std::string TraceLine() const;
 
 private:
