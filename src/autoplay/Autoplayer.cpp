@@ -37,7 +37,7 @@ constexpr int kStuckTicks = 8;  // ticks without moving before stepping aside
 constexpr int kDropX = 1215;    // where crops are sown: the platform's far right
 constexpr int kDropY[kSeeds] = {230, 290, 340, 260};
 constexpr int kFuzziesToFarm = 1;  // more fuzzies than this in a clean city's street: it travels on
-constexpr int kMineTicks = 5;      // a fuzzy this few ticks from a crystal dropped now gets one
+constexpr int kMineTicks = 8;      // a fuzzy this few ticks from a crystal dropped now gets one
 
 // A clean citizen in the station view: it will walk to the crystals lying there.
 bool CitizenOnPlatform(const World& w, const SpriteEngine& spr) {
