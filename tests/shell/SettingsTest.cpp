@@ -7,21 +7,13 @@
 #include <utility>
 
 #include "shell/Settings.h"
+#include "support/ScratchDir.h"
 
 namespace rq {
 namespace {
 
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("railquest-settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        path = (dir / "railquest.ini").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     void Write(const std::string& text) const { std::ofstream(path, std::ios::binary) << text; }
     std::string Read() const {
         std::ifstream in(path, std::ios::binary);
@@ -30,8 +22,9 @@ protected:
         return s.str();
     }
 
-    std::filesystem::path dir;
-    std::string path;
+    test::ScratchDir scratch{"railquest-settings"};
+    std::filesystem::path dir = scratch.path();
+    std::string path = (dir / "railquest.ini").string();
 };
 
 TEST_F(SettingsTest, OnlyAnUpperCaseYAsksForTheJoystickWhateverTheNamesCase) {

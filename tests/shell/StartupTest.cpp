@@ -17,6 +17,7 @@
 #include "sprite/BmpPictureLoader.h"
 #include "support/BmpBytes.h"
 #include "support/FakeFrontend.h"
+#include "support/ScratchDir.h"
 #include "world/Platform.h"
 
 namespace rq {
@@ -29,20 +30,15 @@ protected:
     void SetUp() override {
         const char* assets = std::getenv("RAILQUEST_ASSETS");
         ASSERT_NE(assets, nullptr) << "the test runner sets RAILQUEST_ASSETS";
-        dir = fs::temp_directory_path() /
-              ("railquest-startup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         for (const char* file : {"railquest.bmp", "masks.bmp", "tracks.bmp", "usa.bmp", "railquest.dat"}) {
-            fs::copy_file(fs::path(assets) / file, dir / file);
+            fs::copy_file(fs::path(assets) / file, dir / file, fs::copy_options::overwrite_existing);
         }
         game->shell.AppPath = dir.string() + "/";
     }
-    void TearDown() override { fs::remove_all(dir); }
-
     bool Load() { return LoadGameFiles(*game, pictures, fe); }
 
-    fs::path dir;
+    test::ScratchDir scratch{"railquest-startup"};
+    fs::path dir = scratch.path();
     std::unique_ptr<Game> game = std::make_unique<Game>();
     BmpPictureLoader pictures;
     test::FakeFrontend fe{*game};

@@ -8,6 +8,7 @@
 
 #include "sprite/SpriteLoad.h"
 #include "sprite/SpriteTestSupport.h"
+#include "support/ScratchDir.h"
 
 namespace rq {
 namespace {
@@ -22,16 +23,11 @@ const std::string kGfxHeading = "The following error occurred in iSprLoadGfx():\
 class FrameFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("rq_sprite_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
         e = std::make_unique<SpriteEngine>();
         e->Sheet = Surface(100, 50);
         e->Mask = Surface(100, 50);
         e->gFrames = {SpriteFrame{1, 2, 3, 4}};
     }
-    void TearDown() override { fs::remove_all(dir); }
     bool Load(const std::string& text) {
         std::ofstream(dir / "railquest.dat", std::ios::binary) << text;
         return iSprLoadGfx(*e, dir.string(), "railquest.dat", messages);
@@ -41,7 +37,8 @@ protected:
         ASSERT_EQ(e->gFrames.size(), 1u);
         EXPECT_EQ(e->gFrames[0].Width, 3);
     }
-    fs::path dir;
+    test::ScratchDir scratch{"railquest-sprite"};
+    fs::path dir = scratch.path();
     std::unique_ptr<SpriteEngine> e;
     RecordingMessages messages;
 };

@@ -9,6 +9,7 @@
 
 #include "UiTestSupport.h"
 #include "support/BmpBytes.h"
+#include "support/ScratchDir.h"
 #include "ui/SplashWindow.h"
 
 namespace rq {
@@ -62,8 +63,8 @@ TEST_F(SplashWindowTest, IsTheTitlePictureAtItsSizeAndOnceReadyAnyKeyOrClickBegi
 }
 
 TEST_F(SplashWindowTest, AMissingOrCutShortPictureIsReportedAndTheGameCanStillStart) {
-    const auto dir = std::filesystem::temp_directory_path() / "railquest-splash-bad";
-    std::filesystem::create_directories(dir);
+    const test::ScratchDir scratch("railquest-splash");
+    const std::filesystem::path& dir = scratch.path();
     shell.AppPath = dir.string() + "/";
     shell.Stage = StartupStage::Ready;
     const std::vector<std::uint8_t> b = test::FileBytes(test::AssetsDir() + "splash.bmp");
@@ -77,7 +78,6 @@ TEST_F(SplashWindowTest, AMissingOrCutShortPictureIsReportedAndTheGameCanStillSt
         std::ofstream(dir / "splash.bmp", std::ios::binary).write(reinterpret_cast<const char*>(b.data()), 60000);
     }
     EXPECT_EQ(starts, 2);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
