@@ -6,6 +6,7 @@
 #include "save/AtomicFile.h"
 #include "save/SaveFolder.h"
 #include "save/SaveJson.h"
+#include "save/SaveSyntax.h"
 
 namespace rq {
 
@@ -120,6 +121,10 @@ std::string RecordsJson(const WinRecords& r) {
 }
 
 bool ParseRecords(const std::string& text, WinRecords& records, std::string& fault) {
+    // The same shape as a saved game's (no deep nesting, no key twice, nothing after the value).
+    if (fault = SaveSyntaxFault(text); !fault.empty()) {
+        return false;
+    }
     try {
         const Json j = Json::parse(text);
         const Field top(j, "records");

@@ -82,6 +82,13 @@ TEST(WinRecordsTest, TwoWonGamesOneTheAutoplayersAreCountedApartAndKept) {
     EXPECT_TRUE(message.empty());
 }
 
+// Good records but for a key given twice, which no records of ours hold.
+std::string DuplicateKey() {
+    std::string text = RecordsJson(WinRecords{});
+    const std::string won = "\"won\": 0";
+    return text.replace(text.find(won), won.size(), won + ", \"won\": 9");
+}
+
 TEST(WinRecordsTest, ADamagedFileIsSetAsideWithAMessageAndNeverWrittenOver) {
     const fs::path dir = fs::path(testing::TempDir()) / "records-damaged";
     fs::remove_all(dir);
@@ -89,7 +96,7 @@ TEST(WinRecordsTest, ADamagedFileIsSetAsideWithAMessageAndNeverWrittenOver) {
     const std::string path = (dir / "records.json").string();
     for (const std::string& damaged :
          {std::string("{\"format\": \"railquest-records\", \"version\": 1, \"started\": -3"),
-          std::string("{\"format\": \"railquest-records\", \"version\": 7}")}) {
+          std::string("{\"format\": \"railquest-records\", \"version\": 7}"), DuplicateKey()}) {
         std::ofstream(path) << damaged;
         WinRecords records;
         records.Won = 5;
