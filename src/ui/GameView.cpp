@@ -81,24 +81,31 @@ void GameView::TakeBlock(const Surface& view, const PixelRect& block) {
     }
     const int f = Factor();
     const auto width = static_cast<std::size_t>(right - left);
+    // The rows are reached from the first one: scanLine() would check the picture is not shared
+    // (a call into Qt) once a row, in every block of every tick.
+    uchar* const pictureBits = picture_.bits();
+    const auto pictureStride = static_cast<std::size_t>(picture_.bytesPerLine());
+    uchar* const shownBits = f == 1 ? nullptr : shown_.bits();
+    const auto shownStride = f == 1 ? std::size_t{0} : static_cast<std::size_t>(shown_.bytesPerLine());
     for (int y = top; y < bottom; ++y) {
         const std::uint32_t* from = view.Pixels.data() +
                                     static_cast<std::size_t>(y) * static_cast<std::size_t>(view.Width) +
                                     static_cast<std::size_t>(left);
-        auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y)) + left;
+        auto* line = reinterpret_cast<QRgb*>(pictureBits + static_cast<std::size_t>(y) * pictureStride) + left;
         for (std::size_t x = 0; x < width; ++x) {
             line[x] = from[x] | 0xFF000000u;
         }
         if (f == 1) {
             continue;
         }
-        auto* big = reinterpret_cast<QRgb*>(shown_.scanLine(y * f)) + left * f;
+        auto* big = reinterpret_cast<QRgb*>(shownBits + static_cast<std::size_t>(y * f) * shownStride) + left * f;
         for (std::size_t x = 0; x < width; ++x) {
             std::fill_n(big + x * static_cast<std::size_t>(f), f, line[x]);
         }
         for (int copy = 1; copy < f; ++copy) {
-            std::copy_n(big, width * static_cast<std::size_t>(f),
-                        reinterpret_cast<QRgb*>(shown_.scanLine(y * f + copy)) + left * f);
+            std::copy_n(
+                big, width * static_cast<std::size_t>(f),
+                reinterpret_cast<QRgb*>(shownBits + static_cast<std::size_t>(y * f + copy) * shownStride) + left * f);
         }
     }
     const double toWidget = f / devicePixelRatioF();
