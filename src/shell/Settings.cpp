@@ -179,6 +179,10 @@ bool WriteProfileString(const std::string& path, const std::string& section, con
         }
         return false;
     };
+    // A line break would start a line of its own: a key of the value's choosing, or a section.
+    if (value.find_first_of("\r\n") != std::string::npos) {
+        return fail("the value for " + key + " holds a line break");
+    }
     // Through a symbolic link the file it names is rewritten, and the link stays.
     std::error_code ec;
     fs::path file = path;

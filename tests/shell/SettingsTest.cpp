@@ -103,6 +103,18 @@ TEST_F(SettingsTest, BadFilesReadAsKeyboardModeAndAreMendedBySaving) {
 // What the player keeps in the file is never lost: a large file is read whole and kept; one that
 // cannot be read whole or is read-only is left as it is; through a link the file it names is
 // rewritten with its permissions, and the link stays.
+// A value is one line: a name with a line break (a saved game's, for the recent list) would add a line
+// of its own choosing, so it is refused and the file stays as it was.
+TEST_F(SettingsTest, AValueWithALineBreakIsRefusedAndTheFileKept) {
+    Write("[Railquest]\nJoyStick=Y\n");
+    for (const char* value : {"a\nJoyStick=N", "a\r[Railquest]"}) {
+        std::string whyNot;
+        EXPECT_FALSE(WriteProfileString(path, "Recent", "File1", value, &whyNot));
+        EXPECT_NE(whyNot.find("line break"), std::string::npos) << whyNot;
+        EXPECT_EQ(Read(), "[Railquest]\nJoyStick=Y\n");
+    }
+}
+
 TEST_F(SettingsTest, WhatTheFileHoldsIsNeverLost) {
     namespace fs = std::filesystem;
     const std::string kept = "[Railquest]\nJoyStick=Y\n[Notes]\n";
