@@ -371,7 +371,8 @@ std::string UsageText() {
            "                 [--save FILE] [--datadir DIR]\n"
            "       railquest --replay FILE --headless [--steps K] [--trace OUT] [--save FILE] [--datadir DIR]\n"
            "       railquest --headless --open FILE --steps M [--restless | --replay R] [--trace OUT] [--save FILE]\n"
-           "       railquest [--seed N] --headless --autoplay [--steps K] [--days D] [--trace OUT] [--record FILE]\n" +
+           "       railquest [--seed N] --headless --autoplay [--steps K] [--days D] [--trace OUT] [--record FILE]\n"
+           "                 [--save FILE]\n" +
            options.toStdString();
 }
 

@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "autoplay/Autoplayer.h"
 #include "base/QuotedText.h"
 #include "headless/Commands.h"
 #include "replay/Replay.h"
@@ -101,8 +102,15 @@ int RunHeadlessSaved(const CommandLine& line, std::uint64_t seed, const std::str
         recorded->SkipThrough(game.game().shell.Steps);
     }
     StillPlayer still;
-    InputSource& player =
-        recorded ? static_cast<InputSource&>(*recorded) : (line.Restless ? static_cast<InputSource&>(restless) : still);
+    // The autoplayer plays a new game only: a saved game is never opened for it.
+    std::optional<Autoplayer> autoplayer;
+    if (line.Autoplay) {
+        autoplayer.emplace(seed, line.AutoplayDays.value_or(kAutoplayDays));
+    }
+    InputSource& player = recorded     ? static_cast<InputSource&>(*recorded)
+                          : autoplayer ? static_cast<InputSource&>(*autoplayer)
+                          : line.Restless ? static_cast<InputSource&>(restless)
+                                          : still;
     ExplainedPlayer explained(player, game.game(), recorded ? &*recorded : nullptr, line.ReplayFile.value_or(""));
     RecordingWriter recorder;  // a recording starts with a new game: never with an opened one
     if (line.RecordFile && !recorder.Open(*line.RecordFile, seed)) {
@@ -111,7 +119,7 @@ int RunHeadlessSaved(const CommandLine& line, std::uint64_t seed, const std::str
     }
     const std::int64_t all = std::numeric_limits<std::int64_t>::max();
     // With the game on standard output, the summary line goes to standard error.
-    const int status = RunHeadless(game, explained, line.Steps.value_or(recorded ? all : 0), line.TraceFile,
+    const int status = RunHeadless(game, explained, line.Steps.value_or(recorded || autoplayer ? all : 0), line.TraceFile,
                                    saveToOutput ? err : out, err, recorder.IsOpen() ? &recorder : nullptr);
     // A game that left its recording is no game to keep.
     if (const std::optional<ReplayDrift> drift = recorded ? recorded->Drift() : std::nullopt; drift && status == 0) {

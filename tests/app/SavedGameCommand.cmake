@@ -38,6 +38,14 @@ foreach(row "restless|--seed;5;--restless|2500|1500" "recording|--replay;${REPLA
   endif()
 endforeach()
 
+# The autoplayer's game saved after K steps is the game it played, not one stood still in.
+run_game(--headless --seed 11 --autoplay --steps 3000)
+set(unbroken "${run_out}")
+run_game(--headless --seed 11 --autoplay --steps 3000 --save autoplayed.rqsave)
+if(NOT run_status EQUAL 0 OR NOT run_out STREQUAL unbroken OR NOT EXISTS ${WORK_DIR}/autoplayed.rqsave)
+  fail("the autoplayed run with --save says '${run_out}', without '${unbroken}' (status ${run_status})")
+endif()
+
 # A replay that leaves its recording is exit 3 with its message however it started, and nothing is saved
 # from it: checks that no longer match, a save played on by such a recording, a recording of another seed.
 file(READ ${WORK_DIR}/checked.rqr checks)
