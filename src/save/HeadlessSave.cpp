@@ -107,8 +107,8 @@ int RunHeadlessSaved(const CommandLine& line, std::uint64_t seed, const std::str
     if (line.Autoplay) {
         autoplayer.emplace(seed, line.AutoplayDays.value_or(kAutoplayDays));
     }
-    InputSource& player = recorded     ? static_cast<InputSource&>(*recorded)
-                          : autoplayer ? static_cast<InputSource&>(*autoplayer)
+    InputSource& player = recorded        ? static_cast<InputSource&>(*recorded)
+                          : autoplayer    ? static_cast<InputSource&>(*autoplayer)
                           : line.Restless ? static_cast<InputSource&>(restless)
                                           : still;
     ExplainedPlayer explained(player, game.game(), recorded ? &*recorded : nullptr, line.ReplayFile.value_or(""));
@@ -119,8 +119,9 @@ int RunHeadlessSaved(const CommandLine& line, std::uint64_t seed, const std::str
     }
     const std::int64_t all = std::numeric_limits<std::int64_t>::max();
     // With the game on standard output, the summary line goes to standard error.
-    const int status = RunHeadless(game, explained, line.Steps.value_or(recorded || autoplayer ? all : 0), line.TraceFile,
-                                   saveToOutput ? err : out, err, recorder.IsOpen() ? &recorder : nullptr);
+    const int status =
+        RunHeadless(game, explained, line.Steps.value_or(recorded || autoplayer ? all : 0), line.TraceFile,
+                    saveToOutput ? err : out, err, recorder.IsOpen() ? &recorder : nullptr);
     // A game that left its recording is no game to keep.
     if (const std::optional<ReplayDrift> drift = recorded ? recorded->Drift() : std::nullopt; drift && status == 0) {
         err << "railquest: " << DriftMessage(replayName, *drift) << '\n';
