@@ -244,7 +244,7 @@ void GameApp::QuitConfirmed() {
     if (!replayed_) {
         std::string message;
         const std::string path = AutosavePath();
-        if (!MakeSaveFolder(UserSaveFolder(), message) || !SaveRunningGame(path, *game_, message)) {
+        if (!MakeSaveFolder(UserSaveFolder(), message) || !SaveRunningGame(path, *game_, KeptExtras(), message)) {
             // Said where the player looks, before the window goes: the game they quit is not kept.
             std::cerr << "railquest: the game is not kept: " << message << '\n';
             frmMain_->ShowMessage("The game could not be kept: " + message);
@@ -286,8 +286,16 @@ void GameApp::PlayOpenedGame(const std::string& path, const std::string& text) {
     ArmLoopTimer();
     frmMain_->NoteRecentGame(path);
     if (records_) {
-        records_->Opened(*game_);
+        records_->Opened(*game_, extras.Tally);
     }
+}
+
+SaveExtras GameApp::KeptExtras() const {
+    SaveExtras extras;
+    if (records_) {
+        extras.Tally = records_->KeptTally(*game_);
+    }
+    return extras;
 }
 
 void GameApp::SaveGame(const std::string& path) {
@@ -295,7 +303,7 @@ void GameApp::SaveGame(const std::string& path) {
         return;
     }
     std::string message;
-    if (!SaveRunningGame(path, *game_, message)) {
+    if (!SaveRunningGame(path, *game_, KeptExtras(), message)) {
         frmMain_->ShowMessage(message);
         return;
     }

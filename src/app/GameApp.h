@@ -16,6 +16,7 @@
 #include "input/KeyboardInput.h"
 #include "input/SdlJoystick.h"
 #include "replay/Recording.h"
+#include "save/SavedGame.h"
 #include "shell/Session.h"
 #include "shell/Startup.h"
 #include "sound/SdlVoice.h"
@@ -65,6 +66,8 @@ public:
     void HandToAutoplayer(std::int32_t days = kAutoplayDays);
 
 private:
+    // What a saved game of the running one keeps besides the game: the record of games' tally.
+    SaveExtras KeptExtras() const;
     void OpenWindows() override;
     PictureLoader& Pictures() override { return pictures_; }
     MessagePort& LoadMessages() override;

@@ -30,8 +30,8 @@ void RecordKeeper::Started(const Game& game) {
     Save();
 }
 
-void RecordKeeper::Opened(const Game& game) {
-    tally_ = TallyOf(game, false);
+void RecordKeeper::Opened(const Game& game, const Json& kept) {
+    tally_ = OpenedTally(game, kept);
     clock_ = ClockOf(game);
 }
 

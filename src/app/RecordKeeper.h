@@ -16,8 +16,11 @@ public:
 
     // A new game begins (the title picture's click, Game → New): counted as started.
     void Started(const Game& game);
-    // A saved game replaced the running one: its tally starts here, its journeys before unknown.
-    void Opened(const Game& game);
+    // A saved game replaced the running one: its tally goes on from the one it kept (`kept`, null when
+    // it kept none: its journeys before are unknown, and its start counts at a win).
+    void Opened(const Game& game, const Json& kept);
+    // The tally to keep in a saved game of the running one.
+    Json KeptTally(const Game& game) const { return TallyJson(tally_, game); }
     // After each step of the running game: a new game begun by Game → New is counted, a win is added.
     // Returns "Your fastest win yet" after the player's fastest win, else nothing.
     std::string AfterStep(const Game& game);

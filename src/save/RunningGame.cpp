@@ -10,8 +10,8 @@
 
 namespace rq {
 
-bool SaveRunningGame(const std::string& path, const Game& game, std::string& message) {
-    return SaveGameFile(path, game, SaveExtras{}, message);
+bool SaveRunningGame(const std::string& path, const Game& game, const SaveExtras& extras, std::string& message) {
+    return SaveGameFile(path, game, extras, message);
 }
 
 bool OpenInPlace(const std::string& path, Session& session, SaveExtras& extras, std::string& message) {

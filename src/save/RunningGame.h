@@ -12,7 +12,7 @@
 namespace rq {
 
 // Saves the game as it stands between two steps (see SaveGameFile).
-bool SaveRunningGame(const std::string& path, const Game& game, std::string& message);
+bool SaveRunningGame(const std::string& path, const Game& game, const SaveExtras& extras, std::string& message);
 
 // Opens the saved game at `path` in place of the session's: the session's hand-over (Session::Opened),
 // the street composed again and everything the window shows of it. False with "PATH is not a Railquest

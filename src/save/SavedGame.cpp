@@ -108,6 +108,7 @@ void ReadInto(const Json& doc, Game& g, SaveExtras& extras) {
     // The panels' part leaves which are open to the loop's.
     LoopFromJson(root["loop"], g);
     extras.Player = (doc.contains("player") ? root["player"] : Field(Json(), "player")).json();
+    extras.Tally = doc.contains("tally") ? doc["tally"] : Json();
     CheckPhase(g);
     const Violations broken = InvariantWatch().Check(g);
     if (!broken.empty()) {
@@ -157,6 +158,9 @@ Json SavedGameJson(const Game& game, const SaveExtras& extras) {
                 {"panels", PanelsToJson(game.panels)}};
     if (!extras.Player.is_null()) {
         doc["player"] = extras.Player;
+    }
+    if (!extras.Tally.is_null()) {
+        doc["tally"] = extras.Tally;
     }
     return doc;
 }

@@ -17,6 +17,7 @@ inline constexpr const char* kSaveExtension = ".rqsave";
 // player (null when nobody does).
 struct SaveExtras {
     Json Player;
+    Json Tally;  // what the record of games counts of this game so far (journeys, the autoplayer's help)
 };
 
 // The file's text for the game as it stands between two steps, and the tree it is written from.

@@ -56,6 +56,30 @@ GameTally TallyOf(const Game& game, bool newGame) {
     return t;
 }
 
+Json TallyJson(const GameTally& tally, const Game& game) {
+    Json j;
+    if (tally.JourneysKnown) {
+        j["journeys"] = tally.Journeys;
+    }
+    j["helped"] = tally.Helped || game.shell.Input == InputFrom::Autoplayer;
+    return j;
+}
+
+GameTally OpenedTally(const Game& game, const Json& kept) {
+    GameTally t = TallyOf(game, false);
+    if (!kept.is_object() || !kept.contains("helped") || !kept["helped"].is_boolean()) {
+        t.StartCounted = false;
+        return t;
+    }
+    t.Helped = kept["helped"].get<bool>();
+    if (kept.contains("journeys") && kept["journeys"].is_number_integer()) {
+        const auto journeys = kept["journeys"].get<std::int64_t>();
+        t.JourneysKnown = journeys >= 0 && journeys <= 1'000'000'000;
+        t.Journeys = t.JourneysKnown ? static_cast<std::int32_t>(journeys) : 0;
+    }
+    return t;
+}
+
 bool NoteStep(GameTally& tally, const Game& game) {
     if (game.shell.InTransit && !tally.WasInTransit) {
         ++tally.Journeys;
@@ -70,6 +94,9 @@ bool NoteStep(GameTally& tally, const Game& game) {
 
 bool AddWin(WinRecords& records, const GameTally& tally, const Game& game, const std::string& date) {
     const WinEntry win{date, GameSecondsOf(game.world), tally.JourneysKnown ? tally.Journeys : -1};
+    if (!tally.StartCounted) {
+        ++records.Started;  // a game first seen opened from a saved game: it was played here all the same
+    }
     if (tally.Helped) {
         ++records.AutoplayerWon;
         if (!records.AutoplayerFastest || win.GameSeconds < records.AutoplayerFastest->GameSeconds) {

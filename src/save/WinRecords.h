@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/Game.h"
+#include "save/SaveJson.h"
 
 namespace rq {
 
@@ -36,7 +37,8 @@ struct WinRecords {
 // What the records need to know of the running game, gathered step by step.
 struct GameTally {
     std::int32_t Journeys = 0;
-    bool JourneysKnown = true;  // false for a game opened from a saved game
+    bool JourneysKnown = true;  // false for a game opened from a saved game that kept no tally
+    bool StartCounted = true;   // false for such a game: its start is counted at its win
     bool Helped = false;        // the autoplayer held the input at some step
     bool WasInTransit = false;
     bool WasWon = false;
@@ -44,6 +46,13 @@ struct GameTally {
 
 // A tally for a game that begins now: a new one (counted from its start) or an opened one.
 GameTally TallyOf(const Game& game, bool newGame);
+
+// The tally kept in a saved game, so that a game saved (or kept at quit) and opened again goes on
+// counting its journeys and whether the autoplayer helped, and its start is not counted twice.
+Json TallyJson(const GameTally& tally, const Game& game);
+// The tally of a game opened from a saved game with the tally it kept (null: none, or not one it can
+// read; its journeys are then unknown and its start is counted at a win).
+GameTally OpenedTally(const Game& game, const Json& kept);
 
 // Notes one step that has run; true when it destroyed the fuzzbomb.
 bool NoteStep(GameTally& tally, const Game& game);

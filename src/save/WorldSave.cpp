@@ -99,7 +99,7 @@ Json WorldToJson(const World& w) {
 
 void WorldFromJson(const Field& in, World& w) {
     w.CurCity = in["curCity"].Short(0, kNumCities);
-    w.FuzzbombCity = in["fuzzbombCity"].Short(0, kNumCities);
+    w.FuzzbombCity = in["fuzzbombCity"].Short(-1, kNumCities);  // -1: destroyed and announced
     // -1 is the clock at the click on the title picture; at midnight it turns to 0, never to a full day.
     w.GameTime = in["gameTime"].Number(-1, kUnitsPerDay);
     if (w.GameTime == kUnitsPerDay) {

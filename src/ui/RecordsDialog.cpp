@@ -48,7 +48,8 @@ RecordsDialog::RecordsDialog(const WinRecords& r, QWidget* parent) : QDialog(par
                       r.FewestJourneys ? QStringLiteral("%1, on %2")
                                              .arg(r.FewestJourneys->Journeys)
                                              .arg(QString::fromStdString(r.FewestJourneys->Date))
-                                       : QStringLiteral("no win yet"),
+                      : r.Won > 0 ? QStringLiteral("not known")  // won only in games opened without their count
+                                  : QStringLiteral("no win yet"),
                       this);
     lblAutoplayer =
         Value(QStringLiteral("lblAutoplayer"),

@@ -8,6 +8,7 @@
 
 #include "SaveTestSupport.h"
 #include "replay/Replay.h"
+#include "save/SavedGame.h"
 #include "save/WinRecords.h"
 
 namespace rq {
@@ -80,6 +81,35 @@ TEST(WinRecordsTest, TwoWonGamesOneTheAutoplayersAreCountedApartAndKept) {
     ASSERT_TRUE(LoadRecords(path, read, message));
     EXPECT_EQ(read, records);
     EXPECT_TRUE(message.empty());
+}
+
+// A game kept at quit (or saved) and opened again goes on with its tally: its journeys, the
+// autoplayer's help, its start counted once. One opened from a file that kept none (made without a
+// window) counts its start at its win, and its journeys are not known.
+TEST(WinRecordsTest, AGameOpenedAgainGoesOnWithTheTallyItsSavedGameKept) {
+    HeadlessGame won;
+    GameTally before = PlayTheWonGame(won, 100);
+    ASSERT_TRUE(before.Helped);
+    SaveExtras kept;
+    kept.Tally = TallyJson(before, won.game());
+    Game opened = won.game();
+    SaveExtras read;
+    std::string fault;
+    ASSERT_TRUE(ReadSavedGame(SavedGameText(won.game(), kept), opened, read, fault)) << fault;
+    const GameTally after = OpenedTally(opened, read.Tally);
+    EXPECT_EQ(after.Journeys, before.Journeys);
+    EXPECT_TRUE(after.JourneysKnown);
+    EXPECT_TRUE(after.Helped) << "a game the autoplayer helped stays the autoplayer's";
+    EXPECT_TRUE(after.StartCounted);
+
+    WinRecords records;
+    const GameTally unknown = OpenedTally(opened, Json());
+    EXPECT_FALSE(unknown.Helped);
+    AddWin(records, unknown, opened, "2026-12-10");
+    EXPECT_EQ(records.Started, 1) << "a won game was started";
+    EXPECT_EQ(records.Won, 1);
+    EXPECT_EQ(records.LastWins.at(0).Journeys, -1);
+    EXPECT_FALSE(records.FewestJourneys);
 }
 
 // Good records but for a key given twice, which no records of ours hold.
