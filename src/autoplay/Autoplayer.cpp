@@ -171,7 +171,7 @@ StepInput Autoplayer::Next(std::int64_t step, const Game& game) {
         in.Keys = boardSlot_ != 0 && leftBehind ? kInputDown : 0;
         return in;
     }
-    in.Keys = Walk(game);
+    in.Keys = feet_.KeepClear(game, Walk(game));
     dropped_ = (*in.Keys & kInputAction) != 0;
     return in;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "autoplay/LookAhead.h"
 #include "autoplay/Steering.h"
 #include "autoplay/StepAside.h"
 #include "base/Random.h"
@@ -97,6 +98,7 @@ private:
     int lying_ = 0;           // crystals lying on the platform at the last look
     int sinceGrowth_ = 0;     // ticks since more crystals lay on the platform
     StepAside aside_;         // held up while walking, it steps aside for a few ticks
+    LookAhead feet_;          // where a fuzzy is near, the keys are played on ahead in a copy of the street
 };
 
 }  // namespace rq

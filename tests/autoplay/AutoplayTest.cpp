@@ -188,6 +188,10 @@ TEST(Autoplay, GetsOutOfScenesOfLostGames) {
         {"a fuzzy and the track closing in on the figure waiting under it (Jefferson City, seed 54)",
          "fuzzy-and-wall-waiting.rqr"},
         {"a fuzzy in the way of the last walk up to the track (Rochester, seed 35)", "fuzzy-in-the-way-up.rqr"},
+        {"a fuzzy closing in on the figure at the platform's left wall (Aspen, seed 1)",
+         "fuzzy-and-wall-below-station.rqr"},
+        {"a fuzzy on the walk up to board, touching again while it stays in touch (Shawnee, seed 96)",
+         "fuzzy-on-the-walk-up-to-board.rqr"},
     };
     for (const Scene& scene : scenes) {
         const RecordingParse read = ReadRecordingFile(std::string(RAILQUEST_SCENES) + "/" + scene.file);

@@ -1,0 +1,206 @@
+// The look ahead among fuzzies: plans played on in the scratch street, the one with the fewest
+// touches, aboard if the errand would have boarded, and nearest the errand's own way chosen. The
+// dodge chosen is kept on while it stays the best, so the figure does not dither between two.
+#include "autoplay/LookAhead.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "autoplay/Streets.h"
+#include "game/Game.h"
+#include "scene/Crystals.h"
+#include "scene/Scene.h"
+#include "world/Actors.h"
+#include "world/Platform.h"
+
+namespace rq {
+
+namespace {
+
+constexpr int kNear = 150;              // a fuzzy this near could reach the figure within the look ahead
+constexpr int kHorizon = 16;            // ticks played on: a fuzzy's course is sure up to its next aim
+constexpr int kBoardHorizon = 34;       // on the platform with a train standing: to the end of its stop
+constexpr int kHolds[] = {3, 8, 1000};  // how long another direction is held (1000: all along)
+constexpr int kFirstLeg = 4;            // a two-direction plan's first leg
+constexpr double kTouchCost = 1000;     // a touch halves the crystals, and it comes again while it lasts
+constexpr double kSoonerCost = 20;      // per tick a touch comes sooner: the nearer, the surer
+constexpr double kFarTouch = 0.6;       // a touch beyond the next aims is less sure
+constexpr double kFuzzedCost = 1e6;     // fuzzed, the game is as good as lost
+constexpr double kMissedCost = 700;     // left behind by the train the errand would have boarded
+constexpr int kRoom = 80;               // room to the nearest fuzzy at the end counts up to this far
+constexpr int kDropCost = 40;           // a crystal dropped in a fuzzy's way
+constexpr int kLastDropCost = 200;      // the same, with the 100 the fuzzbomb needs in hand
+constexpr double kCureBonus = 400;      // a fuzzy cured by a crystal hunts no more
+
+constexpr std::array<std::uint16_t, 9> kChoices{0,          kInputUp,       kInputUpRight, kInputRight, kInputDownRight,
+                                                kInputDown, kInputDownLeft, kInputLeft,    kInputUpLeft};
+
+// Pixels between the figure and the nearest fuzzy of the street.
+int NearestFuzzy(const Game& game) {
+    const World& w = game.world;
+    const SpriteEngine& spr = game.sprites;
+    const Sprite& p = spr[kPlayerSlot];
+    int gap = std::numeric_limits<int>::max();
+    const int last = LastStreetActor(w);
+    for (int slot = kFirstActorSlot; slot <= last && slot <= kLastActorSlot; ++slot) {
+        const Sprite& a = spr[slot];
+        if (a.Shown && IsFuzzyActor(w, a)) {
+            const int gx = std::max(a.X - (p.X + p.Width), p.X - (a.X + a.Width));
+            const int gy = std::max(a.Y - (p.Y + p.Height), p.Y - (a.Y + a.Height));
+            gap = std::min(gap, std::max(gx, gy));
+        }
+    }
+    return gap;
+}
+
+std::uint64_t Mix(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ull;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
+}  // namespace
+
+struct LookAhead::Outcome {
+    double Cost = 0;
+    int Touches = 0;
+    int Aboard = 0;  // the tick the figure went out of the fuzzies' reach (into a train or the office)
+    int X = 0;       // where the figure's centre ends
+    int Y = 0;
+};
+
+LookAhead::Outcome LookAhead::Play(const Plan& plan, std::uint16_t then, int horizon, double cutoff,
+                                   const Outcome* base) {
+    copy_.Reset(seed_);
+    Outcome o;
+    const int fuzzies = fuzzies_;
+    if ((plan.First & kInputAction) != 0) {
+        o.Cost += dropCost_;
+    }
+    for (int t = 1; t <= horizon; ++t) {
+        std::uint16_t keys = t <= plan.Hold ? plan.First : t <= plan.Hold + plan.Hold2 ? plan.Second : then;
+        if (t > 1) {
+            keys = static_cast<std::uint16_t>(keys & kInputDirections);  // one crystal dropped, not one a tick
+        }
+        const int touches = copy_.Tick(keys);
+        ++ticks_;
+        if (touches > 0) {
+            o.Touches += touches;
+            o.Cost += touches * (kTouchCost + kSoonerCost * (horizon - t)) * (t <= kHorizon ? 1.0 : kFarTouch);
+        }
+        if (copy_.FigureFuzzed()) {
+            o.Cost += kFuzzedCost;
+            break;
+        }
+        if (!copy_.Figure().Shown) {
+            o.Aboard = t;
+            break;
+        }
+        if (o.Cost - kCureBonus * fuzzies > cutoff) {
+            return o;
+        }
+    }
+    o.Cost -= kCureBonus * std::max(0, fuzzies - copy_.Fuzzies());
+    const Sprite& f = copy_.Figure();
+    o.X = CentreX(f);
+    o.Y = CentreY(f);
+    if (o.Aboard == 0) {
+        o.Cost -= std::min(copy_.FuzzyGap(), kRoom);
+    }
+    if (base != nullptr) {
+        if (base->Aboard != 0 && o.Aboard == 0) {
+            o.Cost += kMissedCost;
+        } else if (o.Aboard == 0) {
+            o.Cost += std::hypot(o.X - base->X, o.Y - base->Y);
+        }
+    }
+    return o;
+}
+
+std::uint16_t LookAhead::KeepClear(const Game& game, std::uint16_t wanted) {
+    const World& w = game.world;
+    const Sprite& p = game.sprites[kPlayerSlot];
+    const Plan under = plan_;
+    plan_ = {};
+    if (w.CurCity == 0 || !p.Shown || w.crystals(kPlayer) == kFuzzed || NearestFuzzy(game) > kNear) {
+        return wanted;
+    }
+    copy_.Take(game);
+    const auto day = static_cast<std::uint64_t>(static_cast<std::uint32_t>(w.DayNum));
+    const auto clock = static_cast<std::uint64_t>(static_cast<std::uint32_t>(w.GameTime));
+    const auto x = static_cast<std::uint64_t>(static_cast<std::uint16_t>(p.X));
+    const auto y = static_cast<std::uint64_t>(static_cast<std::uint16_t>(p.Y));
+    seed_ = Mix((day << 48) ^ (clock << 24) ^ (x << 12) ^ y);
+    int horizon = kHorizon;
+    if (TrainStandsAtPlatform(game.sprites) && CentreY(p) < kViewHeight) {
+        const int left = kStandTicks - static_cast<int>(w.PlatformTicks);
+        horizon = std::clamp(left + 2, kHorizon, kBoardHorizon);
+    }
+    const int crystals = w.crystals(kPlayer);
+    dropCost_ = crystals >= kPlayerCrystalLimit ? kLastDropCost : kDropCost;
+    const auto then = static_cast<std::uint16_t>(wanted & kInputDirections);
+    const auto action = static_cast<std::uint16_t>(wanted & kInputAction);
+    copy_.Reset(seed_);
+    fuzzies_ = copy_.Fuzzies();
+    const Outcome base = Play({wanted, horizon, 0, 0}, then, horizon, std::numeric_limits<double>::max(), nullptr);
+    if (base.Touches == 0 && base.Cost < kFuzzedCost) {
+        return wanted;
+    }
+    Outcome best = base;
+    Plan chosen{wanted, horizon, 0, 0};
+    const auto consider = [&](const Plan& plan) {
+        const Outcome o = Play(plan, then, horizon, best.Cost + kRoom, &base);
+        if (o.Cost < best.Cost) {
+            best = o;
+            chosen = plan;
+        }
+    };
+    // The dodge under way, on from where it stands.
+    if (under.Hold > 0 || under.Hold2 > 0) {
+        consider(under.Hold > 0 ? under : Plan{under.Second, under.Hold2, 0, 0});
+    }
+    for (const int hold : kHolds) {
+        for (const std::uint16_t k : kChoices) {
+            if (k != then) {
+                consider({static_cast<std::uint16_t>(k | action), std::min(hold, horizon), 0, 0});
+            }
+        }
+    }
+    // A crystal dropped behind the figure cures the fuzzy that walks over it.
+    if (crystals >= 2) {
+        for (const int hold : kHolds) {
+            for (const std::uint16_t k : kChoices) {
+                if (k != 0) {
+                    consider({static_cast<std::uint16_t>(k | kInputAction), std::min(hold, horizon), 0, 0});
+                }
+            }
+        }
+    }
+    // Cornered: one way, then another.
+    if (best.Touches > 0) {
+        for (const std::uint16_t k1 : kChoices) {
+            for (const std::uint16_t k2 : kChoices) {
+                if (k1 != 0 && k2 != k1) {
+                    consider({k1, kFirstLeg, k2, horizon});
+                }
+            }
+        }
+    }
+    // What is left of the plan after this tick.
+    plan_ = chosen;
+    if (plan_.Hold > 1) {
+        --plan_.Hold;
+    } else {
+        plan_ = {plan_.Second, plan_.Hold2 - (plan_.Hold == 1 ? 0 : 1), 0, 0};
+    }
+    plan_.First = static_cast<std::uint16_t>(plan_.First & kInputDirections);
+    if (chosen.First == wanted && chosen.Hold >= horizon) {
+        plan_ = {};
+    }
+    return chosen.First;
+}
+
+}  // namespace rq

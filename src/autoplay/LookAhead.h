@@ -1,0 +1,43 @@
+// The autoplayer's look ahead among fuzzies: where a fuzzy is near, the keys it means to hold are
+// played on in a scratch copy of the street (StreetCopy); when that copy shows a fuzzy's touch coming,
+// it tries other plans (another direction held for a while before going on as it meant to, a crystal
+// dropped in a fuzzy's way, two directions one after the other) and holds the one that keeps the
+// figure untouched, aboard if it was boarding, and nearest its way.
+#pragma once
+
+#include <cstdint>
+
+#include "autoplay/StreetCopy.h"
+
+namespace rq {
+
+struct Game;
+
+class LookAhead {
+public:
+    // The keys to hold for the next tick instead of `wanted`, the keys the errand chose.
+    std::uint16_t KeepClear(const Game& game, std::uint16_t wanted);
+
+    // How many ticks of the copy were played, for measuring.
+    std::int64_t TicksPlayed() const { return ticks_; }
+
+private:
+    // Hold `first` for `hold` ticks, then `second` for `hold2` ticks, then the errand's keys.
+    struct Plan {
+        std::uint16_t First = 0;
+        int Hold = 0;
+        std::uint16_t Second = 0;
+        int Hold2 = 0;
+    };
+    struct Outcome;
+    Outcome Play(const Plan& plan, std::uint16_t then, int horizon, double cutoff, const Outcome* base);
+
+    StreetCopy copy_;
+    std::uint64_t seed_ = 0;
+    std::int64_t ticks_ = 0;
+    Plan plan_;         // the dodge under way: what is left of it
+    int dropCost_ = 0;  // what a crystal dropped costs this tick
+    int fuzzies_ = 0;   // the fuzzies in the street as it was taken
+};
+
+}  // namespace rq

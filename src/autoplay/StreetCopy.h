@@ -1,0 +1,47 @@
+// A scratch copy of the street the figure sees, played on tick by tick with the game's own street
+// rules (the fuzzies' aims, the collision passes, the moves, the crystals), for the autoplayer to
+// look ahead. It draws from a generator of its own: it predicts, never foresees, and it never writes
+// into the game it was taken from.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "sprite/Sprite.h"
+#include "sprite/SpriteEngine.h"
+
+namespace rq {
+
+struct Game;
+
+class StreetCopy {
+public:
+    StreetCopy();
+    ~StreetCopy();
+    StreetCopy(const StreetCopy&) = delete;
+    StreetCopy& operator=(const StreetCopy&) = delete;
+
+    // Takes what the figure sees now: the sprite table, the city's citizens and their crystals, the
+    // clock and the train at the platform.
+    void Take(const Game& game);
+    // Back to the street as it was taken, the copy's generator seeded with `seed`.
+    void Reset(std::uint64_t seed);
+    // One city tick with `keys` held; the number of fuzzies that touched the figure in it.
+    int Tick(std::uint16_t keys);
+
+    const SpriteEngine& Sprites() const;
+    const Sprite& Figure() const { return Sprites()[kPlayerSlot]; }
+    bool FigureFuzzed() const;
+    // Ticks the standing train has left before it leaves (0: none stands).
+    int TrainTicksLeft() const;
+    // Pixels between the figure and the nearest fuzzy (a large number when there is none).
+    int FuzzyGap() const;
+    // How many fuzzies walk in the street.
+    int Fuzzies() const;
+
+private:
+    struct Scratch;
+    std::unique_ptr<Scratch> s_;
+};
+
+}  // namespace rq
