@@ -56,7 +56,7 @@ SteadyLabel::SteadyLabel(const QString& name, const QFont& font, QWidget* parent
     setTextFormat(Qt::PlainText);
 }
 
-QRect SteadyLabel::InkBox() {
+QRect SteadyLabel::InkBox() const {
     const QRect contents = contentsRect();
     if (text() != boxText_ || contents != boxContents_ || alignment() != boxAlignment_ || font() != boxFont_) {
         boxText_ = text();

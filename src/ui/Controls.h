@@ -38,18 +38,18 @@ class SteadyLabel : public QLabel {
 public:
     SteadyLabel(const QString& name, const QFont& font, QWidget* parent);
 
+    // Where the text may put ink, with room for glyphs that reach beyond their advance.
+    QRect InkBox() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Where the text may put ink, with room for glyphs that reach beyond their advance.
-    QRect InkBox();
-
-    QString boxText_;
-    QRect boxContents_;
-    Qt::Alignment boxAlignment_;
-    QFont boxFont_;
-    QRect box_;
+    mutable QString boxText_;
+    mutable QRect boxContents_;
+    mutable Qt::Alignment boxAlignment_;
+    mutable QFont boxFont_;
+    mutable QRect box_;
 };
 
 // A label that reports a press of any mouse button. Its caption is the text the game reads; what

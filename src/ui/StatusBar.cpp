@@ -11,7 +11,7 @@ StatusBar::StatusBar(QWidget* parent)
     : PictureBox(QStringLiteral("picStatusBar"), kPanelGrey, parent),
       // The city name is centred over the whole bar, behind the clock and the count.
       lblCityName(new SteadyLabel(QStringLiteral("lblCityName"), SansFont(8.25), this)),
-      lblTime(MakeLabel(QStringLiteral("lblTime"), QString(), SansFont(8.25), this)),
+      lblTime(new ClockLabel(QStringLiteral("lblTime"), SansFont(8.25), this)),
       lblSymbol(MakeLabel(QStringLiteral("lblSymbol"), QStringLiteral("\u25C6"), SansFont(8.25), this)),
       lblCrystals(MakeLabel(QStringLiteral("lblCrystals"), QStringLiteral("0"), SansFont(8.25), this)),
       lblNote(new SteadyLabel(QStringLiteral("lblNote"), SansFont(8.25), this)),
@@ -23,7 +23,6 @@ StatusBar::StatusBar(QWidget* parent)
     lblDemo->lower();  // behind the clock and the count, as the city name is
     lblCityName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(lblCityName, Qt::black, &kPanelGrey);
-    lblTime->setTextFormat(Qt::PlainText);
     SetTextColour(lblSymbol, Qt::black, &kPanelGrey);
     lblCrystals->setAlignment(Qt::AlignRight | Qt::AlignTop);
     SetTextColour(lblCrystals, Qt::black, &kPanelGrey);
@@ -35,6 +34,7 @@ StatusBar::StatusBar(QWidget* parent)
     connect(&noteTimer_, &QTimer::timeout, this, [this] {
         lblNote->hide();
         lblCityName->setVisible(lblDemo->isHidden());
+        lblTime->GroundChanged();
     });
 }
 
@@ -75,14 +75,16 @@ void StatusBar::FitTimeLabel() {
     }
     lblTime->setText(shown);
     lblTime->setGeometry(0, 0, size.width() + kTimeSlack * WindowScale(), size.height());
+    lblTime->GroundChanged();
 }
 
 void StatusBar::ShowTime(const QString& text) {
-    lblTime->setText(text);
+    lblTime->ShowText(text);
 }
 
 void StatusBar::ShowCityName(const QString& text) {
     lblCityName->setText(text);
+    lblTime->GroundChanged();
 }
 
 void StatusBar::ShowCrystals(const QString& text) {
@@ -99,15 +101,18 @@ void StatusBar::ShowNote(const QString& text) {
     lblCityName->hide();
     lblNote->show();
     noteTimer_.start(kNoteMilliseconds);
+    lblTime->GroundChanged();
 }
 
 void StatusBar::ShowDemo(bool on) {
     lblDemo->setVisible(on);
     lblCityName->setVisible(!on && lblNote->isHidden());
+    lblTime->GroundChanged();
 }
 
 void StatusBar::SetBlack(bool black) {
     SetBackColour(black ? Qt::black : kPanelGrey);
+    lblTime->GroundChanged();
 }
 
 }  // namespace rq

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "game/PanelState.h"
+#include "ui/ClockLabel.h"
 #include "ui/Controls.h"
 
 namespace rq {
@@ -38,7 +39,7 @@ private:
     void FitTimeLabel();
 
     SteadyLabel* lblCityName;
-    QLabel* lblTime;
+    ClockLabel* lblTime;
     QLabel* lblSymbol;
     QLabel* lblCrystals;
     SteadyLabel* lblNote;
