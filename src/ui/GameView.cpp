@@ -1,10 +1,12 @@
 // picGameView: shows the view the game loop hands over, in whole-pixel steps.
 #include "ui/GameView.h"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "ui/WindowScale.h"
 
@@ -140,6 +142,46 @@ int GameView::Factor() const {
     return WindowScale() * WholeScale(devicePixelRatioF());
 }
 
+// The window's pixels are a plain picture while it is painted: the exposed rows of the view are copied
+// into it as they are, without a painter's clip set up for each rectangle and a blend through it.
+bool GameView::CopyExposed(QPainter& p, const QRegion& region, const QImage& shown, const QRect& pictureRect) {
+    QPaintEngine* engine = p.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster || engine->paintDevice() == nullptr ||
+        engine->paintDevice()->devType() != QInternal::Image) {
+        return false;
+    }
+    auto* device = static_cast<QImage*>(engine->paintDevice());
+    const QTransform& toDevice = p.deviceTransform();
+    const QPoint offset(static_cast<int>(toDevice.dx()), static_cast<int>(toDevice.dy()));
+    const QImage::Format format = device->format();
+    // Only an unshared picture of opaque 32-bit pixels, offset by whole pixels; anything else is painted.
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+         format != QImage::Format_ARGB32_Premultiplied) ||
+        device->devicePixelRatio() != 1.0 || !device->isDetached() || toDevice.type() > QTransform::TxTranslate ||
+        QPointF(offset) != QPointF(toDevice.dx(), toDevice.dy()) || shown.format() != QImage::Format_RGB32) {
+        return false;
+    }
+    uchar* const to = device->bits();
+    const auto toStride = static_cast<std::size_t>(device->bytesPerLine());
+    const uchar* const from = shown.constBits();
+    const auto fromStride = static_cast<std::size_t>(shown.bytesPerLine());
+    for (const QRect& r : region) {
+        const QRect exposed = r & pictureRect & device->rect().translated(-offset) & shown.rect();
+        if (exposed.isEmpty()) {
+            continue;
+        }
+        const auto bytes = static_cast<std::size_t>(exposed.width()) * sizeof(QRgb);
+        for (int y = exposed.top(); y <= exposed.bottom(); ++y) {
+            std::memcpy(to + static_cast<std::size_t>(y + offset.y()) * toStride +
+                            static_cast<std::size_t>(exposed.left() + offset.x()) * sizeof(QRgb),
+                        from + static_cast<std::size_t>(y) * fromStride +
+                            static_cast<std::size_t>(exposed.left()) * sizeof(QRgb),
+                        bytes);
+        }
+    }
+    return true;
+}
+
 void GameView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     // Every game pixel becomes a square of whole device pixels: on a screen of ratio 1.5 the view is
@@ -155,6 +197,9 @@ void GameView::paintEvent(QPaintEvent* event) {
         }
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (ratio == 1.0 && CopyExposed(p, event->region(), shown, pictureRect)) {
+        return;
+    }
     if (ratio == 1.0) {
         // Each exposed rectangle is copied on its own: under a clip of many rectangles Qt would blend
         // the picture span by span (handing the spans to its thread pool) instead of copying rows.

@@ -10,6 +10,8 @@
 #include "sprite/SpriteEngine.h"
 #include "sprite/Surface.h"
 
+class QPainter;
+
 namespace rq {
 
 // A Surface's 0x00RRGGBB pixels as an opaque picture.
@@ -34,6 +36,9 @@ protected:
 
 private:
     void TakeBlock(const Surface& view, const PixelRect& block);
+    // Copies the exposed part of the picture straight into the window's pixels when they are a plain
+    // picture the painter draws into; false when it cannot, and the picture is to be drawn.
+    static bool CopyExposed(QPainter& p, const QRegion& region, const QImage& shown, const QRect& pictureRect);
     int Factor() const;  // device pixels a game pixel takes, each way
 
     QImage picture_;              // opaque RGB32, the format the window's backing store takes as it is

@@ -373,6 +373,16 @@ TEST_F(MainWindowTest, TheViewTakesTheBlocksItIsToldChanged) {
     w().PresentView(view, {&block, 1});
     EXPECT_EQ(shown.pixel(10, 20), qRgb(0, 255, 0));
     EXPECT_EQ(shown.pixel(600, 300), qRgb(0x12, 0x34, 0x56)) << "a block not named is left as it was";
+    // Painted into a plain picture, as into the window's, the exposed rows are the picture's and the
+    // rest is left alone.
+    QImage painted(660, 390, QImage::Format_RGB32);
+    painted.fill(Qt::magenta);
+    const QPoint at(7, 5);
+    Find<GameView>("picGameView")->render(&painted, at, QRegion(0, 0, 20, 15) + QRegion(590, 290, 50, 87));
+    EXPECT_EQ(painted.copy(QRect(at, QSize(20, 15))), shown.copy(0, 0, 20, 15));
+    EXPECT_EQ(painted.copy(QRect(at + QPoint(590, 290), QSize(50, 87))), shown.copy(590, 290, 50, 87));
+    EXPECT_EQ(painted.pixel(at + QPoint(10, 30)), qRgb(255, 0, 255));
+    EXPECT_EQ(painted.pixel(at + QPoint(600, 280)), qRgb(255, 0, 255));
     // After the view was cleared black the next picture is taken whole, whatever changed in it.
     w().ClearGameView();
     w().PresentView(view, {&block, 1});
