@@ -12,16 +12,34 @@
 
 namespace rq {
 
+namespace {
+
+// A row of 0x00RRGGBB pixels as opaque ones. Eight at a time, a loop the compiler turns into a few
+// vector instructions; pixel by pixel it would take four instructions each.
+void CopyOpaque(QRgb* __restrict to, const std::uint32_t* __restrict from, std::size_t count) {
+    constexpr std::size_t kChunk = 8;
+    std::size_t x = 0;
+    for (; x + kChunk <= count; x += kChunk) {
+        for (std::size_t k = 0; k < kChunk; ++k) {
+            to[x + k] = from[x + k] | 0xFF000000u;
+        }
+    }
+    for (; x < count; ++x) {
+        to[x] = from[x] | 0xFF000000u;
+    }
+}
+
+}  // namespace
+
 QImage SurfaceToImage(const Surface& surface) {
     if (!surface.Exists()) {
         return {};
     }
     QImage image(surface.Width, surface.Height, QImage::Format_RGB32);
     for (int y = 0; y < surface.Height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < surface.Width; ++x) {
-            line[x] = surface.At(x, y) | 0xFF000000u;
-        }
+        CopyOpaque(reinterpret_cast<QRgb*>(image.scanLine(y)),
+                   surface.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(surface.Width),
+                   static_cast<std::size_t>(surface.Width));
     }
     return image;
 }
@@ -94,9 +112,7 @@ void GameView::TakeBlock(const Surface& view, const PixelRect& block) {
                                     static_cast<std::size_t>(y) * static_cast<std::size_t>(view.Width) +
                                     static_cast<std::size_t>(left);
         auto* line = reinterpret_cast<QRgb*>(pictureBits + static_cast<std::size_t>(y) * pictureStride) + left;
-        for (std::size_t x = 0; x < width; ++x) {
-            line[x] = from[x] | 0xFF000000u;
-        }
+        CopyOpaque(line, from, width);
         if (f == 1) {
             continue;
         }
