@@ -53,6 +53,22 @@ void Rows(Surface& dst, int x, int y, int w, int h, const std::uint32_t* src, st
     }
 }
 
+// One row of a masked sprite: the mask keeps the ground, the image draws on it. The three rows lie in
+// three different surfaces; eight pixels at a time the compiler makes it a few vector instructions.
+void MaskRow(std::uint32_t* __restrict d, const std::uint32_t* __restrict m, const std::uint32_t* __restrict s,
+             std::size_t width) {
+    constexpr std::size_t kChunk = 8;
+    std::size_t i = 0;
+    for (; i + kChunk <= width; i += kChunk) {
+        for (std::size_t k = 0; k < kChunk; ++k) {
+            d[i + k] = (d[i + k] & m[i + k]) ^ s[i + k];
+        }
+    }
+    for (; i < width; ++i) {
+        d[i] = (d[i] & m[i]) ^ s[i];
+    }
+}
+
 }  // namespace
 
 void Blit(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, RasterOp op) {
@@ -114,12 +130,8 @@ void BlitMasked(Surface& dst, int x, int y, int w, int h, const Surface& mask, c
     }
     const auto width = static_cast<std::size_t>(w);
     for (int row = 0; row < h; ++row) {
-        std::uint32_t* d = dst.Pixels.data() + Index(dst, x, y + row);
-        const std::uint32_t* m = mask.Pixels.data() + Index(mask, sx, sy + row);
-        const std::uint32_t* s = image.Pixels.data() + Index(image, sx, sy + row);
-        for (std::size_t i = 0; i < width; ++i) {
-            d[i] = (d[i] & m[i]) ^ s[i];
-        }
+        MaskRow(dst.Pixels.data() + Index(dst, x, y + row), mask.Pixels.data() + Index(mask, sx, sy + row),
+                image.Pixels.data() + Index(image, sx, sy + row), width);
     }
 }
 
