@@ -19,8 +19,9 @@ namespace rq {
 
 namespace {
 
-constexpr int kNear = 150;              // a fuzzy this near could reach the figure within the look ahead
-constexpr int kHorizon = 16;            // ticks played on: a fuzzy's course is sure up to its next aim
+constexpr int kNear = 250;              // a fuzzy this near could reach the figure within the look ahead
+constexpr int kHorizon = 30;            // ticks played on: two of the fuzzies' aims
+constexpr int kSure = 16;               // a fuzzy's course is sure up to its next aim
 constexpr int kBoardHorizon = 34;       // on the platform with a train standing: to the end of its stop
 constexpr int kHolds[] = {3, 8, 1000};  // how long another direction is held (1000: all along)
 constexpr int kFirstLeg = 4;            // a two-direction plan's first leg
@@ -89,7 +90,7 @@ LookAhead::Outcome LookAhead::Play(const Plan& plan, std::uint16_t then, int hor
         ++ticks_;
         if (touches > 0) {
             o.Touches += touches;
-            o.Cost += touches * (kTouchCost + kSoonerCost * (horizon - t)) * (t <= kHorizon ? 1.0 : kFarTouch);
+            o.Cost += touches * (kTouchCost + kSoonerCost * (horizon - t)) * (t <= kSure ? 1.0 : kFarTouch);
         }
         if (copy_.FigureFuzzed()) {
             o.Cost += kFuzzedCost;
