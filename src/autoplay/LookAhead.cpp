@@ -11,6 +11,7 @@
 #include "autoplay/Streets.h"
 #include "game/Game.h"
 #include "scene/Crystals.h"
+#include "scene/Fuzzies.h"
 #include "scene/Scene.h"
 #include "world/Actors.h"
 #include "world/Platform.h"
@@ -34,6 +35,8 @@ constexpr int kRoom = 80;               // room to the nearest fuzzy at the end 
 constexpr int kDropCost = 40;           // a crystal dropped in a fuzzy's way
 constexpr int kLastDropCost = 200;      // the same, with the 100 the fuzzbomb needs in hand
 constexpr double kCureBonus = 400;      // a fuzzy cured by a crystal hunts no more
+constexpr int kTurnReach = 8;           // a fuzzy this near as walkers turn at random may turn into the figure
+constexpr double kTurnCost = 150;       // which it does now and then
 
 constexpr std::array<std::uint16_t, 9> kChoices{0,          kInputUp,       kInputUpRight, kInputRight, kInputDownRight,
                                                 kInputDown, kInputDownLeft, kInputLeft,    kInputUpLeft};
@@ -68,6 +71,7 @@ std::uint64_t Mix(std::uint64_t x) {
 struct LookAhead::Outcome {
     double Cost = 0;
     int Touches = 0;
+    int Risks = 0;   // ticks a fuzzy stood next to the figure as walkers turn at random
     int Aboard = 0;  // the tick the figure went out of the fuzzies' reach (into a train or the office)
     int X = 0;       // where the figure's centre ends
     int Y = 0;
@@ -75,7 +79,7 @@ struct LookAhead::Outcome {
 
 LookAhead::Outcome LookAhead::Play(const Plan& plan, std::uint16_t then, int horizon, double cutoff,
                                    const Outcome* base) {
-    copy_.Reset(seed_);
+    copy_.Reset();
     Outcome o;
     const int fuzzies = fuzzies_;
     if ((plan.First & kInputAction) != 0) {
@@ -85,6 +89,10 @@ LookAhead::Outcome LookAhead::Play(const Plan& plan, std::uint16_t then, int hor
         std::uint16_t keys = t <= plan.Hold ? plan.First : t <= plan.Hold + plan.Hold2 ? plan.Second : then;
         if (t > 1) {
             keys = static_cast<std::uint16_t>(keys & kInputDirections);  // one crystal dropped, not one a tick
+        }
+        if ((copy_.Clock() + 1) % kWanderTicks == 0 && copy_.FuzzyGap() <= kTurnReach) {
+            o.Cost += kTurnCost;
+            ++o.Risks;
         }
         const int touches = copy_.Tick(keys);
         ++ticks_;
@@ -134,7 +142,7 @@ std::uint16_t LookAhead::KeepClear(const Game& game, std::uint16_t wanted) {
     const auto clock = static_cast<std::uint64_t>(static_cast<std::uint32_t>(w.GameTime));
     const auto x = static_cast<std::uint64_t>(static_cast<std::uint16_t>(p.X));
     const auto y = static_cast<std::uint64_t>(static_cast<std::uint16_t>(p.Y));
-    seed_ = Mix((day << 48) ^ (clock << 24) ^ (x << 12) ^ y);
+    copy_.Seed(Mix((day << 48) ^ (clock << 24) ^ (x << 12) ^ y));
     int horizon = kHorizon;
     if (TrainStandsAtPlatform(game.sprites) && CentreY(p) < kViewHeight) {
         const int left = kStandTicks - static_cast<int>(w.PlatformTicks);
@@ -144,10 +152,10 @@ std::uint16_t LookAhead::KeepClear(const Game& game, std::uint16_t wanted) {
     dropCost_ = crystals >= kPlayerCrystalLimit ? kLastDropCost : kDropCost;
     const auto then = static_cast<std::uint16_t>(wanted & kInputDirections);
     const auto action = static_cast<std::uint16_t>(wanted & kInputAction);
-    copy_.Reset(seed_);
+    copy_.Reset();
     fuzzies_ = copy_.Fuzzies();
     const Outcome base = Play({wanted, horizon, 0, 0}, then, horizon, std::numeric_limits<double>::max(), nullptr);
-    if (base.Touches == 0 && base.Cost < kFuzzedCost) {
+    if (base.Touches == 0 && base.Risks == 0 && base.Cost < kFuzzedCost) {
         return wanted;
     }
     Outcome best = base;

@@ -33,7 +33,6 @@ private:
     Outcome Play(const Plan& plan, std::uint16_t then, int horizon, double cutoff, const Outcome* base);
 
     StreetCopy copy_;
-    std::uint64_t seed_ = 0;
     std::int64_t ticks_ = 0;
     Plan plan_;         // the dodge under way: what is left of it
     int dropCost_ = 0;  // what a crystal dropped costs this tick

@@ -31,16 +31,23 @@ struct Velocity {
     int VY = 0;
 };
 
+// The figure's velocity for each combination of held direction keys, worked out once: the look
+// ahead asks for it thousands of times a tick.
 Velocity HeldVelocityOf(std::uint16_t keys) {
-    const std::optional<Course> course = HeldCourse(keys);
-    if (!course) {
-        return {};
-    }
-    Sprite s;
-    s.VX = course->dx;
-    s.VY = course->dy;
-    SetActorSpeed(s, kPlayerSpeed);
-    return {s.VX, s.VY};
+    static const std::array<Velocity, 256> table = [] {
+        std::array<Velocity, 256> t{};
+        for (std::uint16_t k = 0; k < 256; ++k) {
+            if (const std::optional<Course> course = HeldCourse(k)) {
+                Sprite s;
+                s.VX = course->dx;
+                s.VY = course->dy;
+                SetActorSpeed(s, kPlayerSpeed);
+                t[k] = {s.VX, s.VY};
+            }
+        }
+        return t;
+    }();
+    return table[keys & kInputDirections];
 }
 
 SpriteBox Moved(const SpriteBox& b, int dx, int dy) {

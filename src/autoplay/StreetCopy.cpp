@@ -61,6 +61,7 @@ struct Taken {
     double PlatformTicks = 0;
     std::int16_t StoppedSpeed = 0;
     std::int16_t SelectedTrain = 0;
+    Random Rng;  // seeded once, copied at each reset: seeding anew each time costs more than the tick
 };
 
 }  // namespace
@@ -121,7 +122,11 @@ void StreetCopy::Take(const Game& game) {
     }
 }
 
-void StreetCopy::Reset(std::uint64_t seed) {
+void StreetCopy::Seed(std::uint64_t seed) {
+    s_->taken.Rng.Seed(seed);
+}
+
+void StreetCopy::Reset() {
     const Taken& t = s_->taken;
     World& w = s_->w;
     s_->spr.gSprites = t.Sprites;
@@ -137,7 +142,7 @@ void StreetCopy::Reset(std::uint64_t seed) {
     w.DayNum = t.DayNum;
     w.PlatformTicks = t.PlatformTicks;
     w.StoppedSpeed = t.StoppedSpeed;
-    w.Rng.Seed(seed);
+    w.Rng = t.Rng;
     s_->scene.SelectedTrain = t.SelectedTrain;
     s_->scene.Meetings.clear();
 }
@@ -190,6 +195,10 @@ int StreetCopy::TrainTicksLeft() const {
         return 0;
     }
     return std::max(0, kStandTicks - static_cast<int>(s_->w.PlatformTicks));
+}
+
+int StreetCopy::Clock() const {
+    return CInt(s_->w.GameTime);
 }
 
 int StreetCopy::Fuzzies() const {

@@ -24,8 +24,10 @@ public:
     // Takes what the figure sees now: the sprite table, the city's citizens and their crystals, the
     // clock and the train at the platform.
     void Take(const Game& game);
-    // Back to the street as it was taken, the copy's generator seeded with `seed`.
-    void Reset(std::uint64_t seed);
+    // The copy's generator starts from `seed` at each Reset.
+    void Seed(std::uint64_t seed);
+    // Back to the street as it was taken, the generator too.
+    void Reset();
     // One city tick with `keys` held; the number of fuzzies that touched the figure in it.
     int Tick(std::uint16_t keys);
 
@@ -36,6 +38,8 @@ public:
     int TrainTicksLeft() const;
     // Pixels between the figure and the nearest fuzzy (a large number when there is none).
     int FuzzyGap() const;
+    // The copy's clock (thirds of a second, rounded).
+    int Clock() const;
     // How many fuzzies walk in the street.
     int Fuzzies() const;
 

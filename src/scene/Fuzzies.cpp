@@ -13,8 +13,6 @@ namespace rq {
 
 namespace {
 
-constexpr int kWanderTicks = 90;
-
 // For one picture the hit person shows the fuzzy look; FrameDelay 1 marks the flash.
 void Flash(SpriteEngine& spr, Sprite& s, std::int16_t ownFirst) {
     ChangeLook(spr, s, ownFirst, kFuzzyFirstFrame);

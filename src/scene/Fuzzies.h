@@ -10,6 +10,8 @@ namespace rq {
 
 // Fuzzies and citizens choose their targets every 15 ticks (five game seconds).
 inline constexpr int kAimTicks = 15;
+// Every 90 ticks (half a game minute) some walkers turn at random.
+inline constexpr int kWanderTicks = 90;
 
 // A fuzzy touches a person (both by slot): the person loses half its crystals, rounded down, and
 // flashes in the fuzzy look for one picture, or is fuzzed when it carried none. A pair counts once
