@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 #include "base/Rounding.h"
 #include "scene/Fuzzies.h"
@@ -136,10 +137,11 @@ double Distance(const SpriteBox& me, const SteerGoal& goal) {
 
 // The cost of holding `keys` now: the danger of the fuzzies' touch over the look ahead, and the
 // distance still to go at its end.
+// `early` holds the fuzzies after each tick before their first aim, the same whatever the figure does.
 double CostOf(const StreetPicture& street, const SteerGoal& goal, std::uint16_t keys, int hold,
-              const std::vector<Walker>& watched) {
-    std::vector<Walker> fuzzies = watched;
-    std::vector<double> worst(fuzzies.size(), 0.0);  // each fuzzy's worst moment of the look ahead
+              const std::vector<Walker>& watched, const std::vector<std::vector<Walker>>& early) {
+    std::vector<Walker> fuzzies;
+    std::vector<double> worst(watched.size(), 0.0);  // each fuzzy's worst moment of the look ahead
     SpriteBox me = street.Player;
     const Velocity held = HeldVelocityOf(keys);
     double nuisance = 0;
@@ -164,13 +166,20 @@ double CostOf(const StreetPicture& street, const SteerGoal& goal, std::uint16_t 
         }
         const long long clock = street.Time + t;
         const auto here = ViewOf(before);
-        for (std::size_t i = 0; i < fuzzies.size(); ++i) {
-            Walker& f = fuzzies[i];
-            // Fuzzies aim before anyone moves: at where the figure stands.
-            if (clock % kAimTicks == 0 && ViewOf(f.Box) == here) {
-                AimAt(f, before);
+        const bool aimed = static_cast<std::size_t>(t) >= early.size();
+        if (static_cast<std::size_t>(t) == early.size()) {
+            fuzzies = early.back();
+        }
+        for (std::size_t i = 0; i < watched.size(); ++i) {
+            if (aimed) {
+                Walker& m = fuzzies[i];
+                // Fuzzies aim before anyone moves: at where the figure stands.
+                if (clock % kAimTicks == 0 && ViewOf(m.Box) == here) {
+                    AimAt(m, before);
+                }
+                StepWalker(m, street.Solid);
             }
-            StepWalker(f, street.Solid);
+            const Walker& f = aimed ? fuzzies[i] : early[static_cast<std::size_t>(t)][i];
             // The guess grows less sure the farther ahead it looks: keep a growing margin.
             const int margin = 4 + t;
             const int gap = Gap(me, f.Box);
@@ -216,12 +225,21 @@ std::uint16_t Steer(const StreetPicture& seen, const SteerGoal& goal) {
             watched.push_back(f);
         }
     }
+    // Until their first aim the fuzzies walk the same whatever the figure does: worked out once.
+    std::vector<std::vector<Walker>> early{watched};
+    for (int t = 1; t <= kLookTicks && (street.Time + t) % kAimTicks != 0; ++t) {
+        std::vector<Walker> next = early.back();
+        for (Walker& f : next) {
+            StepWalker(f, street.Solid);
+        }
+        early.push_back(std::move(next));
+    }
     std::uint16_t best = 0;
     double bestCost = std::numeric_limits<double>::max();
     for (const std::uint16_t keys : kChoices) {
         double cost = std::numeric_limits<double>::max();
         for (const int hold : kHoldTicks) {
-            cost = std::min(cost, CostOf(street, goal, keys, hold, watched));
+            cost = std::min(cost, CostOf(street, goal, keys, hold, watched, early));
         }
         if (cost < bestCost) {
             bestCost = cost;
