@@ -173,7 +173,8 @@ bool GameView::CopyExposed(QPainter& p, const QRegion& region, const QImage& sho
     // Only an unshared picture of opaque 32-bit pixels, offset by whole pixels; anything else is painted.
     if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
          format != QImage::Format_ARGB32_Premultiplied) ||
-        device->devicePixelRatio() != 1.0 || !device->isDetached() || toDevice.type() > QTransform::TxTranslate ||
+        device->devicePixelRatio() != 1.0 || !device->isDetached() || p.opacity() != 1.0 ||
+        p.compositionMode() != QPainter::CompositionMode_SourceOver || toDevice.type() > QTransform::TxTranslate ||
         QPointF(offset) != QPointF(toDevice.dx(), toDevice.dy()) || shown.format() != QImage::Format_RGB32) {
         return false;
     }
