@@ -9,21 +9,20 @@
 #include <limits>
 
 #include "autoplay/Streets.h"
+#include "base/Rounding.h"
 #include "game/Game.h"
 #include "scene/Crystals.h"
 #include "scene/Fuzzies.h"
 #include "scene/Scene.h"
 #include "world/Actors.h"
-#include "world/Platform.h"
 
 namespace rq {
 
 namespace {
 
-constexpr int kNear = 250;              // a fuzzy this near could reach the figure within the look ahead
-constexpr int kHorizon = 30;            // ticks played on: two of the fuzzies' aims
+constexpr int kNear = 350;              // a fuzzy this near could reach the figure within the look ahead
+constexpr int kHorizon = 45;            // ticks played on: three of the fuzzies' aims
 constexpr int kSure = 16;               // a fuzzy's course is sure up to its next aim
-constexpr int kBoardHorizon = 34;       // on the platform with a train standing: to the end of its stop
 constexpr int kHolds[] = {3, 8, 1000};  // how long another direction is held (1000: all along)
 constexpr int kFirstLeg = 4;            // a two-direction plan's first leg
 constexpr double kTouchCost = 1000;     // a touch halves the crystals, and it comes again while it lasts
@@ -35,6 +34,7 @@ constexpr int kRoom = 80;               // room to the nearest fuzzy at the end 
 constexpr int kDropCost = 40;           // a crystal dropped in a fuzzy's way
 constexpr int kLastDropCost = 200;      // the same, with the 100 the fuzzbomb needs in hand
 constexpr double kCureBonus = 400;      // a fuzzy cured by a crystal hunts no more
+constexpr int kStillClear = 30;         // keys found clear are played again once fewer ticks than this are known clear
 constexpr int kTurnReach = 8;           // a fuzzy this near as walkers turn at random may turn into the figure
 constexpr double kTurnCost = 150;       // which it does now and then
 
@@ -68,6 +68,17 @@ std::uint64_t Mix(std::uint64_t x) {
 
 }  // namespace
 
+namespace {
+
+// The keys a plan holds on tick t (1, 2, ...) of the look ahead, then the errand's: one crystal
+// dropped, not one a tick.
+std::uint16_t KeysOf(std::uint16_t first, int hold, std::uint16_t second, int hold2, std::uint16_t then, int t) {
+    const std::uint16_t keys = t <= hold ? first : t <= hold + hold2 ? second : then;
+    return t > 1 ? static_cast<std::uint16_t>(keys & kInputDirections) : keys;
+}
+
+}  // namespace
+
 struct LookAhead::Outcome {
     double Cost = 0;
     int Touches = 0;
@@ -78,7 +89,7 @@ struct LookAhead::Outcome {
 };
 
 LookAhead::Outcome LookAhead::Play(const Plan& plan, std::uint16_t then, int horizon, double cutoff,
-                                   const Outcome* base) {
+                                   const Outcome* base, std::vector<Poses>* record) {
     copy_.Reset();
     Outcome o;
     const int fuzzies = fuzzies_;
@@ -86,16 +97,16 @@ LookAhead::Outcome LookAhead::Play(const Plan& plan, std::uint16_t then, int hor
         o.Cost += dropCost_;
     }
     for (int t = 1; t <= horizon; ++t) {
-        std::uint16_t keys = t <= plan.Hold ? plan.First : t <= plan.Hold + plan.Hold2 ? plan.Second : then;
-        if (t > 1) {
-            keys = static_cast<std::uint16_t>(keys & kInputDirections);  // one crystal dropped, not one a tick
-        }
+        const std::uint16_t keys = KeysOf(plan.First, plan.Hold, plan.Second, plan.Hold2, then, t);
         if ((copy_.Clock() + 1) % kWanderTicks == 0 && copy_.FuzzyGap() <= kTurnReach) {
             o.Cost += kTurnCost;
             ++o.Risks;
         }
         const int touches = copy_.Tick(keys);
         ++ticks_;
+        if (record != nullptr) {
+            record->push_back(copy_.PosesNow());
+        }
         if (touches > 0) {
             o.Touches += touches;
             o.Cost += touches * (kTouchCost + kSoonerCost * (horizon - t)) * (t <= kSure ? 1.0 : kFarTouch);
@@ -129,35 +140,69 @@ LookAhead::Outcome LookAhead::Play(const Plan& plan, std::uint16_t then, int hor
     return o;
 }
 
+LookAhead::Plan LookAhead::Advanced(const Plan& plan) {
+    Plan left = plan.Hold > 1 ? Plan{plan.First, plan.Hold - 1, plan.Second, plan.Hold2}
+                              : Plan{plan.Second, plan.Hold2 - (plan.Hold == 1 ? 0 : 1), 0, 0};
+    left.First = static_cast<std::uint16_t>(left.First & kInputDirections);
+    return left.Hold > 0 ? left : Plan{};
+}
+
+std::optional<std::uint16_t> LookAhead::StillClear(const Game& game, std::uint16_t wanted) const {
+    const int played = CInt(game.world.GameTime) - clearClock_;  // ticks since the copy was taken
+    if (clearPoses_.empty() || (wanted & kInputAction) != 0 || played < 1 ||
+        played > static_cast<int>(clearPoses_.size()) || clearHorizon_ - played < kStillClear) {
+        return std::nullopt;
+    }
+    const Plan& p = clearPlan_;
+    // The errand must still want what it wanted then: the plan was made for it.
+    if (wanted != clearThen_ || PosesOf(game) != clearPoses_[static_cast<std::size_t>(played - 1)]) {
+        return std::nullopt;
+    }
+    return KeysOf(p.First, p.Hold, p.Second, p.Hold2, clearThen_, played + 1);
+}
+
 std::uint16_t LookAhead::KeepClear(const Game& game, std::uint16_t wanted) {
     const World& w = game.world;
     const Sprite& p = game.sprites[kPlayerSlot];
     const Plan under = plan_;
     plan_ = {};
     if (w.CurCity == 0 || !p.Shown || w.crystals(kPlayer) == kFuzzed || NearestFuzzy(game) > kNear) {
+        clearPoses_.clear();
         return wanted;
     }
+    if (const std::optional<std::uint16_t> keys = StillClear(game, wanted)) {
+        plan_ = Advanced(under);
+        return *keys;
+    }
+    clearPoses_.clear();
     copy_.Take(game);
     const auto day = static_cast<std::uint64_t>(static_cast<std::uint32_t>(w.DayNum));
     const auto clock = static_cast<std::uint64_t>(static_cast<std::uint32_t>(w.GameTime));
     const auto x = static_cast<std::uint64_t>(static_cast<std::uint16_t>(p.X));
     const auto y = static_cast<std::uint64_t>(static_cast<std::uint16_t>(p.Y));
     copy_.Seed(Mix((day << 48) ^ (clock << 24) ^ (x << 12) ^ y));
-    int horizon = kHorizon;
-    if (TrainStandsAtPlatform(game.sprites) && CentreY(p) < kViewHeight) {
-        const int left = kStandTicks - static_cast<int>(w.PlatformTicks);
-        horizon = std::clamp(left + 2, kHorizon, kBoardHorizon);
-    }
+    // Longer than a train's stop: the walk up to board is played to the train's leaving.
+    const int horizon = kHorizon;
     const int crystals = w.crystals(kPlayer);
     dropCost_ = crystals >= kPlayerCrystalLimit ? kLastDropCost : kDropCost;
     const auto then = static_cast<std::uint16_t>(wanted & kInputDirections);
     const auto action = static_cast<std::uint16_t>(wanted & kInputAction);
     copy_.Reset();
     fuzzies_ = copy_.Fuzzies();
-    const Outcome base = Play({wanted, horizon, 0, 0}, then, horizon, std::numeric_limits<double>::max(), nullptr);
-    if (base.Touches == 0 && base.Risks == 0 && base.Cost < kFuzzedCost) {
+    const auto clear = [](const Outcome& o) { return o.Touches == 0 && o.Risks == 0 && o.Cost < kFuzzedCost; };
+    const auto remember = [&](const Plan& plan) {
+        clearPlan_ = plan;
+        clearThen_ = then;
+        clearClock_ = CInt(w.GameTime);
+        clearHorizon_ = horizon;
+    };
+    const Outcome base =
+        Play({wanted, horizon, 0, 0}, then, horizon, std::numeric_limits<double>::max(), nullptr, &clearPoses_);
+    if (clear(base)) {
+        remember({wanted, horizon, 0, 0});
         return wanted;
     }
+    clearPoses_.clear();
     Outcome best = base;
     Plan chosen{wanted, horizon, 0, 0};
     const auto consider = [&](const Plan& plan) {
@@ -198,17 +243,12 @@ std::uint16_t LookAhead::KeepClear(const Game& game, std::uint16_t wanted) {
             }
         }
     }
-    // What is left of the plan after this tick.
-    plan_ = chosen;
-    if (plan_.Hold > 1) {
-        --plan_.Hold;
-    } else {
-        plan_ = {plan_.Second, plan_.Hold2 - (plan_.Hold == 1 ? 0 : 1), 0, 0};
+    // A dodge found clear goes on without another search while the street goes as the copy played it.
+    if (clear(best)) {
+        Play(chosen, then, horizon, std::numeric_limits<double>::max(), &base, &clearPoses_);
+        remember(chosen);
     }
-    plan_.First = static_cast<std::uint16_t>(plan_.First & kInputDirections);
-    if (chosen.First == wanted && chosen.Hold >= horizon) {
-        plan_ = {};
-    }
+    plan_ = chosen.First == wanted && chosen.Hold >= horizon ? Plan{} : Advanced(chosen);
     return chosen.First;
 }
 

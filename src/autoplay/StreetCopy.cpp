@@ -64,7 +64,23 @@ struct Taken {
     Random Rng;  // seeded once, copied at each reset: seeding anew each time costs more than the tick
 };
 
+Poses PosesIn(const World& w, const SpriteEngine& spr) {
+    Poses poses{};
+    for (int slot = kPlayerSlot; slot <= kLastActorSlot; ++slot) {
+        const Sprite& a = spr[slot];
+        if (a.Shown) {
+            poses[static_cast<std::size_t>(slot - kPlayerSlot)] = {true, IsFuzzyActor(w, a), a.X, a.Y, a.VX,
+                                                                   a.VY, a.CitizenNo};
+        }
+    }
+    return poses;
+}
+
 }  // namespace
+
+Poses PosesOf(const Game& game) {
+    return PosesIn(game.world, game.sprites);
+}
 
 struct StreetCopy::Scratch {
     World w;
@@ -195,6 +211,10 @@ int StreetCopy::TrainTicksLeft() const {
         return 0;
     }
     return std::max(0, kStandTicks - static_cast<int>(s_->w.PlatformTicks));
+}
+
+Poses StreetCopy::PosesNow() const {
+    return PosesIn(s_->w, s_->spr);
 }
 
 int StreetCopy::Clock() const {

@@ -4,6 +4,7 @@
 // into the game it was taken from.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -13,6 +14,23 @@
 namespace rq {
 
 struct Game;
+
+// Where a walker (the figure or a citizen) stands and goes, and whether it is a fuzzy.
+struct Pose {
+    bool Shown = false;
+    bool Fuzzy = false;
+    std::int16_t X = 0;
+    std::int16_t Y = 0;
+    std::int16_t VX = 0;
+    std::int16_t VY = 0;
+    std::int16_t CitizenNo = 0;
+    bool operator==(const Pose&) const = default;
+};
+// The figure and the street's citizens, slots 109 to 134.
+using Poses = std::array<Pose, kLastActorSlot - kPlayerSlot + 1>;
+
+// The walkers of the game's street as they stand.
+Poses PosesOf(const Game& game);
 
 class StreetCopy {
 public:
@@ -40,6 +58,8 @@ public:
     int FuzzyGap() const;
     // The copy's clock (thirds of a second, rounded).
     int Clock() const;
+    // The copy's walkers as they stand.
+    Poses PosesNow() const;
     // How many fuzzies walk in the street.
     int Fuzzies() const;
 
