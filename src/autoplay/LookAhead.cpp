@@ -36,7 +36,7 @@ constexpr int kLastDropCost = 200;      // the same, with the 100 the fuzzbomb n
 constexpr double kCureBonus = 400;      // a fuzzy cured by a crystal hunts no more
 constexpr int kStillClear = 30;         // keys found clear are played again once fewer ticks than this are known clear
 constexpr int kTurnReach = 8;           // a fuzzy this near as walkers turn at random may turn into the figure
-constexpr double kTurnCost = 150;       // which it does now and then
+constexpr double kTurnCost = 400;       // which it does now and then
 
 constexpr std::array<std::uint16_t, 9> kChoices{0,          kInputUp,       kInputUpRight, kInputRight, kInputDownRight,
                                                 kInputDown, kInputDownLeft, kInputLeft,    kInputUpLeft};
