@@ -103,8 +103,10 @@ void Autoplayer::Watch(std::int64_t step, const Game& game) {
         t.City = w.CurCity;
         t.FuzzedCity = !DescribeWords(w, w.CurCity).CrystalWord;
         t.Platform = CentreX(p) >= kPlatformLeft && CentreX(p) < kPlatformRight && CentreY(p) < kPlatformBottom;
-        t.Waiting = waiting_;
-        t.Doing = doing_;
+        // Touched in the tick it stepped off its train, before it chose anything here.
+        const bool arriving = doingCity_ != w.CurCity;
+        t.Waiting = waiting_ && !arriving;
+        t.Doing = arriving ? "off its train" : doing_;
         t.WallGap = WallGap(w, game.sprites);
         t.NearWall = t.WallGap < p.Width;
         t.CrystalsAfter = crystals;
@@ -197,6 +199,7 @@ Autoplayer::Errand Autoplayer::ChooseErrand(const Game& game) {
 
 std::uint16_t Autoplayer::Walk(const Game& game) {
     const Sprite& p = game.sprites[kPlayerSlot];
+    doingCity_ = game.world.CurCity;
     if (const std::optional<std::uint16_t> aside = aside_.Look(p)) {
         doing_ = "aside";
         return *aside;

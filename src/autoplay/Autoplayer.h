@@ -91,14 +91,15 @@ private:
     int lastCrystals_ = 0;
     bool dropped_ = false;  // the last input dropped a crystal
     bool travelling_ = false;
-    std::string touchCity_;   // the name of the city of the first touch
-    bool waiting_ = false;    // the last input stood about rather than walked somewhere
-    const char* doing_ = "";  // and what for
-    bool mines_ = false;      // it may drop crystals in the way of the fuzzies that follow it
-    int lying_ = 0;           // crystals lying on the platform at the last look
-    int sinceGrowth_ = 0;     // ticks since more crystals lay on the platform
-    StepAside aside_;         // held up while walking, it steps aside for a few ticks
-    LookAhead feet_;          // where a fuzzy is near, the keys are played on ahead in a copy of the street
+    std::string touchCity_;       // the name of the city of the first touch
+    bool waiting_ = false;        // the last input stood about rather than walked somewhere
+    const char* doing_ = "";      // and what for
+    std::int16_t doingCity_ = 0;  // the city where it was chosen
+    bool mines_ = false;          // it may drop crystals in the way of the fuzzies that follow it
+    int lying_ = 0;               // crystals lying on the platform at the last look
+    int sinceGrowth_ = 0;         // ticks since more crystals lay on the platform
+    StepAside aside_;             // held up while walking, it steps aside for a few ticks
+    LookAhead feet_;              // where a fuzzy is near, the keys are played on ahead in a copy of the street
 };
 
 }  // namespace rq
