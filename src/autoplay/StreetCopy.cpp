@@ -190,9 +190,7 @@ int StreetCopy::Tick(std::uint16_t keys) {
     if ((keys & kInputAction) != 0) {
         DropCrystal(ctx, kPlayerSlot);
     }
-    if (CInt(w.GameTime) % 9 == 0) {
-        SpawnCrystal(ctx);
-    }
+    SpawnNowAndThen(ctx);
     PickUpCrystals(ctx);
     return static_cast<int>(std::count_if(ctx.scene.Meetings.begin(), ctx.scene.Meetings.end(),
                                           [](const auto& m) { return m.first == kPlayerSlot; }));

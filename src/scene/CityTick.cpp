@@ -91,13 +91,6 @@ void DropOnAction(SceneContext& ctx) {
     }
 }
 
-// A lying crystal replicates every 9 ticks, three game seconds.
-void SpawnNowAndThen(SceneContext& ctx) {
-    if (CInt(ctx.w.GameTime) % 9 == 0) {
-        SpawnCrystal(ctx);
-    }
-}
-
 void PresentStreet(SceneContext& ctx) {
     SprComposeScene(ctx.spr, ctx.w.GameTime);
     SprPresent(ctx.spr, ctx.scene.View, ctx.spr.ViewCol * kViewWidth, ctx.spr.ViewRow * kViewHeight,

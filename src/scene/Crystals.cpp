@@ -1,6 +1,7 @@
 // Dropping, replicating and picking up the crystals that lie in the street.
 #include "scene/Crystals.h"
 
+#include "base/Rounding.h"
 #include "scene/SceneObjects.h"
 #include "scene/SceneRects.h"
 #include "sprite/SpriteDraw.h"
@@ -137,6 +138,12 @@ void PickUpCrystals(SceneContext& ctx) {
             ctx.fx.PlayEffect(kMaxCrystals);
         }
         RemoveCrystal(spr, slot);
+    }
+}
+
+void SpawnNowAndThen(SceneContext& ctx) {
+    if (CInt(ctx.w.GameTime) % 9 == 0) {
+        SpawnCrystal(ctx);
     }
 }
 

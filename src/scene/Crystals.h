@@ -20,6 +20,8 @@ void DropCrystal(SceneContext& ctx, int slot);
 
 // A lying crystal, picked at random, replicates next to itself in one of eight directions.
 void SpawnCrystal(SceneContext& ctx);
+// A lying crystal replicates every 9 ticks, three game seconds: SpawnCrystal on those ticks.
+void SpawnNowAndThen(SceneContext& ctx);
 
 // Whoever walks over a crystal picks it up; a fuzzy is cured by it; at the limit the crystal is lost.
 void PickUpCrystals(SceneContext& ctx);
