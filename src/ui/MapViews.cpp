@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
+#include <algorithm>
 
 #include "ui/Twips.h"
 
@@ -25,14 +26,23 @@ void MapPicture::SetPicture(const QImage& picture) {
     Draw();
 }
 
+// The panels are refreshed at every arrival of a train, and the markers seldom change with it: the
+// map is drawn again only when one did.
 void MapPicture::SetMarkers(const std::vector<MarkerPaint>& markers, const World& world) {
-    markers_.clear();
+    std::vector<Drawn> now;
     for (std::size_t k = 1; k < markers.size() && k <= static_cast<std::size_t>(kNumCities); ++k) {
         const City& c = world.city(static_cast<int>(k));
         // A marker is centred on the city's pixel, as a box of whole twips would be on the twip grid.
         const QPointF at(scale_ * c.MapX + 0.5, scale_ * c.MapY + 0.5);
-        markers_.push_back({at, markers[k]});
+        now.push_back({at, markers[k]});
     }
+    const auto same = [](const Drawn& a, const Drawn& b) {
+        return a.At == b.At && a.Paint.Fill == b.Paint.Fill && a.Paint.Square == b.Paint.Square;
+    };
+    if (!drawn_.isNull() && std::equal(now.begin(), now.end(), markers_.begin(), markers_.end(), same)) {
+        return;
+    }
+    markers_ = std::move(now);
     Draw();
 }
 
