@@ -68,7 +68,8 @@ struct GroundCache {
     const void* TracksPixels = nullptr;
     int TracksWidth = 0;
     int TracksHeight = 0;
-    std::array<PixelRect, kSpriteSlots> DrawnAt{};  // where each slot lies drawn on the back buffer (empty: nowhere)
+    PixelRect Window{};  // the part of the back buffer composed: the view on screen
+    std::array<PixelRect, kSpriteSlots> DrawnAt{};  // where each slot lies drawn in it (empty: nowhere)
     std::array<SpritePiece, kSpriteSlots> Drawn{};  // and what it showed there
     // The base picture: the ground with the still scenery pieces on it (sprite/SceneBase.h). The
     // sprites in it are never drawn on their own.
@@ -94,7 +95,7 @@ struct SpriteEngine {
     std::vector<SpriteFrame> gFrames;  // frames 0..N−1 plus one all-zero entry
 
     // The surfaces of the engine; a surface that does not exist has Width = Height = 0.
-    Surface Back;   // the whole city scene, composed each tick
+    Surface Back;   // the whole city scene; the view's part of it composed each tick
     Surface Sheet;  // railquest.bmp
     Surface Mask;   // masks.bmp, the same layout as Sheet
 

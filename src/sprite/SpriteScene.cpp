@@ -73,13 +73,26 @@ bool Drawable(const SpriteEngine& e, std::size_t slot) {
     return e.gSprites[slot].Shown && !e.Ground.InBase[slot];
 }
 
-// The blocks of the back buffer to repaint from the base, and which sprites stay as they lie drawn.
+// The part of the back buffer on screen. Only it is kept composed: the rest of the street is never
+// shown until the view moves there, and then the compose takes that part whole. In a busy street most
+// walkers are elsewhere, and repainting them tick after tick was most of the drawing's memory traffic.
+PixelRect ViewWindow(const SpriteEngine& e) {
+    return OnBack(e, e.ViewCol * kViewWidth, e.ViewRow * kViewHeight, kViewWidth, kViewHeight);
+}
+
+// The part of the view a sprite covers where it stands.
+PixelRect PlaceInView(const SpriteEngine& e, const Sprite& s, const PixelRect& window) {
+    return Intersect(Place(e, s), window);
+}
+
+// The blocks of the view to repaint from the base, and which sprites stay as they lie drawn.
 // A sprite stays when it is drawn where it stands, showing the frame it shows, and no block that
 // changes reaches it: then neither the base under it nor a sprite over or under it changes there,
 // and the pixels it covers are already what drawing everything in slot order would give. Every
 // other sprite is taken off (its old block repainted) and drawn again (its new block), and a block
 // that changes makes every staying sprite it reaches change too, until none is left to reach.
-void FindChanges(const SpriteEngine& e, std::vector<PixelRect>& changed, std::array<bool, kSpriteSlots>& stays) {
+void FindChanges(const SpriteEngine& e, const PixelRect& window, std::vector<PixelRect>& changed,
+                 std::array<bool, kSpriteSlots>& stays) {
     const GroundCache& g = e.Ground;
     for (std::size_t slot = 0; slot < e.gSprites.size(); ++slot) {
         const Sprite& s = e.gSprites[slot];
@@ -89,8 +102,8 @@ void FindChanges(const SpriteEngine& e, std::vector<PixelRect>& changed, std::ar
             if (!Empty(g.DrawnAt[slot])) {
                 changed.push_back(g.DrawnAt[slot]);
             }
-            if (drawable && !Empty(Place(e, s))) {
-                changed.push_back(Place(e, s));
+            if (drawable && !Empty(PlaceInView(e, s, window))) {
+                changed.push_back(PlaceInView(e, s, window));
             }
         }
     }
@@ -141,24 +154,31 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
                       g.TracksHeight == e.Tracks.Height && SameRects(g.Rects, e.gSceneRects);
     g.Station = station;
     g.SkyHeight = skyHeight;
+    const PixelRect window = ViewWindow(e);
     const std::array<bool, kSpriteSlots> inBase = BaseSprites(e);
     std::array<bool, kSpriteSlots> stays{};
     if (same && BaseHolds(e, inBase)) {
         std::vector<PixelRect> changed;
-        if (station && sky != g.SkyColour) {
-            const PixelRect band = OnBack(e, kViewWidth, 0, kViewWidth, skyHeight);
-            PaintBase(e, band, sky, inBase);
-            changed.push_back(band);
+        if (!Same(g.Window, window)) {
+            // Another part of the street comes into view: taken from the base whole, every sprite on it drawn.
+            changed.push_back(window);
+        } else {
+            if (station && sky != g.SkyColour) {
+                const PixelRect band = OnBack(e, kViewWidth, 0, kViewWidth, skyHeight);
+                PaintBase(e, band, sky, inBase);
+                changed.push_back(band);
+            }
+            FindChanges(e, window, changed, stays);
         }
-        FindChanges(e, changed, stays);
         // A sprite drawn again where it stood gives the same block twice: taken off and drawn anew.
         SortUnique(changed);
         for (const PixelRect& r : changed) {
-            CopyFromBase(e, r);
-            NotePending(e.Presented, r);
+            const PixelRect inView = Intersect(r, window);
+            CopyFromBase(e, inView);
+            NotePending(e.Presented, inView);
         }
     } else {
-        // A new street, view or scenery: the base is painted again and the whole scene with it.
+        // A new street, view or scenery: the base is painted again and the view with it.
         e.Presented.All = true;
         e.Presented.Pending.clear();
         g.Rects = e.gSceneRects;
@@ -167,24 +187,27 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
         g.TracksPixels = e.Tracks.Pixels.data();
         g.TracksWidth = e.Tracks.Width;
         g.TracksHeight = e.Tracks.Height;
-        const PixelRect all = Block(0, 0, e.Back.Width, e.Back.Height);
-        PaintBase(e, all, sky, inBase);
-        CopyFromBase(e, all);
+        PaintBase(e, Block(0, 0, e.Back.Width, e.Back.Height), sky, inBase);
+        CopyFromBase(e, window);
         g.Valid = true;
     }
     g.SkyColour = sky;
+    g.Window = window;
 
     for (std::size_t slot = 0; slot < e.gSprites.size(); ++slot) {
         if (stays[slot]) {
             continue;
         }
         g.DrawnAt[slot] = PixelRect{};
-        if (!Drawable(e, slot)) {
+        const Sprite& s = e.gSprites[slot];
+        const PixelRect r = Drawable(e, slot) ? PlaceInView(e, s, window) : PixelRect{};
+        if (Empty(r)) {
             continue;
         }
-        const Sprite& s = e.gSprites[slot];
-        BlitMasked(e.Back, s.X, s.Y, s.Width, s.Height, e.Mask, e.Sheet, s.SrcX, s.SrcY);
-        g.DrawnAt[slot] = Place(e, s);
+        // Clipped to the view, each pixel still lies where the whole sprite would put it.
+        BlitMasked(e.Back, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, e.Mask, e.Sheet, s.SrcX + (r.Left - s.X),
+                   s.SrcY + (r.Top - s.Y));
+        g.DrawnAt[slot] = r;
         g.Drawn[slot] = PieceOf(s);
     }
 }

@@ -11,11 +11,12 @@ namespace rq {
 // equal green and blue following a sine over the day (black at midnight, cyan at noon).
 std::uint32_t GetSkyColor(double t);
 
-// Makes the back buffer the whole scene: the peach street, the track strip (gSceneRects 1), black
-// walls (gSceneRects 2..), in the station view the black band and the sky band, then every shown
-// sprite in slot order, each masked over what lies below. Only what changed since the last compose
-// is repainted: the sprites that moved, changed frame, came or went, and whatever they overlap.
-// gameTime gives the sky colour. Does nothing without a back buffer.
+// Makes the view's part of the back buffer (column ViewCol, row ViewRow) the scene: the peach
+// street, the track strip (gSceneRects 1), black walls (gSceneRects 2..), in the station view the
+// black band and the sky band, then every shown sprite in slot order, each masked over what lies
+// below. The rest of the back buffer is left as it is until the view moves there. Only what changed
+// since the last compose is repainted: the sprites that moved, changed frame, came or went, and
+// whatever they overlap. gameTime gives the sky colour. Does nothing without a back buffer.
 void SprComposeScene(SpriteEngine& e, double gameTime);
 
 // Copies 640 × 377 pixels of the back buffer from (srcX, srcY) to (0, 0) of view. A view surface
