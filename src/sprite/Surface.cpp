@@ -1,0 +1,51 @@
+// Pixel memory on large pages where the system has them.
+#include "sprite/Surface.h"
+
+#include <cstdlib>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace rq {
+
+namespace {
+
+constexpr std::size_t kLargePage = std::size_t{2} << 20;
+
+bool Large(std::size_t bytes) {
+    return bytes >= kLargePage;
+}
+
+std::size_t WholeLargePages(std::size_t bytes) {
+    return (bytes + kLargePage - 1) / kLargePage * kLargePage;
+}
+
+}  // namespace
+
+void* PixelMemory::Take(std::size_t bytes) {
+    if (!Large(bytes)) {
+        return ::operator new(bytes);
+    }
+    const std::size_t whole = WholeLargePages(bytes);
+    void* p = std::aligned_alloc(kLargePage, whole);
+    if (p == nullptr) {
+        throw std::bad_alloc();
+    }
+#if defined(MADV_HUGEPAGE)
+    // Only advice: without large pages the memory is the same, on small pages.
+    madvise(p, whole, MADV_HUGEPAGE);
+#endif
+    return p;
+}
+
+void PixelMemory::Give(void* p, std::size_t bytes) noexcept {
+    if (!Large(bytes)) {
+        ::operator delete(p);
+        return;
+    }
+    std::free(p);
+}
+
+}  // namespace rq
