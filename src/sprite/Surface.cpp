@@ -14,8 +14,10 @@ namespace {
 
 constexpr std::size_t kLargePage = std::size_t{2} << 20;
 
+// From the size of the view (640 × 377 pixels, 0.9 MB) up: the sprite sheets, the view, the back
+// buffer. Each takes at least one large page, 2 MB, a few megabytes in all.
 bool Large(std::size_t bytes) {
-    return bytes >= kLargePage;
+    return bytes >= (std::size_t{512} << 10);
 }
 
 std::size_t WholeLargePages(std::size_t bytes) {

@@ -9,8 +9,9 @@ namespace rq {
 
 // Pixel memory. A street's back buffer and its base picture are 5.8 MB each, and every tick copies a
 // few rows here and there between them: one 4 KiB page per row, so the cost is in the processor's page
-// lookups rather than the bytes. Buffers of a large page or more are laid out on large pages where the
-// system offers them (Linux's transparent huge pages); smaller ones come from the heap as usual.
+// lookups rather than the bytes. Buffers of half a megabyte or more (the back buffer, the view, the
+// sprite sheets) are laid out on large pages where the system offers them (Linux's transparent huge
+// pages); smaller ones come from the heap as usual.
 struct PixelMemory {
     static void* Take(std::size_t bytes);
     static void Give(void* p, std::size_t bytes) noexcept;

@@ -29,6 +29,30 @@ void CopyOpaque(QRgb* __restrict to, const std::uint32_t* __restrict from, std::
     }
 }
 
+// An opaque picture whose pixels lie in the game's pixel memory, on large pages where the system
+// has them, like the surfaces it is copied from.
+QImage PixelImage(QSize size) {
+    struct Block {
+        void* pixels;
+        std::size_t bytes;
+    };
+    const auto stride = static_cast<std::size_t>(size.width()) * sizeof(QRgb);
+    const std::size_t bytes = stride * static_cast<std::size_t>(size.height());
+    if (bytes == 0) {
+        return {};
+    }
+    auto* block = new Block{PixelMemory::Take(bytes), bytes};
+    return QImage(
+        static_cast<uchar*>(block->pixels), size.width(), size.height(), static_cast<qsizetype>(stride),
+        QImage::Format_RGB32,
+        [](void* info) {
+            auto* b = static_cast<Block*>(info);
+            PixelMemory::Give(b->pixels, b->bytes);
+            delete b;
+        },
+        block);
+}
+
 }  // namespace
 
 QImage SurfaceToImage(const Surface& surface) {
@@ -44,7 +68,7 @@ QImage SurfaceToImage(const Surface& surface) {
     return image;
 }
 
-GameView::GameView(QWidget* parent) : QWidget(parent), picture_(640, 377, QImage::Format_RGB32) {
+GameView::GameView(QWidget* parent) : QWidget(parent), picture_(PixelImage(QSize(640, 377))) {
     setObjectName(QStringLiteral("picGameView"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     picture_.fill(Qt::black);
@@ -59,11 +83,11 @@ void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed)
     const QSize enlarged = f == 1 ? QSize(0, 0) : QSize(view.Width, view.Height) * f;
     if (whole_ || picture_.size() != QSize(view.Width, view.Height) || shown_.size() != enlarged) {
         if (picture_.size() != QSize(view.Width, view.Height)) {
-            picture_ = QImage(view.Width, view.Height, QImage::Format_RGB32);
+            picture_ = PixelImage(QSize(view.Width, view.Height));
             update();  // the black border around the picture moves
         }
         if (shown_.size() != enlarged) {
-            shown_ = f == 1 ? QImage() : QImage(enlarged, QImage::Format_RGB32);
+            shown_ = f == 1 ? QImage() : PixelImage(enlarged);
         }
         whole_ = false;
         TakeBlock(view, PixelRect{0, 0, view.Width, view.Height});
@@ -145,7 +169,11 @@ void GameView::Rescale() {
     shown_ = QImage();
     const int f = Factor();
     if (f > 1) {
-        shown_ = picture_.scaled(picture_.size() * f, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage enlarged = picture_.scaled(picture_.size() * f, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        shown_ = PixelImage(enlarged.size());
+        for (int y = 0; y < enlarged.height(); ++y) {
+            std::memcpy(shown_.scanLine(y), enlarged.constScanLine(y), static_cast<std::size_t>(enlarged.bytesPerLine()));
+        }
     }
     update();
 }
