@@ -56,8 +56,9 @@ void StatusBar::Layout(const WindowLayout& l) {
 }
 
 // The clock's label is as wide as its widest text ("h:mm:ss AM" of the widest digit, and a little
-// slack) once and for all: a new second then only repaints it, without measuring it again. The
-// label is transparent and its text sits at its left, so the wider label shows the same pixels.
+// slack) once and for all: a new second then only repaints it, without measuring it again or laying
+// out the bar. The label is transparent and its text sits at its left, so the wider label shows the
+// same pixels.
 void StatusBar::FitTimeLabel() {
     const QFontMetrics fm(lblTime->font());
     QChar widest(u'0');
@@ -74,7 +75,9 @@ void StatusBar::FitTimeLabel() {
         size = size.expandedTo(lblTime->sizeHint());
     }
     lblTime->setText(shown);
-    lblTime->setGeometry(0, 0, size.width() + kTimeSlack * WindowScale(), size.height());
+    // Of a fixed size, the label asks nobody to lay the bar out again when its text changes.
+    lblTime->setFixedSize(size.width() + kTimeSlack * WindowScale(), size.height());
+    lblTime->move(0, 0);
     lblTime->GroundChanged();
 }
 
