@@ -158,7 +158,8 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
     const std::array<bool, kSpriteSlots> inBase = BaseSprites(e);
     std::array<bool, kSpriteSlots> stays{};
     if (same && BaseHolds(e, inBase)) {
-        std::vector<PixelRect> changed;
+        std::vector<PixelRect>& changed = g.Changes;
+        changed.clear();
         if (!Same(g.Window, window)) {
             // Another part of the street comes into view: taken from the base whole, every sprite on it drawn.
             changed.push_back(window);

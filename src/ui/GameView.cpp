@@ -4,6 +4,7 @@
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -79,7 +80,10 @@ void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed)
         return;
     }
     repaint_.clear();
-    const int f = Factor();
+    // Asking the window for its pixel ratio walks up to its screen: once a view, not once a block.
+    const double ratio = devicePixelRatioF();
+    const int f = WindowScale() * WholeScale(ratio);
+    const double toWidget = f / ratio;
     const QSize enlarged = f == 1 ? QSize(0, 0) : QSize(view.Width, view.Height) * f;
     if (whole_ || picture_.size() != QSize(view.Width, view.Height) || shown_.size() != enlarged) {
         if (picture_.size() != QSize(view.Width, view.Height)) {
@@ -90,10 +94,10 @@ void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed)
             shown_ = f == 1 ? QImage() : PixelImage(enlarged);
         }
         whole_ = false;
-        TakeBlock(view, PixelRect{0, 0, view.Width, view.Height});
+        TakeBlock(view, PixelRect{0, 0, view.Width, view.Height}, f, toWidget);
     } else {
         for (const PixelRect& block : changed) {
-            TakeBlock(view, block);
+            TakeBlock(view, block, f, toWidget);
         }
     }
     // A walker's old and new places overlap: one repaint of both is cheaper for Qt than two.
@@ -108,14 +112,20 @@ void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed)
             }
         }
     }
-    for (const QRect& r : repaint_) {
-        update(r);
+    if (repaint_.size() == 1) {
+        update(repaint_.front());
+    } else if (!repaint_.empty()) {
+        QRegion region;
+        for (const QRect& r : repaint_) {
+            region += r;
+        }
+        update(region);
     }
 }
 
 // The block's pixels made opaque in place, and enlarged into the shown picture (only the block: the
 // rest of the enlargement still holds); its part of the widget is noted for repainting.
-void GameView::TakeBlock(const Surface& view, const PixelRect& block) {
+void GameView::TakeBlock(const Surface& view, const PixelRect& block, int f, double toWidget) {
     const int left = std::max(block.Left, 0);
     const int top = std::max(block.Top, 0);
     const int right = std::min(block.Right, view.Width);
@@ -123,7 +133,6 @@ void GameView::TakeBlock(const Surface& view, const PixelRect& block) {
     if (right <= left || bottom <= top) {
         return;
     }
-    const int f = Factor();
     const auto width = static_cast<std::size_t>(right - left);
     // The rows are reached from the first one: scanLine() would check the picture is not shared
     // (a call into Qt) once a row, in every block of every tick.
@@ -150,7 +159,6 @@ void GameView::TakeBlock(const Surface& view, const PixelRect& block) {
                 reinterpret_cast<QRgb*>(shownBits + static_cast<std::size_t>(y * f + copy) * shownStride) + left * f);
         }
     }
-    const double toWidget = f / devicePixelRatioF();
     repaint_.push_back(
         QRectF(left * toWidget, top * toWidget, (right - left) * toWidget, (bottom - top) * toWidget).toAlignedRect());
 }

@@ -35,7 +35,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void TakeBlock(const Surface& view, const PixelRect& block);
+    // f: device pixels a game pixel takes; toWidget: widget pixels a game pixel takes.
+    void TakeBlock(const Surface& view, const PixelRect& block, int f, double toWidget);
     // Copies the exposed part of the picture straight into the window's pixels when they are a plain
     // picture the painter draws into; false when it cannot, and the picture is to be drawn.
     static bool CopyExposed(QPainter& p, const QRegion& region, const QImage& shown, const QRect& pictureRect);
