@@ -68,7 +68,7 @@ struct GroundCache {
     const void* TracksPixels = nullptr;
     int TracksWidth = 0;
     int TracksHeight = 0;
-    PixelRect Window{};  // the part of the back buffer composed: the view on screen
+    PixelRect Window{};                             // the part of the back buffer composed: the view on screen
     std::array<PixelRect, kSpriteSlots> DrawnAt{};  // where each slot lies drawn in it (empty: nowhere)
     std::vector<PixelRect> Changes;  // the blocks a compose repaints (kept for its room, not its content)
     std::array<SpritePiece, kSpriteSlots> Drawn{};  // and what it showed there

@@ -180,7 +180,8 @@ void GameView::Rescale() {
         const QImage enlarged = picture_.scaled(picture_.size() * f, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         shown_ = PixelImage(enlarged.size());
         for (int y = 0; y < enlarged.height(); ++y) {
-            std::memcpy(shown_.scanLine(y), enlarged.constScanLine(y), static_cast<std::size_t>(enlarged.bytesPerLine()));
+            std::memcpy(shown_.scanLine(y), enlarged.constScanLine(y),
+                        static_cast<std::size_t>(enlarged.bytesPerLine()));
         }
     }
     update();

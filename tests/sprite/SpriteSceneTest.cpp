@@ -55,7 +55,7 @@ TEST(GetSkyColor, FollowsTheDayFromBlackToCyanAndBack) {
 
 TEST(SprComposeScene, DrawsStreetTrackWallsAndTheStationViewsSky) {
     auto e = MakeDrawingEngine();
-    Make(*e, 106, 26, 26, false, 0);  // 20 × 30: the sky band is 30 high
+    Make(*e, 106, 26, 26, false, 0);     // 20 × 30: the sky band is 30 high
     SprComposeScene(*e, 12 * 3600 * 3);  // the station view, x 640..1279 and y 0..376
     EXPECT_EQ(e->Back.At(640, 184), 0x00AAAAAAu) << "track tile starts at the strip's left";
     EXPECT_EQ(e->Back.At(647, 184), 0x00AAAAAAu) << "and repeats every tile width";
