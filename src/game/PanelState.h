@@ -92,6 +92,7 @@ struct History {
 struct MarkerPaint {
     std::uint32_t Fill = 0;  // 0x00RRGGBB
     bool Square = false;     // a capital
+    bool operator==(const MarkerPaint&) const = default;
 };
 
 // The map: which picture shows, the scroll position of the enlarged one and the arrow.

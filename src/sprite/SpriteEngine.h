@@ -70,7 +70,6 @@ struct GroundCache {
     int TracksHeight = 0;
     PixelRect Window{};                             // the part of the back buffer composed: the view on screen
     std::array<PixelRect, kSpriteSlots> DrawnAt{};  // where each slot lies drawn in it (empty: nowhere)
-    std::vector<PixelRect> Changes;  // the blocks a compose repaints (kept for its room, not its content)
     std::array<SpritePiece, kSpriteSlots> Drawn{};  // and what it showed there
     // The base picture: the ground with the still scenery pieces on it (sprite/SceneBase.h). The
     // sprites in it are never drawn on their own.

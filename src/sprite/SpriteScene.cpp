@@ -102,8 +102,9 @@ void FindChanges(const SpriteEngine& e, const PixelRect& window, std::vector<Pix
             if (!Empty(g.DrawnAt[slot])) {
                 changed.push_back(g.DrawnAt[slot]);
             }
-            if (drawable && !Empty(PlaceInView(e, s, window))) {
-                changed.push_back(PlaceInView(e, s, window));
+            const PixelRect now = drawable ? PlaceInView(e, s, window) : PixelRect{};
+            if (!Empty(now)) {
+                changed.push_back(now);
             }
         }
     }
@@ -158,8 +159,7 @@ void SprComposeScene(SpriteEngine& e, double gameTime) {
     const std::array<bool, kSpriteSlots> inBase = BaseSprites(e);
     std::array<bool, kSpriteSlots> stays{};
     if (same && BaseHolds(e, inBase)) {
-        std::vector<PixelRect>& changed = g.Changes;
-        changed.clear();
+        std::vector<PixelRect> changed;
         if (!Same(g.Window, window)) {
             // Another part of the street comes into view: taken from the base whole, every sprite on it drawn.
             changed.push_back(window);

@@ -81,9 +81,8 @@ void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed)
     }
     repaint_.clear();
     // Asking the window for its pixel ratio walks up to its screen: once a view, not once a block.
-    const double ratio = devicePixelRatioF();
-    const int f = WindowScale() * WholeScale(ratio);
-    const double toWidget = f / ratio;
+    const int f = Factor();
+    const double toWidget = f / devicePixelRatioF();
     const QSize enlarged = f == 1 ? QSize(0, 0) : QSize(view.Width, view.Height) * f;
     if (whole_ || picture_.size() != QSize(view.Width, view.Height) || shown_.size() != enlarged) {
         if (picture_.size() != QSize(view.Width, view.Height)) {
@@ -112,15 +111,11 @@ void GameView::ShowView(const Surface& view, std::span<const PixelRect> changed)
             }
         }
     }
-    if (repaint_.size() == 1) {
-        update(repaint_.front());
-    } else if (!repaint_.empty()) {
-        QRegion region;
-        for (const QRect& r : repaint_) {
-            region += r;
-        }
-        update(region);
+    QRegion region;
+    for (const QRect& r : repaint_) {
+        region += r;
     }
+    update(region);
 }
 
 // The block's pixels made opaque in place, and enlarged into the shown picture (only the block: the

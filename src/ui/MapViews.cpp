@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
-#include <algorithm>
 
 #include "ui/Twips.h"
 
@@ -36,10 +35,7 @@ void MapPicture::SetMarkers(const std::vector<MarkerPaint>& markers, const World
         const QPointF at(scale_ * c.MapX + 0.5, scale_ * c.MapY + 0.5);
         now.push_back({at, markers[k]});
     }
-    const auto same = [](const Drawn& a, const Drawn& b) {
-        return a.At == b.At && a.Paint.Fill == b.Paint.Fill && a.Paint.Square == b.Paint.Square;
-    };
-    if (!drawn_.isNull() && std::equal(now.begin(), now.end(), markers_.begin(), markers_.end(), same)) {
+    if (!drawn_.isNull() && now == markers_) {
         return;
     }
     markers_ = std::move(now);

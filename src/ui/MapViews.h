@@ -36,6 +36,7 @@ private:
     struct Drawn {
         QPointF At;
         MarkerPaint Paint;
+        bool operator==(const Drawn&) const = default;
     };
     int scale_;
     QImage picture_;
